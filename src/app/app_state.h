@@ -1,0 +1,34 @@
+#pragma once
+
+// The one process-wide record of the running designer.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "designer/ChildFor.h"
+#include "model/colors.h"
+#include "model/library.h"
+#include "model/weak_ref.h"
+
+namespace qb {
+
+struct AppState {
+  LibraryId library = LibraryId::kPToolboxLib;
+  std::string project_name;  // empty: no project open
+  std::string project_path;
+  bool short_names = false;
+  bool cursor_keys_active = true;
+  bool grid_step = true;
+  Color control_color = kWhite;
+  int form_counter = 0;
+  int control_counter = 0;
+  WeakRef<TChildFrm> current_window;
+  // A control, or the current window's client area when the form itself is selected.
+  WeakRef<TControl> current_control;
+  // The designer windows, in creation order; the project is this state plus them.
+  std::vector<std::unique_ptr<TChildFrm>> windows;
+};
+
+}  // namespace qb

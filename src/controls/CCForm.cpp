@@ -1,0 +1,15 @@
+#include "controls/CCForm.h"
+
+namespace qb {
+
+TCCForm::TCCForm(ControlOwner* owner) : TControl(kClass, owner, 160, 160) {
+  SetName("panScreen");
+  SetColor(kWhite);
+}
+
+void TCCForm::SetColorFormFill(const qb::Color& c) {
+  color_form_fill_ = c;
+  SetColor(c);
+}
+
+}  // namespace qb

@@ -1,0 +1,9 @@
+#include "controls/PTGsi.h"
+
+namespace qb {
+
+TPTGsi::TPTGsi(ControlOwner* owner) : TControl(kClass, owner, kGsiWidth, kGsiHeight) {
+  SetSelectColor(kBlue);
+}
+
+}  // namespace qb

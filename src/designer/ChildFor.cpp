@@ -1,0 +1,85 @@
+#include "designer/ChildFor.h"
+
+#include "model/kinds.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+TChildFrm::TChildFrm() : client_(std::make_unique<TDesignerClient>(this)) {
+  client_->SetName("ChildFrm");
+  auto screen = std::make_unique<TCCForm>(this);
+  screen->SetBounds(kScreenLeft, kScreenTop, 160, 160);
+  screen_ = static_cast<TCCForm*>(client_->AddChild(std::move(screen)));
+}
+
+// The client goes first so that no control outlives the window it reports to.
+TChildFrm::~TChildFrm() { client_.reset(); }
+
+namespace {
+
+void Collect(const TControl& parent, std::vector<TControl*>* out) {
+  for (const auto& child : parent.Children()) {
+    out->push_back(child.get());
+    Collect(*child, out);
+  }
+}
+
+}  // namespace
+
+std::vector<TControl*> TChildFrm::AllControls() const {
+  std::vector<TControl*> out;
+  for (const auto& child : client_->Children()) {
+    if (child.get() == screen_) {
+      Collect(*screen_, &out);
+    } else {
+      out.push_back(child.get());
+      Collect(*child, &out);
+    }
+  }
+  return out;
+}
+
+TControl* TChildFrm::FindControl(const std::string& name) const {
+  for (TControl* c : AllControls())
+    if (SameText(c->Name(), name)) return c;
+  return nullptr;
+}
+
+const std::vector<std::string>& TChildFrm::FixedPartNames() {
+  static const std::vector<std::string> kNames = {
+      "imgPalm", "panScreen", "popMenu", "sthControls", "snap", "snapDialog"};
+  return kNames;
+}
+
+std::string ControlListText(const std::string& name, const std::string& kind) {
+  return name + ": " + kind;
+}
+
+void TChildFrm::AppendToControlList(TControl& control, const std::string& kind) {
+  control_list_.push_back({ControlListText(control.Name(), kind), WeakRef<TControl>(&control)});
+}
+
+void TChildFrm::RebuildControlList(LibraryId lib) {
+  control_list_.clear();
+  auto add = [&](TControl& c) {
+    const KindInfo* kind = KindForClass(lib, c.Class(), c.Tag());
+    if (kind) AppendToControlList(c, kind->kind);
+  };
+  for (const auto& child : screen_->Children()) {
+    if (child->Class() == ControlClass::kPTDialog)
+      for (const auto& inner : child->Children()) add(*inner);
+    add(*child);
+  }
+  control_list_.push_back({ControlListText(name_, "Form"), WeakRef<TControl>(client_.get())});
+  if (lib == LibraryId::kCControls) {
+    for (const auto& child : client_->Children())
+      if (child->Class() == ControlClass::kCCMenuBar || child->Class() == ControlClass::kCCMenu)
+        add(*child);
+  }
+}
+
+void TChildFrm::ControlChanged(TControl&) { picture_dirty_ = true; }
+
+void TChildFrm::ControlResized(TControl&) { picture_dirty_ = true; }
+
+}  // namespace qb

@@ -1,0 +1,100 @@
+#pragma once
+
+// The designer window of one form: its client area with the screen panel, the menus of a
+// CControls form, the shown dialog, the last selected control and the control list.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/CCForm.h"
+#include "controls/PTDialog.h"
+#include "controls/control.h"
+#include "controls/designer_client.h"
+#include "model/weak_ref.h"
+
+namespace qb {
+
+struct ControlListEntry {
+  std::string text;  // "<Name>: <Kind>"
+  WeakRef<TControl> control;  // the client area stands for the form itself
+};
+
+class TChildFrm : public ControlOwner {
+ public:
+  static constexpr int kScreenLeft = 4;
+  static constexpr int kScreenTop = 2;
+
+  TChildFrm();
+  ~TChildFrm() override;
+  TChildFrm(const TChildFrm&) = delete;
+  TChildFrm& operator=(const TChildFrm&) = delete;
+
+  const Anchor& GetAnchor() const { return anchor_; }
+
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  const std::string& Path() const { return path_; }
+  void SetPath(const std::string& path) { path_ = path; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption) { caption_ = caption; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  int WindowLeft() const { return window_left_; }
+  int WindowTop() const { return window_top_; }
+  void SetWindowPos(int left, int top) {
+    window_left_ = left;
+    window_top_ = top;
+  }
+
+  // The client area: the parent of the screen panel and of menus; stands for the form.
+  TDesignerClient& Client() { return *client_; }
+  const TDesignerClient& Client() const { return *client_; }
+  TCCForm& Screen() { return *screen_; }
+  const TCCForm& Screen() const { return *screen_; }
+
+  TPTDialog* ShownDialog() const { return shown_dialog_.Get(); }
+  void SetShownDialog(TPTDialog* dialog) { shown_dialog_.Reset(dialog); }
+  TControl* LastSelected() const { return last_selected_.Get(); }
+  void SetLastSelected(TControl* control) { last_selected_.Reset(control); }
+
+  // Every control of the form, dialog children and menus included, in no particular order.
+  std::vector<TControl*> AllControls() const;
+  // A control of the form whose name matches without regard to case; nullptr when none.
+  TControl* FindControl(const std::string& name) const;
+  // Names of the window's own parts, which controls may not take.
+  static const std::vector<std::string>& FixedPartNames();
+
+  // The control list, rebuilt in its defined order.
+  const std::vector<ControlListEntry>& ControlList() const { return control_list_; }
+  void AppendToControlList(TControl& control, const std::string& kind);
+  void RebuildControlList(LibraryId lib);
+
+  // Set whenever something the picture shows has changed.
+  bool PictureDirty() const { return picture_dirty_; }
+  void ClearPictureDirty() { picture_dirty_ = false; }
+  void MarkPictureDirty() { picture_dirty_ = true; }
+
+  void ControlChanged(TControl& control) override;
+  void ControlResized(TControl& control) override;
+
+ private:
+  Anchor anchor_{this};
+  std::string name_;
+  std::string path_;
+  std::string caption_;
+  bool visible_ = true;
+  int window_left_ = 0;
+  int window_top_ = 0;
+  std::unique_ptr<TDesignerClient> client_;
+  TCCForm* screen_ = nullptr;
+  WeakRef<TPTDialog> shown_dialog_;
+  WeakRef<TControl> last_selected_;
+  std::vector<ControlListEntry> control_list_;
+  bool picture_dirty_ = true;
+};
+
+// The text of a control-list entry.
+std::string ControlListText(const std::string& name, const std::string& kind);
+
+}  // namespace qb
