@@ -9,6 +9,7 @@
 #include "controls/control.h"
 #include "designer/ChildFor.h"
 #include "model/colors.h"
+#include "model/kinds.h"
 #include "model/library.h"
 #include "model/weak_ref.h"
 
@@ -29,6 +30,17 @@ struct AppState {
   WeakRef<TControl> current_control;
   // The designer windows, in creation order; the project is this state plus them.
   std::vector<std::unique_ptr<TChildFrm>> windows;
+  // The palette button that is down, if any: the next click on a form places its kind.
+  PaletteButton pressed_button = PaletteButton::kNone;
+  // The four status-bar panels: library, hint, cursor-key mode, free.
+  std::string status_panels[4];
 };
+
+inline constexpr const char* kCursorKeysGridStep = "Cursor keys activated - Grid Step";
+inline constexpr const char* kCursorKeysSingleStep = "Cursor keys activated - Single Step";
+
+// Cursor-key mode: arrow, Space and Delete keys act on the designer while it is on.
+void CursorKeysOn(AppState& state);
+void CursorKeysOff(AppState& state);
 
 }  // namespace qb
