@@ -1,0 +1,5 @@
+//Form and dialog prototypes
+Form1();
+Dialog14();
+Dialog19();
+Form2();
