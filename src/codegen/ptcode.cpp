@@ -60,7 +60,7 @@ void Append(const std::string_view (&lines)[N], Lines& out) {
 
 template <std::size_t N>
 void ColorFunction(std::string_view signature, const std::string_view (&body)[N], Lines& out) {
-  out.push_back(Cat({signature, kBodyStart}));
+  out.push_back(TextLine(signature, kBodyStart));
   Append(body, out);
   out.emplace_back(kBlockEnd);
   out.emplace_back();
@@ -77,8 +77,8 @@ const TChildFrm* FirstForm(const GeneratorInput& input) {
 }
 
 void WriteIdentifiers(const Panel& panel, int& next, Lines& out) {
-  auto define = [&](std::string_view id) { out.push_back(Cat({kDefine, id, " ", Num(next++)})); };
-  out.push_back(Cat({kIdComment, panel.name, kIdCommentEnd}));
+  auto define = [&](std::string_view id) { out.push_back(TextLine(kDefine, id, " ", next++)); };
+  out.push_back(TextLine(kIdComment, panel.name, kIdCommentEnd));
   define(panel.name);
   for (const auto& child : panel.Children()) {
     const Kind kind = KindOf(*child);
@@ -102,9 +102,9 @@ void WriteMain(const Context& ctx, Lines& out) {
   out.emplace_back();
   out.emplace_back(kLibraryLine);
   out.emplace_back(kLibraryHeaderInclude);
-  out.push_back(Cat({kIncludeStart, project, kHeaderFileSuffix, kIncludeEnd}));
-  out.push_back(Cat({kIncludeStart, project, kFormsFileSuffix, kIncludeEnd}));
-  out.push_back(Cat({kIncludeStart, project, kEventsFileSuffix, kIncludeEnd}));
+  out.push_back(TextLine(kIncludeStart, project, kHeaderFileSuffix, kIncludeEnd));
+  out.push_back(TextLine(kIncludeStart, project, kFormsFileSuffix, kIncludeEnd));
+  out.push_back(TextLine(kIncludeStart, project, kEventsFileSuffix, kIncludeEnd));
   if (ctx.input.color) {
     out.emplace_back();
     ColorFunction(kFormColorsSignature, kFormColorsBody, out);
@@ -114,33 +114,34 @@ void WriteMain(const Context& ctx, Lines& out) {
   Append(kMainStart, out);
   if (ctx.input.color) out.emplace_back(kSetDepth);
   for (const Panel& panel : ctx.panels)
-    out.push_back(Cat({"  ", panel.name, kCreateSuffix, kNoArgs}));
+    out.push_back(TextLine("  ", panel.name, kCreateSuffix, kNoArgs));
   out.emplace_back();
   out.emplace_back(kShowFirstForm);
   // Without any form there is nothing to draw; an empty name would call no function.
   if (const TChildFrm* first = FirstForm(ctx.input))
-    out.push_back(Cat({"  ", first->Name(), kDrawSuffix, kNoArgs}));
+    out.push_back(TextLine("  ", first->Name(), kDrawSuffix, kNoArgs));
   out.emplace_back(kBlockEnd);
   out.emplace_back();
 }
 
 void WriteHeader(const Context& ctx, Lines& out) {
-  if (ctx.input.memo) out.push_back(Cat({kMemoTitle, ctx.input.project_name, kHeaderFileSuffix}));
+  if (ctx.input.memo)
+    out.push_back(TextLine(kMemoTitle, ctx.input.project_name, kHeaderFileSuffix));
   int next = kFirstIdentifier;
   for (const Panel& panel : ctx.panels) WriteIdentifiers(panel, next, out);
   out.emplace_back(kPrototypes);
   if (ctx.input.color) {
-    out.push_back(Cat({kFormColorsSignature, kPrototypeEnd}));
-    if (NeedsButColors(ctx.flags)) out.push_back(Cat({kButColorsSignature, kPrototypeEnd}));
-    if (ctx.flags.fields) out.push_back(Cat({kFieldColorsSignature, kPrototypeEnd}));
+    out.push_back(TextLine(kFormColorsSignature, kPrototypeEnd));
+    if (NeedsButColors(ctx.flags)) out.push_back(TextLine(kButColorsSignature, kPrototypeEnd));
+    if (ctx.flags.fields) out.push_back(TextLine(kFieldColorsSignature, kPrototypeEnd));
   }
   for (const Panel& panel : ctx.panels) {
-    out.push_back(Cat({panel.name, kCreateSuffix, kNoArgs}));
-    out.push_back(Cat({panel.name, kEventsSuffix, kNoArgs}));
-    out.push_back(Cat({panel.name, kDrawSuffix, kNoArgs}));
+    out.push_back(TextLine(panel.name, kCreateSuffix, kNoArgs));
+    out.push_back(TextLine(panel.name, kEventsSuffix, kNoArgs));
+    out.push_back(TextLine(panel.name, kDrawSuffix, kNoArgs));
     if (panel.HasRepeatFunction())
       out.push_back(
-          Cat({kRepeatReturnType, panel.name, kRepeatSuffix, kRepeatParameters, kPrototypeEnd}));
+          TextLine(kRepeatReturnType, panel.name, kRepeatSuffix, kRepeatParameters, kPrototypeEnd));
     out.emplace_back();
   }
 }

@@ -36,8 +36,6 @@ constexpr std::string_view kTextAttrEnd = ",1,0);";
 constexpr std::string_view kArrayStart = "string itm";
 constexpr std::string_view kArrayInit = "] = {";
 constexpr std::string_view kArrayEnd = "};";
-constexpr std::string_view kTextStart = ",\"";
-constexpr std::string_view kTextEnd = "\");";
 constexpr std::string_view kHexPrefix = "0x";
 // Style codes of the Button call.
 constexpr std::string_view kPushStyle = "01";
@@ -63,7 +61,7 @@ struct FontAttr {
 constexpr FontAttr kFontAttrs[] = {{kPilotBold, 1}, {kPilotLarge, 2}, {kPilotBold12, 7}};
 constexpr int kStandardFontAttr = 0;
 
-std::string TextAttrLine(int code) { return Cat({kTextAttrCall, Num(code), kTextAttrEnd}); }
+std::string TextAttrLine(int code) { return TextLine(kTextAttrCall, code, kTextAttrEnd); }
 
 // 0 for the standard font.
 int FontAttrOf(const TControl& control) {
@@ -88,18 +86,18 @@ std::string FlagDigit(int value) { return value == 1 ? "1" : "0"; }
 
 std::string ButtonLine(std::string_view id, std::string_view code, int x, int y, std::string_view w,
                        int h, std::string_view text) {
-  return Cat({kButtonCall, id, ",", code, ",", Num(x), ",", Num(y), ",", w, ",", Num(h), kTextStart,
-              text, kTextEnd});
+  return TextLine(kButtonCall, id, ",", code, ",", x, ",", y, ",", w, ",", h, kTextStart, text,
+                  kTextEnd);
 }
 
-std::string StateOnLine(std::string_view id) { return Cat({kStateCall, id, kStateOnEnd}); }
+std::string StateOnLine(std::string_view id) { return TextLine(kStateCall, id, kStateOnEnd); }
 
 void ButtonLines(const TControl& c, Lines& out) {
   const auto& b = static_cast<const TPTButton&>(c);
   std::string frame =
       b.Frame() >= 0 && b.Frame() <= kHighestFrame ? Num(b.Frame()) : std::string(kDefaultFrame);
   std::string code =
-      Cat({kHexPrefix, frame, KindOf(c) == Kind::kRepeatButton ? kRepeatStyle : kPlainStyle});
+      TextLine(kHexPrefix, frame, KindOf(c) == Kind::kRepeatButton ? kRepeatStyle : kPlainStyle);
   out.push_back(ButtonLine(c.Name(), code, c.UserLeft(), c.UserTop(), Num(c.UserWidth()),
                            c.UserHeight(), b.Text()));
 }
@@ -113,14 +111,16 @@ void SelectLines(const TControl& c, Lines& out) {
 
 void PushLines(const TControl& c, Lines& out) {
   const auto& p = static_cast<const TCCSwitch&>(c);
-  out.push_back(ButtonLine(c.Name(), Cat({kHexPrefix, GroupHex(c.Tag()), kPushStyle}), c.UserLeft(),
-                           c.UserTop(), Num(c.UserWidth()), c.UserHeight(), p.Content()));
+  out.push_back(ButtonLine(c.Name(), TextLine(kHexPrefix, GroupHex(c.Tag()), kPushStyle),
+                           c.UserLeft(), c.UserTop(), Num(c.UserWidth()), c.UserHeight(),
+                           p.Content()));
   if (p.State() == 1) out.push_back(StateOnLine(c.Name()));
 }
 
 void CheckBoxLines(const TControl& c, Lines& out) {
   const auto& b = static_cast<const TPTCheckbox&>(c);
-  out.push_back(ButtonLine(c.Name(), Cat({kHexPrefix, GroupHex(b.GroupNumber()), kCheckBoxStyle}),
+  out.push_back(ButtonLine(c.Name(),
+                           TextLine(kHexPrefix, GroupHex(b.GroupNumber()), kCheckBoxStyle),
                            c.UserLeft(), c.UserTop(), Num(c.Width()), c.Height(), b.Content()));
   if (b.State() == 1) out.push_back(StateOnLine(c.Name()));
 }
@@ -133,30 +133,30 @@ void PopTriggerLines(const TControl& c, Lines& out) {
 void FieldLines(const TControl& c, Lines& out) {
   const auto& f = static_cast<const TPTEdit&>(c);
   std::string code =
-      Cat({kHexPrefix, FlagDigit(f.Justification()), FlagDigit(f.NumbersOnly()),
-           FlagDigit(f.Editable()), FlagDigit(f.Underline()), FlagDigit(f.SingleLine())});
-  out.push_back(Cat({kFieldCall, c.Name(), ",", code, ",", Num(c.Left()), ",", Num(c.Top()), ",",
-                     Num(c.Width()), ",", Num(c.Height()), ",", Num(f.MaxChars()), kTextStart,
-                     f.Text(), kTextEnd}));
+      TextLine(kHexPrefix, FlagDigit(f.Justification()), FlagDigit(f.NumbersOnly()),
+               FlagDigit(f.Editable()), FlagDigit(f.Underline()), FlagDigit(f.SingleLine()));
+  out.push_back(TextLine(kFieldCall, c.Name(), ",", code, ",", c.Left(), ",", c.Top(), ",",
+                         c.Width(), ",", c.Height(), ",", f.MaxChars(), kTextStart, f.Text(),
+                         kTextEnd));
 }
 
 void ListLines(const TControl& c, Lines& out) {
   const auto& l = static_cast<const TPTList&>(c);
   std::string_view trigger = IsNone(l.Trigger()) ? kNoTrigger : std::string_view(l.Trigger());
-  out.push_back(Cat({kListCall, c.Name(), ",", Num(c.UserLeft()), ",", Num(c.UserTop()), ",",
-                     Num(c.Width()), ",", Num(l.MaxItems()), ",", trigger, kCallEnd}));
+  out.push_back(TextLine(kListCall, c.Name(), ",", c.UserLeft(), ",", c.UserTop(), ",", c.Width(),
+                         ",", l.MaxItems(), ",", trigger, kCallEnd));
   if (!l.Items().empty())
-    out.push_back(Cat({kFillListCall, c.Name(), ",", Num(static_cast<int>(l.Items().size())),
-                       kFillListArray, c.Name(), kCallEnd}));
+    out.push_back(TextLine(kFillListCall, c.Name(), ",", static_cast<int>(l.Items().size()),
+                           kFillListArray, c.Name(), kCallEnd));
 }
 
 void LabelLines(const TControl& c, Lines& out) {
-  out.push_back(Cat({kLabelCall, c.Name(), ",", Num(c.Left()), ",", Num(c.Top()), kTextStart,
-                     static_cast<const TPTLabel&>(c).Content(), kTextEnd}));
+  out.push_back(TextLine(kLabelCall, c.Name(), ",", c.Left(), ",", c.Top(), kTextStart,
+                         static_cast<const TPTLabel&>(c).Content(), kTextEnd));
 }
 
 void GsiLines(const TControl& c, Lines& out) {
-  out.push_back(Cat({kGsiCall, Num(c.Left()), ",", Num(c.Top()), kCallEnd}));
+  out.push_back(TextLine(kGsiCall, c.Left(), ",", c.Top(), kCallEnd));
 }
 
 // One push button per entry, side by side (Orientation 0) or stacked, sharing borders.
@@ -167,7 +167,7 @@ void RadioLines(const TControl& c, Lines& out) {
     out.emplace_back(kEmptyRadioLine);
     return;
   }
-  const std::string code = Cat({kHexPrefix, GroupHex(c.Tag()), kPushStyle});
+  const std::string code = TextLine(kHexPrefix, GroupHex(c.Tag()), kPushStyle);
   const bool horizontal = r.Orientation() == 0;
   // Horizontal cells round to the nearest pixel, vertical ones are cut off.
   const int s = horizontal ? NearestDiv(c.Width() - n - 1, n) : (c.Height() - n - 1) / n;
@@ -210,10 +210,10 @@ void ListArrays(const Panel& panel, Lines& out) {
     const StringList& items = static_cast<const TPTList&>(*child).Items();
     if (items.empty()) continue;
     std::string line =
-        Cat({kArrayStart, child->Name(), "[", Num(static_cast<int>(items.size())), kArrayInit});
+        TextLine(kArrayStart, child->Name(), "[", static_cast<int>(items.size()), kArrayInit);
     for (std::size_t i = 0; i < items.size(); ++i) {
       if (i > 0) line += ',';
-      line += Cat({"\"", items[i], "\""});
+      line += TextLine("\"", items[i], "\"");
     }
     line += kArrayEnd;
     out.push_back(std::move(line));
@@ -221,16 +221,16 @@ void ListArrays(const Panel& panel, Lines& out) {
 }
 
 std::string PanelLine(const Panel& panel) {
-  if (!panel.is_dialog) return Cat({kFormCall, panel.name, kTextStart, panel.Title(), kTextEnd});
+  if (!panel.is_dialog) return TextLine(kFormCall, panel.name, kTextStart, panel.Title(), kTextEnd);
   const TControl& d = *panel.control;
-  return Cat({kDialogCall, panel.name, ",", Num(d.UserLeft()), ",", Num(d.UserTop()), ",",
-              Num(d.UserWidth()), ",", Num(d.UserHeight()), kTextStart, panel.Title(), kTextEnd});
+  return TextLine(kDialogCall, panel.name, ",", d.UserLeft(), ",", d.UserTop(), ",", d.UserWidth(),
+                  ",", d.UserHeight(), kTextStart, panel.Title(), kTextEnd);
 }
 
 }  // namespace
 
 void WriteCreateFunction(const Panel& panel, Lines& out) {
-  out.push_back(Cat({panel.name, kCreateSuffix, kFunctionStart}));
+  out.push_back(TextLine(panel.name, kCreateSuffix, kFunctionStart));
   ListArrays(panel, out);
   out.push_back(PanelLine(panel));
   for (const auto& child : panel.Children()) {

@@ -35,7 +35,6 @@ constexpr int kButtonCaseIndent = 10;
 
 constexpr std::string_view kPickDateStart = "      p=PickDate(0,date(0),\"";
 constexpr std::string_view kPickTimeStart = "      p=PickTime(time(0),\"";
-constexpr std::string_view kPickEnd = "\");";
 constexpr std::string_view kPickedStart = "      if (p!=-1) FsetText(";
 constexpr std::string_view kDateConv = ",DateConv(p,";
 constexpr std::string_view kTimeConv = ",TimeConv(p,";
@@ -56,7 +55,7 @@ void Append(const std::string_view (&lines)[N], Lines& out) {
 }
 
 std::string CaseLine(std::string_view prefix, const TControl& c) {
-  return Cat({prefix, c.Name(), kCaseEnd});
+  return TextLine(prefix, c.Name(), kCaseEnd);
 }
 
 void CloseCase(Lines& out) {
@@ -79,11 +78,11 @@ void PickerLines(bool color, const TCCButton& s, Lines& out) {
     out.push_back(Indent(kCaseBodyIndent, FormColorsCall(kPickerColorsType, colors)));
   }
   if (s.DOTPicker() == kPickerDate) {
-    out.push_back(Cat({kPickDateStart, s.DOTTitle(), kPickEnd}));
-    out.push_back(Cat({kPickedStart, s.Name(), kDateConv, Num(s.DOTFormat()), kPickedEnd}));
+    out.push_back(TextLine(kPickDateStart, s.DOTTitle(), kTextEnd));
+    out.push_back(TextLine(kPickedStart, s.Name(), kDateConv, s.DOTFormat(), kPickedEnd));
   } else if (s.DOTPicker() == kPickerTime) {
-    out.push_back(Cat({kPickTimeStart, s.DOTTitle(), kPickEnd}));
-    out.push_back(Cat({kPickedStart, s.Name(), kTimeConv, Num(s.DOTFormat()), kPickedEnd}));
+    out.push_back(TextLine(kPickTimeStart, s.DOTTitle(), kTextEnd));
+    out.push_back(TextLine(kPickedStart, s.Name(), kTimeConv, s.DOTFormat(), kPickedEnd));
   }
 }
 
@@ -102,7 +101,7 @@ void CaseOf(const Context& ctx, const Panel& panel, const TControl& c, Lines& ou
       out.push_back(CaseLine(kCase, c));
       const std::string& form = static_cast<const TPTButton&>(c).ShowForm();
       if (!IsNone(form))
-        out.push_back(Cat({kShowFormIndent, form, kDrawSuffix, kNoArgs}));
+        out.push_back(TextLine(kShowFormIndent, form, kDrawSuffix, kNoArgs));
       else if (color)
         RestoreColors(c, panel, out);
       break;
@@ -141,7 +140,7 @@ bool HoldsButtonEvents(const Panel& panel) {
 void WriteEventsFunction(const Context& ctx, const Panel& panel, Lines& out) {
   const bool color = ctx.input.color;
   const bool with_bt = color && ctx.flags.buttons;
-  out.push_back(Cat({panel.name, kEventsSuffix, kFunctionStart}));
+  out.push_back(TextLine(panel.name, kEventsSuffix, kFunctionStart));
   out.emplace_back(kDeclarations[with_bt][ctx.flags.picker]);
   Append(kLoopStart, out);
   for (const auto& child : panel.Children()) CaseOf(ctx, panel, *child, out);
@@ -150,7 +149,8 @@ void WriteEventsFunction(const Context& ctx, const Panel& panel, Lines& out) {
 }
 
 void WriteRepeatFunction(const Context& ctx, const Panel& panel, Lines& out) {
-  out.push_back(Cat({kRepeatReturnType, panel.name, kRepeatSuffix, kRepeatParameters, kBodyStart}));
+  out.push_back(
+      TextLine(kRepeatReturnType, panel.name, kRepeatSuffix, kRepeatParameters, kBodyStart));
   out.emplace_back(kRepeatSwitch);
   for (const auto& child : panel.Children()) {
     const Kind kind = KindOf(*child);
@@ -172,7 +172,8 @@ void WriteRepeatFunction(const Context& ctx, const Panel& panel, Lines& out) {
 }  // namespace
 
 void WriteEvents(const Context& ctx, Lines& out) {
-  if (ctx.input.memo) out.push_back(Cat({kMemoTitle, ctx.input.project_name, kEventsFileSuffix}));
+  if (ctx.input.memo)
+    out.push_back(TextLine(kMemoTitle, ctx.input.project_name, kEventsFileSuffix));
   for (const Panel& panel : ctx.panels) {
     WriteEventsFunction(ctx, panel, out);
     if (panel.HasRepeatFunction()) WriteRepeatFunction(ctx, panel, out);

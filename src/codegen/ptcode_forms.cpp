@@ -1,6 +1,6 @@
 // The forms text: for every panel its create function and its draw function.
 
-#include "codegen/bitmap_literal.h"
+#include "codegen/bitmap_string.h"
 #include "codegen/ptcode_model.h"
 #include "codegen/ptcode_text.h"
 #include "controls/CCBitmap.h"
@@ -14,28 +14,26 @@ constexpr std::string_view kBindRepeatCall = "  Fctl(REPEAT,";
 constexpr std::string_view kDrawCall = "  Fctl(DRAW,";
 constexpr std::string_view kSetForeCall = "  SetFore(";
 constexpr std::string_view kBitmapCall = "  bitmap(";
-constexpr std::string_view kBitmapStart = ",\"";
-constexpr std::string_view kBitmapEnd = "\");";
 constexpr int kDrawIndent = 2;
 
 // Drawing a panel ends in its event loop.
 void WriteDrawFunction(const Context& ctx, const Panel& panel, Lines& out) {
   const bool color = ctx.input.color;
   const std::string& n = panel.name;
-  out.push_back(Cat({n, kDrawSuffix, kFunctionStart}));
+  out.push_back(TextLine(n, kDrawSuffix, kFunctionStart));
   // Fields only need the repeat handler for their colours.
   if (panel.Holds(Kind::kRepeatButton) || (color && panel.Holds(Kind::kField))) {
     out.emplace_back(kBindRepeatComment);
-    out.push_back(Cat({kBindRepeatCall, n, kRepeatSuffix, kCallEnd}));
+    out.push_back(TextLine(kBindRepeatCall, n, kRepeatSuffix, kCallEnd));
   }
   if (color) out.push_back(Indent(kDrawIndent, PanelColorLine(panel)));
-  out.push_back(Cat({kDrawCall, n, kCallEnd}));
+  out.push_back(TextLine(kDrawCall, n, kCallEnd));
   for (const auto& child : panel.Children()) {
     if (KindOf(*child) != Kind::kBitmap) continue;
     const auto& bitmap = static_cast<const TCCBitmap&>(*child);
-    if (color) out.push_back(Cat({kSetForeCall, ColorIndex(bitmap.ColorFore()), kCallEnd}));
-    out.push_back(Cat({kBitmapCall, Num(bitmap.Left()), ",", Num(bitmap.Top()), kBitmapStart,
-                       BitmapLiteral(bitmap.Width(), bitmap.StringBits()), kBitmapEnd}));
+    if (color) out.push_back(TextLine(kSetForeCall, ColorIndex(bitmap.ColorFore()), kCallEnd));
+    out.push_back(TextLine(kBitmapCall, bitmap.Left(), ",", bitmap.Top(), kTextStart,
+                           BitmapString(bitmap.Width(), bitmap.StringBits()), kTextEnd));
   }
   if (color) {
     // The device draws every object in the panel's colours; objects with colours of their own
@@ -48,14 +46,14 @@ void WriteDrawFunction(const Context& ctx, const Panel& panel, Lines& out) {
     }
     if (any) out.push_back(Indent(kDrawIndent, PanelColorLine(panel)));
   }
-  out.push_back(Cat({"  ", n, kEventsSuffix, kNoArgs}));
+  out.push_back(TextLine("  ", n, kEventsSuffix, kNoArgs));
   out.emplace_back(kBlockEnd);
 }
 
 }  // namespace
 
 void WriteForms(const Context& ctx, Lines& out) {
-  if (ctx.input.memo) out.push_back(Cat({kMemoTitle, ctx.input.project_name, kFormsFileSuffix}));
+  if (ctx.input.memo) out.push_back(TextLine(kMemoTitle, ctx.input.project_name, kFormsFileSuffix));
   for (const Panel& panel : ctx.panels) {
     WriteCreateFunction(panel, out);
     WriteDrawFunction(ctx, panel, out);

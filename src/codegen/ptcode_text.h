@@ -1,10 +1,12 @@
 #pragma once
 
-// Building generated lines from pieces.
+// Pieces of generated lines shared by the parts of the PToolboxLib generator; lines are built
+// with TextLine.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "codegen/text_line.h"
 
 namespace qb::ptcode {
 
@@ -14,6 +16,9 @@ inline constexpr std::string_view kFunctionStart = "(){";
 inline constexpr std::string_view kNoArgs = "();";
 inline constexpr std::string_view kBlockEnd = "}";
 inline constexpr std::string_view kBodyStart = "{";
+// A text argument, last in its call.
+inline constexpr std::string_view kTextStart = ",\"";
+inline constexpr std::string_view kTextEnd = "\");";
 // The endings of the generated files' names after the project name.
 inline constexpr std::string_view kFormsFileSuffix = "Forms.pc";
 inline constexpr std::string_view kEventsFileSuffix = "Events.pc";
@@ -21,17 +26,7 @@ inline constexpr std::string_view kHeaderFileSuffix = ".h";
 // What the memo target puts first in each of the forms, events and header texts.
 inline constexpr std::string_view kMemoTitle = "/$ ";
 
-// The pieces joined with nothing between them.
-inline std::string Cat(std::initializer_list<std::string_view> pieces) {
-  std::size_t size = 0;
-  for (std::string_view p : pieces) size += p.size();
-  std::string out;
-  out.reserve(size);
-  for (std::string_view p : pieces) out += p;
-  return out;
-}
-
-// A number in decimal without leading zeros.
+// A number in decimal without leading zeros, where a piece must be a text.
 inline std::string Num(int value) { return std::to_string(value); }
 
 }  // namespace qb::ptcode

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "codegen/bitmap_literal.h"
 #include "controls/CCEdit.h"
 #include "controls/CCLabel.h"
 #include "model/font.h"
@@ -290,23 +289,6 @@ TEST(PtListArrays, OnlyListsDirectlyOnThePanelWithEntriesGetAnArrayBeforeThePane
             (Lines{"DCreate(){", "string itmC[2] = {\"x\",\"\"y\"\"};",
                    "  Dialog(D,5,60,152,80,\"Dialog\");", "  List(C,1,1,35,2,0);",
                    "  FaddList(C,2,itmC);", "}"}));
-}
-
-TEST(PtBitmapString, WidthInLowerCaseHexOfAtLeastTwoDigits) {
-  EXPECT_EQ(BitmapWidthHex(0), "00");
-  EXPECT_EQ(BitmapWidthHex(10), "0a");
-  EXPECT_EQ(BitmapWidthHex(160), "a0");
-  EXPECT_EQ(BitmapWidthHex(255), "ff");
-  EXPECT_EQ(BitmapWidthHex(300), "12c");
-}
-
-TEST(PtBitmapString, SplitsOnlyFrom256CharactersAndIntoTwoPiecesAtMost) {
-  const std::string b255(255, 'f');
-  EXPECT_EQ(BitmapLiteral(8, b255), "08\" + \"" + b255);
-  EXPECT_EQ(BitmapLiteral(8, b255 + "1"), "08\" + \"" + b255 + "\" + \"1");
-  const std::string rest(600, '3');
-  EXPECT_EQ(BitmapLiteral(8, b255 + rest), "08\" + \"" + b255 + "\" + \"" + rest);
-  EXPECT_EQ(BitmapLiteral(16, ""), "10\" + \"");
 }
 
 TEST(PtBitmapString, DrawnInTheDrawFunctionAtItsOwnPositionAlsoInsideADialog) {

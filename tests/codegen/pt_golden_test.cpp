@@ -28,10 +28,10 @@ TEST_P(PtGolden, AllFourTextsMatchTheExpectedFiles) {
   GeneratedCode code;
   GeneratePToolbox(project.Input(v.memo, v.color), code);
   const std::string dir = std::string("codegen/pt/demo/") + v.folder + "/";
-  EXPECT_TRUE(test::MatchesExpectedFile(dir + "Demo.pc", code.main));
-  EXPECT_TRUE(test::MatchesExpectedFile(dir + "DemoForms.pc", code.forms));
-  EXPECT_TRUE(test::MatchesExpectedFile(dir + "DemoEvents.pc", code.events));
-  EXPECT_TRUE(test::MatchesExpectedFile(dir + "Demo.h", code.header));
+  EXPECT_TRUE(test::MatchesGolden(code.main, dir + "Demo.pc"));
+  EXPECT_TRUE(test::MatchesGolden(code.forms, dir + "DemoForms.pc"));
+  EXPECT_TRUE(test::MatchesGolden(code.events, dir + "DemoEvents.pc"));
+  EXPECT_TRUE(test::MatchesGolden(code.header, dir + "Demo.h"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, PtGolden,
