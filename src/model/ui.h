@@ -25,6 +25,9 @@ inline constexpr MsgButtons kMbYesNo = kMbYes | kMbNo;
 inline constexpr MsgButtons kMbYesNoCancel = kMbYes | kMbNo | kMbCancel;
 inline constexpr MsgButtons kMbOkCancel = kMbOk | kMbCancel;
 
+// The caption of every error message box.
+inline constexpr const char* kCaptionError = "Error";
+
 struct FileRequest {
   std::string title;
   std::string filter;       // "Description (*.ext)|*.ext", several joined by '|'
