@@ -30,6 +30,8 @@ struct AppState {
   WeakRef<TControl> current_control;
   // The designer windows, in creation order; the project is this state plus them.
   std::vector<std::unique_ptr<TChildFrm>> windows;
+  // The designer windows by activation, the most recent first (see NoteWindowActivated).
+  std::vector<WeakRef<TChildFrm>> activation_order;
   // The palette button that is down, if any: the next click on a form places its kind.
   PaletteButton pressed_button = PaletteButton::kNone;
   // The four status-bar panels: library, hint, cursor-key mode, free.
@@ -42,5 +44,12 @@ inline constexpr const char* kCursorKeysSingleStep = "Cursor keys activated - Si
 // Cursor-key mode: arrow, Space and Delete keys act on the designer while it is on.
 void CursorKeysOn(AppState& state);
 void CursorKeysOff(AppState& state);
+
+// Moves a window to the front of the activation order; the main window calls it whenever a
+// designer window is activated.
+void NoteWindowActivated(AppState& state, TChildFrm& window);
+// The application's window order: the windows in the order they were last activated, the most
+// recent first, then those never activated, the newest first (a new window lies on top).
+std::vector<TChildFrm*> WindowsInWindowOrder(const AppState& state);
 
 }  // namespace qb
