@@ -21,11 +21,13 @@ constexpr char kTruncated[] = "the bitmap's pixels lie beyond the end of the fil
 // Decoders allocate width * height pixels; larger sizes are refused before they try.
 constexpr std::int64_t kMaxDimension = 32768;
 
-std::uint16_t Swap(std::uint16_t v) { return static_cast<std::uint16_t>((v << 8) | (v >> 8)); }
-std::uint32_t Swap(std::uint32_t v) {
+[[maybe_unused]] std::uint16_t Swap(std::uint16_t v) {
+  return static_cast<std::uint16_t>((v << 8) | (v >> 8));
+}
+[[maybe_unused]] std::uint32_t Swap(std::uint32_t v) {
   return (v << 24) | ((v << 8) & 0x00FF0000u) | ((v >> 8) & 0x0000FF00u) | (v >> 24);
 }
-std::int32_t Swap(std::int32_t v) {
+[[maybe_unused]] std::int32_t Swap(std::int32_t v) {
   return static_cast<std::int32_t>(Swap(static_cast<std::uint32_t>(v)));
 }
 
@@ -157,13 +159,13 @@ std::string EncodeBmp(const IndexedBitmap& bitmap) {
 }
 
 std::optional<BmpInfo> InspectBmp(std::string_view bytes, std::string* error) {
-  constexpr std::size_t kFileHeader = sizeof(BmpFileHeader);
-  if (bytes.size() < kFileHeader + sizeof(std::uint32_t)) return Fail(error, kNotBitmap);
+  constexpr std::int64_t kFileHeader = sizeof(BmpFileHeader);
+  const auto size = static_cast<std::int64_t>(bytes.size());
+  if (size < kFileHeader + 4) return Fail(error, kNotBitmap);
   const auto file = ReadHeader<BmpFileHeader>(bytes, 0);
   if (file.type[0] != 'B' || file.type[1] != 'M') return Fail(error, kNotBitmap);
   const std::uint32_t info_size = Le(ReadHeader<std::uint32_t>(bytes, kFileHeader));
-  if (kFileHeader + std::int64_t{info_size} > static_cast<std::int64_t>(bytes.size()))
-    return Fail(error, kTruncated);
+  if (kFileHeader + std::int64_t{info_size} > size) return Fail(error, kTruncated);
   const std::optional<Fields> f = ReadFields(bytes, info_size);
   if (!f) return Fail(error, kUnknownHeader);
 
@@ -185,7 +187,6 @@ std::optional<BmpInfo> InspectBmp(std::string_view bytes, std::string* error) {
   const bool masks_follow = f->compression == kBmpBitFields && info_size == sizeof(BmpInfoHeader);
   const std::int64_t table_end =
       kFileHeader + info_size + (masks_follow ? 12 : 0) + colors * f->palette_entry;
-  const std::int64_t size = static_cast<std::int64_t>(bytes.size());
   const std::int64_t offset = Le(file.pixel_offset);
   if (table_end > offset || offset > size) return Fail(error, kTruncated);
   const std::int64_t pixel_bytes = f->compression == kBmpRle8 || f->compression == kBmpRle4

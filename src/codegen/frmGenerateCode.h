@@ -1,0 +1,155 @@
+#pragma once
+
+// TfrmGenerate, the generate dialog's logic: it runs the project's generator into four text
+// areas, keeps the PRC properties and the eight application icons, and writes the texts out
+// as source files for the desktop compiler or, through the outside converter, as DOC
+// databases for Palm memos. It is made once and reused; each Show starts from the project.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "codegen/bmp_file.h"
+#include "codegen/code_settings.h"
+#include "codegen/code_text_area.h"
+#include "codegen/generate_tables.h"
+#include "designer/ChildFor.h"
+#include "model/library.h"
+#include "model/ui.h"
+#include "model/weak_ref.h"
+
+namespace qb {
+
+enum class GenerateTarget { kPde, kMemo };
+
+// What the dialog works on, taken from the application when it opens.
+struct GenerateSession {
+  LibraryId library = LibraryId::kCControls;
+  std::string project_path;       // the saved project file
+  std::string project_name;       // its name without the extension
+  std::vector<TChildFrm*> forms;  // the open forms, most recently activated first
+};
+
+// Where the converter is looked for, and where the texts for it are kept. The work folder
+// is the program's folder, or the user's settings folder when the program's folder cannot
+// be written (the same place as the settings file).
+struct GenerateFolders {
+  std::string program_dir;
+  std::string work_dir;
+};
+
+struct IconPicture {
+  std::string bytes;  // the bitmap file as read, written out unchanged
+  BmpInfo info;
+  std::string path;  // where it came from; empty for a built-in icon
+  bool HoldsPicture() const { return !bytes.empty(); }
+};
+
+class TfrmGenerate : public DialogModel {
+ public:
+  static constexpr const char* kDialogId = "TfrmGenerate";
+
+  TfrmGenerate(Ui& ui, GenerateFolders folders);
+  const char* DialogId() const override { return kDialogId; }
+  const GenerateFolders& Folders() const { return folders_; }
+
+  // Prepares an opening: clears the texts and counters, rebuilds the form list and reads
+  // the dialog's keys from the project file.
+  void Show(const GenerateSession& session);
+  // Set by Exit; the view closes then.
+  bool Closed() const { return closed_; }
+
+  const std::string& Caption() const { return caption_; }
+  LibraryId Library() const { return session_.library; }
+  int ActiveTab() const { return active_tab_; }
+  void SetActiveTab(int tab) { active_tab_ = tab; }
+
+  // The form list; the selected entry is the first form. -1 when no form is open.
+  const std::vector<std::string>& FormNames() const { return form_names_; }
+  int SelectedForm() const { return selected_form_; }
+  void SelectForm(int index);
+
+  GenerateTarget Target() const { return target_; }
+  // A click on a target button: clears the texts and shows that target's fields.
+  void ClickTarget(GenerateTarget target);
+  bool ColorVisible() const { return color_visible_; }
+  bool ColorChecked() const { return color_; }
+  // A click on the colour check box also clears the texts.
+  void ClickColor(bool checked);
+
+  bool PrcPropertiesVisible() const { return target_ == GenerateTarget::kPde; }
+  bool OutputVisible() const { return target_ == GenerateTarget::kPde; }
+  bool SaveVisible() const { return target_ == GenerateTarget::kPde; }
+  bool SaveDocVisible() const { return target_ == GenerateTarget::kMemo; }
+  // Save and Save DOC are enabled by the first Generate and stay enabled.
+  bool SaveEnabled() const { return save_enabled_; }
+
+  const std::string& OutputFolder() const { return output_; }
+  void SetOutputFolder(std::string folder) { output_ = std::move(folder); }
+  // The folder chooser; may create folders.
+  void ChooseOutputFolder();
+  const std::string& CreatorId() const { return creator_id_; }
+  const std::string& AppName() const { return app_name_; }
+  const std::string& AppDb() const { return app_db_; }
+  const std::string& Version() const { return version_; }
+  // Typing: false (and no change) when the text would grow beyond the field's length. A
+  // longer value read from the project file stays as it is.
+  bool EditCreatorId(const std::string& text);
+  bool EditAppDb(const std::string& text);
+  void SetAppName(std::string text) { app_name_ = std::move(text); }
+  void SetVersion(std::string text) { version_ = std::move(text); }
+
+  CodeTextArea& Area(CodeText text) { return areas_[static_cast<std::size_t>(text)]; }
+  const CodeTextArea& Area(CodeText text) const { return areas_[static_cast<std::size_t>(text)]; }
+  // Counts the Generate runs, so that the view can put the carets at the start after each.
+  int GenerateCount() const { return generate_count_; }
+
+  const IconPicture& Icon(int slot) const { return icons_[static_cast<std::size_t>(slot)]; }
+  // A click on an icon image: the picture chooser, then the chosen bitmap and its key.
+  void ClickIcon(int slot);
+
+  void Generate();
+  void Save();
+  void SaveDoc();
+  // Copies the whole text of an area to the clipboard.
+  void Copy(CodeText text);
+  // Removes the converter's texts and closes.
+  void Exit();
+
+ private:
+  void ClearTexts();
+  void ReadProjectKeys();
+  CodeSettings CurrentSettings() const;
+  bool LoadIcon(int slot, const std::string& path);
+  std::vector<const TChildFrm*> LiveForms() const;
+  const TChildFrm* FirstForm() const;
+  std::vector<std::string> LeadingLines() const;
+  void WriteTempFiles();
+  bool WriteIcons(const std::string& folder);
+  void CheckLibrary(const std::string& folder);
+  void Error(const std::string& text);
+
+  Ui& ui_;
+  GenerateFolders folders_;
+  GenerateSession session_;
+  bool closed_ = false;
+  std::string caption_;
+  int active_tab_ = 0;
+  std::vector<WeakRef<TChildFrm>> forms_;
+  std::vector<std::string> form_names_;
+  int selected_form_ = -1;
+  GenerateTarget target_ = GenerateTarget::kPde;
+  bool color_visible_ = false;
+  bool color_ = true;
+  bool save_enabled_ = false;
+  std::string output_;
+  std::string creator_id_ = kDefaultCreatorId;
+  std::string app_name_ = kDefaultAppName;
+  std::string app_db_ = kDefaultAppDb;
+  std::string version_ = kDefaultVersion;
+  std::array<CodeTextArea, kCodeTextCount> areas_;
+  int generate_count_ = 0;
+  std::array<IconPicture, kIconCount> icons_;
+};
+
+}  // namespace qb

@@ -1,0 +1,119 @@
+// The generate dialog's outputs: source files and icons for the desktop compiler, the texts
+// and converter runs for Palm memos, the clipboard, and the clean-up on Exit.
+
+#include <filesystem>
+
+#include "codegen/frmGenerateCode.h"
+#include "codegen/generate_files.h"
+#include "codegen/generate_texts.h"
+#include "codegen/text_line.h"
+#include "model/captions.h"
+
+namespace fs = std::filesystem;
+
+namespace qb {
+
+namespace {
+
+std::string TempPath(const GenerateFolders& folders, const CodeTextFile& file) {
+  return (fs::path(folders.work_dir) / file.temp_file).string();
+}
+
+std::string ConverterParameters(const CodeTextFile& file, const std::string& p) {
+  return TextLine(file.temp_file, " ", p, file.doc_suffix, " \"", p, file.doc_name_suffix, "\"");
+}
+
+}  // namespace
+
+void TfrmGenerate::WriteTempFiles() {
+  if (!EnsureFolder(folders_.work_dir)) {
+    Error(UnableToWriteText(folders_.work_dir));
+    return;
+  }
+  for (CodeText text : kTempWriteOrder) {
+    const std::string path = TempPath(folders_, kCodeTextFiles[static_cast<std::size_t>(text)]);
+    if (!WriteTextLines(path, Area(text).Lines())) {
+      Error(UnableToWriteText(path));
+      return;
+    }
+  }
+}
+
+void TfrmGenerate::Save() {
+  const std::string folder = OutputFolderPrefix(output_);
+  if (!folder.empty() && !EnsureFolder(folder)) {
+    Error(UnableToWriteText(FullPathText(folder)));
+    return;
+  }
+  for (const CodeTextFile& file : kCodeTextFiles) {
+    const std::string path = folder + session_.project_name + file.file_suffix;
+    if (FileExists(path)) {
+      const MsgButton answer =
+          ui_.MessageBox(kCaptionWarning, ReplaceFileQuestion(FullPathText(path)),
+                         MsgIcon::kWarning, kMbYesNoCancel, kMbYes);
+      if (answer == kMbCancel) return;
+      if (answer != kMbYes) continue;
+    }
+    if (!WriteTextLines(path, Area(file.text).Lines())) {
+      Error(UnableToWriteText(FullPathText(path)));
+      return;
+    }
+  }
+  if (!WriteIcons(folder)) return;
+  CheckLibrary(folder);
+}
+
+bool TfrmGenerate::WriteIcons(const std::string& folder) {
+  for (int i = 0; i < kIconCount; ++i) {
+    if (!Icon(i).HoldsPicture()) continue;
+    const std::string path = folder + kIconSlots[static_cast<std::size_t>(i)].file_name;
+    if (!WriteFileBytes(path, Icon(i).bytes)) {
+      Error(UnableToWriteText(FullPathText(path)));
+      return false;
+    }
+  }
+  return true;
+}
+
+void TfrmGenerate::CheckLibrary(const std::string& folder) {
+  const GenerateLibraryRules& rules = RulesFor(session_.library);
+  if (!FolderHoldsFile(folder, rules.library_file))
+    ui_.MessageBox(kCaptionWarning, rules.library_missing, MsgIcon::kWarning, kMbOk, kMbOk);
+}
+
+void TfrmGenerate::SaveDoc() {
+  const std::string program = (fs::path(folders_.program_dir) / kConverterName).string();
+  std::error_code ec;
+  if (!fs::is_regular_file(program, ec)) {
+    Error(ConverterMissingText(folders_.program_dir));
+    return;
+  }
+  // The converter would fail unseen on a missing text and the message would claim success.
+  for (const CodeTextFile& file : kCodeTextFiles) {
+    if (!FileExists(TempPath(folders_, file))) {
+      Error(TextsToConvertMissingText(TempPath(folders_, file)));
+      return;
+    }
+  }
+  const std::string& p = session_.project_name;
+  for (const CodeTextFile& file : kCodeTextFiles) {
+    if (!ui_.StartProgram(program, ConverterParameters(file, p), folders_.work_dir)) {
+      Error(UnableToStartText(program));
+      return;
+    }
+  }
+  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, folders_.work_dir), MsgIcon::kInformation,
+                 kMbOk, kMbOk);
+}
+
+void TfrmGenerate::Copy(CodeText text) { ui_.SetClipboard({{"text/plain", Area(text).Text()}}); }
+
+void TfrmGenerate::Exit() {
+  for (const CodeTextFile& file : kCodeTextFiles) {
+    std::error_code ec;
+    fs::remove(TempPath(folders_, file), ec);
+  }
+  closed_ = true;
+}
+
+}  // namespace qb

@@ -1,0 +1,74 @@
+#pragma once
+
+// The fixed texts of the generate dialog: project-file keys and defaults, generated PRC
+// lines, file names, messages and captions.
+
+#include <string>
+
+namespace qb {
+
+// The dialog's project-file sections and keys.
+inline constexpr const char* kCodeSection = "Code";
+inline constexpr const char* kIconsSection = "Icons";
+inline constexpr const char* kOutputKey = "Output";
+inline constexpr const char* kFirstFormKey = "FirstForm";
+inline constexpr const char* kMemoKey = "Memo";
+inline constexpr const char* kCreatorIdKey = "CreatorID";
+inline constexpr const char* kAppNameKey = "AppName";
+inline constexpr const char* kAppDbKey = "AppDB";
+inline constexpr const char* kVersionKey = "Version";
+inline constexpr const char* kColorKey = "Color";
+
+inline constexpr const char* kDefaultCreatorId = "QLBD";
+inline constexpr const char* kDefaultAppName = "Application";
+inline constexpr const char* kDefaultAppDb = "ApplicationDB";
+inline constexpr const char* kDefaultVersion = "1.0";
+
+// What may be typed into the creator ID and database name fields.
+inline constexpr std::size_t kCreatorIdMaxLength = 4;
+inline constexpr std::size_t kAppDbMaxLength = 31;
+
+// The PRC properties at the top of the main text for the desktop compiler.
+inline constexpr const char* kPrcCreatorId = "@cid \"";
+inline constexpr const char* kPrcAppName = "@name \"";
+inline constexpr const char* kPrcAppDb = "@dbname \"";
+inline constexpr const char* kPrcVersion = "@ver \"";
+inline constexpr const char* kPrcClose = "\";";
+// The first line of the main text for Palm memos.
+inline constexpr const char* kMemoMainOpen = "//Main ";
+inline constexpr const char* kMemoMainClose = ".pc";
+
+inline constexpr const char* kOutputChooserTitle = "Select the output directory";
+inline constexpr const char* kConverterName = "makedoc.exe";
+
+inline constexpr const char* kLinesSuffix = " lines";
+inline constexpr const char* kCharsSuffix = " chars";
+
+inline std::string ReplaceFileQuestion(const std::string& path) {
+  return path + " already exists. Do you want to replace it?";
+}
+inline std::string ConverterMissingText(const std::string& program_dir) {
+  return "makedoc.exe not found. It must be in " + program_dir +
+         " directory. Please check the installation";
+}
+inline std::string DocFilesCreatedText(const std::string& p, const std::string& folder) {
+  return "DOC files " + p + ".pdb, " + p + "Forms.pdb, " + p + "Events.pdb and " + p +
+         "H.pdb created in " + folder;
+}
+
+// Failures the dialog reports rather than passing over.
+inline std::string UnableToWriteText(const std::string& path) {
+  return "Unable to write to " + path;
+}
+inline std::string UnableToReadText(const std::string& path) { return "Unable to read " + path; }
+inline std::string NotABitmapText(const std::string& path, const std::string& reason) {
+  return path + " is not a valid bitmap: " + reason;
+}
+inline std::string UnableToStartText(const std::string& program) {
+  return "Unable to start " + program;
+}
+inline std::string TextsToConvertMissingText(const std::string& path) {
+  return path + " not found. Generate the code for Palm memos / DOC files first";
+}
+
+}  // namespace qb

@@ -1,0 +1,439 @@
+// The generate dialog's outputs: Save for the desktop compiler, Save DOC through the
+// converter, the icon choosers, Copy and Exit.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "codegen/default_icons.h"
+#include "codegen/frmGenerateCode.h"
+#include "codegen/generate_fixture.h"
+#include "model/ini_file.h"
+
+namespace fs = std::filesystem;
+
+namespace qb {
+namespace {
+
+using Lines = std::vector<std::string>;
+using test::GenerateTest;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+const Lines kSourceFiles = {"Demo.pc", "DemoForms.pc", "DemoEvents.pc", "Demo.h"};
+const Lines kIconFiles = {"large1.bmp", "small1.bmp", "large2.bmp", "small2.bmp",
+                          "large4.bmp", "small4.bmp", "large8.bmp", "small8.bmp"};
+const char kCControlsMissing[] =
+    "CControls library not found at project source path. You must copy it before compile.";
+const char kFctlMissing[] =
+    "PToolboxLib header file Fctl.h not found at project source path. You must copy it before "
+    "compile.";
+
+class SaveTest : public GenerateTest {
+ protected:
+  // Two empty forms, Form2 activated last, Form1 chosen as first form, output into out/.
+  void Prepare(const std::string& code_keys = "") {
+    AddForm("Form2", "Second");
+    AddForm("Form1", "First");
+    WriteProject("[Code]\r\nFirstForm=Form1\r\nOutput=" + Out("") + "\r\n" + code_keys);
+    Show();
+  }
+  std::string Out(const std::string& name) const {
+    return (fs::path(dir_.Path("out")) / name).string();
+  }
+  void ExpectLibraryWarning(const char* text) {
+    ASSERT_FALSE(ui_.ShownLog().empty());
+    const test::Shown& last = ui_.ShownLog().back();
+    EXPECT_EQ(last.caption, "Warning");
+    EXPECT_EQ(last.text, text);
+    EXPECT_EQ(last.icon, MsgIcon::kWarning);
+    EXPECT_EQ(last.buttons, kMbOk);
+  }
+};
+
+// ---- Save ----------------------------------------------------------------------------------
+
+TEST_F(SaveTest, WritesTheFourTextsWithCrlfAndTheEightIconsByteForByte) {
+  Prepare();
+  dialog_.Generate();
+  dialog_.Save();
+  for (const std::string& name : kSourceFiles)
+    EXPECT_EQ(ReadFileBytes(Out(name)), Expected("pde/" + name)) << name;
+  for (int i = 0; i < kIconCount; ++i) {
+    const IconSlot& slot = kIconSlots[static_cast<std::size_t>(i)];
+    EXPECT_EQ(ReadFileBytes(Out(kIconFiles[static_cast<std::size_t>(i)])),
+              DefaultIconBmp(slot.large, slot.depth))
+        << kIconFiles[static_cast<std::size_t>(i)];
+  }
+  ExpectLibraryWarning(kCControlsMissing);
+  EXPECT_EQ(ui_.ShownLog().size(), 1u);
+}
+
+TEST_F(SaveTest, MissingOutputFoldersAreCreated) {
+  Prepare();
+  dialog_.SetOutputFolder(Out("a/b/c"));
+  dialog_.Generate();
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("a/b/c/Demo.h")), Expected("pde/Demo.h"));
+  EXPECT_TRUE(fs::exists(Out("a/b/c/small8.bmp")));
+}
+
+TEST_F(SaveTest, FolderTextWithATrailingSeparatorGetsNoSecondOne) {
+  Prepare();
+  dialog_.SetOutputFolder(Out("") + "/");
+  dialog_.Generate();
+  dialog_.Save();
+  EXPECT_TRUE(fs::exists(Out("Demo.pc")));
+}
+
+TEST_F(SaveTest, EmptyOutputFolderWritesBareNamesIntoTheCurrentFolder) {
+  Prepare();
+  dialog_.SetOutputFolder("");
+  dialog_.Generate();
+  fs::create_directories(dir_.Path("here"));
+  {
+    test::CurrentFolder here(dir_.Path("here"));
+    dialog_.Save();
+  }
+  const fs::path here = dir_.Path("here");
+  for (const std::string& name : kSourceFiles) EXPECT_TRUE(fs::exists(here / name)) << name;
+  for (const std::string& name : kIconFiles) EXPECT_TRUE(fs::exists(here / name)) << name;
+  EXPECT_FALSE(fs::exists(Out("Demo.pc")));
+}
+
+TEST_F(SaveTest, OverwriteQuestionYesNoCancel) {
+  Prepare();
+  dialog_.Generate();
+  fs::create_directories(Out(""));
+  for (const std::string& name : kSourceFiles) ASSERT_TRUE(WriteFileBytes(Out(name), "old"));
+  ui_.AnswerMessage(kMbYes);
+  ui_.AnswerMessage(kMbNo);
+  ui_.AnswerMessage(kMbCancel);
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("Demo.pc")), Expected("pde/Demo.pc"));
+  EXPECT_EQ(ReadFileBytes(Out("DemoForms.pc")), "old");
+  EXPECT_EQ(ReadFileBytes(Out("DemoEvents.pc")), "old");
+  EXPECT_EQ(ReadFileBytes(Out("Demo.h")), "old");
+  // Cancel ends everything: no icons and no library check.
+  for (const std::string& name : kIconFiles) EXPECT_FALSE(fs::exists(Out(name))) << name;
+  ASSERT_EQ(ui_.ShownLog().size(), 3u);
+  const Lines asked = {"Demo.pc", "DemoForms.pc", "DemoEvents.pc"};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const test::Shown& q = ui_.ShownLog()[i];
+    EXPECT_EQ(q.caption, "Warning");
+    EXPECT_EQ(q.text, Out(asked[i]) + " already exists. Do you want to replace it?");
+    EXPECT_EQ(q.icon, MsgIcon::kWarning);
+    EXPECT_EQ(q.buttons, kMbYesNoCancel);
+    EXPECT_EQ(q.default_button, kMbYes);
+  }
+  EXPECT_TRUE(ui_.AllAnswersUsed());
+}
+
+TEST_F(SaveTest, NoSkipsOnlyThatFile) {
+  Prepare();
+  dialog_.Generate();
+  fs::create_directories(Out(""));
+  ASSERT_TRUE(WriteFileBytes(Out("DemoEvents.pc"), "old"));
+  ui_.AnswerMessage(kMbNo);
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("DemoEvents.pc")), "old");
+  EXPECT_EQ(ReadFileBytes(Out("Demo.h")), Expected("pde/Demo.h"));
+  EXPECT_TRUE(fs::exists(Out("small8.bmp")));
+  ExpectLibraryWarning(kCControlsMissing);
+}
+
+TEST_F(SaveTest, IconsAreReplacedWithoutAsking) {
+  Prepare();
+  dialog_.Generate();
+  fs::create_directories(Out(""));
+  ASSERT_TRUE(WriteFileBytes(Out("large1.bmp"), "old"));
+  ASSERT_TRUE(WriteFileBytes(Out("CControls.c"), "lib"));
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("large1.bmp")), DefaultIconBmp(true, 1));
+  EXPECT_TRUE(ui_.ShownLog().empty());
+}
+
+struct LibraryFile {
+  LibraryId library;
+  const char* present;  // nullptr: none
+  const char* warning;  // nullptr: none
+};
+
+class LibraryCheck : public SaveTest, public ::testing::WithParamInterface<LibraryFile> {};
+
+TEST_P(LibraryCheck, LooksForTheLibraryInAnyCase) {
+  AddForm("Form1", "First");
+  WriteProject("[Code]\r\nOutput=" + Out("") + "\r\n");
+  Show(GetParam().library);
+  dialog_.Generate();
+  fs::create_directories(Out(""));
+  if (GetParam().present) {
+    ASSERT_TRUE(WriteFileBytes(Out(GetParam().present), ""));
+  }
+  dialog_.Save();
+  if (GetParam().warning) {
+    ExpectLibraryWarning(GetParam().warning);
+  } else {
+    EXPECT_TRUE(ui_.ShownLog().empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Libraries, LibraryCheck,
+    ::testing::Values(LibraryFile{LibraryId::kCControls, nullptr, kCControlsMissing},
+                      LibraryFile{LibraryId::kCControls, "ccontrols.C", nullptr},
+                      LibraryFile{LibraryId::kCControls, "fctl.h", kCControlsMissing},
+                      LibraryFile{LibraryId::kPToolboxLib, nullptr, kFctlMissing},
+                      LibraryFile{LibraryId::kPToolboxLib, "FCTL.H", nullptr},
+                      LibraryFile{LibraryId::kPToolboxLib, "Fctl.h", nullptr},
+                      LibraryFile{LibraryId::kPToolboxLib, "CControls.c", kFctlMissing}));
+
+TEST_F(SaveTest, AFolderNamedLikeTheLibraryDoesNotCount) {
+  Prepare();
+  dialog_.Generate();
+  fs::create_directories(Out("CControls.c"));
+  dialog_.Save();
+  ExpectLibraryWarning(kCControlsMissing);
+}
+
+TEST_F(SaveTest, EditsInTheTextAreasAreSaved) {
+  Prepare();
+  dialog_.Generate();
+  dialog_.Area(CodeText::kHeader).SetText("edited\nby hand");
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("Demo.h")), "edited\r\nby hand\r\n");
+}
+
+TEST_F(SaveTest, AfterSwitchingTargetsSavingWritesEmptyFiles) {
+  Prepare();
+  dialog_.Generate();
+  dialog_.ClickTarget(GenerateTarget::kMemo);
+  dialog_.ClickTarget(GenerateTarget::kPde);
+  ASSERT_TRUE(dialog_.SaveEnabled());
+  dialog_.Save();
+  for (const std::string& name : kSourceFiles) {
+    EXPECT_TRUE(fs::exists(Out(name))) << name;
+    EXPECT_EQ(ReadFileBytes(Out(name)), "") << name;
+  }
+}
+
+TEST_F(SaveTest, UnwritableFolderIsReportedAndNothingElseHappens) {
+  Prepare();
+  dialog_.Generate();
+  ASSERT_TRUE(WriteFileBytes(dir_.Path("out"), "a file where the folder should be"));
+  dialog_.Save();
+  EXPECT_EQ(ui_.Texts(), (Lines{"Unable to write to " + dir_.Path("out") + "/"}));
+  EXPECT_EQ(ui_.ShownLog()[0].caption, "Error");
+}
+
+TEST_F(SaveTest, UnwritableFileStopsTheSave) {
+  Prepare();
+  dialog_.Generate();
+  fs::create_directories(Out("DemoForms.pc"));  // a folder cannot be written as a file
+  ui_.AnswerMessage(kMbYes);
+  dialog_.Save();
+  EXPECT_EQ(ui_.Texts(), (Lines{Out("DemoForms.pc") + " already exists. Do you want to replace it?",
+                                "Unable to write to " + Out("DemoForms.pc")}));
+  EXPECT_TRUE(fs::exists(Out("Demo.pc")));
+  EXPECT_FALSE(fs::exists(Out("Demo.h")));
+  EXPECT_FALSE(fs::exists(Out("large1.bmp")));
+}
+
+// ---- Icons chosen by the user --------------------------------------------------------------
+
+TEST_F(SaveTest, ChosenIconIsKeptAndWrittenByteForByte) {
+  Prepare();
+  const std::string tiny = Expected("icons/tiny.bmp");
+  ASSERT_TRUE(WriteFileBytes(InProject("tiny.bmp"), tiny));
+  ui_.AnswerFile(InProject("tiny.bmp"));
+  dialog_.ClickIcon(5);
+  ASSERT_EQ(ui_.ShownLog().size(), 1u);
+  EXPECT_EQ(ui_.ShownLog()[0].what, "picture");
+  EXPECT_EQ(ui_.ShownLog()[0].caption, "Open 4 bit small icon");
+  EXPECT_EQ(dialog_.Icon(5).bytes, tiny);
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(project_path_));
+  EXPECT_EQ(ini.ReadString("Icons", "Small4", ""), InProject("tiny.bmp"));
+  EXPECT_FALSE(ini.HasKey("Icons", "Large4"));
+
+  dialog_.Generate();
+  const Lines main = LinesOf(CodeText::kMain);
+  EXPECT_EQ(std::count(main.begin(), main.end(), "@sicon4 \"small4.bmp\";"), 1);
+  fs::create_directories(Out(""));
+  ASSERT_TRUE(WriteFileBytes(Out("CControls.c"), ""));
+  dialog_.Save();
+  EXPECT_EQ(ReadFileBytes(Out("small4.bmp")), tiny);
+}
+
+TEST_F(SaveTest, EveryIconHasItsChooserTitle) {
+  Prepare();
+  const Lines titles = {"Open 1 bit large icon", "Open 1 bit small icon", "Open 2 bit large icon",
+                        "Open 2 bit small icon", "Open 4 bit large icon", "Open 4 bit small icon",
+                        "Open 8 bit large icon", "Open 8 bit small icon"};
+  const Lines images = {"imgLarge1", "imgSmall1", "imgLarge2", "imgSmall2",
+                        "imgLarge4", "imgSmall4", "imgLarge8", "imgSmall8"};
+  for (int i = 0; i < kIconCount; ++i) {
+    ui_.AnswerFile(std::nullopt);
+    dialog_.ClickIcon(i);
+    EXPECT_EQ(ui_.ShownLog().back().caption, titles[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(kIconSlots[static_cast<std::size_t>(i)].image, images[static_cast<std::size_t>(i)]);
+  }
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(project_path_));
+  EXPECT_FALSE(ini.HasSection("Icons"));
+}
+
+TEST_F(SaveTest, UnreadableChosenIconKeepsThePreviousPicture) {
+  Prepare();
+  std::string truncated = DefaultIconBmp(true, 8).substr(0, 600);
+  ASSERT_TRUE(WriteFileBytes(InProject("cut.bmp"), truncated));
+  ui_.AnswerFile(InProject("cut.bmp"));
+  dialog_.ClickIcon(6);
+  EXPECT_EQ(dialog_.Icon(6).bytes, DefaultIconBmp(true, 8));
+  EXPECT_EQ(ui_.Texts(), (Lines{InProject("cut.bmp") +
+                                " is not a valid bitmap: the bitmap's pixels lie beyond the end "
+                                "of the file"}));
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(project_path_));
+  EXPECT_FALSE(ini.HasKey("Icons", "Large8"));
+}
+
+TEST_F(SaveTest, ChosenFolderInsteadOfAFileIsReported) {
+  Prepare();
+  ui_.AnswerFile(project_dir_);
+  dialog_.ClickIcon(0);
+  EXPECT_EQ(ui_.Texts(), (Lines{"Unable to read " + project_dir_}));
+  EXPECT_EQ(dialog_.Icon(0).bytes, DefaultIconBmp(true, 1));
+}
+
+// ---- Save DOC ------------------------------------------------------------------------------
+
+class SaveDocTest : public SaveTest {
+ protected:
+  void Prepare() { SaveTest::Prepare("Memo=1\r\n"); }
+};
+
+TEST_F(SaveDocTest, MissingConverterIsAnErrorAndNothingStarts) {
+  Prepare();
+  dialog_.Generate();
+  dialog_.SaveDoc();
+  ASSERT_EQ(ui_.ShownLog().size(), 1u);
+  EXPECT_EQ(ui_.ShownLog()[0].caption, "Error");
+  EXPECT_EQ(ui_.ShownLog()[0].icon, MsgIcon::kError);
+  EXPECT_EQ(ui_.ShownLog()[0].text, "makedoc.exe not found. It must be in " + program_dir_ +
+                                        " directory. Please check the installation");
+  EXPECT_TRUE(ui_.started_.empty());
+}
+
+TEST_F(SaveDocTest, StartsTheConverterFourTimesAndSaysWhere) {
+  Prepare();
+  InstallConverter();
+  dialog_.Generate();
+  dialog_.SaveDoc();
+  ASSERT_EQ(ui_.started_.size(), 4u);
+  const Lines parameters = {
+      "temp001.txt Demo.pdb \"Demo.pc\"", "temp002.txt DemoForms.pdb \"DemoForms.pc\"",
+      "temp003.txt DemoEvents.pdb \"DemoEvents.pc\"", "temp004.txt DemoH.pdb \"Demo.h\""};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(ui_.started_[i].program, InProgram("makedoc.exe"));
+    EXPECT_EQ(ui_.started_[i].parameters, parameters[i]);
+    EXPECT_EQ(ui_.started_[i].working_dir, program_dir_);
+  }
+  ASSERT_EQ(ui_.ShownLog().size(), 1u);
+  EXPECT_EQ(ui_.ShownLog()[0].caption, "Save DOC");
+  EXPECT_EQ(ui_.ShownLog()[0].icon, MsgIcon::kInformation);
+  EXPECT_EQ(
+      ui_.ShownLog()[0].text,
+      "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " + program_dir_);
+}
+
+TEST_F(SaveDocTest, ConvertsTheTextsOfTheLastGenerateNotLaterEdits) {
+  Prepare();
+  InstallConverter();
+  dialog_.Generate();
+  dialog_.Area(CodeText::kHeader).SetText("edited");
+  dialog_.SaveDoc();
+  EXPECT_EQ(ReadFileBytes(InProgram("temp004.txt")), Expected("memo/temp004.txt"));
+}
+
+TEST_F(SaveDocTest, WithoutTheTextsOfAGenerateNothingStarts) {
+  Prepare();
+  InstallConverter();
+  dialog_.ClickTarget(GenerateTarget::kPde);
+  dialog_.Generate();
+  dialog_.ClickTarget(GenerateTarget::kMemo);
+  dialog_.SaveDoc();
+  EXPECT_TRUE(ui_.started_.empty());
+  EXPECT_EQ(ui_.Texts(), (Lines{InProgram("temp001.txt") +
+                                " not found. Generate the code for Palm memos / DOC files first"}));
+}
+
+TEST_F(SaveDocTest, AConverterThatCannotStartIsNoSuccess) {
+  Prepare();
+  InstallConverter();
+  dialog_.Generate();
+  ui_.start_program_result_ = false;
+  dialog_.SaveDoc();
+  EXPECT_EQ(ui_.started_.size(), 1u);
+  EXPECT_EQ(ui_.Texts(), (Lines{"Unable to start " + InProgram("makedoc.exe")}));
+}
+
+TEST_F(SaveDocTest, ExitRemovesTheTemporaryTexts) {
+  Prepare();
+  dialog_.Generate();
+  ASSERT_TRUE(fs::exists(InProgram("temp003.txt")));
+  fs::remove(InProgram("temp002.txt"));  // a missing one is ignored
+  ASSERT_TRUE(WriteFileBytes(InProgram("temp005.txt"), "not ours"));
+  dialog_.Exit();
+  EXPECT_TRUE(dialog_.Closed());
+  for (const char* name : {"temp001.txt", "temp002.txt", "temp003.txt", "temp004.txt"})
+    EXPECT_FALSE(fs::exists(InProgram(name))) << name;
+  EXPECT_TRUE(fs::exists(InProgram("temp005.txt")));
+  EXPECT_TRUE(ui_.ShownLog().empty());
+  Show();
+  EXPECT_FALSE(dialog_.Closed());
+}
+
+// A program folder that cannot be written: the texts go to the settings folder instead, and
+// the message names it.
+class FallbackFolderTest : public SaveDocTest {
+ protected:
+  FallbackFolderTest() : fallback_dialog_(ui_, {program_dir_, dir_.Path("config/quillboard")}) {}
+  TfrmGenerate fallback_dialog_;
+};
+
+TEST_F(FallbackFolderTest, TextsAndDocFilesLiveInTheWorkFolder) {
+  AddForm("Form1", "First");
+  WriteProject("[Code]\r\nMemo=1\r\n");
+  GenerateSession session{LibraryId::kCControls, project_path_, "Demo", {forms_[0].get()}};
+  fallback_dialog_.Show(session);
+  InstallConverter();
+  fallback_dialog_.Generate();
+  const std::string work = dir_.Path("config/quillboard");
+  EXPECT_TRUE(fs::exists(fs::path(work) / "temp001.txt"));
+  EXPECT_FALSE(fs::exists(InProgram("temp001.txt")));
+  fallback_dialog_.SaveDoc();
+  ASSERT_EQ(ui_.started_.size(), 4u);
+  EXPECT_EQ(ui_.started_[0].program, InProgram("makedoc.exe"));
+  EXPECT_EQ(ui_.started_[0].working_dir, work);
+  EXPECT_EQ(ui_.Texts().back(),
+            "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " + work);
+  fallback_dialog_.Exit();
+  EXPECT_FALSE(fs::exists(fs::path(work) / "temp001.txt"));
+}
+
+// ---- Copy ----------------------------------------------------------------------------------
+
+TEST_F(SaveTest, CopyPutsTheWholeTextOnTheClipboard) {
+  Prepare();
+  dialog_.Generate();
+  dialog_.Copy(CodeText::kHeader);
+  ASSERT_EQ(ui_.clipboard_.size(), 1u);
+  EXPECT_EQ(ui_.clipboard_[0].mime, "text/plain");
+  EXPECT_EQ(ui_.clipboard_[0].data, "//Form and dialog prototypes\nForm2();\nForm1();\n");
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,3 @@
+//Form and dialog prototypes
+Form2();
+Form1();
