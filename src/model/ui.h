@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/captions.h"
+
 namespace qb {
 
 enum class MsgIcon { kNone, kInformation, kWarning, kError, kQuestion };
@@ -24,9 +26,6 @@ using MsgButtons = unsigned;
 inline constexpr MsgButtons kMbYesNo = kMbYes | kMbNo;
 inline constexpr MsgButtons kMbYesNoCancel = kMbYes | kMbNo | kMbCancel;
 inline constexpr MsgButtons kMbOkCancel = kMbOk | kMbCancel;
-
-// The caption of every error message box.
-inline constexpr const char* kCaptionError = "Error";
 
 struct FileRequest {
   std::string title;
