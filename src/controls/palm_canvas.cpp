@@ -1,6 +1,7 @@
 #include "controls/palm_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "controls/palm_font.h"
@@ -95,27 +96,50 @@ void PalmCanvas::Polyline(std::span<const Point> points) {
 }
 
 void PalmCanvas::FillInterior(std::span<const Point> pts, Color c) {
+  // Each non-horizontal edge, half-open in y so that a vertex shared by two edges counts
+  // once; the rows the interior leaves out lie on the outline, which is drawn afterwards.
+  struct Edge {
+    int y0, y1;     // y0 <= y < y1
+    double x0, dx;  // x at y0 and per row
+  };
+  constexpr std::size_t kSmall = 32;
+  std::array<Edge, kSmall> small_edges;
+  std::vector<Edge> large_edges;
+  Edge* edges = small_edges.data();
+  if (pts.size() > kSmall) {
+    large_edges.resize(pts.size());
+    edges = large_edges.data();
+  }
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < pts.size(); ++i) {
+    Point p = pts[i];
+    Point q = pts[(i + 1) % pts.size()];
+    if (p.y == q.y) continue;
+    if (p.y > q.y) std::swap(p, q);
+    edges[count++] = {p.y, q.y, static_cast<double>(p.x),
+                      static_cast<double>(q.x - p.x) / (q.y - p.y)};
+  }
   Rect box = Bounds(pts).Offset(-origin_.x, -origin_.y);
-  int y0 = std::max(box.top, clip_.top - origin_.y);
-  int y1 = std::min(box.bottom, clip_.bottom - origin_.y);
-  std::vector<double> xs;
-  for (int y = y0; y < y1; ++y) {
-    xs.clear();
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-      Point p = pts[i];
-      Point q = pts[(i + 1) % pts.size()];
-      if (p.y == q.y) continue;
-      if (p.y > q.y) std::swap(p, q);
-      // Half-open in y so that a vertex shared by two edges is counted once; the rows the
-      // interior leaves out lie on the outline, which is drawn afterwards.
-      if (y < p.y || y >= q.y) continue;
-      xs.push_back(p.x + static_cast<double>(y - p.y) * (q.x - p.x) / (q.y - p.y));
-    }
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
-      int from = static_cast<int>(std::ceil(xs[k]));
-      int to = static_cast<int>(std::floor(xs[k + 1]));
-      for (int x = from; x <= to; ++x) Plot(x + origin_.x, y + origin_.y, c);
+  const int y_from = std::max(box.top, clip_.top - origin_.y);
+  const int y_to = std::min(box.bottom, clip_.bottom - origin_.y);
+  const int x_min = clip_.left - origin_.x;
+  const int x_max = clip_.right - origin_.x - 1;
+  std::array<double, kSmall> small_xs;
+  std::vector<double> large_xs(count > kSmall ? count : 0);
+  double* xs = count > kSmall ? large_xs.data() : small_xs.data();
+  for (int y = y_from; y < y_to; ++y) {
+    std::size_t n = 0;
+    for (std::size_t e = 0; e < count; ++e)
+      if (y >= edges[e].y0 && y < edges[e].y1)
+        xs[n++] = edges[e].x0 + (y - edges[e].y0) * edges[e].dx;
+    std::sort(xs, xs + n);
+    for (std::size_t k = 0; k + 1 < n; k += 2) {
+      int from = std::max(static_cast<int>(std::ceil(xs[k])), x_min);
+      int to = std::min(static_cast<int>(std::floor(xs[k + 1])), x_max);
+      if (from > to) continue;
+      std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y + origin_.y) * width_ +
+                      (from + origin_.x),
+                  to - from + 1, c);
     }
   }
 }
@@ -150,16 +174,22 @@ const PalmFace& FaceOrBuiltin(const PalmFace* face) { return face ? *face : Buil
 
 void PalmCanvas::TextOut(int x, int y, std::string_view utf8) {
   const PalmFace& face = FaceOrBuiltin(face_);
-  int dy = y + origin_.y;
-  if (dy >= clip_.bottom || dy + face.Height() <= clip_.top) return;
+  const int dy = y + origin_.y;
+  const int row_from = std::max(clip_.top - dy, 0);
+  const int row_to = std::min(clip_.bottom - dy, face.Height());
+  if (row_from >= row_to) return;
   int dx = x + origin_.x;
   std::size_t pos = 0;
   while (pos < utf8.size() && dx < clip_.right) {
     GlyphView g = face.Glyph(NextCp1252(utf8, &pos));
-    if (dx + g.width > clip_.left) {
-      for (int gy = 0; gy < g.height; ++gy)
-        for (int gx = 0; gx < g.width; ++gx)
-          if (g.Bit(gx, gy)) Plot(dx + gx, dy + gy, text_color_);
+    const int col_from = std::max(clip_.left - dx, 0);
+    const int col_to = std::min(clip_.right - dx, g.width);
+    for (int gx = col_from; gx < col_to; ++gx) {
+      const std::uint8_t* column = g.bits + (gx >> 3) * g.height;
+      const std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (gx & 7));
+      for (int gy = row_from; gy < row_to; ++gy)
+        if (column[gy] & mask)
+          pixels_[static_cast<std::size_t>(dy + gy) * width_ + (dx + gx)] = text_color_;
     }
     dx += g.width;
   }

@@ -111,19 +111,23 @@ TEST(PalmCoordinates, SpecExamples) {
 }
 
 TEST(ConstructorDefaults, SizesColorsAndValues) {
-  struct Case { ControlClass cls; int w, h; Color select; };
+  struct Case {
+    ControlClass cls;
+    int w, h;
+    Color select;
+  };
   using C = ControlClass;
   const Case cases[] = {
-      {C::kCCButton, 40, 14, kBlue},   {C::kCCSwitch, 32, 14, kBlue},
-      {C::kCCLabel, 32, 13, kBlue},    {C::kCCEdit, 32, 13, kBlue},
-      {C::kCCCheckbox, 58, 13, kBlue}, {C::kCCListBox, 35, 14, 0},
-      {C::kCCRadio, 31, 14, kBlue},    {C::kCCDropDown, 35, 14, kBlue},
-      {C::kCCPopUp, 35, 14, kBlue},    {C::kCCBitmap, 20, 20, 0},
-      {C::kCCTable, 77, 46, kBlue},    {C::kCCMenu, 35, 36, kGreen},
-      {C::kPTDialog, 160, 160, kBlue}, {C::kPTButton, 40, 14, kBlue},
+      {C::kCCButton, 40, 14, kBlue},     {C::kCCSwitch, 32, 14, kBlue},
+      {C::kCCLabel, 32, 13, kBlue},      {C::kCCEdit, 32, 13, kBlue},
+      {C::kCCCheckbox, 58, 13, kBlue},   {C::kCCListBox, 35, 14, 0},
+      {C::kCCRadio, 31, 14, kBlue},      {C::kCCDropDown, 35, 14, kBlue},
+      {C::kCCPopUp, 35, 14, kBlue},      {C::kCCBitmap, 20, 20, 0},
+      {C::kCCTable, 77, 46, kBlue},      {C::kCCMenu, 35, 36, kGreen},
+      {C::kPTDialog, 160, 160, kBlue},   {C::kPTButton, 40, 14, kBlue},
       {C::kPTPopTrigger, 35, 15, kBlue}, {C::kPTEdit, 32, 15, kBlue},
-      {C::kPTCheckbox, 58, 13, kBlue}, {C::kPTLabel, 32, 13, kBlue},
-      {C::kPTList, 35, 25, kBlue},     {C::kPTGsi, 8, 9, kBlue},
+      {C::kPTCheckbox, 58, 13, kBlue},   {C::kPTLabel, 32, 13, kBlue},
+      {C::kPTList, 35, 25, kBlue},       {C::kPTGsi, 8, 9, kBlue},
       {C::kCCForm, 160, 160, 0},
   };
   for (const auto& c : cases) {
