@@ -1,5 +1,6 @@
 #include "controls/font_registry.h"
 
+#include "model/captions.h"
 #include "model/font.h"
 #include "model/ui.h"
 
