@@ -1,0 +1,303 @@
+#include "ui/main_window.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/menus.h"
+#include "app/status_bar.h"
+#include "ui/palm_image.h"
+#include "ui/pixel_icons.h"
+
+namespace qb::ui {
+
+namespace {
+
+QString Q(const char* s) { return QString::fromUtf8(s); }
+
+bool DesignerKeyOf(int key, DesignerKey* out) {
+  switch (key) {
+    case Qt::Key_Space: *out = DesignerKey::kSpace; return true;
+    case Qt::Key_Delete: *out = DesignerKey::kDelete; return true;
+    case Qt::Key_Left: *out = DesignerKey::kLeft; return true;
+    case Qt::Key_Up: *out = DesignerKey::kUp; return true;
+    case Qt::Key_Right: *out = DesignerKey::kRight; return true;
+    case Qt::Key_Down: *out = DesignerKey::kDown; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TMain& core, QtUi& ui) : core_(core), ui_(ui), area_(new QMdiArea(this)) {
+  setObjectName("frmMain");
+  area_->setBackground(QBrush(QColor(128, 128, 128)));
+  setCentralWidget(area_);
+  BuildMenus();
+  BuildToolbars();
+  BuildStatusBar();
+  ui_.SetParentWindow(this);
+  qApp->installEventFilter(this);
+  connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    core_.Geometry().app_active = s == Qt::ApplicationActive;
+  });
+  zoom_timer_.setInterval(TfrmZoom::kIntervalMs);
+  connect(&zoom_timer_, &QTimer::timeout, this, [this] {
+    if (core_.Zoom().Tick()) SyncZoom();
+  });
+  core_.Zoom().SetRefreshListener([this](bool on) {
+    if (on)
+      zoom_timer_.start();
+    else
+      zoom_timer_.stop();
+  });
+  ui_.SetModalListener([this](int) { core_.Zoom().ModalDepthChanged(); });
+  resize(1024, 720);
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  core_.Zoom().SetRefreshListener(nullptr);
+  ui_.SetModalListener(nullptr);
+}
+
+QAction* MainWindow::ActionFor(Command command) const {
+  auto it = actions_.find(command);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::PaletteAction(PaletteButton button) const {
+  auto it = palette_.find(button);
+  return it == palette_.end() ? nullptr : it->second;
+}
+
+void MainWindow::BuildMenus() {
+  for (const MenuDef& def : MainMenus()) {
+    QMenu* menu = menuBar()->addMenu(Q(def.caption));
+    menu->menuAction()->setVisible(def.visible);
+    menu->menuAction()->setStatusTip(Q(def.hint));
+    // A menu that is open pauses the zoom refresh like any modal prompt.
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      ui_.EnterModal();
+      SyncActions();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] { ui_.LeaveModal(); });
+    for (const MenuItemDef& item : def.items) {
+      if (item.command == Command::kNone) {
+        menu->addSeparator();
+        continue;
+      }
+      if (item.command == Command::kRecentProjects) {
+        recent_menu_ = menu->addMenu(Q(item.caption));
+        recent_action_ = recent_menu_->menuAction();
+        connect(recent_menu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+        continue;
+      }
+      QAction* action = menu->addAction(Q(item.caption));
+      action->setShortcut(QKeySequence(Q(item.shortcut)));
+      action->setStatusTip(Q(item.hint));
+      action->setToolTip(Q(item.hint));
+      action->setCheckable(item.checkable);
+      action->setIcon(CommandIcon(item.command));
+      action->setIconVisibleInMenu(false);
+      Command command = item.command;
+      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+      actions_[command] = action;
+    }
+  }
+}
+
+void MainWindow::FillRecentMenu() {
+  recent_menu_->clear();
+  QFontMetrics metrics(recent_menu_->font());
+  auto width = [&metrics](const std::string& text) {
+    return metrics.horizontalAdvance(QString::fromStdString(text));
+  };
+  std::vector<std::string> captions = core_.RecentCaptions(width);
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    QAction* a = recent_menu_->addAction(QString::fromStdString(captions[i]));
+    connect(a, &QAction::triggered, this, [this, i] {
+      core_.OpenRecent(i);
+      Sync();
+    });
+  }
+  recent_menu_->addSeparator();
+  for (const MenuItemDef& item : RecentProjectsCommands()) {
+    QAction* a = recent_menu_->addAction(Q(item.caption));
+    Command command = item.command;
+    connect(a, &QAction::triggered, this, [this, command] { Run(command); });
+  }
+}
+
+void MainWindow::BuildToolbars() {
+  int row = 1;
+  for (const ToolbarDef& def : Toolbars()) {
+    if (def.row != row) {
+      addToolBarBreak(Qt::TopToolBarArea);
+      row = def.row;
+    }
+    QToolBar* bar = addToolBar(Q(def.caption));
+    bar->setObjectName(Q(def.name));
+    bar->setFloatable(true);
+    bar->setIconSize(QSize(16, 16));
+    if (std::string(def.name) == kPaletteToolbarName) {
+      for (const PaletteButtonView& view : core_.Palette()) {
+        QAction* a = bar->addAction(PaletteIcon(view.button), Q(view.name));
+        a->setCheckable(true);
+        a->setObjectName(QString("pal") + Q(view.name));
+        PaletteButton button = view.button;
+        connect(a, &QAction::triggered, this, [this, button] {
+          core_.PressPalette(button);
+          Sync();
+        });
+        palette_[button] = a;
+      }
+      continue;
+    }
+    for (const ToolButtonDef& button : def.buttons) {
+      if (button.command == Command::kNone) {
+        bar->addSeparator();
+        continue;
+      }
+      QAction* a = ActionFor(button.command);
+      if (!a) {
+        a = new QAction(CommandIcon(button.command), Q(button.hint), this);
+        Command command = button.command;
+        connect(a, &QAction::triggered, this, [this, command] { Run(command); });
+        actions_[command] = a;
+      }
+      a->setToolTip(Q(button.hint));
+      bar->addAction(a);
+    }
+  }
+}
+
+void MainWindow::BuildStatusBar() {
+  for (const StatusPanelDef& def : kStatusPanels) {
+    auto* label = new QLabel(this);
+    label->setMinimumWidth(def.width);
+    if (def.centred) label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(label, &def == &kStatusPanels[std::size(kStatusPanels) - 1] ? 1 : 0);
+    status_labels_.push_back(label);
+  }
+}
+
+void MainWindow::Run(Command command) {
+  core_.Execute(command);
+  if (core_.QuitRequested()) {
+    close();
+    return;
+  }
+  Sync();
+}
+
+void MainWindow::SyncActions() {
+  for (auto& [command, action] : actions_) {
+    action->setEnabled(core_.Enabled(command));
+    if (action->isCheckable()) action->setChecked(core_.Checked(command));
+  }
+  if (recent_action_) recent_action_->setVisible(core_.Visible(Command::kRecentProjects));
+}
+
+void MainWindow::SyncPalette() {
+  for (const PaletteButtonView& view : core_.Palette()) {
+    QAction* a = PaletteAction(view.button);
+    if (!a) continue;
+    a->setVisible(view.visible);
+    a->setChecked(view.pressed);
+    a->setToolTip(Q(view.hint));
+    a->setStatusTip(Q(view.hint));
+  }
+}
+
+void MainWindow::SyncZoom() {
+  TfrmZoom& zoom = core_.Zoom();
+  if (!zoom.Visible()) {
+    if (zoom_window_) zoom_window_->hide();
+    return;
+  }
+  if (!zoom_window_) {
+    zoom_label_ = new QLabel;
+    zoom_label_->setObjectName("imgZoom");
+    zoom_label_->setFixedSize(zoom.ClientWidth(), zoom.ClientHeight());
+    zoom_window_ = area_->addSubWindow(zoom_label_, Qt::Tool | Qt::WindowCloseButtonHint |
+                                                        Qt::WindowTitleHint);
+    zoom_window_->setWindowTitle(TfrmZoom::kCaption);
+    zoom_window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    zoom_window_->installEventFilter(this);
+  }
+  const ZoomImage& image = zoom.Image();
+  if (!image.Empty())
+    zoom_label_->setPixmap(QPixmap::fromImage(ToQImage(image.pixels.data(), image.width,
+                                                       image.height)));
+  if (!zoom_window_->isVisible()) {
+    zoom_window_->move(zoom.Left(), zoom.Top());
+    zoom_window_->show();
+  }
+}
+
+void MainWindow::Sync() {
+  setWindowTitle(QString::fromStdString(core_.Caption()));
+  SyncActions();
+  SyncPalette();
+  for (std::size_t i = 0; i < status_labels_.size(); ++i)
+    status_labels_[i]->setText(QString::fromStdString(core_.State().status_panels[i]));
+  if (host_) host_->SyncWindows();
+  SyncZoom();
+}
+
+void MainWindow::UpdateGeometry() {
+  MainGeometry& g = core_.Geometry();
+  g.client_width = area_->width();
+  g.client_height = area_->height();
+  g.dock_height = 0;  // the toolbars dock outside the MDI area
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  UpdateGeometry();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!core_.QuitRequested() && !core_.CloseRequest()) {
+    event->ignore();
+    Sync();
+    return;
+  }
+  core_.Finish();
+  event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == zoom_window_ && event->type() == QEvent::Close) {
+    core_.Zoom().Hide();
+    Sync();
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    // A key the focus widget ignores travels up to its parents: act on it only once.
+    if (key == last_key_ && key->timestamp() == last_key_time_) return false;
+    last_key_ = key;
+    last_key_time_ = key->timestamp();
+    DesignerKey designer_key;
+    // The designer's keys act before the key reaches its target, which still gets it.
+    if (!key->isAutoRepeat() || key->key() != Qt::Key_Space) {
+      if (DesignerKeyOf(key->key(), &designer_key) &&
+          static_cast<QWidget*>(watched)->window() == this) {
+        core_.KeyPress(designer_key);
+        Sync();
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace qb::ui
