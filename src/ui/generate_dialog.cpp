@@ -91,18 +91,20 @@ void ConnectTyping(QLineEdit* edit, std::function<bool(const std::string&)> acce
 
 }  // namespace
 
-IconImage::IconImage(QWidget* parent) : QLabel(parent) {
+IconImage::IconImage(QSize size, QWidget* parent) : QLabel(parent), size_(size) {
   setCursor(Qt::PointingHandCursor);
   setAlignment(Qt::AlignCenter);
   setFrameShape(QFrame::Box);
+  setFixedSize(size + QSize(4, 4));
 }
 
 void IconImage::ShowBitmap(const std::string& bytes) {
   if (bytes == shown_) return;
   shown_ = bytes;
   QImage image = QImage::fromData(QByteArray::fromStdString(bytes), "BMP");
+  if (image.width() > size_.width() || image.height() > size_.height())
+    image = image.scaled(size_, Qt::KeepAspectRatio);
   setPixmap(QPixmap::fromImage(image));
-  setFixedSize(std::max(image.width(), 15) + 4, std::max(image.height(), 9) + 4);
 }
 
 void IconImage::mouseReleaseEvent(QMouseEvent* event) {
@@ -207,7 +209,9 @@ QWidget* GenerateDialog::BuildIcons() {
     const IconSlot& slot = kIconSlots[static_cast<std::size_t>(i)];
     const int column = i / 2;
     const int row = slot.large ? 0 : 2;
-    icons_[static_cast<std::size_t>(i)] = Named(new IconImage(group), slot.image);
+    const QSize size = slot.large ? QSize(kLargeIconWidth, kLargeIconHeight)
+                                  : QSize(kSmallIconWidth, kSmallIconHeight);
+    icons_[static_cast<std::size_t>(i)] = Named(new IconImage(size, group), slot.image);
     grid->addWidget(icons_[static_cast<std::size_t>(i)], row, column, Qt::AlignCenter);
     auto* label = new QLabel(slot.label, group);
     label->setAlignment(Qt::AlignCenter);

@@ -24,11 +24,12 @@ namespace qb::ui {
 
 class QtUi;
 
-// An icon image: shows a bitmap file's picture and reports clicks.
+// An icon image of a fixed size: shows a bitmap file's picture, scaled down when it is larger,
+// and reports clicks.
 class IconImage : public QLabel {
   Q_OBJECT
  public:
-  explicit IconImage(QWidget* parent = nullptr);
+  IconImage(QSize size, QWidget* parent = nullptr);
   void ShowBitmap(const std::string& bytes);
 
  signals:
@@ -38,6 +39,7 @@ class IconImage : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  QSize size_;
   std::string shown_;
 };
 
