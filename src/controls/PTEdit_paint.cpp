@@ -23,18 +23,22 @@ std::size_t NextCharEnd(std::string_view text, std::size_t pos) {
   return pos;
 }
 
-// How much of a text wider than the field goes on one line: up to and including the last
-// blank of the longest prefix that fits. Without such a blank the word itself is broken after
-// the longest prefix that fits (one character at least), so that every line takes some text.
-std::size_t WrapLength(const PalmCanvas& canvas, std::string_view text, int width) {
+// How much of the text goes on one line: all of it when it fits; else up to and including the
+// last blank of the longest prefix that fits. Without such a blank the word itself is broken
+// after the longest prefix that fits (one character at least), so that every line takes some
+// text. Widths add up character by character, so each line costs only its own characters.
+std::size_t LineLength(const PalmCanvas& canvas, std::string_view text, int width) {
   std::size_t pos = 0;
   std::size_t last_blank = std::string_view::npos;
+  int prefix_width = 0;
   while (pos < text.size()) {
     const std::size_t next = NextCharEnd(text, pos);
-    if (canvas.TextWidth(text.substr(0, next)) > width) break;
+    prefix_width += canvas.TextWidth(text.substr(pos, next - pos));
+    if (prefix_width > width) break;
     if (text[pos] == kBlank) last_blank = pos;
     pos = next;
   }
+  if (pos == text.size()) return pos;
   if (last_blank != std::string_view::npos) return last_blank + 1;
   return pos > 0 ? pos : NextCharEnd(text, 0);
 }
@@ -87,8 +91,7 @@ void PaintPTEdit(TControl& control, PalmCanvas& canvas, const PaintContext&) {
     if (field.Underline() == kUnderlined)
       DrawDottedUnderline(canvas, w, k * h + h - 1, field.ColorFill());
     if (single || remaining.empty()) continue;
-    std::size_t length = remaining.size();
-    if (canvas.TextWidth(remaining) > w) length = WrapLength(canvas, remaining, w);
+    const std::size_t length = LineLength(canvas, remaining, w);
     DrawWrappedLine(canvas, remaining.substr(0, length), k * h, w, right);
     remaining.remove_prefix(length);
   }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "controls/PTEdit.h"
 #include "support/paint_harness.h"
 #include "support/pixel_art.h"
@@ -117,6 +119,21 @@ TEST(PTEditPaint, TextInItsOwnColour) {
   field.SetText("A");
   field.SetColorText(kBlue);
   EXPECT_EQ(PaintHarness().Paint(field).At(1, 2), kBlue);
+}
+
+TEST(PTEditPaint, AHugeTextInATallFieldPaintsInLinearTime) {
+  TPTEdit field(nullptr);
+  field.SetBounds(0, 0, 160, 20000);
+  std::string text;
+  for (int i = 0; i < 40000; ++i) text += "word ";
+  field.SetText(text);
+  PaintHarness h;
+  const auto start = std::chrono::steady_clock::now();
+  const PalmCanvas& c = h.Paint(field);
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::seconds(2));
+  // 160 pixels take ten "word " pieces a line; the last of 4000 lines holds text.
+  EXPECT_EQ(c.At(0, 3999 * 5 + 1), kBlack);
 }
 
 }  // namespace
