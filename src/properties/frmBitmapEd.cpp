@@ -61,6 +61,21 @@ void TfrmBmpEd::DragTo(int x, int y, GridModifiers modifiers) {
   pixels_.Set(col, row, !modifiers.shift);
 }
 
+PalmCanvas TfrmBmpEd::GridPicture(const Rect& wanted) const {
+  const Rect area = wanted.Intersect({0, 0, GridWidth(), GridHeight()});
+  if (area.Empty()) return {};
+  PalmCanvas canvas(area.right - area.left, area.bottom - area.top, kGridLineColor);
+  canvas.SetOrigin({-area.left, -area.top});
+  const int first_col = area.left / kCellPitch, last_col = (area.right - 1) / kCellPitch;
+  const int first_row = area.top / kCellPitch, last_row = (area.bottom - 1) / kCellPitch;
+  for (int row = first_row; row <= last_row; ++row)
+    for (int col = first_col; col <= last_col; ++col) {
+      const int x = col * kCellPitch, y = row * kCellPitch;
+      canvas.FillRect(x, y, x + kCellSize, y + kCellSize, pixels_.At(col, row) ? kBlack : kWhite);
+    }
+  return canvas;
+}
+
 void TfrmBmpEd::Clear() {
   if (ui_.MessageBox(kCaptionWarning, kClearQuestion, MsgIcon::kWarning, kMbYesNo, kMbYes) ==
       kMbYes)

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "controls/CCBitmap.h"
+#include "controls/palm_canvas.h"
 #include "model/string_bits.h"
 #include "model/ui.h"
 
@@ -64,6 +65,12 @@ class TfrmBmpEd : public DialogModel {
   // has left it, so a click never undoes itself.
   void DragTo(int x, int y, GridModifiers modifiers);
   void LeftButtonUp() { dragging_ = false; }
+
+  // The part area (grid pixels) of the grid's picture: each cell black when its pixel is set,
+  // white otherwise, the grid lines silver. The view draws only what it shows, so a large
+  // picture costs no more than a small one.
+  PalmCanvas GridPicture(const Rect& area) const;
+  static constexpr Color kGridLineColor = kSilver;
 
   // "Clear", after the warning is answered with Yes.
   void Clear();

@@ -32,11 +32,13 @@ const std::array<const char*, TfrmDlgColor::kRowCount>& TfrmDlgColor::RowNames()
   return PickerColorNames();
 }
 
-TfrmDlgColor::TfrmDlgColor(TCCButton& select)
+TfrmDlgColor::TfrmDlgColor(TCCButton& select, const FontRegistry& fonts)
     : select_(select),
       color_names_(ColorListNames()),
-      date_(MakeDateSample(&owner_)),
-      time_(MakeTimeSample(&owner_)) {
+      date_(MakeDateSample(&date_owner_)),
+      time_(MakeTimeSample(&time_owner_)),
+      date_picture_(fonts),
+      time_picture_(fonts) {
   date_.dialog->SetVisible(select.DOTPicker() == kPickerDate);
   time_.dialog->SetVisible(select.DOTPicker() == kPickerTime);
   date_.dialog->SetTitle(select.DOTTitle());
@@ -73,6 +75,27 @@ void TfrmDlgColor::ApplyToSamples(int row) {
   ApplyPickerColor(time_, row, Value(row));
 }
 
+const PalmCanvas& TfrmDlgColor::PictureOf(PickerSample& sample, FormPicture& picture,
+                                          const SampleOwner& owner, unsigned& painted) {
+  if (painted != owner.Revision()) {
+    picture.Render(*sample.dialog);
+    painted = owner.Revision();
+  }
+  return picture.Picture();
+}
+
+const PalmCanvas& TfrmDlgColor::DatePicture() {
+  return PictureOf(date_, date_picture_, date_owner_, date_painted_);
+}
+
+const PalmCanvas& TfrmDlgColor::TimePicture() {
+  return PictureOf(time_, time_picture_, time_owner_, time_painted_);
+}
+
+const PalmCanvas& TfrmDlgColor::ShownSamplePicture() {
+  return DateSampleVisible() ? DatePicture() : TimePicture();
+}
+
 void TfrmDlgColor::Apply() {
   std::string joined;
   for (int row = 0; row < kRowCount; ++row) {
@@ -82,9 +105,9 @@ void TfrmDlgColor::Apply() {
   select_.SetDOTColors(joined);
 }
 
-bool EditPickerColors(Ui& ui, TCCButton& select, ColorEditorSlot* slot) {
+bool EditPickerColors(Ui& ui, TCCButton& select, const FontRegistry& fonts, ColorEditorSlot* slot) {
   if (select.DOTPicker() != kPickerDate && select.DOTPicker() != kPickerTime) return false;
-  TfrmDlgColor editor(select);
+  TfrmDlgColor editor(select, fonts);
   bool ok = false;
   {
     SlotScope scope(slot, &editor);

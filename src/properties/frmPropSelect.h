@@ -12,6 +12,8 @@
 
 #include "controls/CCButton.h"
 #include "controls/PTDialog.h"
+#include "controls/font_registry.h"
+#include "controls/form_picture.h"
 #include "model/ui.h"
 #include "properties/picker_samples.h"
 
@@ -46,7 +48,7 @@ class TfrmDlgColor : public DialogModel {
 
   // Cells from the Select's DOTColors, the sample of its picker shown and titled with its
   // DOTTitle, and every cell applied to the samples.
-  explicit TfrmDlgColor(TCCButton& select);
+  TfrmDlgColor(TCCButton& select, const FontRegistry& fonts);
   const char* DialogId() const override { return kDialogId; }
   // The zoom view shows this editor's sample while it is up, so it keeps refreshing.
   bool KeepsZoomLive() const override { return true; }
@@ -73,13 +75,23 @@ class TfrmDlgColor : public DialogModel {
   const TPTDialog& DateSample() const { return *date_.dialog; }
   const TPTDialog& TimeSample() const { return *time_.dialog; }
   // Grows whenever anything in a sample changed.
-  unsigned SampleRevision() const { return owner_.Revision(); }
+  unsigned SampleRevision() const { return date_owner_.Revision() + time_owner_.Revision(); }
+  // The samples drawn in the Palm look, painted again when they changed since last asked. A
+  // hidden sample is not painted.
+  const PalmCanvas& DatePicture();
+  const PalmCanvas& TimePicture();
+  // What the zoom view copies: dlgSelect when it is visible, else dlgTime.
+  bool DateSampleVisible() const { return date_.dialog->Visible(); }
+  const PalmCanvas& ShownSamplePicture();
 
   // OK: DOTColors becomes the seven cells joined by ",".
   void Apply();
 
  private:
   void ApplyToSamples(int row);
+  // A sample's picture, painted again when anything changed since it was last painted.
+  const PalmCanvas& PictureOf(PickerSample& sample, FormPicture& picture, const SampleOwner& owner,
+                              unsigned& painted);
 
   TCCButton& select_;
   std::array<std::string, kRowCount> values_;
@@ -87,9 +99,15 @@ class TfrmDlgColor : public DialogModel {
   bool color_list_visible_ = false;
   int color_list_index_ = -1;
   std::vector<std::string> color_names_;
-  SampleOwner owner_;
+  SampleOwner date_owner_;
+  SampleOwner time_owner_;
   PickerSample date_;
   PickerSample time_;
+  FormPicture date_picture_;
+  FormPicture time_picture_;
+  // The revision each picture was painted at; painting itself may settle sizes.
+  unsigned date_painted_ = ~0u;
+  unsigned time_painted_ = ~0u;
 };
 
 // The editor that is up, for the zoom view; empty otherwise.
@@ -100,6 +118,7 @@ struct ColorEditorSlot {
 // Runs the dialog-colour editor over a Select whose DOTPicker is 1 (date) or 2 (time); true
 // when OK stored a new DOTColors. Any other Select is left alone. While the editor is up,
 // slot (when given) points at it.
-bool EditPickerColors(Ui& ui, TCCButton& select, ColorEditorSlot* slot = nullptr);
+bool EditPickerColors(Ui& ui, TCCButton& select, const FontRegistry& fonts,
+                      ColorEditorSlot* slot = nullptr);
 
 }  // namespace qb

@@ -2,6 +2,7 @@
 
 #include "properties/frmBitmapEd.h"
 #include "support/fake_ui.h"
+#include "support/pixel_art.h"
 
 namespace qb {
 namespace {
@@ -250,6 +251,33 @@ TEST_F(BitmapEditorTest, LargestPictureOpens) {
   EXPECT_TRUE(EditBitmap(ui_, picture_));
   EXPECT_EQ(picture_.StringBits().size(), 256u * 1024u);
   EXPECT_EQ(picture_.StringBits().substr(0, 2), "80");
+}
+
+TEST_F(BitmapEditorTest, GridPictureShowsCellsAndGridLines) {
+  SetPicture(2, 1, "8");
+  Ed editor(picture_, ui_);
+  const PalmCanvas grid = editor.GridPicture({0, 0, editor.GridWidth(), editor.GridHeight()});
+  const std::string set_row = "##########s..........s";
+  EXPECT_TRUE(test::PixelsAre(grid, {set_row, set_row, set_row, set_row, set_row, set_row, set_row,
+                                     set_row, set_row, set_row, "ssssssssssssssssssssss"}));
+}
+
+TEST_F(BitmapEditorTest, GridPictureOfAPartIsClippedToTheGrid) {
+  SetPicture(2, 1, "4");  // the right pixel set
+  Ed editor(picture_, ui_);
+  const PalmCanvas part = editor.GridPicture({8, 7, 14, 30});
+  ASSERT_EQ(part.Width(), 6);
+  ASSERT_EQ(part.Height(), 4);
+  EXPECT_TRUE(test::PixelsAre(part, {"..s###", "..s###", "..s###", "ssssss"}));
+  EXPECT_EQ(editor.GridPicture({100, 100, 120, 120}).Width(), 0);
+}
+
+TEST_F(BitmapEditorTest, GridPictureFollowsDrawing) {
+  SetPicture(1, 1, "");
+  Ed editor(picture_, ui_);
+  editor.LeftButtonDown(3, 3);
+  EXPECT_EQ(editor.GridPicture({0, 0, 11, 11}).At(5, 5), kBlack);
+  EXPECT_EQ(editor.GridPicture({0, 0, 11, 11}).At(10, 5), kSilver);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "model/datamod.h"
 #include "properties/frmPropSelect.h"
 #include "support/fake_ui.h"
+#include "support/pixel_art.h"
 
 namespace qb {
 namespace {
@@ -44,6 +45,7 @@ class ColorEditorTest : public ::testing::Test {
   }
 
   FakeUi ui_;
+  FontRegistry fonts_;  // nothing loaded: the built-in face
   TCCButton select_{nullptr};
 };
 
@@ -52,7 +54,7 @@ TEST_F(ColorEditorTest, RowsAndColourListInOrder) {
             (std::vector<std::string>{"DialogFrameColor", "DialogFillColor", "ObjFrameColor",
                                       "ObjFillColor", "ObjForeTextColor", "ObjSelectedFillColor",
                                       "ObjSelectedForeColor"}));
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   EXPECT_EQ(editor.ColorList(),
             (std::vector<std::string>{"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal",
                                       "Gray", "Silver", "Red", "Lime", "Yellow", "Blue", "Fuchsia",
@@ -61,7 +63,7 @@ TEST_F(ColorEditorTest, RowsAndColourListInOrder) {
 
 TEST_F(ColorEditorTest, OpensWithTheFieldsFirstRowSelectedAndTheListHidden) {
   select_.SetDOTColors("Navy,Silver,Red,Lime,Teal,Maroon,Aqua");
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   const char* expected[] = {"Navy", "Silver", "Red", "Lime", "Teal", "Maroon", "Aqua"};
   for (int row = 0; row < Ed::kRowCount; ++row) EXPECT_EQ(editor.Value(row), expected[row]);
   EXPECT_EQ(editor.SelectedRow(), 0);
@@ -77,20 +79,20 @@ TEST_F(ColorEditorTest, TwoFieldsOpenWithFiveEmptyRowsAndOkWritesSevenFields) {
     for (int row = 2; row < Ed::kRowCount; ++row) EXPECT_EQ(editor.Value(row), "") << row;
     return true;
   });
-  EXPECT_TRUE(EditPickerColors(ui_, select_));
+  EXPECT_TRUE(EditPickerColors(ui_, select_, fonts_));
   EXPECT_EQ(select_.DOTColors(), "Red,White,,,,,");
 }
 
 TEST_F(ColorEditorTest, OkWithoutChangesKeepsTheDefaultColours) {
   ui_.AnswerDialog([](DialogModel&) { return true; });
-  EXPECT_TRUE(EditPickerColors(ui_, select_));
+  EXPECT_TRUE(EditPickerColors(ui_, select_, fonts_));
   EXPECT_EQ(select_.DOTColors(), "Black,White,Black,White,Black,White,Black");
 }
 
 TEST_F(ColorEditorTest, SurplusFieldsAreDropped) {
   select_.SetDOTColors("Red,Red,Red,Red,Red,Red,Red,Blue,Blue");
   ui_.AnswerDialog([](DialogModel&) { return true; });
-  EditPickerColors(ui_, select_);
+  EditPickerColors(ui_, select_, fonts_);
   EXPECT_EQ(select_.DOTColors(), "Red,Red,Red,Red,Red,Red,Red");
 }
 
@@ -102,12 +104,12 @@ TEST_F(ColorEditorTest, CancelStoresNothing) {
     editor.ChooseColor(12);
     return false;
   });
-  EXPECT_FALSE(EditPickerColors(ui_, select_));
+  EXPECT_FALSE(EditPickerColors(ui_, select_, fonts_));
   EXPECT_EQ(select_.DOTColors(), "Red,White");
 }
 
 TEST_F(ColorEditorTest, ChoosingAColourFillsTheCellAndOkJoinsThem) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   editor.SelectRow(2);
   EXPECT_TRUE(editor.ColorListVisible());
   EXPECT_EQ(editor.ColorListIndex(), 0);  // "Black"
@@ -121,7 +123,7 @@ TEST_F(ColorEditorTest, ChoosingAColourFillsTheCellAndOkJoinsThem) {
 
 TEST_F(ColorEditorTest, ListPreselectsTheCellsName) {
   select_.SetDOTColors("Red,,Grey,White");
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   editor.SelectRow(0);
   EXPECT_EQ(editor.ColorListIndex(), 9);
   editor.SelectRow(1);
@@ -150,12 +152,12 @@ TEST_F(ColorEditorTest, UnknownNamesArePreviewedBlackAndStoredUnchanged) {
     EXPECT_EQ(editor.DateSample().ColorFrame(), kBlack);
     return true;
   });
-  EditPickerColors(ui_, select_);
+  EditPickerColors(ui_, select_, fonts_);
   EXPECT_EQ(select_.DOTColors(), "Grey,red,,White,Blue,Black,White");
 }
 
 TEST_F(ColorEditorTest, DatePickerShowsTheDateSampleTitledWithTheTitle) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   EXPECT_TRUE(editor.DateSample().Visible());
   EXPECT_FALSE(editor.TimeSample().Visible());
   EXPECT_EQ(editor.DateSample().Title(), "Pick a day");
@@ -164,7 +166,7 @@ TEST_F(ColorEditorTest, DatePickerShowsTheDateSampleTitledWithTheTitle) {
 TEST_F(ColorEditorTest, TimePickerShowsTheTimeSampleTitledWithTheTitle) {
   select_.SetDOTPicker(kPickerTime);
   select_.SetDOTTitle("When?");
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   EXPECT_FALSE(editor.DateSample().Visible());
   EXPECT_TRUE(editor.TimeSample().Visible());
   EXPECT_EQ(editor.TimeSample().Title(), "When?");
@@ -173,13 +175,13 @@ TEST_F(ColorEditorTest, TimePickerShowsTheTimeSampleTitledWithTheTitle) {
 TEST_F(ColorEditorTest, SelectWithoutAPickerOpensNothing) {
   for (int picker : {0, 3, -1}) {
     select_.SetDOTPicker(picker);
-    EXPECT_FALSE(EditPickerColors(ui_, select_));
+    EXPECT_FALSE(EditPickerColors(ui_, select_, fonts_));
   }
   EXPECT_TRUE(ui_.ShownLog().empty());
 }
 
 TEST_F(ColorEditorTest, SampleSizes) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   EXPECT_EQ(editor.DateSample().UserWidth(), 156);
   EXPECT_EQ(editor.DateSample().UserHeight(), 156);
   EXPECT_EQ(editor.TimeSample().UserWidth(), 156);
@@ -187,7 +189,7 @@ TEST_F(ColorEditorTest, SampleSizes) {
 }
 
 TEST_F(ColorEditorTest, DateSampleHoldsTheFixedParts) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   TPTDialog& date = editor.DateSample();
   std::vector<std::string> labels = LabelTexts(date);
   ASSERT_EQ(labels.size(), 7u);
@@ -216,7 +218,7 @@ TEST_F(ColorEditorTest, DateSampleHoldsTheFixedParts) {
 }
 
 TEST_F(ColorEditorTest, TimeSampleHoldsTheFixedParts) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   TPTDialog& time = editor.TimeSample();
   EXPECT_EQ(LabelTexts(time), (std::vector<std::string>{":"}));
   EXPECT_EQ(ButtonTexts(time), (std::vector<std::string>{"OK", "Cancel"}));
@@ -253,7 +255,7 @@ constexpr Color kYellow = 65535;
 
 TEST_F(ColorEditorTest, EachRowSetsItsOwnDialogColourInBothSamples) {
   for (const RowCase& c : kRowCases) {
-    Ed editor(select_);
+    Ed editor(select_, fonts_);
     const unsigned revision = editor.SampleRevision();
     editor.SelectRow(c.row);
     editor.ChooseColor(kYellowEntry);
@@ -269,7 +271,7 @@ TEST_F(ColorEditorTest, EachRowSetsItsOwnDialogColourInBothSamples) {
 
 TEST_F(ColorEditorTest, OpeningAppliesEveryField) {
   select_.SetDOTColors("Red,Lime,Blue,Yellow,Fuchsia,Aqua,Navy");
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   const Color expected[] = {kRed, 65280, kBlue, kYellow, 16711935, 16776960, kNavy};
   for (const RowCase& c : kRowCases) {
     EXPECT_EQ(c.get(editor.DateSample()), expected[c.row]) << c.row;
@@ -278,7 +280,7 @@ TEST_F(ColorEditorTest, OpeningAppliesEveryField) {
 }
 
 TEST_F(ColorEditorTest, ObjectFillReachesTheButtonsAndTheDayLines) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   editor.SelectRow(3);
   editor.ChooseColor(7);  // Gray
   for (TPTButton* button : PartsOf<TPTButton>(editor.DateSample()))
@@ -296,7 +298,7 @@ TEST_F(ColorEditorTest, ObjectFillReachesTheButtonsAndTheDayLines) {
 }
 
 TEST_F(ColorEditorTest, ObjectTextReachesLabelsButtonsAndArrows) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   editor.SelectRow(4);
   editor.ChooseColor(9);  // Red
   for (TPTDialog* sample : {&editor.DateSample(), &editor.TimeSample()}) {
@@ -310,7 +312,7 @@ TEST_F(ColorEditorTest, ObjectTextReachesLabelsButtonsAndArrows) {
 }
 
 TEST_F(ColorEditorTest, OtherRowsLeaveThePiecesAlone) {
-  Ed editor(select_);
+  Ed editor(select_, fonts_);
   for (int row : {0, 1, 2, 5, 6}) {
     editor.SelectRow(row);
     editor.ChooseColor(4);  // Navy
@@ -333,10 +335,62 @@ TEST_F(ColorEditorTest, KeepsTheZoomLiveAndIsFoundThroughTheSlot) {
     slot_held_editor = slot.open == &static_cast<Ed&>(dialog);
     return false;
   });
-  EditPickerColors(ui_, select_, &slot);
+  EditPickerColors(ui_, select_, fonts_, &slot);
   EXPECT_EQ(depth, 0);
   EXPECT_TRUE(slot_held_editor);
   EXPECT_EQ(slot.open, nullptr);
+}
+
+// The samples as pictures: the dialog's frame and body in the chosen colours.
+TEST_F(ColorEditorTest, DatePictureShowsTheChosenDialogColours) {
+  select_.SetDOTColors("Red,Blue,Black,White,Black,White,Black");
+  Ed editor(select_, fonts_);
+  const PalmCanvas& picture = editor.DatePicture();
+  ASSERT_EQ(picture.Width(), 160);
+  ASSERT_EQ(picture.Height(), 160);
+  // The rounded corner shows the window face; the frame is red, the empty body blue.
+  EXPECT_EQ(picture.At(0, 0), kSilver);
+  EXPECT_EQ(picture.At(2, 0), kRed);
+  EXPECT_EQ(picture.At(0, 80), kRed);
+  EXPECT_EQ(picture.At(159, 80), kRed);
+  EXPECT_EQ(picture.At(80, 159), kRed);
+  EXPECT_EQ(picture.At(150, 20), kBlue);
+  EXPECT_EQ(picture.At(150, 135), kBlue);
+
+  editor.SelectRow(1);
+  editor.ChooseColor(2);  // Green
+  EXPECT_EQ(editor.DatePicture().At(150, 20), kGreen);
+  EXPECT_EQ(&editor.ShownSamplePicture(), &editor.DatePicture());
+}
+
+TEST_F(ColorEditorTest, TimePictureIsTheShownSampleOfATimePicker) {
+  select_.SetDOTPicker(kPickerTime);
+  select_.SetDOTColors("Navy,Silver");
+  Ed editor(select_, fonts_);
+  const PalmCanvas& picture = editor.ShownSamplePicture();
+  ASSERT_EQ(picture.Width(), 160);
+  ASSERT_EQ(picture.Height(), 74);
+  EXPECT_EQ(picture.At(80, 0), kNavy);
+  EXPECT_EQ(picture.At(80, 73), kNavy);
+  EXPECT_EQ(picture.At(150, 60), kSilver);
+  EXPECT_FALSE(editor.DateSampleVisible());
+}
+
+TEST_F(ColorEditorTest, TitleBarCarriesTheTitleInTheFillColour) {
+  select_.SetDOTColors("Black,White");
+  select_.SetDOTTitle("");
+  Ed untitled(select_, fonts_);
+  select_.SetDOTTitle("Date");
+  Ed titled(select_, fonts_);
+  const PalmCanvas& a = untitled.DatePicture();
+  const PalmCanvas& b = titled.DatePicture();
+  int white_in_bar = 0;
+  for (int y = 2; y <= 13; ++y)
+    for (int x = 2; x < 158; ++x) {
+      EXPECT_EQ(a.At(x, y), kBlack) << x << "," << y;
+      if (b.At(x, y) == kWhite) ++white_in_bar;
+    }
+  EXPECT_GT(white_in_bar, 0);
 }
 
 }  // namespace
