@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "codegen/bmp_file.h"
+#include "codegen/generate_tables.h"
 
 namespace qb {
 
@@ -61,6 +62,16 @@ constexpr std::array<std::string_view, 9> kSmallArt = {
     ".##########....",
 };
 // clang-format on
+
+template <std::size_t N>
+constexpr bool ArtIs(const std::array<std::string_view, N>& art, int width, int height) {
+  if (static_cast<int>(N) != height) return false;
+  for (std::string_view row : art)
+    if (static_cast<int>(row.size()) != width) return false;
+  return true;
+}
+static_assert(ArtIs(kLargeArt, kLargeIconWidth, kLargeIconHeight));
+static_assert(ArtIs(kSmallArt, kSmallIconWidth, kSmallIconHeight));
 
 struct Shade {
   char art;

@@ -56,6 +56,11 @@ struct IconSlot {
 };
 
 inline constexpr int kIconCount = 8;
+// The icon images' sizes in pixels.
+inline constexpr int kLargeIconWidth = 32;
+inline constexpr int kLargeIconHeight = 32;
+inline constexpr int kSmallIconWidth = 15;
+inline constexpr int kSmallIconHeight = 9;
 inline constexpr std::array<IconSlot, kIconCount> kIconSlots = {{
     {"Large1", "imgLarge1", "1 bit large", "Open 1 bit large icon", "@licon1 \"large1.bmp\";",
      "large1.bmp", true, 1},

@@ -1,9 +1,28 @@
 #include "controls/painters.h"
 
+#include "controls/CCBitmap_paint.h"
+#include "controls/CCButton_paint.h"
+#include "controls/CCCheckbox_paint.h"
+#include "controls/CCDropDown_paint.h"
 #include "controls/CCForm.h"
 #include "controls/CCForm_paint.h"
+#include "controls/CCLabel_paint.h"
+#include "controls/CCListBox_paint.h"
+#include "controls/CCMenuBar_paint.h"
+#include "controls/CCMenu_paint.h"
+#include "controls/CCPopUp_paint.h"
+#include "controls/CCRadio_paint.h"
+#include "controls/CCSwitch_paint.h"
+#include "controls/CCTable_paint.h"
+#include "controls/PTButton_paint.h"
+#include "controls/PTCheckBox_paint.h"
 #include "controls/PTDialog.h"
 #include "controls/PTDialog_paint.h"
+#include "controls/PTEdit_paint.h"
+#include "controls/PTGsi_paint.h"
+#include "controls/PTLabel_paint.h"
+#include "controls/PTList_paint.h"
+#include "controls/PTPopTrigger_paint.h"
 #include "controls/device_artwork.h"
 
 namespace qb {
@@ -19,27 +38,27 @@ struct PainterEntry {
 // <Class>_paint.h; its line here names it.
 constexpr PainterEntry kPainters[] = {
     {ControlClass::kCCForm, PaintCCForm},
-    {ControlClass::kCCButton, PaintNothing},
-    {ControlClass::kCCSwitch, PaintNothing},
-    {ControlClass::kCCCheckbox, PaintNothing},
-    {ControlClass::kCCLabel, PaintNothing},
-    {ControlClass::kCCEdit, PaintNothing},
-    {ControlClass::kCCListBox, PaintNothing},
-    {ControlClass::kCCRadio, PaintNothing},
-    {ControlClass::kCCDropDown, PaintNothing},
-    {ControlClass::kCCPopUp, PaintNothing},
-    {ControlClass::kCCMenuBar, PaintNothing},
-    {ControlClass::kCCMenu, PaintNothing},
-    {ControlClass::kCCBitmap, PaintNothing},
-    {ControlClass::kCCTable, PaintNothing},
+    {ControlClass::kCCButton, PaintCCButton},
+    {ControlClass::kCCSwitch, PaintCCSwitch},
+    {ControlClass::kCCCheckbox, PaintCCCheckbox},
+    {ControlClass::kCCLabel, PaintCCLabel},
+    {ControlClass::kCCEdit, PaintCCLabel},
+    {ControlClass::kCCListBox, PaintCCListBox},
+    {ControlClass::kCCRadio, PaintCCRadio},
+    {ControlClass::kCCDropDown, PaintCCDropDown},
+    {ControlClass::kCCPopUp, PaintCCPopUp},
+    {ControlClass::kCCMenuBar, PaintCCMenuBar},
+    {ControlClass::kCCMenu, PaintCCMenu},
+    {ControlClass::kCCBitmap, PaintCCBitmap},
+    {ControlClass::kCCTable, PaintCCTable},
     {ControlClass::kPTDialog, PaintPTDialog},
-    {ControlClass::kPTButton, PaintNothing},
-    {ControlClass::kPTPopTrigger, PaintNothing},
-    {ControlClass::kPTEdit, PaintNothing},
-    {ControlClass::kPTCheckbox, PaintNothing},
-    {ControlClass::kPTLabel, PaintNothing},
-    {ControlClass::kPTList, PaintNothing},
-    {ControlClass::kPTGsi, PaintNothing},
+    {ControlClass::kPTButton, PaintPTButton},
+    {ControlClass::kPTPopTrigger, PaintPTPopTrigger},
+    {ControlClass::kPTEdit, PaintPTEdit},
+    {ControlClass::kPTCheckbox, PaintPTCheckbox},
+    {ControlClass::kPTLabel, PaintPTLabel},
+    {ControlClass::kPTList, PaintPTList},
+    {ControlClass::kPTGsi, PaintPTGsi},
     {ControlClass::kDesignerClient, PaintDeviceArtwork},
 };
 

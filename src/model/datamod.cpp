@@ -75,6 +75,15 @@ const NamedColor* NamedColors(int* count) {
   return kNamedColors;
 }
 
+std::vector<std::string> ColorListNames() {
+  static constexpr Color kListOrder[] = {kBlack,  kMaroon,  kGreen,   32896, kNavy, 8388736,
+                                         8421376, kGray,    kSilver,  kRed,  65280, 65535,
+                                         kBlue,   16711935, 16776960, kWhite};
+  std::vector<std::string> names;
+  for (Color value : kListOrder) names.push_back(ColorName(value));
+  return names;
+}
+
 std::string ColorName(Color value) {
   for (const auto& c : kNamedColors)
     if (c.value == value) return c.name;

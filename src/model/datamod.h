@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/colors.h"
 
@@ -27,6 +28,10 @@ struct NamedColor {
 };
 // The sixteen named colours, Black first and White last.
 const NamedColor* NamedColors(int* count);
+
+// The sixteen names in the order every colour list offers them: Black, Maroon, Green, Olive,
+// Navy, Purple, Teal, Gray, Silver, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White.
+std::vector<std::string> ColorListNames();
 
 // Empty for a value outside the table.
 std::string ColorName(Color value);

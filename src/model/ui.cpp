@@ -45,6 +45,7 @@ std::optional<std::string> Ui::ChoosePicture(const std::string& title,
 }
 
 bool Ui::RunDialog(DialogModel& dialog) {
+  if (dialog.KeepsZoomLive()) return DoRunDialog(dialog);
   ModalScope scope(*this);
   return DoRunDialog(dialog);
 }

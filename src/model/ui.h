@@ -40,6 +40,8 @@ class DialogModel {
  public:
   virtual ~DialogModel() = default;
   virtual const char* DialogId() const = 0;
+  // A dialog whose own picture the zoom view shows does not pause the zoom while it is up.
+  virtual bool KeepsZoomLive() const { return false; }
 };
 
 struct ClipboardEntry {
@@ -59,7 +61,8 @@ class Ui {
   std::optional<std::string> ChooseSaveFile(const FileRequest& request);
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initial);
   std::optional<std::string> ChoosePicture(const std::string& title, const std::string& initial);
-  // Runs a modal dialog over its logic; true when it was closed with OK.
+  // Runs a modal dialog over its logic; true when it was closed with OK. The modal depth is
+  // raised for it unless the dialog keeps the zoom live.
   bool RunDialog(DialogModel& dialog);
 
   virtual void SetClipboard(const std::vector<ClipboardEntry>& entries) = 0;
@@ -79,8 +82,8 @@ class Ui {
   void LeaveModal();
 
  protected:
-  virtual MsgButton DoMessageBox(const std::string& caption, const std::string& text,
-                                 MsgIcon icon, MsgButtons buttons, MsgButton default_button) = 0;
+  virtual MsgButton DoMessageBox(const std::string& caption, const std::string& text, MsgIcon icon,
+                                 MsgButtons buttons, MsgButton default_button) = 0;
   virtual void DoShowError(const std::string& text) = 0;
   virtual std::optional<std::string> DoChooseOpenFile(const FileRequest& request) = 0;
   virtual std::optional<std::string> DoChooseSaveFile(const FileRequest& request) = 0;

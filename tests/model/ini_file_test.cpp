@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
 
 #include "model/ini_codec.h"
+#include "support/cpu_timer.h"
 #include "support/temp_dir.h"
 
 #if defined(__unix__)
@@ -133,9 +133,11 @@ TEST(IniFileRead, ListsTakeThePresentItemsUpToCount) {
 TEST(IniFileRead, AHugeCountCostsNothing) {
   IniFile ini = Parsed("[S]\nCount=2147483647\nItem5=five\n");
   StringList list;
-  auto start = std::chrono::steady_clock::now();
+  test::CpuTimer timer;
   EXPECT_TRUE(ini.ReadList("S", &list));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  if (test::kOptimisedBuild) {
+    EXPECT_LT(timer.Seconds(), 1.0);
+  }
   EXPECT_EQ(list, StringList{"five"});
 }
 
@@ -184,20 +186,23 @@ TEST(IniFileRead, BinaryGarbageNeitherCrashesNorHidesLaterSections) {
   EXPECT_EQ(Parsed(written).Text(), written);
 }
 
-TEST(IniFileRead, AFiftyMegabyteFileReadsInLinearTime) {
+TEST(IniFileRead, AFiftyMegabyteFileReadsWithinSeconds) {
+  // Instrumented builds read a tenth of it.
+  const std::size_t kSize = test::kOptimisedBuild ? 50u << 20 : 5u << 20;
   std::string text;
-  text.reserve(52u << 20);
+  text.reserve(kSize + (2u << 20));
   int sections = 0;
-  while (text.size() < (50u << 20)) {
+  while (text.size() < kSize) {
     text += "[Section" + std::to_string(sections++) + "]\r\n";
     for (int k = 0; k < 10; ++k)
       text += "Key" + std::to_string(k) + "=" + std::string(40, 'v') + "\r\n";
   }
   text += "[Last]\r\nValue=" + std::string(1 << 20, 'x') + "\r\n";
-  auto start = std::chrono::steady_clock::now();
+  test::CpuTimer timer;
   IniFile ini = Parsed(text);
-  auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(elapsed, std::chrono::seconds(20));
+  if (test::kOptimisedBuild) {
+    EXPECT_LT(timer.Seconds(), 10.0);
+  }
   EXPECT_EQ(ini.SectionNames().size(), static_cast<std::size_t>(sections) + 1);
   EXPECT_EQ(ini.ReadString("Section0", "Key9", "").size(), 40u);
   EXPECT_EQ(ini.ReadString("last", "value", "").size(), 1u << 20);

@@ -1,0 +1,37 @@
+#pragma once
+
+// Every text quillboard-cli prints, once.
+
+namespace qb::cli {
+
+inline constexpr const char* kProgramName = "quillboard-cli";
+inline constexpr const char* kUsageHeader = "usage:";
+inline constexpr const char* kUnknownCommand = "unknown command";
+inline constexpr const char* kNoCommand = "no command given";
+
+// render
+inline constexpr const char* kRenderName = "render";
+inline constexpr const char* kRenderUsage =
+    "FORM.qbf --lib 1|2 -o OUT.png [--scale N] [--show-menu NAME]";
+inline constexpr const char* kOptionLib = "--lib";
+inline constexpr const char* kOptionOut = "-o";
+inline constexpr const char* kOptionScale = "--scale";
+inline constexpr const char* kOptionShowMenu = "--show-menu";
+inline constexpr const char* kMissingValue = "missing value after";
+inline constexpr const char* kUnknownOption = "unknown option";
+inline constexpr const char* kSecondForm = "more than one form file given";
+inline constexpr const char* kNoForm = "no form file given";
+inline constexpr const char* kNoOutput = "no output file given (-o OUT.png)";
+inline constexpr const char* kNoLib = "no library given (--lib 1 or --lib 2)";
+inline constexpr const char* kBadLib = "--lib must be 1 (CControls) or 2 (PToolboxLib), not";
+inline constexpr const char* kBadScale = "--scale must be a whole number from 1 to 16, not";
+inline constexpr const char* kNoSuchFile = "no such file";
+inline constexpr const char* kNotAForm = "not a form file (no Name in its FORM section)";
+inline constexpr const char* kFormOfLibrary = "is a form of library";
+inline constexpr const char* kNotOfLibrary = "not of library";
+inline constexpr const char* kNoSuchMenu = "the form has no menu named";
+inline constexpr const char* kCannotWrite = "cannot write";
+inline constexpr const char* kFaceMissing =
+    "warning: Palm face not loaded, drawing with the built-in face:";
+
+}  // namespace qb::cli

@@ -1,0 +1,43 @@
+// quillboard-cli: the designer's work without its windows, one sub-command at a time.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_texts.h"
+#include "cli/command.h"
+#include "cli/program_dir.h"
+#include "cli/render_command.h"
+
+namespace {
+
+using qb::cli::Command;
+
+// One line per sub-command.
+constexpr Command kCommands[] = {
+    {qb::cli::kRenderName, qb::cli::kRenderUsage, qb::cli::RunRender},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << qb::cli::kUsageHeader << "\n";
+  for (const Command& c : kCommands)
+    out << "  " << qb::cli::kProgramName << " " << c.name << " " << c.usage << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qb::cli::CommandContext context{std::cout, std::cerr, qb::cli::ProgramDir(argv[0])};
+  if (argc < 2) {
+    std::cerr << qb::cli::kProgramName << ": " << qb::cli::kNoCommand << "\n";
+    PrintUsage(std::cerr);
+    return qb::cli::kExitUsage;
+  }
+  const std::string name = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  for (const Command& c : kCommands)
+    if (name == c.name) return c.run(args, context);
+  std::cerr << qb::cli::kProgramName << ": " << qb::cli::kUnknownCommand << " \"" << name << "\"\n";
+  PrintUsage(std::cerr);
+  return qb::cli::kExitUsage;
+}

@@ -1,0 +1,97 @@
+#include "cli/render_command.h"
+
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+#include "app/app_state.h"
+#include "cli/cli_texts.h"
+#include "cli/render_options.h"
+#include "controls/CCMenu.h"
+#include "controls/CCMenuBar.h"
+#include "controls/font_registry.h"
+#include "controls/form_picture.h"
+#include "controls/png_writer.h"
+#include "designer/ChildFor.h"
+#include "model/form_file.h"
+
+namespace qb::cli {
+
+namespace {
+
+void LoadFaces(const std::string& folder, FontRegistry& fonts, std::ostream& err) {
+  for (const auto& file : FontRegistry::Files()) {
+    const std::string path = (std::filesystem::path(folder) / file.file_name).string();
+    std::string why;
+    if (!fonts.LoadFace(file.font_name, path, &why))
+      err << kProgramName << ": " << kFaceMissing << " " << path << " (" << why << ")\n";
+  }
+}
+
+// Opens the menu as setting its Test to Yes does: the bar shows, every other menu of the
+// window shows closed. A form file holds the bar after the menus, so reading puts it in front
+// of them; the menus are brought back over it, in their order, the open one last, as the
+// designer showed them.
+bool ShowMenu(TChildFrm& form, const std::string& name) {
+  auto* menu = As<TCCMenu>(form.FindControl(name));
+  if (!menu) return false;
+  TDesignerClient& client = form.Client();
+  std::vector<TCCMenu*> menus;
+  for (const auto& child : client.Children()) {
+    if (auto* bar = As<TCCMenuBar>(child.get())) bar->SetTest(1);
+    if (auto* other = As<TCCMenu>(child.get())) menus.push_back(other);
+  }
+  for (TCCMenu* m : menus) {
+    m->SetTest(m == menu ? 1 : 0);
+    m->SetVisible(true);
+    client.BringToFront(m);
+  }
+  client.BringToFront(menu);
+  return true;
+}
+
+int Failed(CommandContext& context, const std::string& subject, const std::string& why) {
+  context.err << kProgramName << " " << kRenderName << ": " << subject << ": " << why << "\n";
+  return kExitFailed;
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args, CommandContext& context) {
+  std::string why;
+  const auto options = ParseRenderOptions(args, &why);
+  if (!options) {
+    context.err << kProgramName << " " << kRenderName << ": " << why << "\n"
+                << kUsageHeader << " " << kProgramName << " " << kRenderName << " " << kRenderUsage
+                << "\n";
+    return kExitUsage;
+  }
+  const std::string& path = options->form_path;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return Failed(context, path, kNoSuchFile);
+  const std::string name = ReadFormName(path);
+  if (name.empty()) return Failed(context, path, kNotAForm);
+  const int file_lib = ReadFormLib(path);
+  if (file_lib != options->library)
+    return Failed(context, path,
+                  std::string(kFormOfLibrary) + " " + std::to_string(file_lib) + ", " +
+                      kNotOfLibrary + " " + std::to_string(options->library));
+
+  const LibraryId lib = static_cast<LibraryId>(options->library);
+  AppState state;
+  state.library = lib;
+  TChildFrm form;
+  form.SetName(name);
+  ReadForm(lib, form, path, state);
+  if (!options->show_menu.empty() && !ShowMenu(form, options->show_menu))
+    return Failed(context, path, std::string(kNoSuchMenu) + " \"" + options->show_menu + "\"");
+
+  FontRegistry fonts;
+  LoadFaces(context.program_dir, fonts, context.err);
+  FormPicture picture(fonts);
+  if (!WritePng(options->out_path, picture.Render(form.Client()), options->scale))
+    return Failed(context, options->out_path, kCannotWrite);
+  return kExitOk;
+}
+
+}  // namespace qb::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "controls/painters.h"
+
+namespace qb {
+
+// A PToolboxLib check box in its form's text colour, centred on the text.
+void PaintPTCheckbox(TControl& control, PalmCanvas& canvas, const PaintContext& context);
+
+}  // namespace qb

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "controls/painters.h"
+
+namespace qb {
+
+// A pop trigger: a down triangle and the text in the form's text colour.
+void PaintPTPopTrigger(TControl& control, PalmCanvas& canvas, const PaintContext& context);
+
+}  // namespace qb

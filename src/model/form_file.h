@@ -1,0 +1,60 @@
+#pragma once
+
+// Form files (.qbf): one "FORM" section, then one section per control, written and read per
+// library from the key tables of form_keys.h.
+//
+// Where the toolkit's behaviour would lose data, the reader and writer do this instead:
+// - Saving writes the whole file at once through IniFile::Save, so a failed save leaves the
+//   old file as it was (the old file is not deleted first).
+// - A control that cannot have its own section (empty name, a name that is not an
+//   identifier, a reserved name or one already written in the same form) is given its next
+//   free automatic name before the form is written, and is written under it.
+// - A section whose "Name" is unusable in the form (not an identifier, reserved, or already
+//   borne by a control read earlier) is read as a control with the next free automatic name.
+// - Only dialogs are parents; a "Parent" naming anything else lands on the screen panel.
+// - A second MenuBar section is skipped: a window has one menu bar.
+// - At most kMaxFormControls controls are read from one file; further sections are counted
+//   in FormReadResult::dropped.
+
+#include <string>
+
+#include "app/app_state.h"
+#include "designer/ChildFor.h"
+#include "model/ini_file.h"
+#include "model/library.h"
+#include "model/ui.h"
+
+namespace qb {
+
+inline constexpr const char* kFormSection = "FORM";
+inline constexpr int kMaxFormControls = 4096;
+
+// "Unable to write to <path>".
+std::string UnableToWriteMessage(const std::string& path);
+
+// The form's file content. Controls that cannot have a section of their own are renamed
+// first (see above).
+IniFile WriteFormToIni(LibraryId lib, TChildFrm& form);
+// Writes the form file. On failure shows "Unable to write to <path>" (caption "Error") and
+// returns false, leaving the old file and the form's caption as they were; on success sets
+// the window's caption to the file's name.
+bool WriteForm(LibraryId lib, TChildFrm& form, const std::string& path, Ui& ui);
+
+struct FormReadResult {
+  int controls = 0;  // controls created
+  int dropped = 0;   // control sections not read because the form was full
+};
+
+// Reads the form's content into a freshly created designer window (named by the opener).
+// Every control read gets the state's control colour; automatic names use its counter.
+FormReadResult ReadFormFromIni(LibraryId lib, TChildFrm& form, const IniFile& ini, AppState& state);
+// Remembers the path as the form's path, sets the caption to the file's name, and reads the
+// file (a missing file reads as an empty one).
+FormReadResult ReadForm(LibraryId lib, TChildFrm& form, const std::string& path, AppState& state);
+
+// "FORM"/"Name"; empty when missing (the opener then ignores the file).
+std::string ReadFormName(const std::string& path);
+// "FORM"/"Lib"; 0 when missing.
+int ReadFormLib(const std::string& path);
+
+}  // namespace qb

@@ -1,0 +1,482 @@
+// The form writer and reader of both libraries, driven by the key tables.
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "controls/CCMenu.h"
+#include "controls/CCMenuBar.h"
+#include "controls/factory.h"
+#include "designer/shown_dialog.h"
+#include "model/captions.h"
+#include "model/form_file.h"
+#include "model/form_keys.h"
+#include "model/form_lookup.h"
+#include "model/kinds.h"
+#include "model/naming.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+namespace form_io {
+
+namespace {
+
+constexpr const char* kMenuBarPrefix = "MenuBar";
+
+// The label coding of Alignment, indexed by the code written.
+constexpr TextAlign kLabelAlignCodes[] = {TextAlign::kLeft, TextAlign::kCenter, TextAlign::kRight};
+
+KeySpec Special(const char* key, Codec codec) {
+  KeySpec k;
+  k.key = key;
+  k.codec = codec;
+  return k;
+}
+
+}  // namespace
+
+KeySpec ControlKey() { return Special(kControlKey, Codec::kControl); }
+
+KeySpec NameKey(const char* fallback) {
+  KeySpec k = Special(kNameKey, Codec::kName);
+  k.text_default = fallback;
+  return k;
+}
+
+KeySpec MenuBarNameKey() {
+  KeySpec k = NameKey(kMenuBarPrefix);
+  k.add_form_name = true;
+  return k;
+}
+
+KeySpec ParentKey() { return Special(kParentKey, Codec::kParent); }
+KeySpec FontKey() { return Special(kFontKey, Codec::kFont); }
+
+KeySpec LeftKey(int fallback) {
+  return Int<TControl, &TControl::Left, &TControl::SetLeft>(kLeftKey, fallback);
+}
+KeySpec TopKey(int fallback) {
+  return Int<TControl, &TControl::Top, &TControl::SetTop>(kTopKey, fallback);
+}
+KeySpec WidthKey(int fallback) {
+  return Int<TControl, &TControl::Width, &TControl::SetWidth>(kWidthKey, fallback);
+}
+KeySpec HeightKey(int fallback) {
+  return Int<TControl, &TControl::Height, &TControl::SetHeight>(kHeightKey, fallback);
+}
+KeySpec TagKey(const char* key, int fallback) {
+  return Int<TControl, &TControl::Tag, &TControl::SetTag>(key, fallback);
+}
+
+KeySpec LabelAlignKey(const char* key, int fallback) {
+  KeySpec k = Special(key, Codec::kLabelAlign);
+  k.int_default = fallback;
+  return k;
+}
+
+KeySpec ToolkitAlignKey(const char* key, int fallback) {
+  KeySpec k = Special(key, Codec::kToolkitAlign);
+  k.int_default = fallback;
+  return k;
+}
+
+KeySpec ConstantKey(const char* key, int value) {
+  KeySpec k = Special(key, Codec::kConstant);
+  k.int_default = value;
+  k.read = false;
+  return k;
+}
+
+const KindLayout* LibraryLayout::Find(const char* kind) const {
+  for (const KindLayout& k : kinds)
+    if (std::string_view(k.kind) == kind) return &k;
+  return nullptr;
+}
+
+const LibraryLayout& LayoutOf(LibraryId lib) {
+  return lib == LibraryId::kCControls ? CControlsLayout() : PToolboxLayout();
+}
+
+}  // namespace form_io
+
+namespace {
+
+using form_io::Codec;
+using form_io::KeySpec;
+using form_io::KindLayout;
+using form_io::LibraryLayout;
+
+constexpr const char* kUnableToWrite = "Unable to write to ";
+constexpr const char* kFormNameKey = form_io::kNameKey;
+constexpr const char* kFormTopKey = form_io::kTopKey;
+constexpr const char* kFormLeftKey = form_io::kLeftKey;
+constexpr const char* kFormTitleKey = "Title";
+constexpr const char* kFormLibKey = "Lib";
+constexpr const char* kDefaultFormTitle = "Form";
+
+int LabelAlignCode(TextAlign align) {
+  for (int code = 0; code < 3; ++code)
+    if (form_io::kLabelAlignCodes[code] == align) return code;
+  return 0;
+}
+
+TextAlign AlignFromLabelCode(int code) {
+  return code >= 0 && code < 3 ? form_io::kLabelAlignCodes[code] : TextAlign::kLeft;
+}
+
+TextAlign AlignFromToolkit(int value) {
+  return value >= 0 && value <= 2 ? static_cast<TextAlign>(value) : TextAlign::kLeft;
+}
+
+int DeviceInt(int value) { return std::clamp(value, form_io::kDeviceMin, form_io::kDeviceMax); }
+
+const KeySpec* FindKey(const KindLayout& layout, Codec codec) {
+  for (const KeySpec& k : layout.keys)
+    if (k.codec == codec) return &k;
+  return nullptr;
+}
+
+TCCMenuBar* FirstMenuBar(const TChildFrm& form) {
+  for (const auto& child : form.Client().Children())
+    if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
+  return nullptr;
+}
+
+// ---- Writing ----
+
+struct Written {
+  TControl* control;
+  const KindInfo* kind;
+  const KindLayout* layout;
+};
+
+void CollectWritten(LibraryId lib, const LibraryLayout& layout, TControl& c,
+                    std::vector<Written>* out) {
+  const KindInfo* kind = KindForClass(lib, c.Class(), c.Tag());
+  const KindLayout* kind_layout = kind ? layout.Find(kind->kind) : nullptr;
+  if (!kind_layout) return;  // no writer for this class in this library
+  out->push_back({&c, kind, kind_layout});
+  if (c.Class() == ControlClass::kPTDialog)
+    for (const auto& child : c.Children()) CollectWritten(lib, layout, *child, out);
+}
+
+// The controls in the order their sections are written.
+std::vector<Written> WrittenControls(LibraryId lib, TChildFrm& form) {
+  const LibraryLayout& layout = form_io::LayoutOf(lib);
+  std::vector<Written> out;
+  for (const auto& child : form.Screen().Children()) CollectWritten(lib, layout, *child, &out);
+  if (layout.writes_menus) {
+    for (const auto& child : form.Client().Children())
+      if (child->Class() == ControlClass::kCCMenu) CollectWritten(lib, layout, *child, &out);
+    if (TCCMenuBar* bar = FirstMenuBar(form)) CollectWritten(lib, layout, *bar, &out);
+  }
+  return out;
+}
+
+// A name that can be a section of its own in this form's file.
+bool IsSectionName(const std::string& name, const TChildFrm& form) {
+  return IsValidIdent(name) && !IsReservedControlName(name, form);
+}
+
+// Gives every control that cannot have a section of its own its next free automatic name.
+bool EnsureSectionNames(TChildFrm& form, const std::vector<Written>& written) {
+  std::unordered_set<std::string> used;
+  int counter = 0;
+  bool renamed = false;
+  for (const Written& w : written) {
+    TControl& c = *w.control;
+    if (!IsSectionName(c.Name(), form) || used.count(LowerAscii(c.Name()))) {
+      std::string bar_name = MenuBarName(form, false);
+      bool bar = c.Class() == ControlClass::kCCMenuBar && IsSectionName(bar_name, form) &&
+                 !form.FindControl(bar_name);
+      c.SetName(bar ? bar_name : NextControlName(w.kind->long_prefix, form, counter));
+      renamed = true;
+    }
+    used.insert(LowerAscii(c.Name()));
+  }
+  return renamed;
+}
+
+void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const TControl& c,
+              const KindInfo& kind) {
+  switch (k.codec) {
+    case Codec::kControl:
+      ini.WriteString(section, k.key, kind.kind);
+      break;
+    case Codec::kName:
+      ini.WriteString(section, k.key, c.Name());
+      break;
+    case Codec::kParent:
+      ini.WriteString(section, k.key, c.Parent() ? c.Parent()->Name() : kScreenParentName);
+      break;
+    case Codec::kText:
+      ini.WriteString(section, k.key, k.get_text(c));
+      break;
+    case Codec::kInt:
+      ini.WriteInteger(section, k.key, k.get_int(c));
+      break;
+    case Codec::kColor:
+      ini.WriteColor(section, k.key, k.get_color(c));
+      break;
+    case Codec::kFont:
+      ini.WriteFont(section, k.key, c.Font());
+      break;
+    case Codec::kList:
+      ini.WriteList(section, k.get_list(c));
+      break;
+    case Codec::kLabelAlign:
+      ini.WriteInteger(section, k.key, LabelAlignCode(c.Alignment()));
+      break;
+    case Codec::kToolkitAlign:
+      ini.WriteInteger(section, k.key, static_cast<int>(c.Alignment()));
+      break;
+    case Codec::kConstant:
+      ini.WriteInteger(section, k.key, k.int_default);
+      break;
+  }
+}
+
+void WriteFormSection(LibraryId lib, const TChildFrm& form, IniFile& ini) {
+  ini.WriteString(kFormSection, kFormNameKey, form.Name());
+  ini.WriteInteger(kFormSection, kFormTopKey, form.WindowTop());
+  ini.WriteInteger(kFormSection, kFormLeftKey, form.WindowLeft());
+  ini.WriteString(kFormSection, kFormTitleKey, form.Screen().Title());
+  ini.WriteInteger(kFormSection, kFormLibKey, static_cast<int>(lib));
+  for (const KeySpec& k : form_io::LayoutOf(lib).form_keys)
+    ini.WriteColor(kFormSection, k.key, k.get_color(form.Screen()));
+}
+
+// ---- Reading ----
+
+void ApplyKey(const IniFile& ini, const std::string& section, const KeySpec& k, TControl& c) {
+  if (!k.read) {
+    if (k.set_int) k.set_int(c, k.int_default);
+    return;
+  }
+  switch (k.codec) {
+    case Codec::kText:
+      k.set_text(c, ini.ReadString(section, k.key, k.text_default));
+      break;
+    case Codec::kInt:
+      k.set_int(c, DeviceInt(ini.ReadInteger(section, k.key, k.int_default)));
+      break;
+    case Codec::kColor:
+      k.set_color(c, ini.ReadColor(section, k.key, static_cast<Color>(k.int_default)));
+      break;
+    case Codec::kFont: {
+      Font font = c.Font();
+      ini.ReadFont(section, k.key, &font);
+      if (!(font == c.Font())) c.SetFont(font);
+      break;
+    }
+    case Codec::kList: {
+      StringList list = k.get_list(c);
+      if (ini.ReadList(section, &list)) k.set_list(c, list);
+      break;
+    }
+    case Codec::kLabelAlign:
+      c.SetAlignment(AlignFromLabelCode(ini.ReadInteger(section, k.key, k.int_default)));
+      break;
+    case Codec::kToolkitAlign:
+      c.SetAlignment(AlignFromToolkit(ini.ReadInteger(section, k.key, k.int_default)));
+      break;
+    case Codec::kControl:
+    case Codec::kName:
+    case Codec::kParent:
+    case Codec::kConstant:
+      break;
+  }
+}
+
+class FormReader {
+ public:
+  FormReader(LibraryId lib, TChildFrm& form, const IniFile& ini, AppState& state)
+      : lib_(lib), layout_(form_io::LayoutOf(lib)), form_(form), ini_(ini), state_(state) {}
+
+  FormReadResult Read() {
+    TCCForm& screen = form_.Screen();
+    screen.SetTitle(ini_.ReadString(kFormSection, kFormTitleKey, kDefaultFormTitle));
+    form_.SetWindowPos(DeviceInt(ini_.ReadInteger(kFormSection, kFormLeftKey, 0)),
+                       DeviceInt(ini_.ReadInteger(kFormSection, kFormTopKey, 0)));
+    for (const KeySpec& k : layout_.form_keys) ApplyKey(ini_, kFormSection, k, screen);
+    for (const std::string& section : ini_.SectionNames()) ReadSection(section);
+    form_.RebuildControlList(lib_);
+    return result_;
+  }
+
+ private:
+  void ReadSection(const std::string& section) {
+    if (SameText(section, kFormSection)) return;
+    const std::string* control = ini_.Find(section, form_io::kControlKey);
+    const KindInfo* kind = control ? FindKind(lib_, *control) : nullptr;
+    const KindLayout* layout = kind ? layout_.Find(kind->kind) : nullptr;
+    if (!layout) return;  // list sections and unknown kinds
+    if (kind->cls == ControlClass::kCCMenuBar && FirstMenuBar(form_)) return;
+    if (result_.controls >= kMaxFormControls) {
+      ++result_.dropped;
+      return;
+    }
+    TControl* c = Place(section, *kind, *layout);
+    if (!c) return;
+    ApplyKeys(section, *layout, *c);
+    c->SetColor(state_.control_color);
+    if (layout->palm_form) c->SetPalmForm(c->Parent());
+    // The designer gives every control but menus the form's context menu once it exists.
+    ApplyClassRules(*c);
+    ++result_.controls;
+  }
+
+  // The new control, named and on its parent, before any of its keys are applied.
+  TControl* Place(const std::string& section, const KindInfo& kind, const KindLayout& layout) {
+    std::unique_ptr<TControl> owned = CreateControl(kind.cls, &form_);
+    if (!owned) return nullptr;
+    if (kind.tag_marker != kAnyTag) owned->SetTag(kind.tag_marker);
+    owned->SetName(NameFor(section, kind, layout));
+    return ParentFor(section, kind).AddChild(std::move(owned));
+  }
+
+  void ApplyKeys(const std::string& section, const KindLayout& layout, TControl& c) {
+    for (bool first : {true, false})
+      for (const KeySpec& k : layout.keys)
+        if (k.first == first) ApplyKey(ini_, section, k, c);
+    for (const form_io::ListSection& list : layout.list_sections) {
+      StringList items = list.get(c);
+      if (ini_.ReadList(section + list.suffix, &items)) list.set(c, items);
+    }
+    if (layout.after_read) layout.after_read(c);
+  }
+
+  // The file's name when the form can take it, else the next free automatic name.
+  std::string NameFor(const std::string& section, const KindInfo& kind, const KindLayout& layout) {
+    const KeySpec* key = FindKey(layout, Codec::kName);
+    std::string fallback = key ? key->text_default : kind.long_prefix;
+    if (key && key->add_form_name) fallback += form_.Name();
+    std::string name = ini_.ReadString(section, form_io::kNameKey, fallback);
+    if (Usable(name)) return name;
+    if (kind.cls == ControlClass::kCCMenuBar) {
+      std::string bar_name = MenuBarName(form_, state_.short_names);
+      if (Usable(bar_name)) return bar_name;
+    }
+    return NextControlName(state_.short_names ? kind.short_prefix : kind.long_prefix, form_,
+                           state_.control_counter);
+  }
+
+  bool Usable(const std::string& name) const {
+    return IsSectionName(name, form_) && !form_.FindControl(name);
+  }
+
+  TControl& ParentFor(const std::string& section, const KindInfo& kind) {
+    switch (kind.parent) {
+      case ParentRule::kScreen:
+        return form_.Screen();
+      case ParentRule::kDesignerWindow:
+        return form_.Client();
+      case ParentRule::kScreenOrDialog:
+        break;
+    }
+    return FindParentByName(form_, ini_.ReadString(section, form_io::kParentKey, ""));
+  }
+
+  void ApplyClassRules(TControl& c) {
+    TCCForm& screen = form_.Screen();
+    switch (c.Class()) {
+      case ControlClass::kPTDialog: {
+        auto& dialog = static_cast<TPTDialog&>(c);
+        dialog.SetGridSpace(screen.GridSpace());
+        dialog.SetGridVisible(screen.GridVisible());
+        c.SetResizeNotification(true);
+        // The designer window hooks in here once it exists: the shown dialog gets the screen
+        // panel's mouse-release handling and becomes snapDialog's working area, and
+        // snapDialog takes snap's grid size.
+        if (dialog.Tag() == 1) {
+          ShowDialog(form_, dialog);
+        } else {
+          dialog.SetTag(0);
+          dialog.SetVisible(false);
+        }
+        break;
+      }
+      case ControlClass::kCCMenu:
+        // Menus and the menu bar get snap's mouse-release handling from the designer.
+        c.SetTop(screen.Top());
+        break;
+      case ControlClass::kCCMenuBar:
+        c.SetBounds(screen.Left(), screen.Top(), c.Width(), c.Height());
+        if (static_cast<TCCMenuBar&>(c).Test() == 0) CloseMenus();
+        break;
+      default:
+        c.SetResizeNotification(true);
+        break;
+    }
+  }
+
+  void CloseMenus() {
+    for (const auto& child : form_.Client().Children()) {
+      if (auto* menu = As<TCCMenu>(child.get())) {
+        menu->SetTest(0);
+        menu->SetVisible(false);
+      }
+    }
+  }
+
+  LibraryId lib_;
+  const LibraryLayout& layout_;
+  TChildFrm& form_;
+  const IniFile& ini_;
+  AppState& state_;
+  FormReadResult result_;
+};
+
+}  // namespace
+
+std::string UnableToWriteMessage(const std::string& path) { return kUnableToWrite + path; }
+
+IniFile WriteFormToIni(LibraryId lib, TChildFrm& form) {
+  std::vector<Written> written = WrittenControls(lib, form);
+  if (EnsureSectionNames(form, written)) form.RebuildControlList(lib);
+  IniFile ini;
+  WriteFormSection(lib, form, ini);
+  for (const Written& w : written) {
+    const std::string section = w.control->Name();
+    for (const KeySpec& k : w.layout->keys) WriteKey(ini, section, k, *w.control, *w.kind);
+    for (const form_io::ListSection& list : w.layout->list_sections)
+      ini.WriteList(section + list.suffix, list.get(*w.control));
+  }
+  return ini;
+}
+
+bool WriteForm(LibraryId lib, TChildFrm& form, const std::string& path, Ui& ui) {
+  if (!WriteFormToIni(lib, form).Save(path)) {
+    ui.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);
+    return false;
+  }
+  form.SetCaption(ExtractFileName(path));
+  return true;
+}
+
+FormReadResult ReadFormFromIni(LibraryId lib, TChildFrm& form, const IniFile& ini,
+                               AppState& state) {
+  return FormReader(lib, form, ini, state).Read();
+}
+
+FormReadResult ReadForm(LibraryId lib, TChildFrm& form, const std::string& path, AppState& state) {
+  IniFile ini;
+  ini.Load(path);
+  form.SetPath(path);
+  form.SetCaption(ExtractFileName(path));
+  return ReadFormFromIni(lib, form, ini, state);
+}
+
+std::string ReadFormName(const std::string& path) {
+  IniFile ini;
+  ini.Load(path);
+  return ini.ReadString(kFormSection, kFormNameKey, "");
+}
+
+int ReadFormLib(const std::string& path) {
+  IniFile ini;
+  ini.Load(path);
+  return ini.ReadInteger(kFormSection, kFormLibKey, 0);
+}
+
+}  // namespace qb

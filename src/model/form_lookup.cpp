@@ -1,0 +1,13 @@
+#include "model/form_lookup.h"
+
+namespace qb {
+
+TControl& FindParentByName(TChildFrm& form, std::string_view name) {
+  TCCForm& screen = form.Screen();
+  if (name == kScreenParentName) return screen;
+  for (const auto& child : screen.Children())
+    if (child->Class() == ControlClass::kPTDialog && child->Name() == name) return *child;
+  return screen;
+}
+
+}  // namespace qb
