@@ -22,6 +22,7 @@
 #include "app/settings.h"
 #include "app/zoom_picture.h"
 #include "controls/font_registry.h"
+#include "designer/designer.h"
 #include "model/ui.h"
 
 namespace qb {
@@ -34,8 +35,6 @@ struct InspectorWindow {
   WindowRect bounds{0, 0, kDefaultWidth, kDefaultHeight};
 };
 
-// The keys the main window handles for the designer while cursor-key mode is on.
-enum class DesignerKey { kSpace, kDelete, kLeft, kUp, kRight, kDown };
 
 // How a form save ended.
 enum class FormSaveResult {

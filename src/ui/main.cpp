@@ -1,22 +1,30 @@
 #include <QApplication>
-#include <QTimer>
 
-#include "app/Main.h"
+#include "app/workbench.h"
 #include "ui/app_dialogs.h"
+#include "ui/designer_views.h"
+#include "ui/inspector_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_ui.h"
+#include "ui/generate_dialog.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Quillboard");
   qb::ui::QtUi ui;
   // Fonts, options.ini and the converter are looked up beside the executable.
-  qb::TMain core(ui, QCoreApplication::applicationDirPath().toStdString());
+  qb::Workbench bench(ui, QCoreApplication::applicationDirPath().toStdString());
   qb::ui::RegisterAppDialogs(ui, ui);
-  qb::ui::MainWindow window(core, ui);
-  core.Start();
+  qb::ui::RegisterGenerateDialog(ui);
+  qb::ui::MainWindow window(bench.Main(), ui);
+  qb::ui::DesignerViews designers(bench, window);
+  qb::ui::InspectorView inspector(bench, window);
+  bench.SetViewLinks(&designers);
+  window.SetHost(&designers);
+  window.AddSyncListener([&inspector] { inspector.Sync(); });
+  bench.Main().Start();
   window.show();
-  core.FirstShown();
+  bench.Main().FirstShown();
   window.Sync();
   return app.exec();
 }

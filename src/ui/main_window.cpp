@@ -250,6 +250,7 @@ void MainWindow::Sync() {
   for (std::size_t i = 0; i < status_labels_.size(); ++i)
     status_labels_[i]->setText(QString::fromStdString(core_.State().status_panels[i]));
   if (host_) host_->SyncWindows();
+  for (auto& listener : listeners_) listener();
   SyncZoom();
 }
 

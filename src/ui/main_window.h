@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -34,6 +35,8 @@ class MainWindow : public QMainWindow {
   // The designer windows' hosts, for the designer and inspector views to attach to.
   DesignerWindowHost* Host() { return host_; }
   void SetHost(DesignerWindowHost* host) { host_ = host; }
+  // Other views that follow the core on every Sync (the inspector).
+  void AddSyncListener(std::function<void()> listener) { listeners_.push_back(listener); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,6 +66,7 @@ class MainWindow : public QMainWindow {
   QLabel* zoom_label_ = nullptr;
   QTimer zoom_timer_;
   DesignerWindowHost* host_ = nullptr;
+  std::vector<std::function<void()>> listeners_;
   const QEvent* last_key_ = nullptr;
   quint64 last_key_time_ = 0;
 };

@@ -1,0 +1,58 @@
+#pragma once
+
+// The whole running designer: the main window's logic, the designer windows' behaviour and
+// the property inspector, wired to one another. The Qt layer builds one and draws it.
+
+#include <memory>
+#include <string>
+
+#include "app/Main.h"
+#include "designer/designer.h"
+#include "properties/frmProperties.h"
+#include "properties/inspector_hooks.h"
+
+namespace qb {
+
+// What only the views can do (focus, raise a window, repaint); the Qt layer implements it.
+class ViewLinks {
+ public:
+  virtual ~ViewLinks() = default;
+  virtual void FocusWindow(TChildFrm&) {}
+  virtual void FocusControl(TControl&) {}
+  virtual void RepaintWindow(TChildFrm&) {}
+  virtual int ToolbarAreaHeight() const { return 0; }
+};
+
+class Workbench {
+ public:
+  Workbench(Ui& ui, std::string program_dir,
+            SettingsEnvironment env = SettingsEnvironment::System());
+  ~Workbench();
+  Workbench(const Workbench&) = delete;
+  Workbench& operator=(const Workbench&) = delete;
+
+  TMain& Main() { return main_; }
+  Designer& GetDesigner() { return *designer_; }
+  TfrmProperties& Inspector() { return *inspector_; }
+  AppState& State() { return main_.State(); }
+  void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
+  ViewLinks& Views() { return *views_; }
+
+ private:
+  class MainToDesigner;
+  class MainToInspector;
+  class DesignerToOthers;
+  class InspectorToOthers;
+
+  ViewLinks no_views_;
+  ViewLinks* views_ = &no_views_;
+  TMain main_;
+  std::unique_ptr<MainToDesigner> main_to_designer_;
+  std::unique_ptr<MainToInspector> main_to_inspector_;
+  std::unique_ptr<DesignerToOthers> designer_links_;
+  std::unique_ptr<InspectorToOthers> inspector_hooks_;
+  std::unique_ptr<Designer> designer_;
+  std::unique_ptr<TfrmProperties> inspector_;
+};
+
+}  // namespace qb

@@ -1,0 +1,216 @@
+#include "ui/designer_views.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QPainter>
+
+#include "designer/pop_menu.h"
+#include "ui/palm_image.h"
+
+namespace qb::ui {
+
+namespace {
+
+MouseButton ButtonOf(Qt::MouseButton b) {
+  if (b == Qt::RightButton) return MouseButton::kRight;
+  if (b == Qt::MiddleButton) return MouseButton::kMiddle;
+  return MouseButton::kLeft;
+}
+
+ShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
+  ShiftState s = 0;
+  if (mods & Qt::ShiftModifier) s |= kSsShift;
+  if (mods & Qt::ControlModifier) s |= kSsCtrl;
+  if (mods & Qt::AltModifier) s |= kSsAlt;
+  if (buttons & Qt::LeftButton) s |= kSsLeft;
+  if (buttons & Qt::RightButton) s |= kSsRight;
+  if (buttons & Qt::MiddleButton) s |= kSsMiddle;
+  return s;
+}
+
+Qt::CursorShape QtCursor(CursorShape shape) {
+  switch (shape) {
+    case CursorShape::kSizeWE: return Qt::SizeHorCursor;
+    case CursorShape::kSizeNS: return Qt::SizeVerCursor;
+    case CursorShape::kSizeNWSE: return Qt::SizeFDiagCursor;
+    case CursorShape::kSizeNESW: return Qt::SizeBDiagCursor;
+    case CursorShape::kArrow: break;
+  }
+  return Qt::ArrowCursor;
+}
+
+Point PointOf(const QMouseEvent* e) {
+  return Point{static_cast<int>(e->position().x()), static_cast<int>(e->position().y())};
+}
+
+}  // namespace
+
+DesignerCanvas::DesignerCanvas(Workbench& bench, MainWindow& main, TChildFrm& form)
+    : bench_(bench), main_(main), form_(&form), picture_(bench.Main().Fonts()) {
+  setObjectName("imgPalm");
+  setFixedSize(TDesignerClient::kClientWidth, TDesignerClient::kClientHeight);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+QImage DesignerCanvas::Picture() {
+  TChildFrm* form = form_.Get();
+  if (!form) return QImage();
+  return ToQImage(picture_.Render(form->Client()));
+}
+
+void DesignerCanvas::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // The Palm picture is our own pixels; Qt only blits it.
+  painter.drawImage(0, 0, Picture());
+  if (TChildFrm* form = form_.Get()) form->ClearPictureDirty();
+}
+
+void DesignerCanvas::mousePressEvent(QMouseEvent* e) {
+  TChildFrm* form = form_.Get();
+  if (!form) return;
+  ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
+  bench_.Main().WindowActivated(*form);
+  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
+  main_.Sync();
+}
+
+void DesignerCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
+  TChildFrm* form = form_.Get();
+  if (!form) return;
+  ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button()) | kSsDouble;
+  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
+  main_.Sync();
+}
+
+void DesignerCanvas::mouseMoveEvent(QMouseEvent* e) {
+  TChildFrm* form = form_.Get();
+  if (!form) return;
+  bench_.GetDesigner().MouseMove(*form, ShiftOf(e->modifiers(), e->buttons()), PointOf(e));
+  setCursor(QtCursor(form->Cursor()));
+  if (form->PictureDirty()) update();
+}
+
+void DesignerCanvas::mouseReleaseEvent(QMouseEvent* e) {
+  TChildFrm* form = form_.Get();
+  if (!form) return;
+  ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
+  bool menu = bench_.GetDesigner().MouseUp(*form, ButtonOf(e->button()), shift, PointOf(e));
+  main_.Sync();
+  if (menu) ShowPopMenu(e->globalPosition().toPoint());
+}
+
+void DesignerCanvas::ShowPopMenu(const QPoint& global) {
+  QMenu menu(this);
+  menu.setObjectName("popMenu");
+  for (const PopMenuEntry& entry : PopMenuEntries()) {
+    if (!entry.visible) continue;
+    if (std::string(entry.caption) == kPopSeparator) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromUtf8(entry.caption));
+    PopCommand command = entry.command;
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (TChildFrm* form = form_.Get()) bench_.GetDesigner().RunPopCommand(*form, command);
+      main_.Sync();
+    });
+  }
+  ModalScope modal(bench_.Main().GetUi());
+  menu.exec(global);
+}
+
+DesignerViews::DesignerViews(Workbench& bench, MainWindow& main) : bench_(bench), main_(main) {
+  connect(main_.Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+    if (syncing_ || !w) return;
+    for (auto& [key, view] : views_) {
+      TChildFrm* form = view.form.Get();
+      if (view.window == w && form && bench_.State().current_window.Get() != form) {
+        bench_.Main().WindowActivated(*form);
+        main_.Sync();
+        return;
+      }
+    }
+  });
+}
+
+DesignerViews::~DesignerViews() = default;
+
+QMdiSubWindow* DesignerViews::SubWindowOf(const TChildFrm& form) const {
+  auto it = views_.find(&form);
+  return it == views_.end() ? nullptr : it->second.window;
+}
+
+DesignerCanvas* DesignerViews::CanvasOf(const TChildFrm& form) const {
+  auto it = views_.find(&form);
+  return it == views_.end() ? nullptr : it->second.canvas;
+}
+
+void DesignerViews::SyncWindows() {
+  syncing_ = true;
+  // Views of destroyed forms go first.
+  for (auto it = views_.begin(); it != views_.end();) {
+    if (!it->second.form.Get()) {
+      it->second.window->deleteLater();
+      it = views_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (const auto& owned : bench_.State().windows) {
+    TChildFrm& form = *owned;
+    auto it = views_.find(&form);
+    if (it == views_.end()) {
+      auto* canvas = new DesignerCanvas(bench_, main_, form);
+      QMdiSubWindow* window = main_.Area()->addSubWindow(
+          canvas, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+      window->setAttribute(Qt::WA_DeleteOnClose, false);
+      window->setObjectName(QString::fromStdString("ChildFrm_" + form.Name()));
+      window->installEventFilter(this);
+      window->move(form.WindowLeft(), form.WindowTop());
+      it = views_.emplace(&form, View{WeakRef<TChildFrm>(&form), window, canvas}).first;
+    }
+    View& view = it->second;
+    view.window->setWindowTitle(QString::fromStdString(form.Caption()));
+    if (form.Visible() && !view.window->isVisible()) view.window->show();
+    if (!form.Visible() && view.window->isVisible()) view.window->hide();
+    if (form.Visible() && bench_.State().current_window.Get() == &form &&
+        main_.Area()->activeSubWindow() != view.window)
+      main_.Area()->setActiveSubWindow(view.window);
+    view.canvas->update();
+  }
+  syncing_ = false;
+}
+
+void DesignerViews::FocusWindow(TChildFrm& form) {
+  if (DesignerCanvas* canvas = CanvasOf(form)) canvas->setFocus();
+}
+
+void DesignerViews::RepaintWindow(TChildFrm& form) {
+  if (DesignerCanvas* canvas = CanvasOf(form)) canvas->update();
+}
+
+bool DesignerViews::eventFilter(QObject* watched, QEvent* event) {
+  for (auto& [key, view] : views_) {
+    if (view.window != watched) continue;
+    TChildFrm* form = view.form.Get();
+    if (!form) break;
+    if (event->type() == QEvent::Close) {
+      // Closing a designer window only hides it; the core decides.
+      event->ignore();
+      bench_.Main().CloseFormWindow(*form);
+      main_.Sync();
+      return true;
+    }
+    if (event->type() == QEvent::Move && !syncing_) {
+      QPoint p = view.window->pos();
+      form->SetWindowPos(p.x(), p.y());
+    }
+    break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace qb::ui

@@ -1,0 +1,66 @@
+#pragma once
+
+// The designer windows as MDI sub-windows: each shows its form's picture and forwards mouse
+// input in client-area pixels to the designer.
+
+#include <QMdiSubWindow>
+#include <QWidget>
+#include <map>
+
+#include "app/workbench.h"
+#include "controls/form_picture.h"
+#include "ui/main_window.h"
+
+namespace qb::ui {
+
+class DesignerCanvas : public QWidget {
+  Q_OBJECT
+ public:
+  DesignerCanvas(Workbench& bench, MainWindow& main, TChildFrm& form);
+  TChildFrm* Form() const { return form_.Get(); }
+  // The picture as drawn last, for tests and screenshots.
+  QImage Picture();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void ShowPopMenu(const QPoint& global);
+  Workbench& bench_;
+  MainWindow& main_;
+  WeakRef<TChildFrm> form_;
+  FormPicture picture_;
+};
+
+class DesignerViews : public QObject, public DesignerWindowHost, public ViewLinks {
+  Q_OBJECT
+ public:
+  DesignerViews(Workbench& bench, MainWindow& main);
+  ~DesignerViews() override;
+  void SyncWindows() override;
+  QMdiSubWindow* SubWindowOf(const TChildFrm& form) const;
+  DesignerCanvas* CanvasOf(const TChildFrm& form) const;
+
+  void FocusWindow(TChildFrm& form) override;
+  void RepaintWindow(TChildFrm& form) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct View {
+    WeakRef<TChildFrm> form;
+    QMdiSubWindow* window;
+    DesignerCanvas* canvas;
+  };
+  Workbench& bench_;
+  MainWindow& main_;
+  std::map<const TChildFrm*, View> views_;
+  bool syncing_ = false;
+};
+
+}  // namespace qb::ui
