@@ -67,12 +67,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (width < 0) width = 0;
   if (height < 0) height = 0;
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  bool resized = width != width_ || height != height_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
   Changed();
-  if (resize_notification_ && owner_) owner_->ControlResized(*this);
+  // Like the toolkit's resize event, a move alone is not reported.
+  if (resized && resize_notification_ && owner_) owner_->ControlResized(*this);
 }
 
 int TControl::UserLeft() const { return left_ + MarginOf(class_).left; }

@@ -110,7 +110,7 @@ class TControl {
   // Painting bookkeeping.
   bool NeedsPaint() const { return needs_paint_; }
   void ClearNeedsPaint() { needs_paint_ = false; }
-  // Whether a move or resize is reported to the owner (set when attached to a window).
+  // Whether a size change is reported to the owner (set when attached to a window).
   void SetResizeNotification(bool on) { resize_notification_ = on; }
   bool ResizeNotification() const { return resize_notification_; }
 
