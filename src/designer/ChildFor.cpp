@@ -10,6 +10,7 @@ TChildFrm::TChildFrm() : client_(std::make_unique<TDesignerClient>(this)) {
   auto screen = std::make_unique<TCCForm>(this);
   screen->SetBounds(kScreenLeft, kScreenTop, 160, 160);
   screen_ = static_cast<TCCForm*>(client_->AddChild(std::move(screen)));
+  snap_.SetSnapToGridWindow(screen_);
 }
 
 // The client goes first so that no control outlives the window it reports to.
@@ -46,8 +47,8 @@ TControl* TChildFrm::FindControl(const std::string& name) const {
 }
 
 const std::vector<std::string>& TChildFrm::FixedPartNames() {
-  static const std::vector<std::string> kNames = {
-      "imgPalm", "panScreen", "popMenu", "sthControls", "snap", "snapDialog"};
+  static const std::vector<std::string> kNames = {"imgPalm",     "panScreen", "popMenu",
+                                                  "sthControls", "snap",      "snapDialog"};
   return kNames;
 }
 
@@ -78,8 +79,29 @@ void TChildFrm::RebuildControlList(LibraryId lib) {
   }
 }
 
+void TChildFrm::SetShownDialog(TPTDialog* dialog) {
+  shown_dialog_.Reset(dialog);
+  snap_dialog_.SetSnapToGridWindow(dialog);
+}
+
+void TChildFrm::ApplyGridOption(bool on) {
+  screen_->SetGridVisible(on ? 1 : 0);
+  if (on) screen_->SetGridSpace(kGridSpaceOn);
+  snap_.SetGridSize(on ? kGridSizeOn : 1);
+  snap_dialog_.SetGridSize(on ? kGridSizeOn : 1);
+  for (const auto& child : screen_->Children()) {
+    auto* dialog = As<TPTDialog>(child.get());
+    if (!dialog) continue;
+    dialog->SetGridVisible(on ? 1 : 0);
+    if (on) dialog->SetGridSpace(kGridSpaceOn);
+  }
+}
+
 void TChildFrm::ControlChanged(TControl&) { picture_dirty_ = true; }
 
-void TChildFrm::ControlResized(TControl&) { picture_dirty_ = true; }
+void TChildFrm::ControlResized(TControl& control) {
+  picture_dirty_ = true;
+  if (listener_) listener_->FormControlResized(*this, control);
+}
 
 }  // namespace qb

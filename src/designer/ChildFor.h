@@ -11,19 +11,32 @@
 #include "controls/PTDialog.h"
 #include "controls/control.h"
 #include "controls/designer_client.h"
+#include "designer/cSnapToGrid.h"
 #include "model/weak_ref.h"
 
 namespace qb {
 
 struct ControlListEntry {
-  std::string text;  // "<Name>: <Kind>"
+  std::string text;           // "<Name>: <Kind>"
   WeakRef<TControl> control;  // the client area stands for the form itself
+};
+
+class TChildFrm;
+
+// Told when a control of the window changes its size (the window's resize notification).
+class FormListener {
+ public:
+  virtual ~FormListener() = default;
+  virtual void FormControlResized(TChildFrm& form, TControl& control) = 0;
 };
 
 class TChildFrm : public ControlOwner {
  public:
   static constexpr int kScreenLeft = 4;
   static constexpr int kScreenTop = 2;
+  // The grid the View > Grid option shows and snaps to.
+  static constexpr int kGridSpaceOn = 6;
+  static constexpr int kGridSizeOn = 4;
 
   TChildFrm();
   ~TChildFrm() override;
@@ -54,7 +67,30 @@ class TChildFrm : public ControlOwner {
   const TCCForm& Screen() const { return *screen_; }
 
   TPTDialog* ShownDialog() const { return shown_dialog_.Get(); }
-  void SetShownDialog(TPTDialog* dialog) { shown_dialog_.Reset(dialog); }
+  // The shown dialog is also snapDialog's working area, so that its controls can be dragged.
+  void SetShownDialog(TPTDialog* dialog);
+
+  // snap works on the screen panel, snapDialog on the shown dialog.
+  TSnapToGrid& Snap() { return snap_; }
+  const TSnapToGrid& Snap() const { return snap_; }
+  TSnapToGrid& SnapDialog() { return snap_dialog_; }
+  const TSnapToGrid& SnapDialog() const { return snap_dialog_; }
+  // The grid option for this window: grid dots on the screen panel and on every dialog, and
+  // the grid size of both movers.
+  void ApplyGridOption(bool on);
+
+  // Whether the title bar is drawn as active.
+  bool Active() const { return active_; }
+  void SetActive(bool active) { active_ = active; }
+  void SetListener(FormListener* listener) { listener_ = listener; }
+  FormListener* Listener() const { return listener_; }
+
+  // The control that receives the view's mouse input between a press and its release.
+  TControl* MouseCapture() const { return mouse_capture_.Get(); }
+  void SetMouseCapture(TControl* control) { mouse_capture_.Reset(control); }
+  // The cursor the view shows over the window.
+  CursorShape Cursor() const { return cursor_; }
+  void SetCursor(CursorShape cursor) { cursor_ = cursor; }
   TControl* LastSelected() const { return last_selected_.Get(); }
   void SetLastSelected(TControl* control) { last_selected_.Reset(control); }
 
@@ -89,6 +125,12 @@ class TChildFrm : public ControlOwner {
   std::unique_ptr<TDesignerClient> client_;
   TCCForm* screen_ = nullptr;
   WeakRef<TPTDialog> shown_dialog_;
+  TSnapToGrid snap_;
+  TSnapToGrid snap_dialog_;
+  bool active_ = false;
+  FormListener* listener_ = nullptr;
+  WeakRef<TControl> mouse_capture_;
+  CursorShape cursor_ = CursorShape::kArrow;
   WeakRef<TControl> last_selected_;
   std::vector<ControlListEntry> control_list_;
   bool picture_dirty_ = true;
