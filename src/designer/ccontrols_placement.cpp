@@ -1,0 +1,116 @@
+// Initial values of the CControls kinds.
+
+#include "controls/CCBitmap.h"
+#include "controls/CCButton.h"
+#include "controls/CCCheckbox.h"
+#include "controls/CCDropDown.h"
+#include "controls/CCEdit.h"
+#include "controls/CCLabel.h"
+#include "controls/CCListBox.h"
+#include "controls/CCMenu.h"
+#include "controls/CCPopUp.h"
+#include "controls/CCRadio.h"
+#include "controls/CCSwitch.h"
+#include "controls/CCTable.h"
+#include "controls/PTDialog.h"
+#include "controls/PTList.h"
+#include "designer/placement_tables.h"
+
+namespace qb {
+
+namespace {
+
+constexpr int kSwitchWidth = 38;
+constexpr int kVisibleItems = 2;
+constexpr int kDropDownUserWidth = 36;
+constexpr int kTableUserWidth = 75;
+constexpr int kTableCols = 3;
+constexpr int kMenuLeftInset = 5;
+constexpr int kMenuTopicWidth = 36;
+constexpr int kMenuUserWidth = 38;
+
+using A = PlaceAt;
+
+const std::vector<PlacementRule> kRules = {
+    {"Button", A::kPalm, true, false, InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
+       c.SetContent(p.name);
+       c.SetShowForm(kNoneChoice);
+     })},
+    {"Label", A::kPanel, true, false, InitAs<TCCLabel>([](TCCLabel& c, const PlaceContext& p) {
+       c.SetContent(p.name);
+       c.SetLine(0);
+       c.SetStyle(0);
+     })},
+    {"CheckBox", A::kPanel, true, false,
+     InitAs<TCCCheckbox>([](TCCCheckbox& c, const PlaceContext& p) { c.SetContent(p.name); })},
+    {"Switch", A::kPanel, true, false, InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
+       c.SetContent(p.name);
+       c.SetWidth(kSwitchWidth);
+       c.SetRadius(0);
+     })},
+    {"Edit", A::kPanel, true, false, InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) {
+       c.SetContent(p.name);
+       c.SetTopic(kPlacedTopic);
+     })},
+    {"EditLine", A::kPanel, true, false,
+     InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) { c.SetContent(p.name); })},
+    {"ListBox", A::kPanel, true, false, InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) {
+       c.SetVisibleItems(kVisibleItems);
+       c.SetItems(PlacedListItems());
+     })},
+    {"DropDown", A::kPanel, true, false,
+     InitAs<TCCDropDown>([](TCCDropDown& c, const PlaceContext&) {
+       c.SetVisibleItems(kVisibleItems);
+       c.SetItems(PlacedListItems());
+       c.SetSelectedItem(0);
+       c.SetTestItems(0);
+       c.SetUserWidth(kDropDownUserWidth);
+     })},
+    {"Radio", A::kPanel, true, false, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
+       c.SetItems(PlacedRadioItems());
+       c.SetSelectedItem(0);
+     })},
+    {"PopUp", A::kPanel, true, false, InitAs<TCCPopUp>([](TCCPopUp& c, const PlaceContext&) {
+       c.SetVisibleItems(kVisibleItems);
+       c.SetItems(PlacedListItems());
+       c.SetTest(1);
+     })},
+    {"Image", A::kPanel, false, false, InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) {
+       c.SetStringBits("");
+       c.SetTag(1);  // clickable
+     })},
+    {"Table", A::kPanel, true, false, InitAs<TCCTable>([](TCCTable& c, const PlaceContext&) {
+       c.SetItems({kPlacedTableRow});
+       c.SetColWidths({"25", "25", "25"});
+       c.SetColAlign({"0", "0", "0"});
+       c.SetUserWidth(kTableUserWidth);
+       c.SetCols(kTableCols);
+     })},
+    {"Menu", A::kMenu, false, false, InitAs<TCCMenu>([](TCCMenu& c, const PlaceContext& p) {
+       const TCCForm& screen = p.form.Screen();
+       c.SetTop(screen.Top());
+       c.SetUserLeft(screen.Left() + kMenuLeftInset);
+       c.SetItems({kPlacedMenuItem});
+       c.SetTopicWidth(kMenuTopicWidth);
+       c.SetUserWidth(kMenuUserWidth);
+     })},
+    {"Dialog", A::kDialog, true, false, InitPlacedDialog},
+};
+
+}  // namespace
+
+const std::vector<PlacementRule>& CControlsPlacement() { return kRules; }
+
+void InitPlacedDialog(TControl& control, const PlaceContext& context) {
+  auto* dialog = As<TPTDialog>(&control);
+  if (!dialog) return;
+  dialog->SetUserTop(kDialogUserTop);
+  dialog->SetUserLeft(kDialogUserLeft);
+  dialog->SetUserHeight(kDialogUserHeight);
+  dialog->SetUserWidth(kDialogUserWidth);
+  dialog->SetTag(1);
+  dialog->SetGridSpace(context.form.Screen().GridSpace());
+  dialog->SetGridVisible(context.form.Screen().GridVisible());
+}
+
+}  // namespace qb

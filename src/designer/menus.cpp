@@ -1,0 +1,22 @@
+#include "designer/menus.h"
+
+namespace qb {
+
+TCCMenuBar* FindMenuBar(TChildFrm& form) {
+  for (const auto& child : form.Client().Children())
+    if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
+  return nullptr;
+}
+
+void OpenMenu(TChildFrm& form, TCCMenu& menu) {
+  if (menu.Test() == 0) return;
+  if (TCCMenuBar* bar = FindMenuBar(form)) bar->SetTest(1);
+  for (const auto& child : form.Client().Children()) {
+    auto* other = As<TCCMenu>(child.get());
+    if (!other || other == &menu) continue;
+    other->SetTest(0);
+    other->SetVisible(true);
+  }
+}
+
+}  // namespace qb

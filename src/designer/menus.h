@@ -1,0 +1,18 @@
+#pragma once
+
+// The menu of a CControls form: one menu bar and its pull-down menus on the designer window.
+
+#include "controls/CCMenu.h"
+#include "controls/CCMenuBar.h"
+#include "designer/ChildFor.h"
+
+namespace qb {
+
+// The window's menu bar; nullptr before the first menu is placed.
+TCCMenuBar* FindMenuBar(TChildFrm& form);
+
+// Opens a menu whose Test is set: the menu bar shows, and every other menu closes but stays
+// visible, so that at most one menu is open at a time. Does nothing when the menu's Test is 0.
+void OpenMenu(TChildFrm& form, TCCMenu& menu);
+
+}  // namespace qb

@@ -1,0 +1,63 @@
+#pragma once
+
+// The initial values a control of each kind gets when it is placed from the palette: one
+// table per library, read by the designer's Place control.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "designer/ChildFor.h"
+#include "model/library.h"
+
+namespace qb {
+
+enum class PlaceAt {
+  kPanel,   // the click gives the panel Left and Top
+  kPalm,    // the click gives UserLeft and UserTop
+  kMenu,    // on the designer window, over the screen panel; the click is ignored
+  kDialog,  // on the screen panel at a fixed place; the click is ignored
+};
+
+struct PlaceContext {
+  TChildFrm& form;
+  const std::string& name;
+};
+
+struct PlacementRule {
+  const char* kind;
+  PlaceAt at;
+  bool standard_font;  // gets "PilotStandard"
+  bool palm_form;      // takes its parent panel's colours
+  std::function<void(TControl&, const PlaceContext&)> init;
+};
+
+const std::vector<PlacementRule>& PlacementRules(LibraryId lib);
+// nullptr for a kind the library does not place.
+const PlacementRule* FindPlacementRule(LibraryId lib, const std::string& kind);
+
+// Wraps an initialiser written for one control class.
+template <typename T, typename F>
+std::function<void(TControl&, const PlaceContext&)> InitAs(F f) {
+  return [f](TControl& control, const PlaceContext& context) {
+    if (T* typed = As<T>(&control)) f(*typed, context);
+  };
+}
+
+// The texts placement writes.
+inline constexpr const char* kPlacedTopic = "Topic";
+inline constexpr const char* kPlacedMenuItem = "Item1";
+inline constexpr const char* kPlacedTableRow = "~~";
+inline constexpr const char* kPlacedFieldText = "Field";
+inline constexpr const char* kPlacedSelectTitle = "Select...";
+const StringList& PlacedListItems();   // "One", "Two", "Three"
+const StringList& PlacedRadioItems();  // "A", "B", "C"
+
+// Where a new dialog lies, in Palm coordinates.
+inline constexpr int kDialogUserLeft = 5;
+inline constexpr int kDialogUserTop = 60;
+inline constexpr int kDialogUserWidth = 152;
+inline constexpr int kDialogUserHeight = 80;
+
+}  // namespace qb

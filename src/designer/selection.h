@@ -1,0 +1,26 @@
+#pragma once
+
+// Selection marks: which controls of a window are marked, and in which colour.
+
+#include "controls/control.h"
+#include "designer/ChildFor.h"
+
+namespace qb {
+
+// Clears the marks of every control on the screen panel, inside its dialogs, and of the menus.
+void ClearAllMarks(TChildFrm& form);
+
+// The colour a control gets when it is marked: blue on the screen panel, red inside a dialog;
+// navy or maroon when it is added (Shift) while a sibling is already marked.
+Color MarkColor(const TControl& control, bool add);
+
+// Marks a control by the colour rule. A dialog keeps its own colour, so a marked dialog always
+// reads as the first of a selection; marking inside a dialog unmarks the dialog. Menus and the
+// menu bar are never marked.
+void MarkControl(TControl& control, bool add);
+
+// Whether a control lies on a form's screen panel or inside one of its dialogs, and so can
+// carry a selection mark.
+bool IsMarkable(const TChildFrm& form, const TControl& control);
+
+}  // namespace qb
