@@ -86,6 +86,7 @@ void Designer::Activate(TChildFrm& form) {
   for (const auto& window : state_.windows) window->SetActive(window.get() == &form);
   form.SetActive(true);
   state_.current_window.Reset(&form);
+  NoteWindowActivated(state_, form);
   links_.RaiseWindow(form);
   links_.ResumeZoom();
   form.RebuildControlList(state_.library);

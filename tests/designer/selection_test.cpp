@@ -211,6 +211,7 @@ TEST_F(SelectionTest, ActivateRestoresTheLastSelectedControl) {
   EXPECT_TRUE(links.Logged("select Label2"));
   EXPECT_TRUE(form_->Active());
   EXPECT_FALSE(other.Active());
+  EXPECT_EQ(WindowsInWindowOrder(state), (std::vector<TChildFrm*>{form_, &other}));
   // A last selected control that is gone gives the form, whose entry is filled.
   form_->Screen().RemoveChild(second_);
   designer.Activate(other);
