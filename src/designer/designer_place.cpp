@@ -9,6 +9,7 @@
 #include "designer/placement.h"
 #include "designer/selection.h"
 #include "designer/shown_dialog.h"
+#include "model/captions.h"
 #include "model/font.h"
 #include "model/naming.h"
 #include "model/text_util.h"

@@ -8,6 +8,8 @@
 // pressed and at a release the button released, so that "a plain right click" reads the same
 // at both ends.
 
+#include "controls/palm_canvas.h"  // Point
+
 namespace qb {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
@@ -22,12 +24,6 @@ enum ShiftFlag : unsigned {
   kSsDouble = 64,  // the press is the second of a double click
 };
 using ShiftState = unsigned;
-
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
-};
 
 // The cursor shapes the designer asks for; the view maps them to its own cursors.
 enum class CursorShape {

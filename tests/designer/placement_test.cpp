@@ -10,6 +10,7 @@
 #include "controls/PTList.h"
 #include "designer/menus.h"
 #include "designer_fixture.h"
+#include "model/captions.h"
 
 namespace qb::test {
 namespace {
