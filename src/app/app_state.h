@@ -24,6 +24,8 @@ struct AppState {
   bool grid_option = false;
   bool cursor_keys_active = true;
   bool grid_step = true;
+  // The View > Grid option: grid dots on every form and moves rounded to 4 pixels.
+  bool grid_option = false;
   Color control_color = kWhite;
   int form_counter = 0;
   int control_counter = 0;
