@@ -20,6 +20,8 @@ struct AppState {
   std::string project_name;  // empty: no project open
   std::string project_path;
   bool short_names = false;
+  // The Grid option (View > Grid): forms show their grid and controls snap to it.
+  bool grid_option = false;
   bool cursor_keys_active = true;
   bool grid_step = true;
   // The View > Grid option: grid dots on every form and moves rounded to 4 pixels.
@@ -36,7 +38,7 @@ struct AppState {
   std::vector<WeakRef<TChildFrm>> activation_order;
   // The palette button that is down, if any: the next click on a form places its kind.
   PaletteButton pressed_button = PaletteButton::kNone;
-  // The four status-bar panels: library, hint, cursor-key mode, free.
+  // The status-bar panels: library, short names, cursor-key mode; the fourth is unused.
   std::string status_panels[4];
 };
 

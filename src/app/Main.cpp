@@ -1,0 +1,227 @@
+#include "app/Main.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/main_texts.h"
+#include "model/user_error.h"
+
+namespace qb {
+
+namespace {
+
+bool ExistsOnDisk(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// The alignment toolbar's buttons and the context-menu entries they run.
+constexpr std::pair<Command, LayoutEntry> kLayoutCommands[] = {
+    {Command::kAlignLeft, LayoutEntry::kAlignLeft},
+    {Command::kAlignRight, LayoutEntry::kAlignRight},
+    {Command::kAlignTop, LayoutEntry::kAlignTop},
+    {Command::kAlignBottom, LayoutEntry::kAlignBottom},
+    {Command::kSameHeight, LayoutEntry::kSameHeight},
+    {Command::kSameWidth, LayoutEntry::kSameWidth},
+    {Command::kCenterHorizontally, LayoutEntry::kCenterHorizontally},
+    {Command::kCenterVertically, LayoutEntry::kCenterVertically},
+    {Command::kSpaceHorizontally, LayoutEntry::kSpaceHorizontally},
+    {Command::kSpaceVertically, LayoutEntry::kSpaceVertically},
+};
+
+std::string JoinPath(const std::string& folder, const std::string& file) {
+  return (std::filesystem::path(folder) / file).string();
+}
+
+}  // namespace
+
+TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
+    : ui_(ui),
+      program_dir_(std::move(program_dir)),
+      env_(std::move(env)),
+      caption_(kMainCaption),
+      zoom_(state_, ui_, geometry_),
+      file_exists_(ExistsOnDisk),
+      forms_(&LibraryFormAccess()) {
+  ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
+}
+
+TMain::~TMain() { ui_.SetModalListener(nullptr); }
+
+void TMain::SetFileExists(std::function<bool(const std::string&)> exists) {
+  file_exists_ = exists ? std::move(exists) : ExistsOnDisk;
+}
+
+void TMain::Start() {
+  settings_path_ = SettingsPath(program_dir_, env_);
+  GeneralSettings settings = ReadGeneralSettings(SettingsSourcePath(program_dir_, settings_path_));
+  state_.library = settings.library;
+  if (settings.grid) ToggleGrid();
+  if (settings.short_names) ToggleShortNames();
+
+  for (const char* file : kPalmFontFiles) {
+    if (!fonts_->Load(JoinPath(program_dir_, file)))
+      ui_.MessageBox(kCaptionError, FontNotFoundText(file), MsgIcon::kError, kMbOk, kMbOk);
+  }
+  fonts_->AnnounceChange();
+  recent_.Assign(settings.recent);
+}
+
+void TMain::FirstShown() {
+  state_.grid_step = true;
+  CursorKeysOn(state_);
+  state_.project_name.clear();
+  state_.project_path.clear();
+  state_.control_color = kWhite;
+  SetPaletteForLibrary(state_);
+  state_.form_counter = 0;
+  state_.control_counter = 0;
+}
+
+bool TMain::CloseRequest() { return SaveChangesPrompt(); }
+
+void TMain::Finish() {
+  fonts_->UnloadAll();
+  GeneralSettings settings;
+  settings.library = state_.library;
+  settings.grid = state_.grid_option;
+  settings.short_names = state_.short_names;
+  settings.recent = recent_.Entries();
+  if (settings_path_.empty()) settings_path_ = SettingsPath(program_dir_, env_);
+  WriteGeneralSettings(settings_path_, settings);
+}
+
+void TMain::Exit() {
+  if (!CloseRequest()) return;
+  quit_requested_ = true;
+}
+
+std::vector<TChildFrm*> TMain::WindowsFrontToBack() const {
+  std::vector<TChildFrm*> out;
+  for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it)
+    if (TChildFrm* w = it->Get(); w && w->Visible()) out.push_back(w);
+  return out;
+}
+
+TChildFrm* TMain::FrontWindow() const {
+  std::vector<TChildFrm*> windows = WindowsFrontToBack();
+  return windows.empty() ? nullptr : windows.front();
+}
+
+void TMain::BringToFront(TChildFrm& window) {
+  stacking_.erase(
+      std::remove_if(stacking_.begin(), stacking_.end(),
+                     [&](const WeakRef<TChildFrm>& w) { return !w.Get() || w.Get() == &window; }),
+      stacking_.end());
+  stacking_.emplace_back(&window);
+}
+
+bool TMain::Enabled(Command command) const {
+  switch (command) {
+    case Command::kGenerateCode:
+    case Command::kGenerateButton:
+      return generate_enabled_;
+    case Command::kRecentProjects:
+      return !recent_.Empty();
+    default:
+      return command != Command::kNone;
+  }
+}
+
+bool TMain::Checked(Command command) const {
+  switch (command) {
+    case Command::kZoom:
+      return zoom_.Visible();
+    case Command::kPropertiesEditor:
+      return inspector_.visible;
+    case Command::kGrid:
+      return state_.grid_option;
+    case Command::kShortNames:
+      return state_.short_names;
+    default:
+      return false;
+  }
+}
+
+void TMain::Execute(Command command) {
+  if (!Enabled(command)) return;
+  try {
+    ExecuteUnchecked(command);
+  } catch (const UserError& e) {
+    ui_.ShowError(e.what());
+  }
+}
+
+void TMain::ExecuteUnchecked(Command command) {
+  switch (command) {
+    case Command::kNone:
+    case Command::kRecentProjects:
+      return;
+    case Command::kNewProject:
+      return NewProject();
+    case Command::kSaveProject:
+      SaveProject();
+      return;
+    case Command::kSaveProjectAs:
+      SaveProjectAs();
+      return;
+    case Command::kOpenProject:
+      return OpenProject();
+    case Command::kNewForm:
+      NewForm();
+      return;
+    case Command::kOpenForm:
+      return OpenForm();
+    case Command::kCloseForm:
+      return CloseForm();
+    case Command::kSaveForm:
+      return SaveForm();
+    case Command::kSaveFormAs:
+      return SaveFormAs();
+    case Command::kCloseAll:
+      return CloseAll();
+    case Command::kExit:
+      return Exit();
+    case Command::kClearRecent:
+      return recent_.Clear();
+    case Command::kRemoveObsoleteRecent:
+      return recent_.RemoveObsolete(file_exists_);
+    case Command::kCut:
+      return clipboard_->Cut();
+    case Command::kCopy:
+      return clipboard_->Copy();
+    case Command::kPaste:
+      return clipboard_->Paste();
+    case Command::kZoom:
+      return ToggleZoom();
+    case Command::kPropertiesEditor:
+      return TogglePropertiesEditor();
+    case Command::kGrid:
+      return ToggleGrid();
+    case Command::kGenerateCode:
+      return GenerateCode();
+    case Command::kShortNames:
+      return ToggleShortNames();
+    case Command::kOptions:
+      return ShowOptions();
+    case Command::kHelpContents:
+      return ShowHelp();
+    case Command::kAbout:
+      return ShowAbout();
+    case Command::kGenerateButton:
+      return GenerateButton();
+    default:
+      break;
+  }
+  for (const auto& [layout_command, entry] : kLayoutCommands)
+    if (layout_command == command) return RunLayoutEntry(entry);
+}
+
+std::vector<std::string> TMain::RecentCaptions(const TextWidthFn& width) const {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < recent_.Entries().size(); ++i)
+    out.push_back(RecentEntryCaption(i, recent_.Entries()[i], width));
+  return out;
+}
+
+}  // namespace qb

@@ -1,0 +1,198 @@
+#pragma once
+
+// The main window's logic, and the one application object: it owns the application state,
+// the tool windows' state, the dialogs' logic, the recent-projects list and the settings,
+// runs every command of the menus, toolbars and keys, and reaches the user through Ui.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/form_access.h"
+#include "app/frmAbout.h"
+#include "app/frmNuevoProy.h"
+#include "app/frmOpciones.h"
+#include "app/frmZoom2x.h"
+#include "app/main_geometry.h"
+#include "app/main_links.h"
+#include "app/palette.h"
+#include "app/recent_projects.h"
+#include "app/settings.h"
+#include "model/ui.h"
+
+namespace qb {
+
+// The property inspector's window as the main window shows, hides and places it.
+struct InspectorWindow {
+  static constexpr int kDefaultWidth = 264;
+  static constexpr int kDefaultHeight = 346;
+  bool visible = false;
+  WindowRect bounds{0, 0, kDefaultWidth, kDefaultHeight};
+};
+
+// The keys the main window handles for the designer while cursor-key mode is on.
+enum class DesignerKey { kSpace, kDelete, kLeft, kUp, kRight, kDown };
+
+// How a form save ended.
+enum class FormSaveResult {
+  kWritten,
+  kCancelled,  // the save dialog was cancelled
+  kKept,       // the user chose not to replace the existing file
+  kFailed,     // the file could not be written (reported)
+};
+
+class TMain {
+ public:
+  static constexpr int kGridSpace = 6;
+  static constexpr int kGridSize = 4;
+  static constexpr int kKeyGridStep = 4;
+
+  TMain(Ui& ui, std::string program_dir, SettingsEnvironment env = SettingsEnvironment::System());
+  ~TMain();
+  TMain(const TMain&) = delete;
+  TMain& operator=(const TMain&) = delete;
+
+  // --- Start and end of the run ---
+  // Reads options.ini (library, grid, short names, recent projects) and loads the fonts.
+  void Start();
+  // The main window was first shown: cursor keys, counters, colour, palette.
+  void FirstShown();
+  // The user asks to close the main window; false keeps the program running.
+  bool CloseRequest();
+  // The main window closes: fonts unloaded, options.ini written.
+  void Finish();
+  // Set by Exit once the close request was granted; the view then closes without asking.
+  bool QuitRequested() const { return quit_requested_; }
+
+  // --- Wiring ---
+  void SetDesigner(DesignerLink* link) { designer_ = link ? link : &no_designer_; }
+  void SetInspector(InspectorLink* link) { inspector_link_ = link ? link : &no_inspector_; }
+  void SetClipboard(ClipboardLink* link) { clipboard_ = link ? link : &no_clipboard_; }
+  void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
+  void SetFonts(FontLink* link) { fonts_ = link ? link : &default_fonts_; }
+  void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
+  void SetZoomSource(ZoomSource* source) { zoom_.SetSource(source); }
+  // Whether a file exists (recent list, project forms); replaceable for tests.
+  void SetFileExists(std::function<bool(const std::string&)> exists);
+
+  // --- State the view draws ---
+  AppState& State() { return state_; }
+  const AppState& State() const { return state_; }
+  Ui& GetUi() { return ui_; }
+  MainGeometry& Geometry() { return geometry_; }
+  const std::string& Caption() const { return caption_; }
+  InspectorWindow& Inspector() { return inspector_; }
+  const InspectorWindow& Inspector() const { return inspector_; }
+  TfrmZoom& Zoom() { return zoom_; }
+  const TfrmZoom& Zoom() const { return zoom_; }
+  RecentProjects& Recent() { return recent_; }
+  const RecentProjects& Recent() const { return recent_; }
+  const std::string& ProgramDir() const { return program_dir_; }
+  const std::string& SettingsFile() const { return settings_path_; }
+  TfrmOpcionesGenerales& OptionsDialog() { return options_dialog_; }
+  TfrmNProyecto& NewProjectDialog() { return new_project_dialog_; }
+  TAboutBox& AboutBox() { return about_box_; }
+  std::vector<PaletteButtonView> Palette() const { return PaletteView(state_); }
+  // The visible designer windows, front first.
+  std::vector<TChildFrm*> WindowsFrontToBack() const;
+  TChildFrm* FrontWindow() const;
+
+  // --- Menus, toolbars, palette, keys ---
+  bool Enabled(Command command) const;
+  bool Checked(Command command) const;
+  // Runs a command; a user mistake it raises is shown in the standard error box.
+  void Execute(Command command);
+  // The captions of the recent-projects entries, shortened with the menu's text width.
+  std::vector<std::string> RecentCaptions(const TextWidthFn& width) const;
+  void OpenRecent(std::size_t index);
+  void PressPalette(PaletteButton button) { PressPaletteButton(state_, button); }
+  // A key press seen before its target; the key goes on to its target afterwards.
+  void KeyPress(DesignerKey key);
+
+  // --- Designer windows as the view reports them ---
+  // A press on a window's client area or title bar.
+  void WindowActivated(TChildFrm& window);
+  void BringToFront(TChildFrm& window);
+  // The window's close box, and Close Form for the current window.
+  void CloseFormWindow(TChildFrm& window);
+
+  // --- Project commands ---
+  void NewProject();
+  void OpenProject();
+  bool SaveProject();
+  bool SaveProjectAs();
+  void CloseAll();
+  void CloseProject();
+  void LoadProject(const std::string& path);
+  bool SaveProjectTo(const std::string& path);
+  // Asks to save an open project; false when the command is to stop (Cancel, or Yes and the
+  // project was not saved).
+  bool SaveChangesPrompt();
+
+  // --- Form commands ---
+  TChildFrm& NewForm(const std::string& name = "");
+  void OpenForm();
+  void SaveForm() { SaveCurrentForm(false); }
+  void SaveFormAs() { SaveCurrentForm(true); }
+  void CloseForm();
+  FormSaveResult SaveFormFile(TChildFrm& window, bool save_as);
+
+  // --- View and options commands ---
+  void ToggleZoom();
+  void TogglePropertiesEditor();
+  void ToggleGrid();
+  void ToggleShortNames();
+  void GenerateCode();
+  void GenerateButton();
+  void ShowOptions();
+  void ShowAbout();
+  void ShowHelp();
+  void Exit();
+
+ private:
+  void SaveCurrentForm(bool save_as);
+  void SetProjectCaption(const std::string& text);
+  void SetProjectNameFromPath(const std::string& path);
+  void ShowInspector(const WindowRect& bounds);
+  void ApplyGridToWindow(TChildFrm& window, bool on);
+  void WindowShown(TChildFrm& window);
+  void MakeCurrent(TChildFrm& window);
+  void RunLayoutEntry(LayoutEntry entry);
+  void ExecuteUnchecked(Command command);
+  bool FileExists(const std::string& path) const { return file_exists_(path); }
+
+  Ui& ui_;
+  std::string program_dir_;
+  SettingsEnvironment env_;
+  std::string settings_path_;
+  AppState state_;
+  MainGeometry geometry_;
+  std::string caption_;
+  InspectorWindow inspector_;
+  TfrmZoom zoom_;
+  RecentProjects recent_;
+  TfrmOpcionesGenerales options_dialog_;
+  TfrmNProyecto new_project_dialog_;
+  TAboutBox about_box_;
+  bool generate_enabled_ = false;
+  bool quit_requested_ = false;
+  // Visible-window stacking, back to front.
+  std::vector<WeakRef<TChildFrm>> stacking_;
+  std::function<bool(const std::string&)> file_exists_;
+
+  DesignerLink no_designer_;
+  InspectorLink no_inspector_;
+  ClipboardLink no_clipboard_;
+  GenerateLink no_generate_;
+  FontLink default_fonts_;
+  DesignerLink* designer_ = &no_designer_;
+  InspectorLink* inspector_link_ = &no_inspector_;
+  ClipboardLink* clipboard_ = &no_clipboard_;
+  GenerateLink* generate_ = &no_generate_;
+  FontLink* fonts_ = &default_fonts_;
+  FormAccess* forms_;
+};
+
+}  // namespace qb

@@ -1,0 +1,55 @@
+#pragma once
+
+// Every command of the main window's menus and toolbars.
+
+namespace qb {
+
+enum class Command {
+  kNone,  // a separator in menus and toolbars
+  // File
+  kNewProject,
+  kSaveProject,
+  kSaveProjectAs,
+  kOpenProject,
+  kRecentProjects,  // where the recent-projects submenu goes while the list is not empty
+  kNewForm,
+  kOpenForm,
+  kCloseForm,
+  kSaveForm,
+  kSaveFormAs,
+  kCloseAll,
+  kExit,
+  // Recent-projects submenu
+  kClearRecent,
+  kRemoveObsoleteRecent,
+  // Edit
+  kCut,
+  kCopy,
+  kPaste,
+  // View
+  kZoom,
+  kPropertiesEditor,
+  kGrid,
+  // Project
+  kGenerateCode,
+  kShortNames,
+  // Tools
+  kOptions,
+  // Help
+  kHelpContents,
+  kAbout,
+  // Toolbar-only
+  kGenerateButton,
+  kAlignLeft,
+  kAlignRight,
+  kAlignTop,
+  kAlignBottom,
+  kSameHeight,
+  kSameWidth,
+  kCenterHorizontally,
+  kCenterVertically,
+  kSpaceHorizontally,
+  kSpaceVertically,
+};
+
+}  // namespace qb

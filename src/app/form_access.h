@@ -1,0 +1,30 @@
+#pragma once
+
+// How the project commands read and write form files: the form readers and writers of the
+// current library behind one small interface, so that tests can watch or fail a save.
+
+#include <string>
+
+#include "app/app_state.h"
+#include "designer/ChildFor.h"
+
+namespace qb {
+
+class FormAccess {
+ public:
+  virtual ~FormAccess() = default;
+  // "FORM"/"Name" of the file; empty when it is missing or the file cannot be read.
+  virtual std::string FormName(const std::string& path) = 0;
+  // "FORM"/"Lib" of the file; 0 when it is missing.
+  virtual int FormLibrary(const std::string& path) = 0;
+  // Reads the form file into a window created with its name, with the current library.
+  virtual void Read(TChildFrm& window, const std::string& path, AppState& state) = 0;
+  // Writes the window's form with the current library; false when the file could not be
+  // written.
+  virtual bool Write(TChildFrm& window, const std::string& path, const AppState& state) = 0;
+};
+
+// The readers and writers of the form-file module.
+FormAccess& LibraryFormAccess();
+
+}  // namespace qb

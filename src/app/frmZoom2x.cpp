@@ -1,0 +1,79 @@
+#include "app/frmZoom2x.h"
+
+namespace qb {
+
+ZoomImage StretchImage(const ZoomImage& source, int width, int height) {
+  ZoomImage out;
+  if (source.Empty() || width <= 0 || height <= 0) return out;
+  out.width = width;
+  out.height = height;
+  out.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    int sy = static_cast<int>(static_cast<long long>(y) * source.height / height);
+    for (int x = 0; x < width; ++x) {
+      int sx = static_cast<int>(static_cast<long long>(x) * source.width / width);
+      out.pixels[static_cast<std::size_t>(y * width + x)] = source.At(sx, sy);
+    }
+  }
+  return out;
+}
+
+TfrmZoom::TfrmZoom(const AppState& state, const Ui& ui, const MainGeometry& geometry)
+    : state_(state), ui_(ui), geometry_(geometry) {}
+
+void TfrmZoom::Move(int left, int top) {
+  left_ = left;
+  top_ = top;
+}
+
+void TfrmZoom::Show() {
+  visible_ = true;
+  Tick();
+  if (left_ == 0 && top_ == 0) {
+    left_ = geometry_.client_width - (client_width_ + geometry_.frame_width);
+    top_ = geometry_.dock_height;
+  }
+  NotifyRefreshing();
+}
+
+void TfrmZoom::Hide() {
+  visible_ = false;
+  NotifyRefreshing();
+}
+
+bool TfrmZoom::Refreshing() const { return visible_ && ui_.ModalDepth() == 0; }
+
+void TfrmZoom::SetRefreshListener(std::function<void(bool)> listener) {
+  listener_ = std::move(listener);
+  last_refreshing_ = Refreshing();
+}
+
+void TfrmZoom::NotifyRefreshing() {
+  bool now = Refreshing();
+  if (now == last_refreshing_) return;
+  last_refreshing_ = now;
+  if (listener_) listener_(now);
+}
+
+bool TfrmZoom::Tick() {
+  if (ui_.ModalDepth() > 0) return false;
+  const TChildFrm* window = state_.current_window.Get();
+  if (!window || !geometry_.app_active) return false;
+  if (!InsideClientArea(DesignerWindowRect(*window, geometry_), geometry_)) return false;
+
+  ZoomImage source;
+  if (source_->ColorEditorVisible()) {
+    client_width_ = kEditorWidth;
+    client_height_ = source_->ColorEditorSelectVisible() ? kEditorSelectHeight : kEditorTimeHeight;
+    source = source_->ColorEditorSample();
+  } else {
+    client_width_ = kClientWidth;
+    client_height_ = kClientHeight;
+    source = source_->DesignerPicture(*window);
+  }
+  if (source.Empty()) return false;
+  image_ = StretchImage(source, client_width_, client_height_);
+  return true;
+}
+
+}  // namespace qb

@@ -1,0 +1,138 @@
+#include "app/Main.h"
+#include "app/main_texts.h"
+#include "model/naming.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+namespace {
+
+constexpr const char* kFormFileSuffix = ".qbf";
+
+bool FormNameInUse(const AppState& state, const std::string& name) {
+  for (const auto& window : state.windows)
+    if (SameText(window->Name(), name)) return true;
+  return false;
+}
+
+}  // namespace
+
+void TMain::MakeCurrent(TChildFrm& window) {
+  state_.current_window.Reset(&window);
+  BringToFront(window);
+}
+
+void TMain::WindowActivated(TChildFrm& window) {
+  MakeCurrent(window);
+  window.RebuildControlList(state_.library);
+  designer_->Activate(window);
+}
+
+void TMain::WindowShown(TChildFrm& window) {
+  if (!inspector_.visible) TogglePropertiesEditor();
+  const int top = geometry_.dock_height + 4;
+  if (window.WindowTop() == 0 && window.WindowLeft() == 0)
+    window.SetWindowPos(inspector_.bounds.width + 4, top);
+  else if (window.WindowTop() == 0)
+    window.SetWindowPos(window.WindowLeft(), top);
+}
+
+TChildFrm& TMain::NewForm(const std::string& given_name) {
+  std::string name = given_name;
+  if (name.empty()) {
+    // Names of forms already loaded are skipped, so that no two forms share a name.
+    do {
+      name = FormName(state_.form_counter, state_.short_names);
+      ++state_.form_counter;
+    } while (FormNameInUse(state_, name));
+  }
+  state_.windows.push_back(std::make_unique<TChildFrm>());
+  TChildFrm& window = *state_.windows.back();
+  window.SetName(name);
+  window.SetPath("");
+  window.SetCaption(name + kFormFileSuffix);
+  window.Screen().SetTitle(name);
+  if (state_.grid_option) ApplyGridToWindow(window, true);
+  if (inspector_.visible)
+    window.SetWindowPos(inspector_.bounds.left + inspector_.bounds.width + 2, window.WindowTop());
+
+  window.RebuildControlList(state_.library);
+  inspector_link_->LoadChooser(window);
+  window.SetVisible(true);
+  WindowShown(window);
+  MakeCurrent(window);
+  state_.current_control.Reset(&window.Client());
+  designer_->ShowFormProperties(window);
+  return window;
+}
+
+void TMain::OpenForm() {
+  std::optional<std::string> path =
+      ui_.ChooseOpenFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""});
+  if (!path) return;
+  for (const auto& window : state_.windows) {
+    if (window->Path() != *path) continue;
+    if (!window->Visible()) {
+      window->SetVisible(true);
+      WindowShown(*window);
+    }
+    BringToFront(*window);
+    return;
+  }
+  std::string name = forms_->FormName(*path);
+  if (name.empty()) return;
+  if (forms_->FormLibrary(*path) != static_cast<int>(state_.library)) {
+    ui_.MessageBox(kCaptionError, OtherLibraryText(*path), MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
+  TChildFrm& window = NewForm(name);
+  forms_->Read(window, *path, state_);
+  WindowActivated(window);
+}
+
+FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
+  if (save_as || window.Path().empty()) {
+    std::optional<std::string> path =
+        ui_.ChooseSaveFile({kFormSaveTitle, kFormSaveFilter, kFormExtension, "",
+                            window.Path().empty() ? window.Caption() : window.Path()});
+    if (!path) return FormSaveResult::kCancelled;
+    window.SetPath(*path);
+  }
+  if (FileExists(window.Path()) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(window.Path()),
+                                                  MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
+    return FormSaveResult::kKept;
+  if (!forms_->Write(window, window.Path(), state_)) {
+    ui_.ShowError(UnableToWriteText(window.Path()));
+    return FormSaveResult::kFailed;
+  }
+  window.SetCaption(ExtractFileName(window.Path()));
+  return FormSaveResult::kWritten;
+}
+
+void TMain::SaveCurrentForm(bool save_as) {
+  if (TChildFrm* window = state_.current_window.Get()) SaveFormFile(*window, save_as);
+}
+
+void TMain::CloseForm() {
+  if (TChildFrm* window = state_.current_window.Get()) CloseFormWindow(*window);
+}
+
+void TMain::CloseFormWindow(TChildFrm& window) {
+  if (!window.Visible()) return;
+  MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveFormChangesText(window.Name()),
+                                    MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
+  if (answer == kMbYes) {
+    // A form whose save did not happen stays open, so its work is not put out of reach.
+    if (SaveFormFile(window, false) != FormSaveResult::kWritten) return;
+  } else if (answer != kMbNo) {
+    return;
+  }
+  window.SetVisible(false);
+  if (state_.current_window.Get() == &window) {
+    state_.current_window.Reset();
+    state_.current_control.Reset();
+    inspector_link_->Empty();
+  }
+}
+
+}  // namespace qb

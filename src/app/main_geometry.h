@@ -1,0 +1,34 @@
+#pragma once
+
+// What the core knows of the main window's geometry; the Qt layer keeps it current.
+
+#include "designer/ChildFor.h"
+
+namespace qb {
+
+struct WindowRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct MainGeometry {
+  // The main window's client area, in which designer and tool windows lie.
+  int client_width = 1024;
+  int client_height = 768;
+  // Height of the tool bar dock along the top of the client area.
+  int dock_height = 0;
+  // The frame a tool window adds around its client area (title bar and borders).
+  int frame_width = 0;
+  int frame_height = 0;
+  // Whether this is the active application.
+  bool app_active = true;
+};
+
+// The designer window's outer rectangle in the main window's client area.
+WindowRect DesignerWindowRect(const TChildFrm& window, const MainGeometry& geometry);
+// Whether a window lies wholly inside the client area below the dock.
+bool InsideClientArea(const WindowRect& rect, const MainGeometry& geometry);
+
+}  // namespace qb

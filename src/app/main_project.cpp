@@ -1,0 +1,164 @@
+#include "app/Main.h"
+#include "app/main_texts.h"
+#include "app/project_file.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+namespace {
+
+constexpr const char* kNewProjectName = "Project1";
+
+// The file name without its folder and its extension (".qbp").
+std::string ProjectNameFromPath(const std::string& path) {
+  std::string name = ExtractFileName(path);
+  std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
+}  // namespace
+
+void TMain::SetProjectCaption(const std::string& text) { caption_ = kMainCaptionPrefix + text; }
+
+void TMain::SetProjectNameFromPath(const std::string& path) {
+  state_.project_name = ProjectNameFromPath(path);
+  SetProjectCaption(state_.project_name);
+}
+
+void TMain::ShowInspector(const WindowRect& bounds) {
+  inspector_.bounds = bounds;
+  inspector_.visible = true;
+}
+
+bool TMain::SaveChangesPrompt() {
+  if (state_.project_name.empty()) return true;
+  MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveProjectChangesText(state_.project_name),
+                                    MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
+  if (answer == kMbNo) return true;
+  if (answer != kMbYes) return false;
+  // Going on after an unsaved Yes would lose the project the user meant to keep.
+  return SaveProject();
+}
+
+void TMain::CloseProject() {
+  state_.form_counter = 0;
+  state_.current_window.Reset();
+  state_.current_control.Reset();
+  state_.windows.clear();
+  stacking_.clear();
+  zoom_.Hide();
+  inspector_link_->Empty();
+  inspector_.visible = false;
+  generate_enabled_ = false;
+  caption_ = kMainCaption;
+  state_.project_name.clear();
+  state_.project_path.clear();
+}
+
+void TMain::NewProject() {
+  if (!SaveChangesPrompt()) return;
+  new_project_dialog_.Show(state_.library);
+  if (!ui_.RunDialog(new_project_dialog_)) return;
+  state_.library = new_project_dialog_.Chosen();
+  CloseProject();
+  state_.form_counter = 0;
+  state_.control_counter = 0;
+  state_.project_name = kNewProjectName;
+  SetProjectCaption(state_.project_name);
+  ShowInspector({0, 0, InspectorWindow::kDefaultWidth, InspectorWindow::kDefaultHeight});
+  generate_enabled_ = true;
+  NewForm();
+  SetPaletteForLibrary(state_);
+}
+
+void TMain::OpenProject() {
+  if (!SaveChangesPrompt()) return;
+  std::optional<std::string> path =
+      ui_.ChooseOpenFile({kProjectOpenTitle, kProjectOpenFilter, kProjectExtension, "", ""});
+  if (!path) return;
+  CloseProject();
+  state_.project_path = *path;
+  recent_.Add(*path);
+  LoadProject(*path);
+}
+
+void TMain::OpenRecent(std::size_t index) {
+  if (index >= recent_.Entries().size()) return;
+  const std::string path = recent_.Entries()[index];
+  if (!SaveChangesPrompt()) return;
+  CloseProject();
+  state_.project_path = path;
+  LoadProject(path);
+}
+
+void TMain::LoadProject(const std::string& path) {
+  SetProjectNameFromPath(path);
+  ProjectFileData data = ReadProjectFile(path, zoom_.Top(), zoom_.Left());
+  state_.library = data.library;
+  SetPaletteForLibrary(state_);
+  if (data.zoom_active) {
+    zoom_.Show();
+    zoom_.Move(data.zoom_left, data.zoom_top);
+  }
+  for (const auto& [key, form_path] : data.forms) {
+    if (!FileExists(form_path)) continue;
+    std::string name = forms_->FormName(form_path);
+    if (name.empty()) continue;
+    TChildFrm& window = NewForm(name);
+    forms_->Read(window, form_path, state_);
+    WindowActivated(window);
+  }
+  if (data.inspector_active) ShowInspector(data.inspector_bounds);
+  generate_enabled_ = true;
+}
+
+bool TMain::SaveProject() {
+  if (state_.project_name.empty()) return false;
+  if (state_.project_path.empty()) return SaveProjectAs();
+  return SaveProjectTo(state_.project_path);
+}
+
+bool TMain::SaveProjectAs() {
+  if (state_.project_name.empty()) return false;
+  std::optional<std::string> path = ui_.ChooseSaveFile(
+      {kProjectSaveTitle, kProjectSaveFilter, kProjectExtension, "", state_.project_name});
+  if (!path) return false;
+  if (FileExists(*path) && ui_.MessageBox(kCaptionNewProject, ReplaceFileText(*path),
+                                          MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
+    return false;
+  if (!SaveProjectTo(*path)) return false;
+  state_.project_path = *path;
+  recent_.Add(*path);
+  SetProjectNameFromPath(*path);
+  return true;
+}
+
+bool TMain::SaveProjectTo(const std::string& path) {
+  ProjectFileData data;
+  data.library = state_.library;
+  data.inspector_active = inspector_.visible;
+  data.inspector_bounds = inspector_.bounds;
+  data.zoom_active = zoom_.Visible();
+  data.zoom_top = zoom_.Top();
+  data.zoom_left = zoom_.Left();
+  for (std::size_t i = 0; i < state_.windows.size(); ++i) {
+    TChildFrm& window = *state_.windows[i];
+    if (!window.Visible()) continue;
+    if (SaveFormFile(window, false) == FormSaveResult::kFailed) return false;
+    data.forms.emplace_back(ActiveFormKey(i), window.Path());
+  }
+  if (!WriteProjectFile(path, data)) {
+    ui_.ShowError(UnableToWriteText(path));
+    return false;
+  }
+  SetProjectCaption(ExtractFileName(path));
+  return true;
+}
+
+void TMain::CloseAll() {
+  if (!state_.project_name.empty() && !SaveChangesPrompt()) return;
+  CloseProject();
+}
+
+}  // namespace qb

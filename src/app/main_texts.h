@@ -1,0 +1,55 @@
+#pragma once
+
+// The main window's own captions, prompts and file-dialog settings, each written once.
+
+#include <string>
+
+#include "model/captions.h"
+
+namespace qb {
+
+inline constexpr const char* kApplicationTitle = "Quillboard";
+inline constexpr const char* kMainCaption = "Quillboard 1.21";
+inline constexpr const char* kMainCaptionPrefix = "Quillboard 1.21 - ";
+
+inline constexpr const char* kMustSaveBeforeGenerate =
+    "You must save the project before code generation";
+
+inline std::string SaveProjectChangesText(const std::string& project_name) {
+  return "Save changes to project " + project_name + "?";
+}
+inline std::string SaveFormChangesText(const std::string& form_name) {
+  return "Save changes to form " + form_name + "?";
+}
+inline std::string ReplaceFileText(const std::string& path) {
+  return path + " already exists. Do you want to replace it?";
+}
+inline std::string OtherLibraryText(const std::string& path) {
+  return path + " format is not of the current library";
+}
+inline std::string UnableToWriteText(const std::string& path) {
+  return "Unable to write to " + path;
+}
+inline std::string FontNotFoundText(const std::string& file) {
+  return "Error: " + file + " not found";
+}
+
+inline constexpr const char* kProjectExtension = "qbp";
+inline constexpr const char* kProjectSaveFilter = "Quillboard project (*.qbp)|*.qbp";
+inline constexpr const char* kProjectSaveTitle = "Save project";
+inline constexpr const char* kProjectOpenFilter = "Quillboard Project (*.qbp)|*.qbp";
+inline constexpr const char* kProjectOpenTitle = "Open Project";
+
+inline constexpr const char* kFormExtension = "qbf";
+inline constexpr const char* kFormSaveFilter = "Quillboard form (*.qbf)|*.qbf";
+inline constexpr const char* kFormSaveTitle = "Save Form";
+inline constexpr const char* kFormOpenFilter = "Quillboard Form (*.qbf)|*.qbf";
+inline constexpr const char* kFormOpenTitle = "Open Form";
+
+inline constexpr const char* kShortNamesPanel = "Short names";
+
+inline constexpr const char* kHelpFile = "qbhelp.hlp";
+inline constexpr const char* kPalmFontFiles[] = {"PilotStandard.fon", "PilotLarge.fon",
+                                                 "PilotBold.fon", "PilotBold12.fon"};
+
+}  // namespace qb

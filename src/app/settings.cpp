@@ -1,0 +1,97 @@
+#include "app/settings.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "model/ini_file.h"
+
+namespace qb {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kGeneralSection = "General";
+constexpr const char* kRecentSection = "MRU Items";
+constexpr const char* kLibKey = "Lib";
+constexpr const char* kGridKey = "Grid";
+constexpr const char* kShortNamesKey = "ShortNames";
+constexpr const char* kRecentKeyPrefix = "F";
+constexpr std::size_t kRecentKeys = 10;
+constexpr const char* kUserFolderName = "quillboard";
+constexpr const char* kProbeFileName = ".quillboard-write-test";
+
+bool TryWriteInFolder(const std::string& folder) {
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) return false;
+  fs::path probe = fs::path(folder) / kProbeFileName;
+  bool ok = static_cast<bool>(std::ofstream(probe, std::ios::binary));
+  fs::remove(probe, ec);
+  return ok;
+}
+
+std::optional<std::string> SystemEnv(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value || !*value) return std::nullopt;
+  return std::string(value);
+}
+
+std::string RecentKey(std::size_t index) { return kRecentKeyPrefix + std::to_string(index); }
+
+}  // namespace
+
+SettingsEnvironment SettingsEnvironment::System() { return {TryWriteInFolder, SystemEnv}; }
+
+std::string UserSettingsFolder(const SettingsEnvironment& env) {
+  if (auto xdg = env.get_env("XDG_CONFIG_HOME")) return (fs::path(*xdg) / kUserFolderName).string();
+  if (auto home = env.get_env("HOME"))
+    return (fs::path(*home) / ".config" / kUserFolderName).string();
+  return "";
+}
+
+std::string SettingsPath(const std::string& program_dir, const SettingsEnvironment& env) {
+  const std::string in_program = (fs::path(program_dir) / kSettingsFileName).string();
+  if (env.folder_writable(program_dir)) return in_program;
+  std::string user = UserSettingsFolder(env);
+  return user.empty() ? in_program : (fs::path(user) / kSettingsFileName).string();
+}
+
+std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen) {
+  std::error_code ec;
+  if (fs::exists(chosen, ec)) return chosen;
+  const std::string in_program = (fs::path(program_dir) / kSettingsFileName).string();
+  return fs::exists(in_program, ec) ? in_program : chosen;
+}
+
+GeneralSettings ReadGeneralSettings(const std::string& path) {
+  IniFile ini;
+  ini.Load(path);
+  GeneralSettings s;
+  int lib = ini.ReadInteger(kGeneralSection, kLibKey, static_cast<int>(s.library));
+  if (lib == 1 || lib == 2) s.library = static_cast<LibraryId>(lib);
+  s.grid = ini.ReadInteger(kGeneralSection, kGridKey, 1) == 1;
+  s.short_names = ini.ReadInteger(kGeneralSection, kShortNamesKey, 0) == 1;
+  for (std::size_t i = 0; i < kRecentKeys; ++i) {
+    if (const std::string* value = ini.Find(kRecentSection, RecentKey(i)))
+      s.recent.push_back(*value);
+  }
+  return s;
+}
+
+bool WriteGeneralSettings(const std::string& path, const GeneralSettings& settings) {
+  std::error_code ec;
+  fs::path folder = fs::path(path).parent_path();
+  if (!folder.empty()) fs::create_directories(folder, ec);
+  IniFile ini;
+  ini.Load(path);
+  ini.WriteInteger(kGeneralSection, kLibKey, static_cast<int>(settings.library));
+  ini.WriteInteger(kGeneralSection, kGridKey, settings.grid ? 1 : 0);
+  ini.WriteInteger(kGeneralSection, kShortNamesKey, settings.short_names ? 1 : 0);
+  ini.EraseSection(kRecentSection);
+  for (std::size_t i = 0; i < settings.recent.size() && i < kRecentKeys; ++i)
+    ini.WriteString(kRecentSection, RecentKey(i), settings.recent[i]);
+  return ini.Save(path);
+}
+
+}  // namespace qb

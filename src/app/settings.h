@@ -1,0 +1,50 @@
+#pragma once
+
+// The program's settings file "options.ini": where it lives and the "General" and
+// "MRU Items" sections that the main window reads at start-up and writes at program end.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/library.h"
+
+namespace qb {
+
+inline constexpr const char* kSettingsFileName = "options.ini";
+
+// The outside world the settings location depends on; tests replace each part.
+struct SettingsEnvironment {
+  // Whether files can be created in a folder. The default tries it, which also holds for a
+  // user who ignores permissions.
+  std::function<bool(const std::string& folder)> folder_writable;
+  // An environment variable; nullopt when unset.
+  std::function<std::optional<std::string>(const char* name)> get_env;
+
+  static SettingsEnvironment System();
+};
+
+// The settings file: in the program's folder when files can be written there, else in the
+// user's configuration folder ($XDG_CONFIG_HOME/quillboard or ~/.config/quillboard).
+std::string SettingsPath(const std::string& program_dir, const SettingsEnvironment& env);
+// The file to read the settings from: the chosen file, or the program folder's own one while
+// the chosen file (in the user's folder) does not exist yet.
+std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen);
+// The user's configuration folder for the program; empty when neither variable is set.
+std::string UserSettingsFolder(const SettingsEnvironment& env);
+
+struct GeneralSettings {
+  LibraryId library = LibraryId::kPToolboxLib;
+  bool grid = true;
+  bool short_names = false;
+  std::vector<std::string> recent;  // newest first
+};
+
+// Reads the settings; a missing or unreadable file, or a bad value, gives the defaults.
+GeneralSettings ReadGeneralSettings(const std::string& path);
+// Writes "General" and "MRU Items" into the file, keeping every other section and key;
+// creates the file (and its folder) when missing. False when it could not be written.
+bool WriteGeneralSettings(const std::string& path, const GeneralSettings& settings);
+
+}  // namespace qb

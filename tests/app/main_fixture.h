@@ -1,0 +1,112 @@
+#pragma once
+
+// Shared set-up for the main window's tests: a TMain over a scripted Ui in a temporary
+// program folder, with recording links in place of the designer, inspector and generator.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/Main.h"
+#include "model/ini_file.h"
+#include "support/fake_ui.h"
+#include "support/temp_dir.h"
+
+namespace qb::test {
+
+// Writes and reads the "FORM" section only, and counts what it was asked to do.
+class TestForms : public FormAccess {
+ public:
+  std::string FormName(const std::string& path) override {
+    return LibraryFormAccess().FormName(path);
+  }
+  int FormLibrary(const std::string& path) override {
+    return LibraryFormAccess().FormLibrary(path);
+  }
+  void Read(TChildFrm& window, const std::string& path, AppState&) override {
+    reads.push_back(path);
+    IniFile ini;
+    ini.Load(path);
+    window.SetPath(path);
+    window.Screen().SetTitle(ini.ReadString("FORM", "Title", "Form"));
+  }
+  bool Write(TChildFrm& window, const std::string& path, const AppState& state) override {
+    writes.push_back(path);
+    if (fail_writes) return false;
+    IniFile ini;
+    ini.WriteString("FORM", "Name", window.Name());
+    ini.WriteString("FORM", "Title", window.Screen().Title());
+    ini.WriteInteger("FORM", "Lib", static_cast<int>(state.library));
+    return ini.Save(path);
+  }
+  std::vector<std::string> reads;
+  std::vector<std::string> writes;
+  bool fail_writes = false;
+};
+
+class RecordingDesigner : public DesignerLink {
+ public:
+  void Activate(TChildFrm& w) override { activated.push_back(&w); }
+  void ShowFormProperties(TChildFrm& w) override { form_properties.push_back(&w); }
+  void SetSnapGridSize(TChildFrm& w, int size) override { snap_size[&w] = size; }
+  void RunLayout(TChildFrm& w, LayoutEntry entry) override { layouts.push_back({&w, entry}); }
+  std::vector<TChildFrm*> activated;
+  std::vector<TChildFrm*> form_properties;
+  std::map<TChildFrm*, int> snap_size;
+  std::vector<std::pair<TChildFrm*, LayoutEntry>> layouts;
+};
+
+class RecordingInspector : public InspectorLink {
+ public:
+  void Empty() override { ++emptied; }
+  void LoadChooser(TChildFrm& w) override { chooser_loads.push_back(&w); }
+  int emptied = 0;
+  std::vector<TChildFrm*> chooser_loads;
+};
+
+class RecordingGenerate : public GenerateLink {
+ public:
+  void ShowGenerateDialog() override { ++shown; }
+  int shown = 0;
+};
+
+inline SettingsEnvironment WritableEnvironment() {
+  return {[](const std::string&) { return true; },
+          [](const char*) -> std::optional<std::string> { return std::nullopt; }};
+}
+
+class MainTest : public ::testing::Test {
+ protected:
+  MainTest() : main_(ui_, dir_.Path("program"), WritableEnvironment()) {
+    std::filesystem::create_directory(dir_.Path("program"));
+    main_.SetFormAccess(&forms_);
+    main_.SetDesigner(&designer_);
+    main_.SetInspector(&inspector_);
+    main_.SetGenerate(&generate_);
+    main_.FirstShown();
+  }
+
+  // New Project with the library chosen in its dialog.
+  void StartProject(LibraryId lib) {
+    ui_.AnswerDialog([lib](DialogModel& d) {
+      static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(lib) - 1);
+      return true;
+    });
+    main_.NewProject();
+  }
+
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  TChildFrm& Window(std::size_t i) { return *main_.State().windows.at(i); }
+
+  TempDir dir_;
+  FakeUi ui_;
+  TestForms forms_;
+  RecordingDesigner designer_;
+  RecordingInspector inspector_;
+  RecordingGenerate generate_;
+  TMain main_;
+};
+
+}  // namespace qb::test

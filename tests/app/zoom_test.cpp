@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "app/frmZoom2x.h"
+#include "support/fake_ui.h"
+
+namespace qb::test {
+namespace {
+
+// A picture from rows of letters, one colour per letter.
+ZoomImage Picture(const std::vector<std::string>& rows) {
+  ZoomImage img;
+  img.height = static_cast<int>(rows.size());
+  img.width = static_cast<int>(rows[0].size());
+  for (const std::string& row : rows)
+    for (char c : row) img.pixels.push_back(static_cast<std::uint32_t>(c));
+  return img;
+}
+
+std::vector<std::string> Rows(const ZoomImage& img) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < img.height; ++y) {
+    std::string row;
+    for (int x = 0; x < img.width; ++x) row += static_cast<char>(img.At(x, y));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+class Source : public ZoomSource {
+ public:
+  ZoomImage DesignerPicture(const TChildFrm&) override {
+    ++designer_calls;
+    return designer;
+  }
+  bool ColorEditorVisible() override { return editor_visible; }
+  bool ColorEditorSelectVisible() override { return select_visible; }
+  ZoomImage ColorEditorSample() override { return editor; }
+  ZoomImage designer;
+  ZoomImage editor;
+  bool editor_visible = false;
+  bool select_visible = false;
+  int designer_calls = 0;
+};
+
+ZoomImage Filled(int w, int h, char c) {
+  return Picture(std::vector<std::string>(static_cast<std::size_t>(h), std::string(w, c)));
+}
+
+class Zoom : public ::testing::Test {
+ protected:
+  Zoom() : zoom_(state_, ui_, geometry_) {
+    geometry_.client_width = 800;
+    geometry_.client_height = 600;
+    geometry_.dock_height = 40;
+    window_.SetWindowPos(10, 50);
+    state_.current_window.Reset(&window_);
+    source_.designer = Filled(167, 226, 'a');
+    zoom_.SetSource(&source_);
+  }
+  AppState state_;
+  FakeUi ui_;
+  MainGeometry geometry_;
+  TChildFrm window_;
+  Source source_;
+  TfrmZoom zoom_;
+};
+
+TEST(ZoomStretch, EveryPixelBecomesATwoByTwoBlock) {
+  ZoomImage src = Picture({"ab", "cd"});
+  EXPECT_EQ(Rows(StretchImage(src, 4, 4)),
+            (std::vector<std::string>{"aabb", "aabb", "ccdd", "ccdd"}));
+  EXPECT_TRUE(StretchImage(ZoomImage{}, 4, 4).Empty());
+  ZoomImage short_pixels{2, 2, {1, 2, 3}};
+  EXPECT_TRUE(short_pixels.Empty());
+}
+
+TEST_F(Zoom, ShowRefreshesAtOnceAndPlacesItselfAtTheRightEdge) {
+  EXPECT_STREQ(TfrmZoom::kCaption, "Zoom 2x");
+  EXPECT_EQ(TfrmZoom::kIntervalMs, 25);
+  zoom_.Show();
+  EXPECT_EQ(zoom_.Image().width, 334);
+  EXPECT_EQ(zoom_.Image().height, 452);
+  EXPECT_EQ(zoom_.Left(), 800 - 334);
+  EXPECT_EQ(zoom_.Top(), 40);
+  zoom_.Hide();
+  zoom_.Move(5, 60);
+  zoom_.Show();
+  EXPECT_EQ(zoom_.Left(), 5);
+}
+
+TEST_F(Zoom, PictureIsTheDevicePictureMagnifiedTwice) {
+  source_.designer = Filled(167, 226, 'a');
+  source_.designer.pixels[0] = 'x';              // top-left pixel
+  source_.designer.pixels[167 * 226 - 1] = 'y';  // bottom-right pixel
+  ASSERT_TRUE(zoom_.Tick());
+  const ZoomImage& img = zoom_.Image();
+  for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) EXPECT_EQ(img.At(x, y), 'x');
+  EXPECT_EQ(img.At(2, 0), 'a');
+  for (auto [x, y] : {std::pair{332, 450}, {333, 450}, {332, 451}, {333, 451}})
+    EXPECT_EQ(img.At(x, y), 'y');
+  EXPECT_EQ(img.At(331, 451), 'a');
+}
+
+TEST_F(Zoom, FreezesWhileTheWindowIsPartlyOutside) {
+  ASSERT_TRUE(zoom_.Tick());
+  source_.designer = Filled(167, 226, 'b');
+  struct Pos {
+    int left, top;
+    bool inside;
+  };
+  const Pos positions[] = {
+      {-1, 50, false}, {0, 40, true},    {0, 39, false},  // the dock counts as outside
+      {633, 50, true}, {634, 50, false},                  // 633 + 167 = 800
+      {10, 374, true}, {10, 375, false},                  // 374 + 226 = 600
+  };
+  for (const Pos& p : positions) {
+    window_.SetWindowPos(p.left, p.top);
+    EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
+  }
+  // Frozen ticks keep the last picture.
+  window_.SetWindowPos(-5, 50);
+  source_.designer = Filled(167, 226, 'c');
+  zoom_.Tick();
+  EXPECT_EQ(zoom_.Image().At(0, 0), 'b');
+}
+
+TEST_F(Zoom, TheFrameCountsAsPartOfTheWindow) {
+  geometry_.frame_width = 8;
+  geometry_.frame_height = 20;
+  window_.SetWindowPos(625, 354);
+  EXPECT_TRUE(zoom_.Tick());
+  window_.SetWindowPos(626, 354);
+  EXPECT_FALSE(zoom_.Tick());
+}
+
+TEST_F(Zoom, FreezesWithoutWindowOrWhileTheApplicationIsInactive) {
+  geometry_.app_active = false;
+  EXPECT_FALSE(zoom_.Tick());
+  geometry_.app_active = true;
+  state_.current_window.Reset();
+  EXPECT_FALSE(zoom_.Tick());
+  EXPECT_EQ(source_.designer_calls, 0);
+}
+
+TEST_F(Zoom, PausedWhileAnythingModalIsUp) {
+  std::vector<bool> changes;
+  zoom_.SetRefreshListener([&](bool on) { changes.push_back(on); });
+  ui_.SetModalListener([&](int) { zoom_.ModalDepthChanged(); });
+  zoom_.Show();
+  EXPECT_TRUE(zoom_.Refreshing());
+  ui_.EnterModal();  // a menu opens
+  EXPECT_FALSE(zoom_.Refreshing());
+  EXPECT_FALSE(zoom_.Tick());
+  ui_.AnswerMessage(kMbYes);
+  ui_.MessageBox("Confirm", "?", MsgIcon::kQuestion, kMbYesNo, kMbYes);  // nested prompt
+  EXPECT_FALSE(zoom_.Refreshing());
+  ui_.LeaveModal();
+  EXPECT_TRUE(zoom_.Refreshing());
+  EXPECT_TRUE(zoom_.Tick());
+  zoom_.Hide();
+  EXPECT_EQ(changes, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST_F(Zoom, TheColourEditorsSampleTakesOverWhileItIsOpen) {
+  source_.editor_visible = true;
+  source_.select_visible = true;
+  source_.editor = Filled(160, 160, 's');
+  ASSERT_TRUE(zoom_.Tick());
+  EXPECT_EQ(zoom_.ClientWidth(), 320);
+  EXPECT_EQ(zoom_.ClientHeight(), 320);
+  EXPECT_EQ(zoom_.Image().width, 320);
+  EXPECT_EQ(zoom_.Image().At(319, 319), 's');
+  source_.select_visible = false;
+  source_.editor = Filled(160, 74, 't');
+  ASSERT_TRUE(zoom_.Tick());
+  EXPECT_EQ(zoom_.ClientHeight(), 148);
+  EXPECT_EQ(zoom_.Image().At(0, 147), 't');
+  source_.editor_visible = false;
+  ASSERT_TRUE(zoom_.Tick());
+  EXPECT_EQ(zoom_.ClientWidth(), 334);
+  EXPECT_EQ(zoom_.ClientHeight(), 452);
+}
+
+}  // namespace
+}  // namespace qb::test
