@@ -116,13 +116,15 @@ void TMain::BringToFront(TChildFrm& window) {
   stacking_.emplace_back(&window);
 }
 
+bool TMain::Visible(Command command) const {
+  return command != Command::kRecentProjects || !recent_.Empty();
+}
+
 bool TMain::Enabled(Command command) const {
   switch (command) {
     case Command::kGenerateCode:
     case Command::kGenerateButton:
       return generate_enabled_;
-    case Command::kRecentProjects:
-      return !recent_.Empty();
     default:
       return command != Command::kNone;
   }

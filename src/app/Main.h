@@ -98,8 +98,12 @@ class TMain {
   // The visible designer windows, front first.
   std::vector<TChildFrm*> WindowsFrontToBack() const;
   TChildFrm* FrontWindow() const;
+  // The loaded window (visible or not) whose form file is at the path; nullptr when none.
+  TChildFrm* FormWindowFor(const std::string& path) const;
 
   // --- Menus, toolbars, palette, keys ---
+  // Only the recent-projects submenu comes and goes: it is shown while the list is not empty.
+  bool Visible(Command command) const;
   bool Enabled(Command command) const;
   bool Checked(Command command) const;
   // Runs a command; a user mistake it raises is shown in the standard error box.

@@ -17,6 +17,13 @@ bool FormNameInUse(const AppState& state, const std::string& name) {
 
 }  // namespace
 
+TChildFrm* TMain::FormWindowFor(const std::string& path) const {
+  if (path.empty()) return nullptr;
+  for (const auto& window : state_.windows)
+    if (window->Path() == path) return window.get();
+  return nullptr;
+}
+
 void TMain::MakeCurrent(TChildFrm& window) {
   state_.current_window.Reset(&window);
   BringToFront(window);
@@ -70,13 +77,12 @@ void TMain::OpenForm() {
   std::optional<std::string> path =
       ui_.ChooseOpenFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""});
   if (!path) return;
-  for (const auto& window : state_.windows) {
-    if (window->Path() != *path) continue;
-    if (!window->Visible()) {
-      window->SetVisible(true);
-      WindowShown(*window);
+  if (TChildFrm* open = FormWindowFor(*path)) {
+    if (!open->Visible()) {
+      open->SetVisible(true);
+      WindowShown(*open);
     }
-    BringToFront(*window);
+    BringToFront(*open);
     return;
   }
   std::string name = forms_->FormName(*path);

@@ -102,7 +102,8 @@ void TMain::LoadProject(const std::string& path) {
     zoom_.Move(data.zoom_left, data.zoom_top);
   }
   for (const auto& [key, form_path] : data.forms) {
-    if (!FileExists(form_path)) continue;
+    // A file listed twice would load as two windows that overwrite each other on saving.
+    if (!FileExists(form_path) || FormWindowFor(form_path)) continue;
     std::string name = forms_->FormName(form_path);
     if (name.empty()) continue;
     TChildFrm& window = NewForm(name);

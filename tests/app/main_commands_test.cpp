@@ -224,12 +224,13 @@ TEST_F(MainCommands, HelpAboutAndOptionsGoThroughUi) {
 TEST_F(MainCommands, RecentListCommands) {
   ASSERT_TRUE(WriteFileBytes(Path("here.qbp"), ""));
   main_.Recent().Assign({Path("gone.qbp"), Path("here.qbp")});
-  EXPECT_TRUE(main_.Enabled(Command::kRecentProjects));
+  EXPECT_TRUE(main_.Visible(Command::kRecentProjects));
   main_.Execute(Command::kRemoveObsoleteRecent);
   EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{Path("here.qbp")});
   main_.Execute(Command::kClearRecent);
   EXPECT_TRUE(main_.Recent().Empty());
-  EXPECT_FALSE(main_.Enabled(Command::kRecentProjects));
+  EXPECT_FALSE(main_.Visible(Command::kRecentProjects));
+  EXPECT_TRUE(main_.Visible(Command::kNewForm));
 }
 
 TEST_F(MainCommands, PaletteFollowsTheProjectsLibrary) {

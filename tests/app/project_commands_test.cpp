@@ -312,6 +312,16 @@ TEST_F(ProjectCommands, FormsOfALoadedProjectAreReadWithoutLibraryCheck) {
   EXPECT_EQ(main_.State().windows.size(), 1u);
 }
 
+TEST_F(ProjectCommands, AFormListedTwiceLoadsOnce) {
+  const std::string project = Path("p.qbp");
+  ASSERT_TRUE(WriteFileBytes(Path("a.qbf"), "[FORM]\r\nName=Alpha\r\nLib=1\r\n"));
+  ASSERT_TRUE(WriteFileBytes(
+      project, "[ActiveForms]\r\nForm0=" + Path("a.qbf") + "\r\nForm1=" + Path("a.qbf") + "\r\n"));
+  ui_.AnswerFile(project);
+  main_.OpenProject();
+  EXPECT_EQ(main_.State().windows.size(), 1u);
+}
+
 TEST_F(ProjectCommands, SaveProjectWithoutProjectDoesNothing) {
   EXPECT_FALSE(main_.SaveProject());
   EXPECT_FALSE(main_.SaveProjectAs());
