@@ -23,7 +23,7 @@ class LibraryForms : public FormAccess {
     return ini.ReadInteger(kFormSection, kLibKey, 0);
   }
   void Read(TChildFrm&, const std::string&, AppState&) override {}
-  bool Write(TChildFrm&, const std::string&, const AppState&) override { return false; }
+  bool Write(TChildFrm&, const std::string&, const AppState&, Ui&) override { return false; }
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "designer/ChildFor.h"
+#include "model/ui.h"
 
 namespace qb {
 
@@ -19,9 +20,9 @@ class FormAccess {
   virtual int FormLibrary(const std::string& path) = 0;
   // Reads the form file into a window created with its name, with the current library.
   virtual void Read(TChildFrm& window, const std::string& path, AppState& state) = 0;
-  // Writes the window's form with the current library; false when the file could not be
-  // written.
-  virtual bool Write(TChildFrm& window, const std::string& path, const AppState& state) = 0;
+  // Writes the window's form with the current library and sets its caption to the file's
+  // name. False when the file could not be written, after telling the user so.
+  virtual bool Write(TChildFrm& window, const std::string& path, const AppState& state, Ui& ui) = 0;
 };
 
 // The readers and writers of the form-file module.

@@ -40,7 +40,7 @@ bool TfrmOpcionesGenerales::Ok(Ui& ui) {
   ini.WriteInteger(kDesignSection, kFormWhiteKey, form_white_ ? 1 : 0);
   ini.WriteString(kCodeSection, kCControlsPathKey, cc_path_);
   if (ini.Save(settings_path_)) return true;
-  ui.ShowError(UnableToWriteText(settings_path_));
+  ui.MessageBox(kCaptionError, UnableToWriteText(settings_path_), MsgIcon::kError, kMbOk, kMbOk);
   return false;
 }
 

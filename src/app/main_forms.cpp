@@ -107,11 +107,7 @@ FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
   if (FileExists(window.Path()) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(window.Path()),
                                                   MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
     return FormSaveResult::kKept;
-  if (!forms_->Write(window, window.Path(), state_)) {
-    ui_.ShowError(UnableToWriteText(window.Path()));
-    return FormSaveResult::kFailed;
-  }
-  window.SetCaption(ExtractFileName(window.Path()));
+  if (!forms_->Write(window, window.Path(), state_, ui_)) return FormSaveResult::kFailed;
   return FormSaveResult::kWritten;
 }
 

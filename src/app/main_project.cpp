@@ -150,7 +150,7 @@ bool TMain::SaveProjectTo(const std::string& path) {
     data.forms.emplace_back(ActiveFormKey(i), window.Path());
   }
   if (!WriteProjectFile(path, data)) {
-    ui_.ShowError(UnableToWriteText(path));
+    ui_.MessageBox(kCaptionError, UnableToWriteText(path), MsgIcon::kError, kMbOk, kMbOk);
     return false;
   }
   SetProjectCaption(ExtractFileName(path));

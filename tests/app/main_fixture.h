@@ -11,6 +11,7 @@
 
 #include "app/Main.h"
 #include "model/ini_file.h"
+#include "model/text_util.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
@@ -32,14 +33,19 @@ class TestForms : public FormAccess {
     window.SetPath(path);
     window.Screen().SetTitle(ini.ReadString("FORM", "Title", "Form"));
   }
-  bool Write(TChildFrm& window, const std::string& path, const AppState& state) override {
+  bool Write(TChildFrm& window, const std::string& path, const AppState& state, Ui& ui) override {
     writes.push_back(path);
-    if (fail_writes) return false;
+    if (fail_writes) {
+      ui.MessageBox("Error", "Unable to write to " + path, MsgIcon::kError, kMbOk, kMbOk);
+      return false;
+    }
     IniFile ini;
     ini.WriteString("FORM", "Name", window.Name());
     ini.WriteString("FORM", "Title", window.Screen().Title());
     ini.WriteInteger("FORM", "Lib", static_cast<int>(state.library));
-    return ini.Save(path);
+    if (!ini.Save(path)) return false;
+    window.SetCaption(ExtractFileName(path));
+    return true;
   }
   std::vector<std::string> reads;
   std::vector<std::string> writes;

@@ -344,6 +344,8 @@ TEST_F(ProjectCommands, WriteFailureReportsAndAbandonsTheSave) {
   ui_.AnswerFile(unwritable);
   EXPECT_FALSE(main_.SaveProject());  // f.qbf has its path now and does not exist
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + unwritable});
+  EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
+  EXPECT_EQ(ui_.ShownLog().back().icon, MsgIcon::kError);
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21 - Project1");
 }
 
