@@ -134,6 +134,7 @@ TEST_F(ProjectCommands, CaptionAfterSaveProjectHasTheExtensionAfterSaveAsNot) {
   ASSERT_TRUE(main_.SaveProjectAs());
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21 - demo");
   EXPECT_EQ(main_.State().project_name, "demo");
+  EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{Path("demo.qbp")});
 
   // The form's file exists now: every save asks before replacing it.
   ui_.AnswerMessage(kMbYes);
