@@ -29,10 +29,6 @@ constexpr std::pair<Command, LayoutEntry> kLayoutCommands[] = {
     {Command::kSpaceVertically, LayoutEntry::kSpaceVertically},
 };
 
-std::string JoinPath(const std::string& folder, const std::string& file) {
-  return (std::filesystem::path(folder) / file).string();
-}
-
 }  // namespace
 
 TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
@@ -43,6 +39,7 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()) {
+  zoom_.SetSource(&picture_source_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
 }
 
@@ -59,11 +56,7 @@ void TMain::Start() {
   if (settings.grid) ToggleGrid();
   if (settings.short_names) ToggleShortNames();
 
-  for (const char* file : kPalmFontFiles) {
-    if (!fonts_->Load(JoinPath(program_dir_, file)))
-      ui_.MessageBox(kCaptionError, FontNotFoundText(file), MsgIcon::kError, kMbOk, kMbOk);
-  }
-  fonts_->AnnounceChange();
+  fonts_.LoadPalmFonts(program_dir_, ui_);
   recent_.Assign(settings.recent);
 }
 
@@ -81,7 +74,7 @@ void TMain::FirstShown() {
 bool TMain::CloseRequest() { return SaveChangesPrompt(); }
 
 void TMain::Finish() {
-  fonts_->UnloadAll();
+  fonts_.Unload();
   GeneralSettings settings;
   settings.library = state_.library;
   settings.grid = state_.grid_option;

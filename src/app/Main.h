@@ -20,6 +20,8 @@
 #include "app/palette.h"
 #include "app/recent_projects.h"
 #include "app/settings.h"
+#include "app/zoom_picture.h"
+#include "controls/font_registry.h"
 #include "model/ui.h"
 
 namespace qb {
@@ -71,9 +73,9 @@ class TMain {
   void SetInspector(InspectorLink* link) { inspector_link_ = link ? link : &no_inspector_; }
   void SetClipboard(ClipboardLink* link) { clipboard_ = link ? link : &no_clipboard_; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
-  void SetFonts(FontLink* link) { fonts_ = link ? link : &default_fonts_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
-  void SetZoomSource(ZoomSource* source) { zoom_.SetSource(source); }
+  // The zoom's pictures; by default the designer window's form picture.
+  void SetZoomSource(ZoomSource* source) { zoom_.SetSource(source ? source : &picture_source_); }
   // Whether a file exists (recent list, project forms); replaceable for tests.
   void SetFileExists(std::function<bool(const std::string&)> exists);
 
@@ -89,6 +91,9 @@ class TMain {
   const TfrmZoom& Zoom() const { return zoom_; }
   RecentProjects& Recent() { return recent_; }
   const RecentProjects& Recent() const { return recent_; }
+  // The four Palm faces, loaded at start-up for the rest of the run.
+  FontRegistry& Fonts() { return fonts_; }
+  const FontRegistry& Fonts() const { return fonts_; }
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& SettingsFile() const { return settings_path_; }
   TfrmOpcionesGenerales& OptionsDialog() { return options_dialog_; }
@@ -175,6 +180,8 @@ class TMain {
   MainGeometry geometry_;
   std::string caption_;
   InspectorWindow inspector_;
+  FontRegistry fonts_;
+  FormPictureSource picture_source_{fonts_};
   TfrmZoom zoom_;
   RecentProjects recent_;
   TfrmOpcionesGenerales options_dialog_;
@@ -190,12 +197,10 @@ class TMain {
   InspectorLink no_inspector_;
   ClipboardLink no_clipboard_;
   GenerateLink no_generate_;
-  FontLink default_fonts_;
   DesignerLink* designer_ = &no_designer_;
   InspectorLink* inspector_link_ = &no_inspector_;
   ClipboardLink* clipboard_ = &no_clipboard_;
   GenerateLink* generate_ = &no_generate_;
-  FontLink* fonts_ = &default_fonts_;
   FormAccess* forms_;
 };
 

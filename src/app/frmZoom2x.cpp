@@ -57,7 +57,7 @@ void TfrmZoom::NotifyRefreshing() {
 
 bool TfrmZoom::Tick() {
   if (ui_.ModalDepth() > 0) return false;
-  const TChildFrm* window = state_.current_window.Get();
+  TChildFrm* window = state_.current_window.Get();
   if (!window || !geometry_.app_active) return false;
   if (!InsideClientArea(DesignerWindowRect(*window, geometry_), geometry_)) return false;
 

@@ -33,7 +33,7 @@ class ZoomSource {
  public:
   virtual ~ZoomSource() = default;
   // The designer window's whole device picture (167 × 226).
-  virtual ZoomImage DesignerPicture(const TChildFrm&) { return {}; }
+  virtual ZoomImage DesignerPicture(TChildFrm&) { return {}; }
   // Whether the dialog-colour editor is visible, and whether its sample dialog dlgSelect is.
   virtual bool ColorEditorVisible() { return false; }
   virtual bool ColorEditorSelectVisible() { return false; }

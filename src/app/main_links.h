@@ -1,10 +1,8 @@
 #pragma once
 
 // The narrow interfaces through which the main window reaches the other modules (designer,
-// inspector, clipboard, generate dialog, fonts). Each default does nothing, so the main
+// inspector, clipboard, generate dialog). Each default does nothing, so the main
 // window runs on its own and the modules are wired in as they come.
-
-#include <string>
 
 #include "designer/ChildFor.h"
 
@@ -60,17 +58,6 @@ class GenerateLink {
   virtual ~GenerateLink() = default;
   // Shows the generate dialog modally for the saved project.
   virtual void ShowGenerateDialog() {}
-};
-
-class FontLink {
- public:
-  virtual ~FontLink() = default;
-  // Loads one Palm font file for the rest of the run; false when it cannot be loaded.
-  // The default only checks that the file can be read.
-  virtual bool Load(const std::string& path);
-  virtual void UnloadAll() {}
-  // Tells every window that the fonts have changed.
-  virtual void AnnounceChange() {}
 };
 
 }  // namespace qb

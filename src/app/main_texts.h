@@ -30,9 +30,6 @@ inline std::string OtherLibraryText(const std::string& path) {
 inline std::string UnableToWriteText(const std::string& path) {
   return "Unable to write to " + path;
 }
-inline std::string FontNotFoundText(const std::string& file) {
-  return "Error: " + file + " not found";
-}
 
 inline constexpr const char* kProjectExtension = "qbp";
 inline constexpr const char* kProjectSaveFilter = "Quillboard project (*.qbp)|*.qbp";
@@ -49,7 +46,5 @@ inline constexpr const char* kFormOpenTitle = "Open Form";
 inline constexpr const char* kShortNamesPanel = "Short names";
 
 inline constexpr const char* kHelpFile = "qbhelp.hlp";
-inline constexpr const char* kPalmFontFiles[] = {"PilotStandard.fon", "PilotLarge.fon",
-                                                 "PilotBold.fon", "PilotBold12.fon"};
 
 }  // namespace qb

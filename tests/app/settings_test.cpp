@@ -86,6 +86,10 @@ class StartUp : public ::testing::Test {
     main_->Start();
     main_->FirstShown();
   }
+  // The default faces the build makes beside the program.
+  void CopyBuiltFace(const std::string& file) {
+    std::filesystem::copy_file(std::string(QB_BIN_DIR) + "/" + file, dir_.Path("program/" + file));
+  }
   TempDir dir_;
   FakeUi ui_;
   std::unique_ptr<TMain> main_;
@@ -95,7 +99,7 @@ TEST_F(StartUp, FreshInstallation) {
   std::filesystem::create_directory(dir_.Path("program"));
   for (const char* font :
        {"PilotStandard.fon", "PilotLarge.fon", "PilotBold.fon", "PilotBold12.fon"})
-    ASSERT_TRUE(WriteFileBytes(dir_.Path(std::string("program/") + font), "x"));
+    CopyBuiltFace(font);
   Run(WritableEnvironment());
   const AppState& s = main_->State();
   EXPECT_EQ(s.library, LibraryId::kPToolboxLib);
@@ -105,6 +109,7 @@ TEST_F(StartUp, FreshInstallation) {
   EXPECT_EQ(s.status_panels[1], "");
   EXPECT_EQ(s.status_panels[2], "Cursor keys activated - Grid Step");
   EXPECT_EQ(main_->Caption(), "Quillboard 1.21");
+  EXPECT_TRUE(main_->Fonts().IsLoaded("PilotBold12"));
   EXPECT_FALSE(main_->Enabled(Command::kGenerateCode));
   EXPECT_TRUE(main_->Recent().Empty());
   EXPECT_TRUE(ui_.ShownLog().empty());
@@ -134,7 +139,8 @@ TEST_F(StartUp, SettingsAreReadAndWrittenBack) {
 
 TEST_F(StartUp, MissingFontsAreEachReportedOnce) {
   std::filesystem::create_directory(dir_.Path("program"));
-  ASSERT_TRUE(WriteFileBytes(dir_.Path("program/PilotLarge.fon"), "x"));
+  CopyBuiltFace("PilotLarge.fon");
+  ASSERT_TRUE(WriteFileBytes(dir_.Path("program/PilotBold.fon"), "not a font"));
   Run(WritableEnvironment());
   EXPECT_EQ(ui_.Texts(), (std::vector<std::string>{"Error: PilotStandard.fon not found",
                                                    "Error: PilotBold.fon not found",
@@ -143,6 +149,8 @@ TEST_F(StartUp, MissingFontsAreEachReportedOnce) {
     EXPECT_EQ(s.caption, "Error");
     EXPECT_EQ(s.icon, MsgIcon::kError);
   }
+  EXPECT_TRUE(main_->Fonts().IsLoaded("PilotLarge"));
+  EXPECT_FALSE(main_->Fonts().IsLoaded("PilotBold"));
 }
 
 TEST_F(StartUp, ReadOnlyProgramFolderKeepsTheSettingsInTheUserFolder) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/Main.h"
 #include "app/frmZoom2x.h"
+#include "controls/form_picture.h"
 #include "support/fake_ui.h"
 
 namespace qb::test {
@@ -28,7 +30,7 @@ std::vector<std::string> Rows(const ZoomImage& img) {
 
 class Source : public ZoomSource {
  public:
-  ZoomImage DesignerPicture(const TChildFrm&) override {
+  ZoomImage DesignerPicture(TChildFrm&) override {
     ++designer_calls;
     return designer;
   }
@@ -179,6 +181,27 @@ TEST_F(Zoom, TheColourEditorsSampleTakesOverWhileItIsOpen) {
   ASSERT_TRUE(zoom_.Tick());
   EXPECT_EQ(zoom_.ClientWidth(), 334);
   EXPECT_EQ(zoom_.ClientHeight(), 452);
+}
+
+TEST(ZoomOfTheMainWindow, ShowsTheFormPictureMagnifiedTwice) {
+  FakeUi ui;
+  TMain main(ui, "",
+             {[](const std::string&) { return true; },
+              [](const char*) -> std::optional<std::string> { return std::nullopt; }});
+  TChildFrm& window = main.NewForm();
+  window.SetWindowPos(0, 0);
+  main.ToggleZoom();
+  const ZoomImage& zoom = main.Zoom().Image();
+  ASSERT_EQ(zoom.width, 334);
+  ASSERT_EQ(zoom.height, 452);
+  FormPicture picture(main.Fonts());
+  const PalmCanvas& canvas = picture.Render(window.Client());
+  ASSERT_EQ(canvas.Width(), 167);
+  ASSERT_EQ(canvas.Height(), 226);
+  int differing = 0;
+  for (int y = 0; y < zoom.height; ++y)
+    for (int x = 0; x < zoom.width; ++x) differing += zoom.At(x, y) != canvas.At(x / 2, y / 2);
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
