@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"
+#include "model/form_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -150,7 +151,7 @@ bool TMain::SaveProjectTo(const std::string& path) {
     data.forms.emplace_back(ActiveFormKey(i), window.Path());
   }
   if (!WriteProjectFile(path, data)) {
-    ui_.MessageBox(kCaptionError, UnableToWriteText(path), MsgIcon::kError, kMbOk, kMbOk);
+    ui_.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);
     return false;
   }
   SetProjectCaption(ExtractFileName(path));

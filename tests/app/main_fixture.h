@@ -11,14 +11,13 @@
 
 #include "app/Main.h"
 #include "model/ini_file.h"
-#include "model/text_util.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
 namespace qb::test {
 
-// Writes and reads the "FORM" section only, and counts what it was asked to do.
-class TestForms : public FormAccess {
+// The form readers and writers, counting what they were asked to do.
+class CountingForms : public FormAccess {
  public:
   std::string FormName(const std::string& path) override {
     return LibraryFormAccess().FormName(path);
@@ -26,30 +25,16 @@ class TestForms : public FormAccess {
   int FormLibrary(const std::string& path) override {
     return LibraryFormAccess().FormLibrary(path);
   }
-  void Read(TChildFrm& window, const std::string& path, AppState&) override {
+  void Read(TChildFrm& window, const std::string& path, AppState& state) override {
     reads.push_back(path);
-    IniFile ini;
-    ini.Load(path);
-    window.SetPath(path);
-    window.Screen().SetTitle(ini.ReadString("FORM", "Title", "Form"));
+    LibraryFormAccess().Read(window, path, state);
   }
   bool Write(TChildFrm& window, const std::string& path, const AppState& state, Ui& ui) override {
     writes.push_back(path);
-    if (fail_writes) {
-      ui.MessageBox("Error", "Unable to write to " + path, MsgIcon::kError, kMbOk, kMbOk);
-      return false;
-    }
-    IniFile ini;
-    ini.WriteString("FORM", "Name", window.Name());
-    ini.WriteString("FORM", "Title", window.Screen().Title());
-    ini.WriteInteger("FORM", "Lib", static_cast<int>(state.library));
-    if (!ini.Save(path)) return false;
-    window.SetCaption(ExtractFileName(path));
-    return true;
+    return LibraryFormAccess().Write(window, path, state, ui);
   }
   std::vector<std::string> reads;
   std::vector<std::string> writes;
-  bool fail_writes = false;
 };
 
 class RecordingDesigner : public DesignerLink {
@@ -108,7 +93,7 @@ class MainTest : public ::testing::Test {
 
   TempDir dir_;
   FakeUi ui_;
-  TestForms forms_;
+  CountingForms forms_;
   RecordingDesigner designer_;
   RecordingInspector inspector_;
   RecordingGenerate generate_;
