@@ -20,8 +20,6 @@ struct AppState {
   std::string project_name;  // empty: no project open
   std::string project_path;
   bool short_names = false;
-  // The Grid option (View > Grid): forms show their grid and controls snap to it.
-  bool grid_option = false;
   bool cursor_keys_active = true;
   bool grid_step = true;
   // The View > Grid option: grid dots on every form and moves rounded to 4 pixels.

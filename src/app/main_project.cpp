@@ -47,7 +47,6 @@ void TMain::CloseProject() {
   state_.current_window.Reset();
   state_.current_control.Reset();
   state_.windows.clear();
-  stacking_.clear();
   zoom_.Hide();
   inspector_link_->Empty();
   inspector_.visible = false;
@@ -109,7 +108,7 @@ void TMain::LoadProject(const std::string& path) {
     if (name.empty()) continue;
     TChildFrm& window = NewForm(name);
     forms_->Read(window, form_path, state_);
-    WindowActivated(window);
+    designer_.Activate(window);
   }
   if (data.inspector_active) ShowInspector(data.inspector_bounds);
   generate_enabled_ = true;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,24 +36,20 @@ class CountingForms : public FormAccess {
   std::vector<std::string> writes;
 };
 
-class RecordingDesigner : public DesignerLink {
+class RecordingLayout : public LayoutLink {
  public:
-  void Activate(TChildFrm& w) override { activated.push_back(&w); }
-  void ShowFormProperties(TChildFrm& w) override { form_properties.push_back(&w); }
-  void SetSnapGridSize(TChildFrm& w, int size) override { snap_size[&w] = size; }
-  void RunLayout(TChildFrm& w, LayoutEntry entry) override { layouts.push_back({&w, entry}); }
-  std::vector<TChildFrm*> activated;
-  std::vector<TChildFrm*> form_properties;
-  std::map<TChildFrm*, int> snap_size;
-  std::vector<std::pair<TChildFrm*, LayoutEntry>> layouts;
+  void RunPopCommand(TChildFrm& w, const PopMenuEntry& entry) override {
+    commands.push_back({&w, entry.command});
+  }
+  std::vector<std::pair<TChildFrm*, PopCommand>> commands;
 };
 
 class RecordingInspector : public InspectorLink {
  public:
   void Empty() override { ++emptied; }
-  void LoadChooser(TChildFrm& w) override { chooser_loads.push_back(&w); }
+  void ShowFormRows(TChildFrm& w) override { form_rows.push_back(&w); }
   int emptied = 0;
-  std::vector<TChildFrm*> chooser_loads;
+  std::vector<TChildFrm*> form_rows;
 };
 
 class RecordingGenerate : public GenerateLink {
@@ -73,7 +68,7 @@ class MainTest : public ::testing::Test {
   MainTest() : main_(ui_, dir_.Path("program"), WritableEnvironment()) {
     std::filesystem::create_directory(dir_.Path("program"));
     main_.SetFormAccess(&forms_);
-    main_.SetDesigner(&designer_);
+    main_.SetLayout(&layout_);
     main_.SetInspector(&inspector_);
     main_.SetGenerate(&generate_);
     main_.FirstShown();
@@ -94,7 +89,7 @@ class MainTest : public ::testing::Test {
   TempDir dir_;
   FakeUi ui_;
   CountingForms forms_;
-  RecordingDesigner designer_;
+  RecordingLayout layout_;
   RecordingInspector inspector_;
   RecordingGenerate generate_;
   TMain main_;

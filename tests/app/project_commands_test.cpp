@@ -29,7 +29,8 @@ TEST_F(ProjectCommands, NewProjectOpensOneFormAndTheInspector) {
   EXPECT_EQ(Window(0).WindowLeft(), 266);
   EXPECT_TRUE(main_.Enabled(Command::kGenerateCode));
   EXPECT_EQ(s.status_panels[0], "CControls");
-  ASSERT_EQ(designer_.form_properties.size(), 1u);
+  EXPECT_EQ(inspector_.form_rows, std::vector<TChildFrm*>{&Window(0)});
+  EXPECT_TRUE(Window(0).Active());
   EXPECT_TRUE(ui_.AllAnswersUsed());
 }
 
@@ -65,7 +66,7 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2)));
   label->SetName("Caption7");
   // Close the middle form without saving it.
-  main_.WindowActivated(Window(1));
+  main_.Activate(Window(1));
   ui_.AnswerMessage(kMbNo);
   main_.CloseForm();
   EXPECT_FALSE(Window(1).Visible());
