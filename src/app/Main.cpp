@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "app/main_texts.h"
