@@ -1,6 +1,5 @@
 #include "app/Main.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "app/main_texts.h"
@@ -16,17 +15,17 @@ bool ExistsOnDisk(const std::string& path) {
 }
 
 // The alignment toolbar's buttons and the context-menu entries they run.
-constexpr std::pair<Command, LayoutEntry> kLayoutCommands[] = {
-    {Command::kAlignLeft, LayoutEntry::kAlignLeft},
-    {Command::kAlignRight, LayoutEntry::kAlignRight},
-    {Command::kAlignTop, LayoutEntry::kAlignTop},
-    {Command::kAlignBottom, LayoutEntry::kAlignBottom},
-    {Command::kSameHeight, LayoutEntry::kSameHeight},
-    {Command::kSameWidth, LayoutEntry::kSameWidth},
-    {Command::kCenterHorizontally, LayoutEntry::kCenterHorizontally},
-    {Command::kCenterVertically, LayoutEntry::kCenterVertically},
-    {Command::kSpaceHorizontally, LayoutEntry::kSpaceHorizontally},
-    {Command::kSpaceVertically, LayoutEntry::kSpaceVertically},
+constexpr std::pair<Command, PopCommand> kLayoutCommands[] = {
+    {Command::kAlignLeft, PopCommand::kAlignLeft},
+    {Command::kAlignRight, PopCommand::kAlignRight},
+    {Command::kAlignTop, PopCommand::kAlignTop},
+    {Command::kAlignBottom, PopCommand::kAlignBottom},
+    {Command::kSameHeight, PopCommand::kSameHeight},
+    {Command::kSameWidth, PopCommand::kSameWidth},
+    {Command::kCenterHorizontally, PopCommand::kCenterHorizontally},
+    {Command::kCenterVertically, PopCommand::kCenterVertically},
+    {Command::kSpaceHorizontally, PopCommand::kSpaceHorizontally},
+    {Command::kSpaceVertically, PopCommand::kSpaceVertically},
 };
 
 }  // namespace
@@ -38,7 +37,8 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       caption_(kMainCaption),
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
-      forms_(&LibraryFormAccess()) {
+      forms_(&LibraryFormAccess()),
+      designer_(state_, ui_, designer_side_) {
   zoom_.SetSource(&picture_source_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
 }
@@ -90,9 +90,8 @@ void TMain::Exit() {
 }
 
 std::vector<TChildFrm*> TMain::WindowsFrontToBack() const {
-  std::vector<TChildFrm*> out;
-  for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it)
-    if (TChildFrm* w = it->Get(); w && w->Visible()) out.push_back(w);
+  std::vector<TChildFrm*> out = WindowsInWindowOrder(state_);
+  std::erase_if(out, [](const TChildFrm* w) { return !w->Visible(); });
   return out;
 }
 
@@ -101,13 +100,7 @@ TChildFrm* TMain::FrontWindow() const {
   return windows.empty() ? nullptr : windows.front();
 }
 
-void TMain::BringToFront(TChildFrm& window) {
-  stacking_.erase(
-      std::remove_if(stacking_.begin(), stacking_.end(),
-                     [&](const WeakRef<TChildFrm>& w) { return !w.Get() || w.Get() == &window; }),
-      stacking_.end());
-  stacking_.emplace_back(&window);
-}
+void TMain::BringToFront(TChildFrm& window) { NoteWindowActivated(state_, window); }
 
 bool TMain::Visible(Command command) const {
   return command != Command::kRecentProjects || !recent_.Empty();

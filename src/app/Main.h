@@ -35,7 +35,6 @@ struct InspectorWindow {
   WindowRect bounds{0, 0, kDefaultWidth, kDefaultHeight};
 };
 
-
 // How a form save ended.
 enum class FormSaveResult {
   kWritten,
@@ -46,10 +45,6 @@ enum class FormSaveResult {
 
 class TMain {
  public:
-  static constexpr int kGridSpace = 6;
-  static constexpr int kGridSize = 4;
-  static constexpr int kKeyGridStep = 4;
-
   TMain(Ui& ui, std::string program_dir, SettingsEnvironment env = SettingsEnvironment::System());
   ~TMain();
   TMain(const TMain&) = delete;
@@ -68,8 +63,8 @@ class TMain {
   bool QuitRequested() const { return quit_requested_; }
 
   // --- Wiring ---
-  void SetDesigner(DesignerLink* link) { designer_ = link ? link : &no_designer_; }
   void SetInspector(InspectorLink* link) { inspector_link_ = link ? link : &no_inspector_; }
+  void SetLayout(LayoutLink* link) { layout_ = link ? link : &no_layout_; }
   void SetClipboard(ClipboardLink* link) { clipboard_ = link ? link : &no_clipboard_; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
@@ -80,6 +75,8 @@ class TMain {
 
   // --- State the view draws ---
   AppState& State() { return state_; }
+  // The designer windows' behaviour; the view forwards mouse input to it.
+  Designer& GetDesigner() { return designer_; }
   const AppState& State() const { return state_; }
   Ui& GetUi() { return ui_; }
   MainGeometry& Geometry() { return geometry_; }
@@ -99,7 +96,7 @@ class TMain {
   TfrmNProyecto& NewProjectDialog() { return new_project_dialog_; }
   TAboutBox& AboutBox() { return about_box_; }
   std::vector<PaletteButtonView> Palette() const { return PaletteView(state_); }
-  // The visible designer windows, front first.
+  // The visible designer windows, front first (the most recently activated or raised).
   std::vector<TChildFrm*> WindowsFrontToBack() const;
   TChildFrm* FrontWindow() const;
   // The loaded window (visible or not) whose form file is at the path; nullptr when none.
@@ -117,11 +114,10 @@ class TMain {
   void OpenRecent(std::size_t index);
   void PressPalette(PaletteButton button) { PressPaletteButton(state_, button); }
   // A key press seen before its target; the key goes on to its target afterwards.
-  void KeyPress(DesignerKey key);
+  void KeyPress(DesignerKey key) { designer_.KeyPressed(key); }
 
-  // --- Designer windows as the view reports them ---
-  // A press on a window's client area or title bar.
-  void WindowActivated(TChildFrm& window);
+  // --- Designer windows ---
+  void Activate(TChildFrm& window) { designer_.Activate(window); }
   void BringToFront(TChildFrm& window);
   // The window's close box, and Close Form for the current window.
   void CloseFormWindow(TChildFrm& window);
@@ -164,10 +160,7 @@ class TMain {
   void SetProjectCaption(const std::string& text);
   void SetProjectNameFromPath(const std::string& path);
   void ShowInspector(const WindowRect& bounds);
-  void ApplyGridToWindow(TChildFrm& window, bool on);
-  void WindowShown(TChildFrm& window);
-  void MakeCurrent(TChildFrm& window);
-  void RunLayoutEntry(LayoutEntry entry);
+  void RunLayoutEntry(PopCommand command);
   void ExecuteUnchecked(Command command);
   bool FileExists(const std::string& path) const { return file_exists_(path); }
 
@@ -188,19 +181,41 @@ class TMain {
   TAboutBox about_box_;
   bool generate_enabled_ = false;
   bool quit_requested_ = false;
-  // Visible-window stacking, back to front.
-  std::vector<WeakRef<TChildFrm>> stacking_;
   std::function<bool(const std::string&)> file_exists_;
 
-  DesignerLink no_designer_;
   InspectorLink no_inspector_;
+  LayoutLink no_layout_;
   ClipboardLink no_clipboard_;
   GenerateLink no_generate_;
-  DesignerLink* designer_ = &no_designer_;
   InspectorLink* inspector_link_ = &no_inspector_;
+  LayoutLink* layout_ = &no_layout_;
   ClipboardLink* clipboard_ = &no_clipboard_;
   GenerateLink* generate_ = &no_generate_;
   FormAccess* forms_;
+
+  // What the designer asks of the main window, answered from its state and links.
+  class DesignerSide : public DesignerLinks {
+   public:
+    explicit DesignerSide(TMain& main) : main_(main) {}
+    void FillInspector(TChildFrm& form, TControl& object) override;
+    void ShowFormRows(TChildFrm& form) override;
+    void LoadChooser(TChildFrm& form) override;
+    void SelectChooserEntry(TControl& object) override;
+    void HideInlineEditors() override;
+    void CloseChooserList() override;
+    bool InspectorVisible() const override;
+    void ToggleInspector() override;
+    int InspectorWidth() const override;
+    int ToolbarAreaHeight() const override;
+    void RaiseWindow(TChildFrm& form) override;
+    void RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) override;
+    int TextHeight(const TControl& control) const override;
+
+   private:
+    TMain& main_;
+  };
+  DesignerSide designer_side_{*this};
+  Designer designer_;
 };
 
 }  // namespace qb

@@ -1,29 +1,21 @@
 #include "app/form_access.h"
 
-#include "model/ini_file.h"
+#include "model/form_file.h"
 
 namespace qb {
 
 namespace {
 
-constexpr const char* kFormSection = "FORM";
-constexpr const char* kNameKey = "Name";
-constexpr const char* kLibKey = "Lib";
-
 class LibraryForms : public FormAccess {
  public:
-  std::string FormName(const std::string& path) override {
-    IniFile ini;
-    if (!ini.Load(path)) return "";
-    return ini.ReadString(kFormSection, kNameKey, "");
+  std::string FormName(const std::string& path) override { return ReadFormName(path); }
+  int FormLibrary(const std::string& path) override { return ReadFormLib(path); }
+  void Read(TChildFrm& window, const std::string& path, AppState& state) override {
+    ReadForm(state.library, window, path, state);
   }
-  int FormLibrary(const std::string& path) override {
-    IniFile ini;
-    if (!ini.Load(path)) return 0;
-    return ini.ReadInteger(kFormSection, kLibKey, 0);
+  bool Write(TChildFrm& window, const std::string& path, const AppState& state, Ui& ui) override {
+    return WriteForm(state.library, window, path, ui);
   }
-  void Read(TChildFrm&, const std::string&, AppState&) override {}
-  bool Write(TChildFrm&, const std::string&, const AppState&, Ui&) override { return false; }
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/main_texts.h"
+#include "model/form_file.h"
 #include "model/ini_file.h"
 
 namespace qb {
@@ -40,7 +40,7 @@ bool TfrmOpcionesGenerales::Ok(Ui& ui) {
   ini.WriteInteger(kDesignSection, kFormWhiteKey, form_white_ ? 1 : 0);
   ini.WriteString(kCodeSection, kCControlsPathKey, cc_path_);
   if (ini.Save(settings_path_)) return true;
-  ui.MessageBox(kCaptionError, UnableToWriteText(settings_path_), MsgIcon::kError, kMbOk, kMbOk);
+  ui.MessageBox(kCaptionError, UnableToWriteMessage(settings_path_), MsgIcon::kError, kMbOk, kMbOk);
   return false;
 }
 

@@ -24,26 +24,6 @@ TChildFrm* TMain::FormWindowFor(const std::string& path) const {
   return nullptr;
 }
 
-void TMain::MakeCurrent(TChildFrm& window) {
-  state_.current_window.Reset(&window);
-  BringToFront(window);
-}
-
-void TMain::WindowActivated(TChildFrm& window) {
-  MakeCurrent(window);
-  window.RebuildControlList(state_.library);
-  designer_->Activate(window);
-}
-
-void TMain::WindowShown(TChildFrm& window) {
-  if (!inspector_.visible) TogglePropertiesEditor();
-  const int top = geometry_.dock_height + 4;
-  if (window.WindowTop() == 0 && window.WindowLeft() == 0)
-    window.SetWindowPos(inspector_.bounds.width + 4, top);
-  else if (window.WindowTop() == 0)
-    window.SetWindowPos(window.WindowLeft(), top);
-}
-
 TChildFrm& TMain::NewForm(const std::string& given_name) {
   std::string name = given_name;
   if (name.empty()) {
@@ -53,23 +33,16 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
       ++state_.form_counter;
     } while (FormNameInUse(state_, name));
   }
-  state_.windows.push_back(std::make_unique<TChildFrm>());
-  TChildFrm& window = *state_.windows.back();
+  TChildFrm& window = designer_.AddWindow();
   window.SetName(name);
   window.SetPath("");
   window.SetCaption(name + kFormFileSuffix);
   window.Screen().SetTitle(name);
-  if (state_.grid_option) ApplyGridToWindow(window, true);
   if (inspector_.visible)
     window.SetWindowPos(inspector_.bounds.left + inspector_.bounds.width + 2, window.WindowTop());
-
-  window.RebuildControlList(state_.library);
-  inspector_link_->LoadChooser(window);
-  window.SetVisible(true);
-  WindowShown(window);
-  MakeCurrent(window);
-  state_.current_control.Reset(&window.Client());
-  designer_->ShowFormProperties(window);
+  designer_.ShowWindow(window);
+  designer_.Activate(window);
+  designer_.ShowFormProperties(window);
   return window;
 }
 
@@ -78,10 +51,7 @@ void TMain::OpenForm() {
       ui_.ChooseOpenFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""});
   if (!path) return;
   if (TChildFrm* open = FormWindowFor(*path)) {
-    if (!open->Visible()) {
-      open->SetVisible(true);
-      WindowShown(*open);
-    }
+    if (!open->Visible()) designer_.ShowWindow(*open);
     BringToFront(*open);
     return;
   }
@@ -93,7 +63,7 @@ void TMain::OpenForm() {
   }
   TChildFrm& window = NewForm(name);
   forms_->Read(window, *path, state_);
-  WindowActivated(window);
+  designer_.Activate(window);
 }
 
 FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {

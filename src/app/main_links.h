@@ -1,48 +1,36 @@
 #pragma once
 
-// The narrow interfaces through which the main window reaches the other modules (designer,
-// inspector, clipboard, generate dialog). Each default does nothing, so the main
-// window runs on its own and the modules are wired in as they come.
+// The narrow interfaces through which the main window reaches the modules it does not own
+// (inspector, layout commands, clipboard, generate dialog). Each default does nothing, so the
+// main window runs on its own and the modules are wired in as they come.
 
+#include "controls/control.h"
 #include "designer/ChildFor.h"
+#include "designer/pop_menu.h"
 
 namespace qb {
 
-// The entries of a designer window's context menu that the main window runs: the alignment
-// toolbar runs the layout entries, the Delete key the last one.
-enum class LayoutEntry {
-  kAlignLeft,
-  kAlignRight,
-  kAlignTop,
-  kAlignBottom,
-  kSameHeight,
-  kSameWidth,
-  kCenterHorizontally,
-  kCenterVertically,
-  kSpaceHorizontally,
-  kSpaceVertically,
-  kDeleteControl,
-};
-
-class DesignerLink {
- public:
-  virtual ~DesignerLink() = default;
-  // Activate(window): title bars, control list and inspector follow the window.
-  virtual void Activate(TChildFrm&) {}
-  // Show form properties(window): the form's rows in the inspector, marks cleared, focus.
-  virtual void ShowFormProperties(TChildFrm&) {}
-  // The GridSize of the window's two movers, snap and snapDialog.
-  virtual void SetSnapGridSize(TChildFrm&, int) {}
-  virtual void RunLayout(TChildFrm&, LayoutEntry) {}
-};
-
+// The property inspector, for the main window and for the designer (which reaches it through
+// the main window).
 class InspectorLink {
  public:
   virtual ~InspectorLink() = default;
   // One row with both cells blank and an empty control chooser.
   virtual void Empty() {}
-  // The window's control list into the chooser.
-  virtual void LoadChooser(TChildFrm&) {}
+  // `object` is a control or the form's client area; it is already the current control.
+  virtual void FillInspector(TChildFrm& /*form*/, TControl& /*object*/) {}
+  virtual void ShowFormRows(TChildFrm& /*form*/) {}
+  virtual void LoadChooser(TChildFrm& /*form*/) {}
+  virtual void SelectChooserEntry(TControl& /*object*/) {}
+  virtual void HideInlineEditors() {}
+  virtual void CloseChooserList() {}
+};
+
+// The context menu's commands: layout commands, z-order and delete.
+class LayoutLink {
+ public:
+  virtual ~LayoutLink() = default;
+  virtual void RunPopCommand(TChildFrm& /*form*/, const PopMenuEntry& /*entry*/) {}
 };
 
 class ClipboardLink {

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"
+#include "model/form_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -46,7 +47,6 @@ void TMain::CloseProject() {
   state_.current_window.Reset();
   state_.current_control.Reset();
   state_.windows.clear();
-  stacking_.clear();
   zoom_.Hide();
   inspector_link_->Empty();
   inspector_.visible = false;
@@ -108,7 +108,7 @@ void TMain::LoadProject(const std::string& path) {
     if (name.empty()) continue;
     TChildFrm& window = NewForm(name);
     forms_->Read(window, form_path, state_);
-    WindowActivated(window);
+    designer_.Activate(window);
   }
   if (data.inspector_active) ShowInspector(data.inspector_bounds);
   generate_enabled_ = true;
@@ -150,7 +150,7 @@ bool TMain::SaveProjectTo(const std::string& path) {
     data.forms.emplace_back(ActiveFormKey(i), window.Path());
   }
   if (!WriteProjectFile(path, data)) {
-    ui_.MessageBox(kCaptionError, UnableToWriteText(path), MsgIcon::kError, kMbOk, kMbOk);
+    ui_.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);
     return false;
   }
   SetProjectCaption(ExtractFileName(path));

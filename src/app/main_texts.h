@@ -27,9 +27,6 @@ inline std::string ReplaceFileText(const std::string& path) {
 inline std::string OtherLibraryText(const std::string& path) {
   return path + " format is not of the current library";
 }
-inline std::string UnableToWriteText(const std::string& path) {
-  return "Unable to write to " + path;
-}
 
 inline constexpr const char* kProjectExtension = "qbp";
 inline constexpr const char* kProjectSaveFilter = "Quillboard project (*.qbp)|*.qbp";

@@ -2,7 +2,6 @@
 
 #include "app/Main.h"
 #include "app/main_texts.h"
-#include "controls/PTDialog.h"
 
 namespace qb {
 
@@ -20,22 +19,9 @@ void TMain::TogglePropertiesEditor() {
     inspector_.visible = true;
 }
 
-void TMain::ApplyGridToWindow(TChildFrm& window, bool on) {
-  TCCForm& screen = window.Screen();
-  screen.SetGridVisible(on ? 1 : 0);
-  if (on) screen.SetGridSpace(kGridSpace);
-  designer_->SetSnapGridSize(window, on ? kGridSize : 1);
-  for (const auto& child : screen.Children()) {
-    TPTDialog* dialog = As<TPTDialog>(child.get());
-    if (!dialog) continue;
-    dialog->SetGridVisible(on ? 1 : 0);
-    if (on) dialog->SetGridSpace(kGridSpace);
-  }
-}
-
 void TMain::ToggleGrid() {
   state_.grid_option = !state_.grid_option;
-  for (const auto& window : state_.windows) ApplyGridToWindow(*window, state_.grid_option);
+  for (const auto& window : state_.windows) window->ApplyGridOption(state_.grid_option);
 }
 
 void TMain::ToggleShortNames() {
@@ -69,42 +55,8 @@ void TMain::ShowAbout() { ui_.RunDialog(about_box_); }
 
 void TMain::ShowHelp() { ui_.ShowHelp((std::filesystem::path(program_dir_) / kHelpFile).string()); }
 
-void TMain::RunLayoutEntry(LayoutEntry entry) {
-  if (TChildFrm* window = state_.current_window.Get()) designer_->RunLayout(*window, entry);
-}
-
-void TMain::KeyPress(DesignerKey key) {
-  if (!state_.cursor_keys_active) return;
-  if (key == DesignerKey::kSpace) {
-    state_.grid_step = !state_.grid_step;
-    CursorKeysOn(state_);
-    return;
-  }
-  if (key == DesignerKey::kDelete) {
-    RunLayoutEntry(LayoutEntry::kDeleteControl);
-    return;
-  }
-  TControl* control = state_.current_control.Get();
-  if (!control || control->Class() == ControlClass::kDesignerClient ||
-      control->Class() == ControlClass::kCCMenu || control->Class() == ControlClass::kCCMenuBar)
-    return;
-  const int step = state_.grid_option && state_.grid_step ? kKeyGridStep : 1;
-  switch (key) {
-    case DesignerKey::kLeft:
-      control->SetLeft(control->Left() - step);
-      break;
-    case DesignerKey::kUp:
-      control->SetTop(control->Top() - step);
-      break;
-    case DesignerKey::kRight:
-      control->SetLeft(control->Left() + step);
-      break;
-    case DesignerKey::kDown:
-      control->SetTop(control->Top() + step);
-      break;
-    default:
-      break;
-  }
+void TMain::RunLayoutEntry(PopCommand command) {
+  if (TChildFrm* window = state_.current_window.Get()) designer_.RunPopCommand(*window, command);
 }
 
 }  // namespace qb

@@ -32,26 +32,21 @@ class Workbench {
   Workbench& operator=(const Workbench&) = delete;
 
   TMain& Main() { return main_; }
-  Designer& GetDesigner() { return *designer_; }
+  Designer& GetDesigner() { return main_.GetDesigner(); }
   TfrmProperties& Inspector() { return *inspector_; }
   AppState& State() { return main_.State(); }
   void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
   ViewLinks& Views() { return *views_; }
 
  private:
-  class MainToDesigner;
   class MainToInspector;
-  class DesignerToOthers;
   class InspectorToOthers;
 
   ViewLinks no_views_;
   ViewLinks* views_ = &no_views_;
   TMain main_;
-  std::unique_ptr<MainToDesigner> main_to_designer_;
   std::unique_ptr<MainToInspector> main_to_inspector_;
-  std::unique_ptr<DesignerToOthers> designer_links_;
   std::unique_ptr<InspectorToOthers> inspector_hooks_;
-  std::unique_ptr<Designer> designer_;
   std::unique_ptr<TfrmProperties> inspector_;
 };
 

@@ -1,8 +1,10 @@
 #include "properties/frmBitmapEd.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/captions.h"
+#include "properties/editor_texts.h"
 
 namespace qb {
 
@@ -11,8 +13,8 @@ namespace {
 constexpr const char* kClearQuestion = "This operation erase the bitmap. Are you sure?";
 
 const std::array<TfrmBmpEd::ButtonInfo, 3> kButtons = {{
-    {TfrmBmpEd::Button::kOk, "OK"},
-    {TfrmBmpEd::Button::kCancel, "Cancel"},
+    {TfrmBmpEd::Button::kOk, kOkCaption},
+    {TfrmBmpEd::Button::kCancel, kCancelCaption},
     {TfrmBmpEd::Button::kClear, "Clear"},
 }};
 
@@ -33,6 +35,13 @@ TfrmBmpEd::TfrmBmpEd(TCCBitmap& picture, Ui& ui)
 
 int TfrmBmpEd::ClientHeight() const {
   return GridHeight() > kGrowAbove ? GridHeight() : kDesignClientHeight;
+}
+
+TfrmBmpEd::Size TfrmBmpEd::ClientWithin(int available_width, int available_height) const {
+  // Room for the buttons and a few cells at least, however small the screen claims to be.
+  constexpr int kLeastWidth = kButtonColumnWidth * 2;
+  return {std::min(ClientWidth(), std::max(available_width, kLeastWidth)),
+          std::min(ClientHeight(), std::max(available_height, kDesignClientHeight))};
 }
 
 bool TfrmBmpEd::CellAt(int x, int y, int* col, int* row) const {

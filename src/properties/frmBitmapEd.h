@@ -50,6 +50,13 @@ class TfrmBmpEd : public DialogModel {
   int GridHeight() const { return pixels_.Height() * kCellPitch; }
   int ClientWidth() const { return GridWidth() + kButtonColumnWidth; }
   int ClientHeight() const;
+  // The client on a screen whose free area is available_width × available_height: a picture
+  // too large for it scrolls inside a client that fits. The buttons always fit.
+  struct Size {
+    int width;
+    int height;
+  };
+  Size ClientWithin(int available_width, int available_height) const;
 
   // The cell under a point of the grid; false outside it. A grid line belongs to the cell on
   // its left or above it.

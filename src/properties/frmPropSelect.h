@@ -40,8 +40,6 @@ class TfrmDlgColor : public DialogModel {
   static constexpr int kGridColWidth = 130;
   static constexpr int kColorListHeight = 17;
   static constexpr int kRowCount = kPickerColorCount;
-  static constexpr const char* kOkCaption = "OK";
-  static constexpr const char* kCancelCaption = "Cancel";
 
   // The row names, in the order of the DOTColors fields.
   static const std::array<const char*, kRowCount>& RowNames();

@@ -5,6 +5,7 @@
 #include "model/captions.h"
 #include "model/datamod.h"
 #include "model/font.h"
+#include "properties/editor_texts.h"
 
 namespace qb {
 
@@ -30,8 +31,8 @@ const std::array<TfrmTableEd::ButtonInfo, 7> kButtons = {{
     {TfrmTableEd::Button::kAddCol, "Add &Col"},
     {TfrmTableEd::Button::kDeleteCol, "Delete Col"},
     {TfrmTableEd::Button::kClearAll, "Clear All"},
-    {TfrmTableEd::Button::kCancel, "Cancel"},
-    {TfrmTableEd::Button::kOk, "OK"},
+    {TfrmTableEd::Button::kCancel, kCancelCaption},
+    {TfrmTableEd::Button::kOk, kOkCaption},
 }};
 
 // "0", "1", "2" -> their word; any other code -> empty.

@@ -75,7 +75,7 @@ constexpr PieceSpec kDatePieces[] = {
     {Piece::kChoices, "Jul|Aug|Sep|Oct|Nov|Dec", 4, 44, 152, 13, 3},
     {Piece::kBoldLabel, "S       M       T       W       T       F       S", 8, 61, 0, 0, 0},
     {Piece::kBlock, "", 4, 73, 152, kBlockRows * 11 + 3, 0},
-    {Piece::kDayLine, "                        1       2       3       4       5", 6, 75, 0, 0, 0},
+    {Piece::kDayLine, "                 1       2       3       4       5", 6, 75, 0, 0, 0},
     {Piece::kDayLine, "6       7       8       9     10     11     12", 6, 86, 0, 0, 0},
     {Piece::kDayLine, "13     14     15     16     17     18     19", 6, 97, 0, 0, 0},
     {Piece::kDayLine, "20     21     22     23     24     25     26", 6, 108, 0, 0, 0},

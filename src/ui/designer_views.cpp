@@ -72,7 +72,7 @@ void DesignerCanvas::mousePressEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
-  bench_.Main().WindowActivated(*form);
+  bench_.Main().Activate(*form);
   bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
   main_.Sync();
 }
@@ -128,7 +128,7 @@ DesignerViews::DesignerViews(Workbench& bench, MainWindow& main) : bench_(bench)
     for (auto& [key, view] : views_) {
       TChildFrm* form = view.form.Get();
       if (view.window == w && form && bench_.State().current_window.Get() != form) {
-        bench_.Main().WindowActivated(*form);
+        bench_.Main().Activate(*form);
         main_.Sync();
         return;
       }

@@ -13,7 +13,7 @@ TEST_F(FormCommands, OpenFormOnAnOpenHiddenFileOnlyBringsItToTheFront) {
   main_.SaveForm();
   main_.NewForm();
   TChildFrm& first = Window(0);
-  main_.WindowActivated(first);
+  main_.Activate(first);
   ui_.AnswerMessage(kMbNo);
   main_.CloseForm();
   ASSERT_FALSE(first.Visible());
@@ -43,7 +43,8 @@ TEST_F(FormCommands, OpenFormReadsAFormOfTheCurrentLibrary) {
   EXPECT_EQ(Window(0).Name(), "Beta");
   EXPECT_EQ(Window(0).Screen().Title(), "Hello");
   EXPECT_EQ(main_.State().current_window.Get(), &Window(0));
-  EXPECT_EQ(designer_.activated.back(), &Window(0));
+  EXPECT_EQ(main_.FrontWindow(), &Window(0));
+  EXPECT_TRUE(Window(0).Active());
 }
 
 TEST_F(FormCommands, FormOfTheOtherLibraryIsRefused) {
@@ -190,12 +191,13 @@ TEST_F(FormCommands, NewFormWithoutProjectKeepsTheInspectorHidden) {
 TEST_F(FormCommands, NewFormTakesTheGridOption) {
   TChildFrm& off = main_.NewForm();
   EXPECT_EQ(off.Screen().GridVisible(), 0);
-  EXPECT_EQ(designer_.snap_size.count(&off), 0u);
+  EXPECT_EQ(off.Snap().GridSize(), 1);
   main_.ToggleGrid();
   TChildFrm& on = main_.NewForm();
   EXPECT_EQ(on.Screen().GridVisible(), 1);
   EXPECT_EQ(on.Screen().GridSpace(), 6);
-  EXPECT_EQ(designer_.snap_size[&on], 4);
+  EXPECT_EQ(on.Snap().GridSize(), 4);
+  EXPECT_EQ(on.SnapDialog().GridSize(), 4);
 }
 
 }  // namespace

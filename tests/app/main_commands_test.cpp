@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "controls/CCButton.h"
-#include "controls/CCMenu.h"
 #include "controls/PTDialog.h"
 #include "main_fixture.h"
 #include "model/user_error.h"
@@ -32,7 +31,8 @@ TEST_F(MainCommands, GridReachesEveryFormAndDialogShownOrHidden) {
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Window(i).Screen().GridVisible(), 1);
     EXPECT_EQ(Window(i).Screen().GridSpace(), 6);
-    EXPECT_EQ(designer_.snap_size[&Window(i)], 4);
+    EXPECT_EQ(Window(i).Snap().GridSize(), 4);
+    EXPECT_EQ(Window(i).SnapDialog().GridSize(), 4);
   }
   for (TPTDialog* d : {&shown, &hidden, &other}) {
     EXPECT_EQ(d->GridVisible(), 1);
@@ -44,7 +44,8 @@ TEST_F(MainCommands, GridReachesEveryFormAndDialogShownOrHidden) {
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Window(i).Screen().GridVisible(), 0);
     EXPECT_EQ(Window(i).Screen().GridSpace(), 6);  // the spacing stays
-    EXPECT_EQ(designer_.snap_size[&Window(i)], 1);
+    EXPECT_EQ(Window(i).Snap().GridSize(), 1);
+    EXPECT_EQ(Window(i).SnapDialog().GridSize(), 1);
   }
   for (TPTDialog* d : {&shown, &hidden, &other}) {
     EXPECT_EQ(d->GridVisible(), 0);
@@ -154,30 +155,17 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
   EXPECT_EQ(button->Left(), 20);
 }
 
-TEST_F(MainCommands, ArrowKeysLeaveTheFormAndMenusAlone) {
-  main_.State().library = LibraryId::kCControls;
-  TChildFrm& w = main_.NewForm();
-  auto* menu = w.Client().AddChild(std::make_unique<TCCMenu>(&w));
-  const int menu_left = menu->Left();
-  main_.State().current_control.Reset(menu);
-  main_.KeyPress(DesignerKey::kRight);
-  EXPECT_EQ(menu->Left(), menu_left);
-  main_.State().current_control.Reset(&w.Client());
-  main_.KeyPress(DesignerKey::kDown);
-  EXPECT_EQ(w.Client().Top(), 0);
-}
-
 TEST_F(MainCommands, DeleteKeyAndAlignButtonsRunTheCurrentWindowsEntries) {
   main_.Execute(Command::kAlignLeft);
   main_.KeyPress(DesignerKey::kDelete);
-  EXPECT_TRUE(designer_.layouts.empty());
+  EXPECT_TRUE(layout_.commands.empty());
   TChildFrm& w = main_.NewForm();
   main_.Execute(Command::kSpaceVertically);
   main_.KeyPress(DesignerKey::kDelete);
-  ASSERT_EQ(designer_.layouts.size(), 2u);
-  EXPECT_EQ(designer_.layouts[0].first, &w);
-  EXPECT_EQ(designer_.layouts[0].second, LayoutEntry::kSpaceVertically);
-  EXPECT_EQ(designer_.layouts[1].second, LayoutEntry::kDeleteControl);
+  ASSERT_EQ(layout_.commands.size(), 2u);
+  EXPECT_EQ(layout_.commands[0].first, &w);
+  EXPECT_EQ(layout_.commands[0].second, PopCommand::kSpaceVertically);
+  EXPECT_EQ(layout_.commands[1].second, PopCommand::kDelete);
 }
 
 TEST_F(MainCommands, ExitAsksAboutTheProject) {

@@ -5,20 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/Main.h"
 #include "model/ini_file.h"
-#include "model/text_util.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
 namespace qb::test {
 
-// Writes and reads the "FORM" section only, and counts what it was asked to do.
-class TestForms : public FormAccess {
+// The form readers and writers, counting what they were asked to do.
+class CountingForms : public FormAccess {
  public:
   std::string FormName(const std::string& path) override {
     return LibraryFormAccess().FormName(path);
@@ -26,50 +24,32 @@ class TestForms : public FormAccess {
   int FormLibrary(const std::string& path) override {
     return LibraryFormAccess().FormLibrary(path);
   }
-  void Read(TChildFrm& window, const std::string& path, AppState&) override {
+  void Read(TChildFrm& window, const std::string& path, AppState& state) override {
     reads.push_back(path);
-    IniFile ini;
-    ini.Load(path);
-    window.SetPath(path);
-    window.Screen().SetTitle(ini.ReadString("FORM", "Title", "Form"));
+    LibraryFormAccess().Read(window, path, state);
   }
   bool Write(TChildFrm& window, const std::string& path, const AppState& state, Ui& ui) override {
     writes.push_back(path);
-    if (fail_writes) {
-      ui.MessageBox("Error", "Unable to write to " + path, MsgIcon::kError, kMbOk, kMbOk);
-      return false;
-    }
-    IniFile ini;
-    ini.WriteString("FORM", "Name", window.Name());
-    ini.WriteString("FORM", "Title", window.Screen().Title());
-    ini.WriteInteger("FORM", "Lib", static_cast<int>(state.library));
-    if (!ini.Save(path)) return false;
-    window.SetCaption(ExtractFileName(path));
-    return true;
+    return LibraryFormAccess().Write(window, path, state, ui);
   }
   std::vector<std::string> reads;
   std::vector<std::string> writes;
-  bool fail_writes = false;
 };
 
-class RecordingDesigner : public DesignerLink {
+class RecordingLayout : public LayoutLink {
  public:
-  void Activate(TChildFrm& w) override { activated.push_back(&w); }
-  void ShowFormProperties(TChildFrm& w) override { form_properties.push_back(&w); }
-  void SetSnapGridSize(TChildFrm& w, int size) override { snap_size[&w] = size; }
-  void RunLayout(TChildFrm& w, LayoutEntry entry) override { layouts.push_back({&w, entry}); }
-  std::vector<TChildFrm*> activated;
-  std::vector<TChildFrm*> form_properties;
-  std::map<TChildFrm*, int> snap_size;
-  std::vector<std::pair<TChildFrm*, LayoutEntry>> layouts;
+  void RunPopCommand(TChildFrm& w, const PopMenuEntry& entry) override {
+    commands.push_back({&w, entry.command});
+  }
+  std::vector<std::pair<TChildFrm*, PopCommand>> commands;
 };
 
 class RecordingInspector : public InspectorLink {
  public:
   void Empty() override { ++emptied; }
-  void LoadChooser(TChildFrm& w) override { chooser_loads.push_back(&w); }
+  void ShowFormRows(TChildFrm& w) override { form_rows.push_back(&w); }
   int emptied = 0;
-  std::vector<TChildFrm*> chooser_loads;
+  std::vector<TChildFrm*> form_rows;
 };
 
 class RecordingGenerate : public GenerateLink {
@@ -88,7 +68,7 @@ class MainTest : public ::testing::Test {
   MainTest() : main_(ui_, dir_.Path("program"), WritableEnvironment()) {
     std::filesystem::create_directory(dir_.Path("program"));
     main_.SetFormAccess(&forms_);
-    main_.SetDesigner(&designer_);
+    main_.SetLayout(&layout_);
     main_.SetInspector(&inspector_);
     main_.SetGenerate(&generate_);
     main_.FirstShown();
@@ -108,8 +88,8 @@ class MainTest : public ::testing::Test {
 
   TempDir dir_;
   FakeUi ui_;
-  TestForms forms_;
-  RecordingDesigner designer_;
+  CountingForms forms_;
+  RecordingLayout layout_;
   RecordingInspector inspector_;
   RecordingGenerate generate_;
   TMain main_;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/main_texts.h"
+#include "controls/PTLabel.h"
 #include "main_fixture.h"
 
 namespace qb::test {
@@ -29,7 +29,8 @@ TEST_F(ProjectCommands, NewProjectOpensOneFormAndTheInspector) {
   EXPECT_EQ(Window(0).WindowLeft(), 266);
   EXPECT_TRUE(main_.Enabled(Command::kGenerateCode));
   EXPECT_EQ(s.status_panels[0], "CControls");
-  ASSERT_EQ(designer_.form_properties.size(), 1u);
+  EXPECT_EQ(inspector_.form_rows, std::vector<TChildFrm*>{&Window(0)});
+  EXPECT_TRUE(Window(0).Active());
   EXPECT_TRUE(ui_.AllAnswersUsed());
 }
 
@@ -62,8 +63,10 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   main_.NewForm();
   main_.NewForm();
   ASSERT_EQ(main_.State().windows.size(), 3u);
+  auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2)));
+  label->SetName("Caption7");
   // Close the middle form without saving it.
-  main_.WindowActivated(Window(1));
+  main_.Activate(Window(1));
   ui_.AnswerMessage(kMbNo);
   main_.CloseForm();
   EXPECT_FALSE(Window(1).Visible());
@@ -93,6 +96,9 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   EXPECT_EQ(Window(0).Name(), "Form1");
   EXPECT_EQ(Window(1).Name(), "Form3");
   EXPECT_EQ(Window(0).Path(), Path("one.qbf"));
+  EXPECT_EQ(Window(0).Caption(), "one.qbf");
+  ASSERT_NE(Window(1).FindControl("Caption7"), nullptr);
+  EXPECT_EQ(Window(1).FindControl("Caption7")->Class(), ControlClass::kPTLabel);
   EXPECT_EQ(main_.State().project_path, project);
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21 - p");
   EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{project});
@@ -331,19 +337,20 @@ TEST_F(ProjectCommands, SaveProjectWithoutProjectDoesNothing) {
 
 TEST_F(ProjectCommands, WriteFailureReportsAndAbandonsTheSave) {
   StartProject(LibraryId::kCControls);
-  forms_.fail_writes = true;
+  const std::string lost_form = Path("missing/f.qbf");
   ui_.AnswerFile(Path("p.qbp"));
-  ui_.AnswerFile(Path("f.qbf"));
+  ui_.AnswerFile(lost_form);
   EXPECT_FALSE(main_.SaveProject());
-  EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + Path("f.qbf")});
+  EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + lost_form});
   EXPECT_FALSE(std::filesystem::exists(Path("p.qbp")));
   EXPECT_EQ(main_.State().project_path, "");
+  EXPECT_EQ(Window(0).Caption(), "Form1.qbf");
 
-  forms_.fail_writes = false;
   ui_.ClearLog();
+  std::filesystem::create_directory(Path("missing"));
   const std::string unwritable = Path("no/such/folder/p.qbp");
   ui_.AnswerFile(unwritable);
-  EXPECT_FALSE(main_.SaveProject());  // f.qbf has its path now and does not exist
+  EXPECT_FALSE(main_.SaveProject());  // the form keeps its path and is written now
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + unwritable});
   EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
   EXPECT_EQ(ui_.ShownLog().back().icon, MsgIcon::kError);

@@ -134,6 +134,24 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BitmapEditorSize,
                                            SizeCase{4, 10, 124, 110},  // 110 high: the grid's
                                            SizeCase{0, 0, 80, 198}));
 
+TEST_F(BitmapEditorTest, LargePicturesScrollInsideAClientThatFitsTheScreen) {
+  SetPicture(400, 300, "");
+  Ed editor(picture_, ui_);
+  EXPECT_EQ(editor.ClientWidth(), 4480);
+  EXPECT_EQ(editor.ClientHeight(), 3300);
+  const Ed::Size fit = editor.ClientWithin(1280, 1000);
+  EXPECT_EQ(fit.width, 1280);
+  EXPECT_EQ(fit.height, 1000);
+  // A picture that fits keeps its own size; a tiny screen still leaves room for the buttons.
+  SetPicture(6, 11, "");
+  Ed small(picture_, ui_);
+  EXPECT_EQ(small.ClientWithin(1280, 1000).width, 146);
+  EXPECT_EQ(small.ClientWithin(1280, 1000).height, 121);
+  const Ed::Size tiny = editor.ClientWithin(10, 10);
+  EXPECT_EQ(tiny.width, 160);
+  EXPECT_EQ(tiny.height, 198);
+}
+
 TEST_F(BitmapEditorTest, CellsAndGridLines) {
   SetPicture(3, 2, "");
   Ed editor(picture_, ui_);
