@@ -50,7 +50,7 @@ const PieceRoles& RolesOf(Piece piece) {
   return kPieceRoles[0];
 }
 
-struct PieceSpec {
+struct PieceLayout {
   Piece piece;
   // The text; a picture's StringBits; a row of choices separated by '|'.
   const char* text;
@@ -67,7 +67,7 @@ constexpr char kChoiceSeparator = '|';
 // What shows round the samples' rounded corners: the editor window's face.
 constexpr Color kSampleBackground = kSilver;
 
-constexpr PieceSpec kDatePieces[] = {
+constexpr PieceLayout kDatePieces[] = {
     {Piece::kArrow, kArrowLeftBits, 55, 18, 6, 11, 0},
     {Piece::kLabel, "2002", 68, 17, 0, 0, 0},
     {Piece::kArrow, kArrowRightBits, 99, 18, 6, 11, 0},
@@ -84,7 +84,7 @@ constexpr PieceSpec kDatePieces[] = {
     {Piece::kButton, "Today", 46, 139, 40, 17, 0},
 };
 
-constexpr PieceSpec kTimePieces[] = {
+constexpr PieceLayout kTimePieces[] = {
     {Piece::kPush, "8", 8, 18, 17, 17, 1},
     {Piece::kLabel, ":", 27, 21, 0, 0, 0},
     {Piece::kPush, "2", 32, 18, 13, 17, 0},
@@ -108,32 +108,32 @@ StringList SplitChoices(std::string_view text) {
   }
 }
 
-std::unique_ptr<TControl> MakePiece(const PieceSpec& spec, ControlOwner* owner) {
-  switch (spec.piece) {
+std::unique_ptr<TControl> MakePiece(const PieceLayout& piece_layout, ControlOwner* owner) {
+  switch (piece_layout.piece) {
     case Piece::kLabel:
     case Piece::kBoldLabel:
     case Piece::kDayLine: {
       auto label = std::make_unique<TPTLabel>(owner);
-      label->SetContent(spec.text);
-      label->SetFontName(spec.piece == Piece::kBoldLabel ? kPilotBold : kPilotStandard);
+      label->SetContent(piece_layout.text);
+      label->SetFontName(piece_layout.piece == Piece::kBoldLabel ? kPilotBold : kPilotStandard);
       return label;
     }
     case Piece::kArrow: {
       auto arrow = std::make_unique<TCCBitmap>(owner);
-      arrow->SetStringBits(spec.text);
+      arrow->SetStringBits(piece_layout.text);
       return arrow;
     }
     case Piece::kChoices: {
       auto choices = std::make_unique<TCCRadio>(owner);
-      choices->SetItems(SplitChoices(spec.text));
-      choices->SetSelectedItem(spec.state);
+      choices->SetItems(SplitChoices(piece_layout.text));
+      choices->SetSelectedItem(piece_layout.state);
       choices->SetFontName(kPilotStandard);
       return choices;
     }
     case Piece::kPush: {
       auto push = std::make_unique<TCCSwitch>(owner);
-      push->SetContent(spec.text);
-      push->SetState(spec.state);
+      push->SetContent(piece_layout.text);
+      push->SetState(piece_layout.state);
       push->SetFontName(kPilotStandard);
       return push;
     }
@@ -145,7 +145,7 @@ std::unique_ptr<TControl> MakePiece(const PieceSpec& spec, ControlOwner* owner) 
     }
     case Piece::kButton: {
       auto button = std::make_unique<TPTButton>(owner);
-      button->SetText(spec.text);
+      button->SetText(piece_layout.text);
       button->SetFontName(kPilotStandard);
       return button;
     }
@@ -153,19 +153,20 @@ std::unique_ptr<TControl> MakePiece(const PieceSpec& spec, ControlOwner* owner) 
   return nullptr;
 }
 
-PickerSample MakeSample(std::span<const PieceSpec> pieces, int height, ControlOwner* owner) {
+PickerSample MakeSample(std::span<const PieceLayout> pieces, int height, ControlOwner* owner) {
   PickerSample sample;
   sample.dialog = std::make_unique<TPTDialog>(owner);
   TPTDialog& dialog = *sample.dialog;
   dialog.SetBounds(0, 0, kSamplePanelWidth, height);
   dialog.SetColor(kSampleBackground);
   dialog.SetTag(1);
-  for (const PieceSpec& spec : pieces) {
-    std::unique_ptr<TControl> control = MakePiece(spec, owner);
+  for (const PieceLayout& piece_layout : pieces) {
+    std::unique_ptr<TControl> control = MakePiece(piece_layout, owner);
     // Every piece stands on white until the dialog's colours reach it, as placed controls do.
     control->SetColor(kWhite);
-    control->SetBounds(spec.left, spec.top, spec.width, spec.height);
-    const PieceRoles& roles = RolesOf(spec.piece);
+    control->SetBounds(piece_layout.left, piece_layout.top, piece_layout.width,
+                       piece_layout.height);
+    const PieceRoles& roles = RolesOf(piece_layout.piece);
     if (!roles.own_background) control->SetPalmForm(&dialog);
     sample.parts.push_back(
         {dialog.AddChild(std::move(control)), roles.takes_fill, roles.takes_text});
