@@ -1,5 +1,10 @@
 #include "app/workbench.h"
 
+#include "properties/frmBitmapEd.h"
+#include "properties/frmItemsEditor.h"
+#include "properties/frmPropSelect.h"
+#include "properties/frmTableEditor.h"
+
 namespace qb {
 
 class Workbench::MainToInspector : public InspectorLink {
@@ -33,6 +38,16 @@ class Workbench::InspectorToOthers : public InspectorHooks {
     form.MarkPictureDirty();
     w_.Views().RepaintWindow(form);
   }
+  bool EditItemLines(StringList& lines) override {
+    return qb::EditItemLines(w_.Main().GetUi(), lines);
+  }
+  void EditTable(TCCTable& table) override { qb::EditTable(w_.Main().GetUi(), table); }
+  void EditBitmap(TCCBitmap& picture) override { qb::EditBitmap(w_.Main().GetUi(), picture); }
+  void EditPickerColors(TCCButton& select) override {
+    qb::EditPickerColors(w_.Main().GetUi(), select, w_.Main().Fonts(), &color_editor_);
+  }
+
+  ColorEditorSlot color_editor_;
 
  private:
   Workbench& w_;

@@ -6,6 +6,7 @@
 #include "ui/inspector_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_ui.h"
+#include "ui/editor_dialogs.h"
 #include "ui/generate_dialog.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   qb::Workbench bench(ui, QCoreApplication::applicationDirPath().toStdString());
   qb::ui::RegisterAppDialogs(ui, ui);
   qb::ui::RegisterGenerateDialog(ui);
+  qb::ui::RegisterEditorDialogs(ui);
   qb::ui::MainWindow window(bench.Main(), ui);
   qb::ui::DesignerViews designers(bench, window);
   qb::ui::InspectorView inspector(bench, window);
