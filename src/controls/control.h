@@ -109,6 +109,8 @@ class TControl {
 
   // Painting bookkeeping.
   bool NeedsPaint() const { return needs_paint_; }
+  // Asks for a repaint without changing anything (the colours of its form may have changed).
+  void Invalidate() { Changed(); }
   void ClearNeedsPaint() { needs_paint_ = false; }
   // Whether a size change is reported to the owner (set when attached to a window).
   void SetResizeNotification(bool on) { resize_notification_ = on; }

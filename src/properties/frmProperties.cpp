@@ -1,0 +1,354 @@
+#include "properties/frmProperties.h"
+
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "controls/CCBitmap.h"
+#include "controls/CCButton.h"
+#include "model/text_util.h"
+#include "model/ui.h"
+#include "model/user_error.h"
+#include "properties/inspector_hooks.h"
+#include "properties/rule_support.h"
+#include "properties/vocab.h"
+
+namespace qb {
+
+TfrmProperties::TfrmProperties(AppState& state, Ui& ui, InspectorHooks& hooks)
+    : state_(state), ui_(ui), hooks_(hooks) {
+  RulesContext ctx{state, ui, *this, hooks};
+  cc_rules_ = MakePropertyRules(LibraryId::kCControls, ctx);
+  pt_rules_ = MakePropertyRules(LibraryId::kPToolboxLib, ctx);
+}
+
+TfrmProperties::~TfrmProperties() = default;
+
+PropertyRules& TfrmProperties::Rules() { return RulesFor(state_.library); }
+
+PropertyRules& TfrmProperties::RulesFor(LibraryId lib) {
+  return lib == LibraryId::kCControls ? *cc_rules_ : *pt_rules_;
+}
+
+// --- The window.
+
+void TfrmProperties::Show(int toolbar_dock_height) {
+  if (bounds_.left == 0 && bounds_.top == 0) bounds_.top += toolbar_dock_height;
+  visible_ = true;
+}
+
+void TfrmProperties::Close() {
+  HideEditors();
+  visible_ = false;
+}
+
+void TfrmProperties::Toggle(bool project_open, int toolbar_dock_height) {
+  if (visible_)
+    Close();
+  else if (project_open)
+    Show(toolbar_dock_height);
+}
+
+void TfrmProperties::PlaceForNewProject(int toolbar_dock_height) {
+  bounds_ = {0, 0, kInitialWidth, kInitialHeight};
+  Show(toolbar_dock_height);
+}
+
+void TfrmProperties::ProjectClosed() {
+  HideEditors();
+  rows_ = {GridRow{}};
+  selected_row_ = 0;
+  chooser_.clear();
+  chooser_index_ = -1;
+  chooser_dropped_ = false;
+  visible_ = false;
+}
+
+void TfrmProperties::ClientResized(int client_width) {
+  chooser_width_ = client_width;
+  value_column_width_ = client_width - name_column_width_;
+}
+
+void TfrmProperties::SetColumnWidths(int name_width, int value_width) {
+  name_column_width_ = name_width;
+  value_column_width_ = value_width;
+}
+
+// --- The grid.
+
+std::string TfrmProperties::SelectedRowName() const {
+  if (selected_row_ < 0 || selected_row_ >= RowCount()) return {};
+  return rows_[static_cast<std::size_t>(selected_row_)].name;
+}
+
+void TfrmProperties::SetRows(std::vector<GridRow> rows) {
+  rows_ = std::move(rows);
+  selected_row_ = std::clamp(selected_row_, 0, std::max(RowCount() - 1, 0));
+}
+
+void TfrmProperties::SetCellText(int row, const std::string& text) {
+  if (row < 0 || row >= RowCount()) return;
+  rows_[static_cast<std::size_t>(row)].value = text;
+}
+
+bool TfrmProperties::SetCellTextOf(std::string_view row_name, const std::string& text) {
+  int row = RowIndex(row_name);
+  if (row < 0) return false;
+  SetCellText(row, text);
+  return true;
+}
+
+int TfrmProperties::RowIndex(std::string_view row_name) const {
+  for (std::size_t i = 0; i < rows_.size(); ++i)
+    if (rows_[i].name == row_name) return static_cast<int>(i);
+  return -1;
+}
+
+void TfrmProperties::SelectCell(int row) {
+  if (row < 0 || row >= RowCount()) return;
+  selected_row_ = row;
+  OpenEditor();
+}
+
+void TfrmProperties::GridClicked() {
+  if (!AnyEditorVisible()) OpenEditor();
+}
+
+void TfrmProperties::OpenEditor() {
+  if (selected_row_ < 0 || selected_row_ >= RowCount()) return;
+  const GridRow& row = rows_[static_cast<std::size_t>(selected_row_)];
+  switch (TipoCelda(row.name)) {
+    case CellType::kTyped:
+      return;
+    case CellType::kItems:
+      HideEditors();
+      items_editor_ = {true, selected_row_, vocab::Bracketed(row.name)};
+      SetFocus(InspectorWidget::kItemsEditor);
+      return;
+    case CellType::kPickList: {
+      HideEditors();
+      PickListContents contents = PickListFor(row.name, state_.current_control.Get(), state_);
+      auto found = std::find(contents.entries.begin(), contents.entries.end(), row.value);
+      int selected =
+          found == contents.entries.end() ? -1 : static_cast<int>(found - contents.entries.begin());
+      pick_list_ = {true, selected_row_, std::move(contents.entries), selected,
+                    contents.visible_lines};
+      SetFocus(InspectorWidget::kPickList);
+      return;
+    }
+    case CellType::kContent:
+      HideEditors();
+      content_editor_ = {true, selected_row_, vocab::Bracketed(row.name)};
+      SetFocus(InspectorWidget::kContentEditor);
+      return;
+    case CellType::kColors:
+      if (row.value != vocab::kColorsMarker) return;
+      HideEditors();
+      content_editor_ = {true, selected_row_, vocab::kColorsMarker};
+      SetFocus(InspectorWidget::kContentEditor);
+      return;
+  }
+}
+
+void TfrmProperties::Apply(int row, const std::string& text) {
+  if (row < 0 || row >= RowCount()) return;
+  SetCellText(row, text);
+  std::string name = rows_[static_cast<std::size_t>(row)].name;
+  if (!ValorOK(name, text)) return;
+  try {
+    Rules().ApplyValue(name, text);
+  } catch (const UserError& error) {
+    ui_.ShowError(error.what());
+    return;
+  }
+  hooks_.RedrawZoom();
+}
+
+void TfrmProperties::CellEdited(const std::string& text) { Apply(selected_row_, text); }
+
+// --- The chooser.
+
+void TfrmProperties::LoadChooser(const std::vector<ControlListEntry>& list) {
+  chooser_.clear();
+  for (const ControlListEntry& entry : list) chooser_.push_back({entry.text, entry.control});
+  std::stable_sort(chooser_.begin(), chooser_.end(),
+                   [](const ChooserEntry& a, const ChooserEntry& b) {
+                     std::string la = LowerAscii(a.text), lb = LowerAscii(b.text);
+                     return la != lb ? la < lb : a.text < b.text;
+                   });
+  chooser_index_ = -1;
+}
+
+void TfrmProperties::SelectChooserEntry(const TControl* control) {
+  chooser_index_ = -1;
+  if (!control) return;
+  for (std::size_t i = 0; i < chooser_.size(); ++i)
+    if (chooser_[i].control.Get() == control) chooser_index_ = static_cast<int>(i);
+}
+
+TChildFrm* TfrmProperties::CurrentWindow() const {
+  if (TChildFrm* window = state_.current_window.Get()) return window;
+  const TControl* current = state_.current_control.Get();
+  return current ? WindowOf(state_, *current) : nullptr;
+}
+
+void TfrmProperties::RefreshChooser() {
+  TChildFrm* window = CurrentWindow();
+  if (!window) {
+    chooser_.clear();
+    chooser_index_ = -1;
+    return;
+  }
+  LoadChooser(Rules().ListControls(*window));
+  SelectChooserEntry(state_.current_control.Get());
+  hooks_.ShowSelection(*window);
+}
+
+void TfrmProperties::ChooseEntry(int index) {
+  if (index < 0 || index >= static_cast<int>(chooser_.size())) return;
+  TControl* control = chooser_[static_cast<std::size_t>(index)].control.Get();
+  if (!control) return;
+  state_.current_control.Reset(control);
+  Rules().FillInspector(*control);
+  if (TChildFrm* window = CurrentWindow()) hooks_.ShowSelection(*window);
+  SetFocus(InspectorWidget::kGrid);
+}
+
+void TfrmProperties::WindowActivated(TChildFrm& window) {
+  LoadChooser(Rules().ListControls(window));
+  TControl* last = window.LastSelected();
+  if (!last) last = &window.Client();
+  SelectChooserEntry(last);
+  if (chooser_index_ < 0)
+    Rules().FormRows(window);
+  else
+    Rules().FillInspector(*last);
+}
+
+// --- The in-place editors.
+
+bool TfrmProperties::AnyEditorVisible() const {
+  return pick_list_.visible || items_editor_.visible || content_editor_.visible;
+}
+
+void TfrmProperties::HideEditors() {
+  HidePickList();
+  HideItemsEditor();
+  HideContentEditor();
+}
+
+void TfrmProperties::HidePickList() { pick_list_.visible = false; }
+void TfrmProperties::HideItemsEditor() { items_editor_.visible = false; }
+void TfrmProperties::HideContentEditor() { content_editor_.visible = false; }
+
+void TfrmProperties::PickListPicked(int index) {
+  if (!pick_list_.visible || index < 0 || index >= static_cast<int>(pick_list_.entries.size()))
+    return;
+  int row = pick_list_.row;
+  pick_list_.selected = index;
+  Apply(row, pick_list_.entries[static_cast<std::size_t>(index)]);
+  if (TControl* current = state_.current_control.Get()) Rules().FillInspector(*current);
+  HidePickList();
+  selected_row_ = std::clamp(row, 0, std::max(RowCount() - 1, 0));
+  SetFocus(InspectorWidget::kGrid);
+}
+
+void TfrmProperties::ItemsButtonClicked() { Rules().EditItems(); }
+
+void TfrmProperties::ContentButtonClicked() {
+  TControl* current = state_.current_control.Get();
+  if (auto* picture = As<TCCBitmap>(current))
+    hooks_.EditBitmap(*picture);
+  else if (auto* select = As<TCCButton>(current))
+    hooks_.EditPickerColors(*select);
+}
+
+// --- Keys.
+
+bool TfrmProperties::GridKeyDown(InspectorKey key) {
+  if (key != InspectorKey::kEnter) return false;
+  OpenEditor();
+  return AnyEditorVisible();
+}
+
+bool TfrmProperties::GridCharTyped() {
+  if (selected_row_ < 0 || selected_row_ >= RowCount()) return false;
+  if (TipoCelda(SelectedRowName()) == CellType::kTyped) return false;
+  OpenEditor();
+  return true;
+}
+
+void TfrmProperties::MoveSelection(int delta) {
+  int target = selected_row_ + delta;
+  if (target < 0 || target >= RowCount()) return;
+  HideEditors();
+  SetFocus(InspectorWidget::kGrid);
+  SelectCell(target);
+}
+
+bool TfrmProperties::PickListKeyDown(InspectorKey key, KeyModifiers modifiers, bool dropped_down) {
+  if (dropped_down || modifiers.Any()) return false;
+  if (key == InspectorKey::kUp)
+    MoveSelection(-1);
+  else if (key == InspectorKey::kDown)
+    MoveSelection(1);
+  else
+    return false;
+  return true;
+}
+
+bool TfrmProperties::ItemsEditorKeyDown(InspectorKey key) {
+  switch (key) {
+    case InspectorKey::kUp:
+      MoveSelection(-1);
+      return true;
+    case InspectorKey::kDown:
+      MoveSelection(1);
+      return true;
+    case InspectorKey::kEnter:
+      HideItemsEditor();
+      SetFocus(InspectorWidget::kGrid);
+      return true;
+    case InspectorKey::kOther:
+      return false;
+  }
+  return false;
+}
+
+bool TfrmProperties::ContentEditorKeyDown(InspectorKey key) {
+  switch (key) {
+    case InspectorKey::kUp:
+      MoveSelection(-1);
+      return true;
+    case InspectorKey::kDown:
+      MoveSelection(1);
+      return true;
+    case InspectorKey::kEnter:
+      HideContentEditor();
+      SetFocus(InspectorWidget::kGrid);
+      return true;
+    case InspectorKey::kOther:
+      return false;
+  }
+  return false;
+}
+
+bool TfrmProperties::ContentEditorCharTyped() {
+  ContentButtonClicked();
+  return true;
+}
+
+// --- Focus.
+
+void TfrmProperties::SetFocus(InspectorWidget widget) {
+  InspectorWidget old = focus_;
+  focus_ = widget;
+  if (old != widget) {
+    if (old == InspectorWidget::kPickList) HidePickList();
+    if (old == InspectorWidget::kItemsEditor) HideItemsEditor();
+    if (old == InspectorWidget::kContentEditor) HideContentEditor();
+  }
+  if (widget == InspectorWidget::kGrid || widget == InspectorWidget::kChooser)
+    CursorKeysOff(state_);
+}
+
+}  // namespace qb

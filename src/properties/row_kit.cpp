@@ -1,0 +1,188 @@
+#include "properties/row_kit.h"
+
+#include "designer/ChildFor.h"
+#include "designer/shown_dialog.h"
+#include "model/captions.h"
+#include "model/ui.h"
+#include "properties/frmProperties.h"
+#include "properties/inspector_hooks.h"
+#include "properties/row_names.h"
+
+namespace qb::rowkit {
+
+RowSpec MarkerRow(const char* name, std::string text) {
+  return {name, [text](const TControl&, const RowEnv&) { return text; }, nullptr};
+}
+
+RowSpec ItemsRow() { return MarkerRow(rows::kItems, vocab::Bracketed(rows::kItems)); }
+
+RowSpec BitmapRow() { return MarkerRow(rows::kBitmap, vocab::Bracketed(rows::kBitmap)); }
+
+RowSpec FontRow() {
+  return {rows::kFont, [](const TControl& c, const RowEnv&) { return FontLabel(c.Font().name); },
+          [](TControl& c, const std::string& text, RowEnv&) {
+            c.SetFontName(FontNameFromLabel(text));
+          }};
+}
+
+RowSpec NameRow() {
+  return {rows::kName, [](const TControl& c, const RowEnv&) { return c.Name(); },
+          [](TControl& c, const std::string& text, RowEnv& env) {
+            CheckComponentName(env.window, c, text);
+            c.SetName(text);
+          }};
+}
+
+namespace {
+
+const char* AxisRow(Axis axis) {
+  switch (axis) {
+    case Axis::kLeft:
+      return rows::kLeft;
+    case Axis::kTop:
+      return rows::kTop;
+    case Axis::kWidth:
+      return rows::kWidth;
+    case Axis::kHeight:
+      return rows::kHeight;
+  }
+  return rows::kLeft;
+}
+
+CoordSet SetOf(const CoordSets& sets, Axis axis) {
+  switch (axis) {
+    case Axis::kLeft:
+    case Axis::kTop:
+      return sets.left_top;
+    case Axis::kWidth:
+      return sets.width;
+    case Axis::kHeight:
+      return sets.height;
+  }
+  return CoordSet::kNone;
+}
+
+int CoordValue(const TControl& c, Axis axis, CoordSet set) {
+  bool palm = set == CoordSet::kPalm;
+  switch (axis) {
+    case Axis::kLeft:
+      if (set == CoordSet::kMenuLeft) return c.UserLeft() - TChildFrm::kScreenLeft;
+      return palm ? c.UserLeft() : c.Left();
+    case Axis::kTop:
+      return palm ? c.UserTop() : c.Top();
+    case Axis::kWidth:
+      return palm ? c.UserWidth() : c.Width();
+    case Axis::kHeight:
+      return palm ? c.UserHeight() : c.Height();
+  }
+  return 0;
+}
+
+void SetCoordValue(TControl& c, Axis axis, CoordSet set, int v) {
+  bool palm = set == CoordSet::kPalm;
+  switch (axis) {
+    case Axis::kLeft:
+      if (set == CoordSet::kMenuLeft)
+        c.SetUserLeft(v + TChildFrm::kScreenLeft);
+      else if (palm)
+        c.SetUserLeft(v);
+      else
+        c.SetLeft(v);
+      break;
+    case Axis::kTop:
+      palm ? c.SetUserTop(v) : c.SetTop(v);
+      break;
+    case Axis::kWidth:
+      palm ? c.SetUserWidth(v) : c.SetWidth(v);
+      break;
+    case Axis::kHeight:
+      palm ? c.SetUserHeight(v) : c.SetHeight(v);
+      break;
+  }
+}
+
+// A size above the kind's limit is reported, shown as the limit and applied as the limit.
+int HeldToLimit(Axis axis, int value, RowEnv& env) {
+  const SizeLimit* limit = env.kind.limit;
+  bool sized = axis == Axis::kWidth || axis == Axis::kHeight;
+  if (!limit || !sized || value <= limit->max) return value;
+  const char* message = axis == Axis::kWidth ? limit->width_message : limit->height_message;
+  env.ctx.ui.MessageBox(kCaptionError, message, MsgIcon::kError, kMbOk, kMbOk);
+  env.ctx.inspector.SetCellTextOf(AxisRow(axis), IntegerText(limit->max));
+  return limit->max;
+}
+
+}  // namespace
+
+RowSpec CoordRow(Axis axis) {
+  return {AxisRow(axis),
+          [axis](const TControl& c, const RowEnv& env) {
+            CoordSet set = SetOf(env.kind.coords, axis);
+            return set == CoordSet::kNone ? std::string() : IntegerText(CoordValue(c, axis, set));
+          },
+          [axis](TControl& c, const std::string& text, RowEnv& env) {
+            CoordSet set = SetOf(env.kind.coords, axis);
+            if (set == CoordSet::kNone) return;
+            int value = HeldToLimit(axis, ParseInteger(text), env);
+            SetCoordValue(c, axis, set, value);
+          }};
+}
+
+void EnforceSizeLimit(TControl& c, const KindTable& kind, RulesContext& ctx) {
+  const SizeLimit* limit = kind.limit;
+  if (!limit) return;
+  if (c.Width() > limit->max) {
+    ctx.ui.MessageBox(kCaptionError, limit->width_message, MsgIcon::kError, kMbOk, kMbOk);
+    c.SetWidth(limit->max);
+  }
+  if (c.Height() > limit->max) {
+    ctx.ui.MessageBox(kCaptionError, limit->height_message, MsgIcon::kError, kMbOk, kMbOk);
+    c.SetHeight(limit->max);
+  }
+}
+
+RowSpec DialogTestRow() {
+  return {
+      rows::kTest,
+      [](const TControl& c, const RowEnv&) { return vocab::FlagText(vocab::kShownFlag, c.Tag()); },
+      [](TControl& c, const std::string& text, RowEnv& env) {
+        auto& dialog = Of<TPTDialog>(c);
+        if (!env.window) return;
+        if (text == vocab::kYes) {
+          ShowDialog(*env.window, dialog);
+          env.ctx.hooks.DialogShown(*env.window, dialog);
+        } else if (env.window->ShownDialog() == &dialog) {
+          HideShownDialog(*env.window);
+        } else if (dialog.IsShown()) {
+          // Marked shown without being the form's shown dialog: hide it all the same.
+          dialog.SetTag(0);
+          dialog.SetSelected(false);
+          dialog.SetVisible(false);
+        }
+      }};
+}
+
+TCCForm* ScreenOf(const RowEnv& env) { return env.window ? &env.window->Screen() : nullptr; }
+
+RowSpec FormNameRow() {
+  return {rows::kName,
+          [](const TControl&, const RowEnv& env) {
+            return env.window ? env.window->Name() : std::string();
+          },
+          [](TControl&, const std::string& text, RowEnv& env) {
+            if (env.window) env.window->SetName(text);
+          }};
+}
+
+RowSpec FormTitleRow() {
+  return {rows::kTitle,
+          [](const TControl&, const RowEnv& env) {
+            TCCForm* screen = ScreenOf(env);
+            return screen ? screen->Title() : std::string();
+          },
+          [](TControl&, const std::string& text, RowEnv& env) {
+            if (TCCForm* screen = ScreenOf(env)) screen->SetTitle(text);
+          }};
+}
+
+}  // namespace qb::rowkit
