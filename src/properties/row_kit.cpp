@@ -35,19 +35,25 @@ RowSpec NameRow() {
 
 namespace {
 
-const char* AxisRow(Axis axis) {
-  switch (axis) {
-    case Axis::kLeft:
-      return rows::kLeft;
-    case Axis::kTop:
-      return rows::kTop;
-    case Axis::kWidth:
-      return rows::kWidth;
-    case Axis::kHeight:
-      return rows::kHeight;
-  }
-  return rows::kLeft;
-}
+// How each axis reads and writes the Palm and the panel coordinates.
+struct AxisAccess {
+  const char* row;
+  int (TControl::*palm)() const;
+  void (TControl::*set_palm)(int);
+  int (TControl::*panel)() const;
+  void (TControl::*set_panel)(int);
+};
+
+constexpr AxisAccess kAxes[] = {
+    {rows::kLeft, &TControl::UserLeft, &TControl::SetUserLeft, &TControl::Left, &TControl::SetLeft},
+    {rows::kTop, &TControl::UserTop, &TControl::SetUserTop, &TControl::Top, &TControl::SetTop},
+    {rows::kWidth, &TControl::UserWidth, &TControl::SetUserWidth, &TControl::Width,
+     &TControl::SetWidth},
+    {rows::kHeight, &TControl::UserHeight, &TControl::SetUserHeight, &TControl::Height,
+     &TControl::SetHeight},
+};
+
+const AxisAccess& Access(Axis axis) { return kAxes[static_cast<int>(axis)]; }
 
 CoordSet SetOf(const CoordSets& sets, Axis axis) {
   switch (axis) {
@@ -62,43 +68,22 @@ CoordSet SetOf(const CoordSets& sets, Axis axis) {
   return CoordSet::kNone;
 }
 
+// A menu's left is shown from the screen panel's left edge in the window.
+int MenuShift(Axis axis, CoordSet set) {
+  return axis == Axis::kLeft && set == CoordSet::kMenuLeft ? TChildFrm::kScreenLeft : 0;
+}
+
 int CoordValue(const TControl& c, Axis axis, CoordSet set) {
-  bool palm = set == CoordSet::kPalm;
-  switch (axis) {
-    case Axis::kLeft:
-      if (set == CoordSet::kMenuLeft) return c.UserLeft() - TChildFrm::kScreenLeft;
-      return palm ? c.UserLeft() : c.Left();
-    case Axis::kTop:
-      return palm ? c.UserTop() : c.Top();
-    case Axis::kWidth:
-      return palm ? c.UserWidth() : c.Width();
-    case Axis::kHeight:
-      return palm ? c.UserHeight() : c.Height();
-  }
-  return 0;
+  const AxisAccess& a = Access(axis);
+  return set == CoordSet::kPanel ? (c.*a.panel)() : (c.*a.palm)() - MenuShift(axis, set);
 }
 
 void SetCoordValue(TControl& c, Axis axis, CoordSet set, int v) {
-  bool palm = set == CoordSet::kPalm;
-  switch (axis) {
-    case Axis::kLeft:
-      if (set == CoordSet::kMenuLeft)
-        c.SetUserLeft(v + TChildFrm::kScreenLeft);
-      else if (palm)
-        c.SetUserLeft(v);
-      else
-        c.SetLeft(v);
-      break;
-    case Axis::kTop:
-      palm ? c.SetUserTop(v) : c.SetTop(v);
-      break;
-    case Axis::kWidth:
-      palm ? c.SetUserWidth(v) : c.SetWidth(v);
-      break;
-    case Axis::kHeight:
-      palm ? c.SetUserHeight(v) : c.SetHeight(v);
-      break;
-  }
+  const AxisAccess& a = Access(axis);
+  if (set == CoordSet::kPanel)
+    (c.*a.set_panel)(v);
+  else
+    (c.*a.set_palm)(v + MenuShift(axis, set));
 }
 
 // A size above the kind's limit is reported, shown as the limit and applied as the limit.
@@ -108,14 +93,14 @@ int HeldToLimit(Axis axis, int value, RowEnv& env) {
   if (!limit || !sized || value <= limit->max) return value;
   const char* message = axis == Axis::kWidth ? limit->width_message : limit->height_message;
   env.ctx.ui.MessageBox(kCaptionError, message, MsgIcon::kError, kMbOk, kMbOk);
-  env.ctx.inspector.SetCellTextOf(AxisRow(axis), IntegerText(limit->max));
+  env.ctx.inspector.SetCellTextOf(Access(axis).row, IntegerText(limit->max));
   return limit->max;
 }
 
 }  // namespace
 
 RowSpec CoordRow(Axis axis) {
-  return {AxisRow(axis),
+  return {Access(axis).row,
           [axis](const TControl& c, const RowEnv& env) {
             CoordSet set = SetOf(env.kind.coords, axis);
             return set == CoordSet::kNone ? std::string() : IntegerText(CoordValue(c, axis, set));
