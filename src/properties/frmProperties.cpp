@@ -53,13 +53,17 @@ void TfrmProperties::PlaceForNewProject(int toolbar_dock_height) {
   Show(toolbar_dock_height);
 }
 
-void TfrmProperties::ProjectClosed() {
+void TfrmProperties::Empty() {
   HideEditors();
   rows_ = {GridRow{}};
   selected_row_ = 0;
   chooser_.clear();
   chooser_index_ = -1;
   chooser_dropped_ = false;
+}
+
+void TfrmProperties::ProjectClosed() {
+  Empty();
   visible_ = false;
 }
 

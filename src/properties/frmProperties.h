@@ -108,7 +108,9 @@ class TfrmProperties {
   void Toggle(bool project_open, int toolbar_dock_height);
   // A new project: left 0, top 0, 264 × 346, shown.
   void PlaceForNewProject(int toolbar_dock_height);
-  // Closing the project: one blank row, an empty chooser, hidden.
+  // One blank row and an empty chooser.
+  void Empty();
+  // Closing the project: emptied and hidden.
   void ProjectClosed();
   const WindowBounds& Bounds() const { return bounds_; }
   void SetBounds(const WindowBounds& bounds) { bounds_ = bounds; }
