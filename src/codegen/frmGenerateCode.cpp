@@ -8,6 +8,7 @@
 #include "codegen/generator.h"
 #include "codegen/text_line.h"
 #include "model/captions.h"
+#include "model/form_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -149,7 +150,7 @@ void TfrmGenerate::ClickIcon(int slot) {
   const bool written = UpdateProjectFile(session_.project_path, [&](IniFile& ini) {
     ini.WriteString(kIconsSection, icon.key, *path);
   });
-  if (!written) Error(UnableToWriteText(session_.project_path));
+  if (!written) Error(UnableToWriteMessage(session_.project_path));
 }
 
 CodeSettings TfrmGenerate::CurrentSettings() const {
@@ -193,7 +194,7 @@ void TfrmGenerate::Generate() {
   const bool with_color = RulesFor(session_.library).color_option;
   if (!UpdateProjectFile(session_.project_path,
                          [&](IniFile& ini) { WriteCodeSettings(ini, settings, with_color); }))
-    Error(UnableToWriteText(session_.project_path));
+    Error(UnableToWriteMessage(session_.project_path));
 
   Area(CodeText::kMain).ClearCounters();
   ClearTexts();

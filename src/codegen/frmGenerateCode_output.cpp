@@ -3,11 +3,13 @@
 
 #include <filesystem>
 
+#include "app/main_texts.h"
 #include "codegen/frmGenerateCode.h"
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
 #include "codegen/text_line.h"
 #include "model/captions.h"
+#include "model/form_file.h"
 
 namespace fs = std::filesystem;
 
@@ -27,13 +29,13 @@ std::string ConverterParameters(const CodeTextFile& file, const std::string& p) 
 
 void TfrmGenerate::WriteTempFiles() {
   if (!EnsureFolder(folders_.work_dir)) {
-    Error(UnableToWriteText(folders_.work_dir));
+    Error(UnableToWriteMessage(folders_.work_dir));
     return;
   }
   for (CodeText text : kTempWriteOrder) {
     const std::string path = TempPath(folders_, kCodeTextFiles[static_cast<std::size_t>(text)]);
     if (!WriteTextLines(path, Area(text).Lines())) {
-      Error(UnableToWriteText(path));
+      Error(UnableToWriteMessage(path));
       return;
     }
   }
@@ -42,20 +44,19 @@ void TfrmGenerate::WriteTempFiles() {
 void TfrmGenerate::Save() {
   const std::string folder = OutputFolderPrefix(output_);
   if (!folder.empty() && !EnsureFolder(folder)) {
-    Error(UnableToWriteText(FullPathText(folder)));
+    Error(UnableToWriteMessage(FullPathText(folder)));
     return;
   }
   for (const CodeTextFile& file : kCodeTextFiles) {
     const std::string path = folder + session_.project_name + file.file_suffix;
     if (FileExists(path)) {
-      const MsgButton answer =
-          ui_.MessageBox(kCaptionWarning, ReplaceFileQuestion(FullPathText(path)),
-                         MsgIcon::kWarning, kMbYesNoCancel, kMbYes);
+      const MsgButton answer = ui_.MessageBox(kCaptionWarning, ReplaceFileText(FullPathText(path)),
+                                              MsgIcon::kWarning, kMbYesNoCancel, kMbYes);
       if (answer == kMbCancel) return;
       if (answer != kMbYes) continue;
     }
     if (!WriteTextLines(path, Area(file.text).Lines())) {
-      Error(UnableToWriteText(FullPathText(path)));
+      Error(UnableToWriteMessage(FullPathText(path)));
       return;
     }
   }
@@ -68,7 +69,7 @@ bool TfrmGenerate::WriteIcons(const std::string& folder) {
     if (!Icon(i).HoldsPicture()) continue;
     const std::string path = folder + kIconSlots[static_cast<std::size_t>(i)].file_name;
     if (!WriteFileBytes(path, Icon(i).bytes)) {
-      Error(UnableToWriteText(FullPathText(path)));
+      Error(UnableToWriteMessage(FullPathText(path)));
       return false;
     }
   }

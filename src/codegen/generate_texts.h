@@ -44,9 +44,6 @@ inline constexpr const char* kConverterName = "makedoc.exe";
 inline constexpr const char* kLinesSuffix = " lines";
 inline constexpr const char* kCharsSuffix = " chars";
 
-inline std::string ReplaceFileQuestion(const std::string& path) {
-  return path + " already exists. Do you want to replace it?";
-}
 inline std::string ConverterMissingText(const std::string& program_dir) {
   return "makedoc.exe not found. It must be in " + program_dir +
          " directory. Please check the installation";
@@ -56,10 +53,8 @@ inline std::string DocFilesCreatedText(const std::string& p, const std::string& 
          "H.pdb created in " + folder;
 }
 
-// Failures the dialog reports rather than passing over.
-inline std::string UnableToWriteText(const std::string& path) {
-  return "Unable to write to " + path;
-}
+// Failures the dialog reports rather than passing over (write failures use the form files'
+// "Unable to write to <path>").
 inline std::string UnableToReadText(const std::string& path) { return "Unable to read " + path; }
 inline std::string NotABitmapText(const std::string& path, const std::string& reason) {
   return path + " is not a valid bitmap: " + reason;
