@@ -61,6 +61,17 @@ Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
   main_.SetInspector(main_to_inspector_.get());
 }
 
-Workbench::~Workbench() { main_.SetInspector(nullptr); }
+void Workbench::Start() {
+  main_.Start();
+  generate_ = std::make_unique<GenerateCommand>(
+      main_.GetUi(), main_.State(),
+      GenerateCommand::FoldersFor(main_.ProgramDir(), main_.SettingsFile()));
+  main_.SetGenerate(generate_.get());
+}
+
+Workbench::~Workbench() {
+  main_.SetInspector(nullptr);
+  main_.SetGenerate(nullptr);
+}
 
 }  // namespace qb

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Main.h"
+#include "app/generate_command.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
 #include "properties/inspector_hooks.h"
@@ -34,6 +35,10 @@ class Workbench {
   TMain& Main() { return main_; }
   Designer& GetDesigner() { return main_.GetDesigner(); }
   TfrmProperties& Inspector() { return *inspector_; }
+  // Made once start-up has settled where the settings file lives (see Start).
+  GenerateCommand* Generate() { return generate_.get(); }
+  // Start-up of the whole designer: the main window's start, then the generate dialog.
+  void Start();
   AppState& State() { return main_.State(); }
   void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
   ViewLinks& Views() { return *views_; }
@@ -48,6 +53,7 @@ class Workbench {
   std::unique_ptr<MainToInspector> main_to_inspector_;
   std::unique_ptr<InspectorToOthers> inspector_hooks_;
   std::unique_ptr<TfrmProperties> inspector_;
+  std::unique_ptr<GenerateCommand> generate_;
 };
 
 }  // namespace qb

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   bench.SetViewLinks(&designers);
   window.SetHost(&designers);
   window.AddSyncListener([&inspector] { inspector.Sync(); });
-  bench.Main().Start();
+  bench.Start();
   window.show();
   bench.Main().FirstShown();
   window.Sync();

@@ -34,7 +34,7 @@ class TestDesignerWindow : public QObject {
     bench.SetViewLinks(&designers);
     window.SetHost(&designers);
     window.AddSyncListener([&inspector] { inspector.Sync(); });
-    bench.Main().Start();
+    bench.Start();
     window.show();
     bench.Main().FirstShown();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
