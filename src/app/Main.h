@@ -89,6 +89,8 @@ class TMain {
   const RecentProjects& Recent() const { return recent_; }
   // The four Palm faces, loaded at start-up for the rest of the run.
   FontRegistry& Fonts() { return fonts_; }
+  // The zoom's usual source, the designer window's form picture.
+  FormPictureSource& PictureSource() { return picture_source_; }
   const FontRegistry& Fonts() const { return fonts_; }
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& SettingsFile() const { return settings_path_; }

@@ -59,6 +59,8 @@ Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
       inspector_hooks_(std::make_unique<InspectorToOthers>(*this)) {
   inspector_ = std::make_unique<TfrmProperties>(main_.State(), ui, *inspector_hooks_);
   main_.SetInspector(main_to_inspector_.get());
+  // While the dialog-colour editor is up, the zoom shows its sample dialog.
+  main_.PictureSource().WatchColorEditor(&inspector_hooks_->color_editor_);
 }
 
 void Workbench::Start() {
@@ -70,6 +72,7 @@ void Workbench::Start() {
 }
 
 Workbench::~Workbench() {
+  main_.PictureSource().WatchColorEditor(nullptr);
   main_.SetInspector(nullptr);
   main_.SetGenerate(nullptr);
 }
