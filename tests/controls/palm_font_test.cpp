@@ -77,34 +77,34 @@ TEST(FntReader, ReadsAHandWrittenVersion2Font) {
 }
 
 RasterFaceSpec SampleSpec() {
-  RasterFaceSpec spec;
-  spec.face_name = "Sample";
-  spec.height = 4;
-  spec.ascent = 3;
-  spec.first_char = 0x30;
-  spec.last_char = 0x33;
-  spec.default_char = 0x33;
-  spec.break_char = 0x30;
+  RasterFaceSpec face_spec;
+  face_spec.face_name = "Sample";
+  face_spec.height = 4;
+  face_spec.ascent = 3;
+  face_spec.first_char = 0x30;
+  face_spec.last_char = 0x33;
+  face_spec.default_char = 0x33;
+  face_spec.break_char = 0x30;
   for (int i = 0; i < 4; ++i) {
     RasterGlyph g;
     g.width = 2 + 5 * i;  // 2, 7, 12 and 17 wide: up to three byte columns
-    g.pixels.assign(static_cast<std::size_t>(g.width) * spec.height, 0);
-    for (int y = 0; y < spec.height; ++y) g.pixels[y * g.width + (y + i) % g.width] = 1;
-    spec.glyphs.push_back(g);
+    g.pixels.assign(static_cast<std::size_t>(g.width) * face_spec.height, 0);
+    for (int y = 0; y < face_spec.height; ++y) g.pixels[y * g.width + (y + i) % g.width] = 1;
+    face_spec.glyphs.push_back(g);
   }
-  return spec;
+  return face_spec;
 }
 
 void ExpectSample(const PalmFace& face) {
-  RasterFaceSpec spec = SampleSpec();
+  RasterFaceSpec face_spec = SampleSpec();
   EXPECT_EQ(face.FaceName(), "Sample");
   EXPECT_EQ(face.Height(), 4);
   for (int i = 0; i < 4; ++i) {
     GlyphView g = face.Glyph(0x30 + i);
-    ASSERT_EQ(g.width, spec.glyphs[i].width);
+    ASSERT_EQ(g.width, face_spec.glyphs[i].width);
     for (int y = 0; y < 4; ++y)
       for (int x = 0; x < g.width; ++x)
-        EXPECT_EQ(g.Bit(x, y), spec.glyphs[i].pixels[y * g.width + x] != 0)
+        EXPECT_EQ(g.Bit(x, y), face_spec.glyphs[i].pixels[y * g.width + x] != 0)
             << "glyph " << i << " (" << x << ", " << y << ")";
   }
 }

@@ -7,14 +7,14 @@
 namespace qb::test {
 
 PalmFace BlockFace(int advance, int height, const std::string& name) {
-  RasterFaceSpec spec;
-  spec.face_name = name;
-  spec.height = height;
-  spec.ascent = height;
-  spec.first_char = 0x20;
-  spec.last_char = 0x7F;
-  spec.default_char = 0x7F;
-  for (int c = spec.first_char; c <= spec.last_char; ++c) {
+  RasterFaceSpec face_spec;
+  face_spec.face_name = name;
+  face_spec.height = height;
+  face_spec.ascent = height;
+  face_spec.first_char = 0x20;
+  face_spec.last_char = 0x7F;
+  face_spec.default_char = 0x7F;
+  for (int c = face_spec.first_char; c <= face_spec.last_char; ++c) {
     RasterGlyph g;
     g.width = advance;
     g.pixels.assign(static_cast<std::size_t>(advance) * height, 0);
@@ -22,10 +22,10 @@ PalmFace BlockFace(int advance, int height, const std::string& name) {
       for (int y = 0; y < height; ++y)
         for (int x = 0; x + 1 < advance; ++x)
           g.pixels[static_cast<std::size_t>(y) * advance + x] = 1;
-    spec.glyphs.push_back(g);
+    face_spec.glyphs.push_back(g);
   }
   std::string error;
-  auto face = PalmFace::FromFnt(WriteFnt(spec, 2), &error);
+  auto face = PalmFace::FromFnt(WriteFnt(face_spec, 2), &error);
   EXPECT_TRUE(face.has_value()) << error;
   return face ? *face : PalmFace();
 }
