@@ -1,0 +1,66 @@
+// Reading and writing one form file, from and to the disk.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "bench_support.h"
+#include "model/form_file.h"
+#include "workload/form_workload.h"
+#include "workload/null_ui.h"
+
+namespace qb::bench {
+
+namespace {
+
+std::string TempPath(const std::string& file) {
+  const auto dir = std::filesystem::temp_directory_path() / "quillboard-bench";
+  std::filesystem::create_directories(dir);
+  return (dir / file).string();
+}
+
+FormSpec SpecOf(const benchmark::State& state) {
+  FormSpec spec;
+  spec.controls = static_cast<int>(state.range(0));
+  return spec;
+}
+
+void ReadFormFile(benchmark::State& state, LibraryId lib) {
+  const std::string path = TempPath(std::string("read_") + LibraryName(lib) + ".qbf");
+  MakeFormFile(lib, SpecOf(state)).Save(path);
+  int controls = 0;
+  for (auto _ : state) {
+    AppState app;
+    TChildFrm form;
+    form.SetName(ReadFormName(path));
+    controls = ReadForm(lib, form, path, app).controls;
+  }
+  state.counters["controls"] = controls;
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+  state.SetComplexityN(state.range(0));
+}
+
+void WriteFormFile(benchmark::State& state, LibraryId lib) {
+  const std::string path = TempPath(std::string("write_") + LibraryName(lib) + ".qbf");
+  AppState app;
+  auto form = MakeForm(lib, SpecOf(state), app);
+  NullUi ui;
+  for (auto _ : state) benchmark::DoNotOptimize(WriteForm(lib, *form, path, ui));
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+  state.SetComplexityN(state.range(0));
+}
+
+const bool kRegistered = [] {
+  for (LibraryId lib : kLibraries) {
+    const std::string suffix = std::string("/") + LibraryName(lib);
+    benchmark::RegisterBenchmark(("FormRead" + suffix).c_str(), ReadFormFile, lib)
+        ->Apply(GrowthArgs);
+    benchmark::RegisterBenchmark(("FormWrite" + suffix).c_str(), WriteFormFile, lib)
+        ->Apply(GrowthArgs);
+  }
+  return true;
+}();
+
+}  // namespace
+
+}  // namespace qb::bench
