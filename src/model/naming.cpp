@@ -5,6 +5,21 @@
 
 namespace qb {
 
+namespace {
+
+constexpr const char* kFormSectionName = "FORM";
+// The sections a table keeps its lists in: its name followed by these.
+constexpr const char* kTableSuffixes[] = {"Items", "ColWidths", "ColAlign"};
+
+bool FixedName(std::string_view name) {
+  if (SameText(name, kFormSectionName)) return true;
+  for (const std::string& part : TChildFrm::FixedPartNames())
+    if (SameText(name, part)) return true;
+  return false;
+}
+
+}  // namespace
+
 std::string NextControlName(const std::string& prefix, const TChildFrm& form, int& counter) {
   for (;;) {
     ++counter;
@@ -22,15 +37,51 @@ std::string FormName(int form_counter, bool short_names) {
 }
 
 bool IsReservedControlName(const std::string& name, const TChildFrm& form) {
-  if (SameText(name, "FORM")) return true;
-  for (const std::string& part : TChildFrm::FixedPartNames())
-    if (SameText(name, part)) return true;
+  if (FixedName(name)) return true;
   for (TControl* c : form.AllControls()) {
     if (c->Class() != ControlClass::kCCTable) continue;
-    for (const char* suffix : {"Items", "ColWidths", "ColAlign"})
+    for (const char* suffix : kTableSuffixes)
       if (SameText(name, c->Name() + suffix)) return true;
   }
   return false;
+}
+
+TakenNames::TakenNames(const TChildFrm& form) {
+  for (const TControl* c : form.AllControls()) Add(*c);
+}
+
+bool TakenNames::BorneByControl(std::string_view name) const {
+  return controls_.count(LowerAscii(name)) > 0;
+}
+
+bool TakenNames::Reserved(std::string_view name) const {
+  return FixedName(name) || tables_.count(LowerAscii(name)) > 0;
+}
+
+void TakenNames::Add(const TControl& control) { Count(control, 1); }
+
+void TakenNames::Remove(const TControl& control) { Count(control, -1); }
+
+void TakenNames::Count(const TControl& control, int step) {
+  const std::string name = LowerAscii(control.Name());
+  Step(controls_, name, step);
+  if (control.Class() != ControlClass::kCCTable) return;
+  for (const char* suffix : kTableSuffixes) Step(tables_, name + LowerAscii(suffix), step);
+}
+
+void TakenNames::Step(std::unordered_map<std::string, int>& counts, const std::string& key,
+                      int step) {
+  int& count = counts[key];
+  count += step;
+  if (count <= 0) counts.erase(key);
+}
+
+std::string NextControlName(const std::string& prefix, const TakenNames& names, int& counter) {
+  for (;;) {
+    ++counter;
+    std::string candidate = prefix + std::to_string(counter);
+    if (!names.Taken(candidate)) return candidate;
+  }
 }
 
 }  // namespace qb

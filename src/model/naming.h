@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "designer/ChildFor.h"
 
@@ -16,5 +18,36 @@ std::string FormName(int form_counter, bool short_names);
 // Whether a name would clash with a form's sections or the window's own parts.
 // Names the form file reserves: "FORM" and "<table>Items", "<table>ColWidths", "<table>ColAlign".
 bool IsReservedControlName(const std::string& name, const TChildFrm& form);
+
+// The names a form's controls bear and the sections their tables reserve, without regard to
+// case, gathered once. Naming many controls in a row (reading a form, saving one) asks it
+// instead of scanning every control of the form for every name. The caller keeps it up to
+// date through Add and Remove while it names controls.
+class TakenNames {
+ public:
+  explicit TakenNames(const TChildFrm& form);
+
+  // FindControl's answer: a control bears this name.
+  bool BorneByControl(std::string_view name) const;
+  // IsReservedControlName's answer.
+  bool Reserved(std::string_view name) const;
+  // Either of them: no new control may take this name.
+  bool Taken(std::string_view name) const { return BorneByControl(name) || Reserved(name); }
+
+  // A control now bears its name (and, for a table, reserves its sections).
+  void Add(const TControl& control);
+  // A control no longer bears its name: call before renaming it, then Add.
+  void Remove(const TControl& control);
+
+ private:
+  void Count(const TControl& control, int step);
+  static void Step(std::unordered_map<std::string, int>& counts, const std::string& key, int step);
+
+  std::unordered_map<std::string, int> controls_;  // lower-cased name -> controls bearing it
+  std::unordered_map<std::string, int> tables_;    // lower-cased reserved section -> tables
+};
+
+// NextControlName over a TakenNames snapshot of the form: the same answer, without a scan.
+std::string NextControlName(const std::string& prefix, const TakenNames& names, int& counter);
 
 }  // namespace qb
