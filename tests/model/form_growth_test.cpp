@@ -29,12 +29,12 @@ struct Timing {
   double write_seconds;
 };
 
-// The fastest of three runs, so that other load on the machine does not decide the result.
+// The fastest of five runs, so that other load on the machine does not decide the result.
 Timing TimeReadAndWrite(int count) {
   IniFile ini;
   ini.Parse(SameNamedControls(count));
   Timing best{1e9, 1e9};
-  for (int run = 0; run < 3; ++run) {
+  for (int run = 0; run < 5; ++run) {
     AppState state;
     TChildFrm form;
     form.SetName("Form1");
@@ -56,9 +56,10 @@ TEST(FormFileGrowth, EightTimesTheControlsCostAboutEightTimesTheTime) {
   if (!test::kOptimisedBuild) GTEST_SKIP() << "timing needs an optimised build";
   const Timing small = TimeReadAndWrite(500);
   const Timing large = TimeReadAndWrite(4000);
-  // Linear growth gives a ratio near 8; a scan of the form per control gives 64.
-  EXPECT_LT(large.read_seconds, 24 * std::max(small.read_seconds, 1e-4));
-  EXPECT_LT(large.write_seconds, 24 * std::max(small.write_seconds, 1e-4));
+  // Linear growth gives a ratio near 8 (somewhat more as the data outgrow the caches); a scan
+  // of the form per control gives 64.
+  EXPECT_LT(large.read_seconds, 32 * std::max(small.read_seconds, 1e-4));
+  EXPECT_LT(large.write_seconds, 32 * std::max(small.write_seconds, 1e-4));
 }
 
 TEST(FormFileGrowth, NamesGivenAfreshAreDistinctAndShareTheCounter) {
