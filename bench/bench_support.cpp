@@ -12,12 +12,6 @@ namespace qb::bench {
 
 namespace {
 
-std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
-
 // The family of a benchmark ("Picture/CControls") and its control count (100); false for a
 // name that does not end in a number.
 bool SplitSize(const std::string& name, std::string* family, int* size) {
@@ -33,16 +27,32 @@ bool SplitSize(const std::string& name, std::string* family, int* size) {
 
 }  // namespace
 
+std::string ProgramFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string(".") : exe.parent_path().string();
+}
+
+std::string BenchFolder(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() / "quillboard-bench" / name;
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  return dir.string();
+}
+
+void LoadFaces(FontRegistry& fonts) {
+  for (const auto& file : FontRegistry::Files()) {
+    std::string why;
+    const auto path = std::filesystem::path(ProgramFolder()) / file.file_name;
+    if (!fonts.LoadFace(file.font_name, path.string(), &why))
+      std::fprintf(stderr, "%s: %s (the built-in face draws instead)\n", path.c_str(), why.c_str());
+  }
+}
+
 const FontRegistry& Fonts() {
   static const FontRegistry fonts = [] {
     FontRegistry registry;
-    for (const auto& file : FontRegistry::Files()) {
-      std::string why;
-      const auto path = std::filesystem::path(ProgramFolder()) / file.file_name;
-      if (!registry.LoadFace(file.font_name, path.string(), &why))
-        std::fprintf(stderr, "%s: %s (the built-in face draws instead)\n", path.c_str(),
-                     why.c_str());
-    }
+    LoadFaces(registry);
     return registry;
   }();
   return fonts;

@@ -17,6 +17,11 @@ namespace qb::bench {
 
 // The four faces, loaded once from the folder of the running program.
 const FontRegistry& Fonts();
+// Loads the four faces from that folder into a registry of one's own.
+void LoadFaces(FontRegistry& fonts);
+std::string ProgramFolder();
+// A folder of the benchmarks' own under the system's temporary folder, created on demand.
+std::string BenchFolder(const std::string& name);
 
 // "CControls" or "PToolboxLib", for benchmark names.
 const char* LibraryName(LibraryId lib);

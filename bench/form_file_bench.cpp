@@ -14,9 +14,7 @@ namespace qb::bench {
 namespace {
 
 std::string TempPath(const std::string& file) {
-  const auto dir = std::filesystem::temp_directory_path() / "quillboard-bench";
-  std::filesystem::create_directories(dir);
-  return (dir / file).string();
+  return (std::filesystem::path(BenchFolder("forms")) / file).string();
 }
 
 FormSpec SpecOf(const benchmark::State& state) {

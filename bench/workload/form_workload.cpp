@@ -232,9 +232,13 @@ IniFile MakeFormFile(LibraryId lib, const FormSpec& spec) {
 
 std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& spec, AppState& state) {
   auto form = std::make_unique<TChildFrm>();
-  form->SetName(spec.name);
-  ReadFormFromIni(lib, *form, MakeFormFile(lib, spec), state);
+  ReadInto(lib, spec, *form, state);
   return form;
+}
+
+void ReadInto(LibraryId lib, const FormSpec& spec, TChildFrm& form, AppState& state) {
+  form.SetName(spec.name);
+  ReadFormFromIni(lib, form, MakeFormFile(lib, spec), state);
 }
 
 std::vector<std::unique_ptr<TChildFrm>> MakeForms(LibraryId lib, int forms, int controls_per_form,

@@ -34,6 +34,8 @@ IniFile MakeFormFile(LibraryId lib, const FormSpec& spec);
 
 // A designer window read from MakeFormFile's content with the library's reader.
 std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& spec, AppState& state);
+// The same into a window made elsewhere (by the designer), which takes the form's name.
+void ReadInto(LibraryId lib, const FormSpec& spec, TChildFrm& form, AppState& state);
 
 // forms windows named "Form1" ... of controls_per_form controls each.
 std::vector<std::unique_ptr<TChildFrm>> MakeForms(LibraryId lib, int forms, int controls_per_form,

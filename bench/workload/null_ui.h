@@ -1,8 +1,8 @@
 #pragma once
 
-// A Ui for the benchmarks: answers every prompt with its default button and every chooser
-// with the path it was given, shows nothing, and counts what it was asked to show so that a
-// benchmark can tell a failed step from a slow one.
+// A Ui for the benchmarks: answers every prompt with the button it was told to (its default
+// button unless told) and every chooser with the path it was given, shows nothing, and counts what
+// it was asked to show so that a benchmark can tell a failed step from a slow one.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,8 @@ class NullUi : public Ui {
  public:
   // What the file choosers answer; none when empty.
   std::string chosen_path;
+  // The answer to every message box that offers it; kMbNone for each box's default.
+  MsgButton answer = kMbNone;
   int messages = 0;
   std::string last_message;
 
@@ -28,11 +30,11 @@ class NullUi : public Ui {
   void ShowHelp(const std::string&) override {}
 
  protected:
-  MsgButton DoMessageBox(const std::string&, const std::string& text, MsgIcon, MsgButtons,
+  MsgButton DoMessageBox(const std::string&, const std::string& text, MsgIcon, MsgButtons buttons,
                          MsgButton default_button) override {
     ++messages;
     last_message = text;
-    return default_button;
+    return answer != kMbNone && (buttons & answer) ? answer : default_button;
   }
   void DoShowError(const std::string& text) override {
     ++messages;

@@ -76,6 +76,27 @@ TEST(ZoomStretch, EveryPixelBecomesATwoByTwoBlock) {
   EXPECT_TRUE(short_pixels.Empty());
 }
 
+TEST(ZoomStretch, OtherSizesTakeTheNearestPixelToTheLeftAndAbove) {
+  const ZoomImage src = Picture({"abc", "def"});
+  struct Case {
+    int width, height;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {6, 4, {"aabbcc", "aabbcc", "ddeeff", "ddeeff"}},
+      {2, 3, {"ab", "ab", "de"}},  // columns 0 and 1 of 3; rows 0, 0, 1 of 2
+      {1, 1, {"a"}},
+      {5, 1, {"aabbc"}},
+      {3, 2, {"abc", "def"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    EXPECT_EQ(Rows(StretchImage(src, c.width, c.height)), c.rows);
+  }
+  EXPECT_TRUE(StretchImage(src, 0, 4).Empty());
+  EXPECT_TRUE(StretchImage(src, 4, -1).Empty());
+}
+
 TEST_F(Zoom, ShowRefreshesAtOnceAndPlacesItselfAtTheRightEdge) {
   EXPECT_STREQ(TfrmZoom::kCaption, "Zoom 2x");
   EXPECT_EQ(TfrmZoom::kIntervalMs, 25);
