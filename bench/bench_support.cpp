@@ -69,11 +69,18 @@ void GrowthArgs(benchmark::internal::Benchmark* b) {
 
 const std::vector<Budget>& Budgets() {
   static const std::vector<Budget> kBudgets = {
-      {"Picture/CControls/100", 1.0},       {"Picture/PToolboxLib/100", 1.0},
-      {"Zoom/CControls/100", 0.5},          {"Zoom/PToolboxLib/100", 0.5},
-      {"InspectorKey/CControls/1000", 2.0}, {"InspectorKey/PToolboxLib/1000", 2.0},
-      {"ProjectOpen/CControls/100", 200.0}, {"ProjectOpen/PToolboxLib/100", 200.0},
-      {"Generate/CControls/100", 50.0},     {"Generate/PToolboxLib/100", 50.0},
+      {"Picture/CControls/100", 1.0},
+      {"Picture/PToolboxLib/100", 1.0},
+      {"Zoom/CControls/100", 0.5},
+      {"Zoom/PToolboxLib/100", 0.5},
+      {"InspectorKey/CControls/1000", 2.0},
+      {"InspectorKey/PToolboxLib/1000", 2.0},
+      {"InspectorKeyName/CControls/1000", 2.0},
+      {"InspectorKeyName/PToolboxLib/1000", 2.0},
+      {"ProjectOpen/CControls/100", 200.0},
+      {"ProjectOpen/PToolboxLib/100", 200.0},
+      {"Generate/CControls/100", 50.0},
+      {"Generate/PToolboxLib/100", 50.0},
   };
   return kBudgets;
 }
