@@ -8,6 +8,15 @@
 
 #include "model/ui.h"
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define QB_BENCH_TOGGLE_COLLECT() CALLGRIND_TOGGLE_COLLECT
+#define QB_BENCH_ON_VALGRIND RUNNING_ON_VALGRIND
+#else
+#define QB_BENCH_TOGGLE_COLLECT() ((void)0)
+#define QB_BENCH_ON_VALGRIND 0
+#endif
+
 namespace qb::bench {
 
 namespace {
@@ -25,7 +34,33 @@ bool SplitSize(const std::string& name, std::string* family, int* size) {
   return true;
 }
 
+long long counted_iterations = 0;
+
 }  // namespace
+
+CountedLoop::CountedLoop(const benchmark::State& state) : state_(state) { Resume(); }
+
+CountedLoop::~CountedLoop() {
+  Pause();
+  counted_iterations += static_cast<long long>(state_.iterations());
+}
+
+// Callgrind only toggles: the calls must alternate, starting from collection off.
+void CountedLoop::Pause() {
+  if (!collecting_) return;
+  QB_BENCH_TOGGLE_COLLECT();
+  collecting_ = false;
+}
+
+void CountedLoop::Resume() {
+  if (collecting_) return;
+  QB_BENCH_TOGGLE_COLLECT();
+  collecting_ = true;
+}
+
+long long CountedIterations() { return counted_iterations; }
+
+bool UnderValgrind() { return QB_BENCH_ON_VALGRIND != 0; }
 
 std::string ProgramFolder() {
   std::error_code ec;

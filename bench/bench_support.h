@@ -31,6 +31,28 @@ inline constexpr LibraryId kLibraries[] = {LibraryId::kCControls, LibraryId::kPT
 inline constexpr int kGrowthSizes[] = {10, 100, 1000};
 void GrowthArgs(benchmark::internal::Benchmark* b);
 
+// Instruction counts of the timed loops alone: under callgrind started with
+// --collect-atstart=no, collection is on only while a CountedLoop lives (declare one just
+// before a benchmark's loop) and not paused; elsewhere it does nothing. The iterations it saw
+// are added up, so that the count per iteration is the total over CountedIterations().
+class CountedLoop {
+ public:
+  explicit CountedLoop(const benchmark::State& state);
+  ~CountedLoop();
+  CountedLoop(const CountedLoop&) = delete;
+  CountedLoop& operator=(const CountedLoop&) = delete;
+  // Leaves out set-up work inside the loop.
+  void Pause();
+  void Resume();
+
+ private:
+  const benchmark::State& state_;
+  bool collecting_ = false;
+};
+long long CountedIterations();
+// Whether the program runs under valgrind.
+bool UnderValgrind();
+
 // A benchmark's budget in milliseconds of one core's time, by its full name
 // ("Picture/CControls/100").
 struct Budget {

@@ -22,6 +22,7 @@ void GenerateProject(benchmark::State& state, LibraryId lib) {
   input.project_name = "Bench";
   input.color = color;
   std::size_t lines = 0;
+  CountedLoop counted(state);
   for (auto _ : state) {
     GeneratedCode code;
     Generate(lib, input, code);

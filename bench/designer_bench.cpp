@@ -61,6 +61,7 @@ void DragStep(benchmark::State& state, LibraryId lib) {
   picture.Render(form.Client());
   int direction = 1;
   bool moved = false;
+  CountedLoop counted(state);
   for (auto _ : state) {
     const Rect before = PictureRect(grip);
     at.x += direction * kStep;

@@ -27,6 +27,7 @@ void ReadFormFile(benchmark::State& state, LibraryId lib) {
   const std::string path = TempPath(std::string("read_") + LibraryName(lib) + ".qbf");
   MakeFormFile(lib, SpecOf(state)).Save(path);
   int controls = 0;
+  CountedLoop counted(state);
   for (auto _ : state) {
     AppState app;
     TChildFrm form;
@@ -43,6 +44,7 @@ void WriteFormFile(benchmark::State& state, LibraryId lib) {
   AppState app;
   auto form = MakeForm(lib, SpecOf(state), app);
   NullUi ui;
+  CountedLoop counted(state);
   for (auto _ : state) benchmark::DoNotOptimize(WriteForm(lib, *form, path, ui));
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
   state.SetComplexityN(state.range(0));

@@ -59,6 +59,7 @@ void Keystroke(benchmark::State& state, LibraryId lib, TypedRow typed) {
   }
   inspector.SelectCell(row);
   bool second = false;
+  CountedLoop counted(state);
   for (auto _ : state) {
     const Rect before = PictureRect(control);
     inspector.CellEdited(second ? typed.second : typed.first);

@@ -95,6 +95,8 @@ int main(int argc, char** argv) {
   qb::bench::SummaryReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintSummary(std::cout);
+  if (qb::bench::UnderValgrind())
+    std::cout << "counted iterations: " << qb::bench::CountedIterations() << "\n";
   benchmark::Shutdown();
   return 0;
 }

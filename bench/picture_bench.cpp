@@ -22,6 +22,7 @@ void FullPicture(benchmark::State& state, LibraryId lib) {
   auto form = FormOf(lib, state, app);
   FormPicture picture(Fonts());
   picture.Render(form->Client());  // sizes settle
+  CountedLoop counted(state);
   for (auto _ : state) benchmark::DoNotOptimize(picture.Render(form->Client()).Pixels());
   state.SetComplexityN(state.range(0));
   state.counters["controls"] = CountControls(*form);
@@ -34,6 +35,7 @@ void DamagedPicture(benchmark::State& state, LibraryId lib) {
   FormPicture picture(Fonts());
   picture.Render(form->Client());
   const Rect damage{40, 60, 80, 80};
+  CountedLoop counted(state);
   for (auto _ : state) benchmark::DoNotOptimize(picture.Render(form->Client(), damage).Pixels());
   state.SetComplexityN(state.range(0));
 }

@@ -52,9 +52,12 @@ struct OpenedProject {
 void OpenProject(benchmark::State& state, LibraryId lib) {
   const int controls = static_cast<int>(state.range(0));
   OpenedProject project(lib, kProjectForms, controls);
+  CountedLoop counted(state);
   for (auto _ : state) {
     state.PauseTiming();
+    counted.Pause();
     project.main.CloseProject();
+    counted.Resume();
     state.ResumeTiming();
     project.main.LoadProject(project.path);
   }
@@ -69,6 +72,7 @@ void SaveProject(benchmark::State& state, LibraryId lib) {
   project.main.LoadProject(project.path);
   project.ui.answer = kMbYes;  // each form file is replaced
   bool saved = true;
+  CountedLoop counted(state);
   for (auto _ : state) saved &= project.main.SaveProjectTo(project.path);
   project.ui.messages -= kProjectForms * static_cast<int>(state.iterations());
   if (!saved) state.SkipWithError("the project was not saved");
@@ -83,6 +87,7 @@ void ZoomRefresh(benchmark::State& state, LibraryId lib) {
   TfrmZoom& zoom = project.main.Zoom();
   zoom.Show();
   bool refreshed = true;
+  CountedLoop counted(state);
   for (auto _ : state) {
     refreshed &= zoom.Tick();
     benchmark::DoNotOptimize(zoom.Image().pixels.data());
