@@ -172,13 +172,19 @@ void TfrmProperties::CellEdited(const std::string& text) { Apply(selected_row_, 
 // --- The chooser.
 
 void TfrmProperties::LoadChooser(const std::vector<ControlListEntry>& list) {
+  // Each text is lowered once, not once per comparison: a keystroke in the Name row reloads
+  // the chooser, and a form may hold thousands of controls.
+  std::vector<std::string> lowered;
+  lowered.reserve(list.size());
+  for (const ControlListEntry& entry : list) lowered.push_back(LowerAscii(entry.text));
+  std::vector<std::size_t> order(list.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return lowered[a] != lowered[b] ? lowered[a] < lowered[b] : list[a].text < list[b].text;
+  });
   chooser_.clear();
-  for (const ControlListEntry& entry : list) chooser_.push_back({entry.text, entry.control});
-  std::stable_sort(chooser_.begin(), chooser_.end(),
-                   [](const ChooserEntry& a, const ChooserEntry& b) {
-                     std::string la = LowerAscii(a.text), lb = LowerAscii(b.text);
-                     return la != lb ? la < lb : a.text < b.text;
-                   });
+  chooser_.reserve(list.size());
+  for (std::size_t i : order) chooser_.push_back({list[i].text, list[i].control});
   chooser_index_ = -1;
 }
 

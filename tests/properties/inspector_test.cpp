@@ -235,6 +235,29 @@ TEST_F(InspectorTest, TheChooserIsSortedAndChoosingShowsTheEntry) {
   EXPECT_EQ(GridNames(), (std::vector<std::string>{"Name", "Title"}));
 }
 
+TEST_F(InspectorTest, ChooserTextsDifferingInCaseKeepUpperCaseFirstAndTheirControls) {
+  TChildFrm& form = NewForm(kCC, "Form1");
+  TControl& lower = Place(form, "Button");
+  TControl& upper = Place(form, "Button");
+  TControl& other = Place(form, "Label");
+  // Equal texts keep the order of the list; texts equal but for case sort by their bytes.
+  inspector.LoadChooser({{"b: Button", WeakRef<TControl>(&lower)},
+                         {"a: Label", WeakRef<TControl>(&other)},
+                         {"B: Button", WeakRef<TControl>(&upper)},
+                         {"a: Label", WeakRef<TControl>(&lower)}});
+  const auto& entries = inspector.ChooserEntries();
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].text, "a: Label");
+  EXPECT_EQ(entries[0].control.Get(), &other);
+  EXPECT_EQ(entries[1].text, "a: Label");
+  EXPECT_EQ(entries[1].control.Get(), &lower);
+  EXPECT_EQ(entries[2].text, "B: Button");
+  EXPECT_EQ(entries[2].control.Get(), &upper);
+  EXPECT_EQ(entries[3].text, "b: Button");
+  EXPECT_EQ(entries[3].control.Get(), &lower);
+  EXPECT_EQ(inspector.ChooserIndex(), -1);
+}
+
 TEST_F(InspectorTest, ActivatingAWindowShowsItsLastControlOrItsForm) {
   TChildFrm& form = NewForm(kCC, "Form1");
   auto& label = Place(form, "Label");
