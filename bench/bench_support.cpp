@@ -1,5 +1,7 @@
 #include "bench_support.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -119,6 +121,9 @@ const std::vector<Budget>& Budgets() {
   };
   return kBudgets;
 }
+
+SummaryReporter::SummaryReporter()
+    : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
 
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {

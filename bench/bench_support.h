@@ -64,6 +64,8 @@ const std::vector<Budget>& Budgets();
 // Collects every run while printing it as the console does, then prints the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
+  // Coloured only on a terminal, so that saved output reads as plain text.
+  SummaryReporter();
   void ReportRuns(const std::vector<Run>& runs) override;
   // The budget table and the growth ratios; false when a budget was missed.
   bool PrintSummary(std::ostream& out) const;
