@@ -4,27 +4,9 @@
 #include "properties/frmItemsEditor.h"
 #include "properties/frmPropSelect.h"
 #include "properties/frmTableEditor.h"
+#include "properties/inspector_link.h"
 
 namespace qb {
-
-class Workbench::MainToInspector : public InspectorLink {
- public:
-  explicit MainToInspector(Workbench& w) : w_(w) {}
-  void Empty() override { w_.Inspector().ProjectClosed(); }
-  void FillInspector(TChildFrm&, TControl& object) override {
-    w_.Inspector().Rules().FillInspector(object);
-  }
-  void ShowFormRows(TChildFrm& form) override { w_.Inspector().Rules().FormRows(form); }
-  void LoadChooser(TChildFrm& form) override { w_.Inspector().LoadChooser(form.ControlList()); }
-  void SelectChooserEntry(TControl& object) override {
-    w_.Inspector().SelectChooserEntry(&object);
-  }
-  void HideInlineEditors() override { w_.Inspector().HideEditors(); }
-  void CloseChooserList() override { w_.Inspector().SetChooserDropped(false); }
-
- private:
-  Workbench& w_;
-};
 
 class Workbench::InspectorToOthers : public InspectorHooks {
  public:
@@ -55,9 +37,9 @@ class Workbench::InspectorToOthers : public InspectorHooks {
 
 Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
     : main_(ui, std::move(program_dir), env),
-      main_to_inspector_(std::make_unique<MainToInspector>(*this)),
       inspector_hooks_(std::make_unique<InspectorToOthers>(*this)) {
   inspector_ = std::make_unique<TfrmProperties>(main_.State(), ui, *inspector_hooks_);
+  main_to_inspector_ = std::make_unique<PropertiesInspectorLink>(*inspector_);
   main_.SetInspector(main_to_inspector_.get());
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   main_.PictureSource().WatchColorEditor(&inspector_hooks_->color_editor_);

@@ -44,13 +44,12 @@ class Workbench {
   ViewLinks& Views() { return *views_; }
 
  private:
-  class MainToInspector;
   class InspectorToOthers;
 
   ViewLinks no_views_;
   ViewLinks* views_ = &no_views_;
   TMain main_;
-  std::unique_ptr<MainToInspector> main_to_inspector_;
+  std::unique_ptr<InspectorLink> main_to_inspector_;
   std::unique_ptr<InspectorToOthers> inspector_hooks_;
   std::unique_ptr<TfrmProperties> inspector_;
   std::unique_ptr<GenerateCommand> generate_;

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 
-#include "ui/canvas_image.h"
+#include "ui/palm_image.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -54,7 +54,7 @@ void BitmapGrid::paintEvent(QPaintEvent* event) {
   const PalmCanvas part =
       model_.GridPicture({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
   QPainter painter(this);
-  painter.drawImage(area.topLeft(), CanvasImage(part));
+  painter.drawImage(area.topLeft(), ToQImage(part));
 }
 
 void BitmapGrid::mousePressEvent(QMouseEvent* event) {

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 
 #include "properties/editor_texts.h"
-#include "ui/canvas_image.h"
+#include "ui/palm_image.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -42,7 +42,7 @@ SampleView::SampleView(TfrmDlgColor& model, bool date, QWidget* parent)
 
 void SampleView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, CanvasImage(date_ ? model_.DatePicture() : model_.TimePicture()));
+  painter.drawImage(0, 0, ToQImage(date_ ? model_.DatePicture() : model_.TimePicture()));
 }
 
 ColorEditorDialog::ColorEditorDialog(TfrmDlgColor& model, QWidget* parent)
