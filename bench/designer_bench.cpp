@@ -45,9 +45,9 @@ void DragStep(benchmark::State& state, LibraryId lib) {
   DesignerLinks links;
   Designer designer(app, ui, links);
   TChildFrm& form = designer.AddWindow();
-  FormSpec spec;
-  spec.controls = static_cast<int>(state.range(0));
-  ReadInto(lib, spec, form, app);
+  FormSpec form_spec;
+  form_spec.controls = static_cast<int>(state.range(0));
+  ReadInto(lib, form_spec, form, app);
   designer.ShowWindow(form);
   designer.Activate(form);
   FormPicture picture(Fonts());

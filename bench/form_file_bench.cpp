@@ -18,9 +18,9 @@ std::string TempPath(const std::string& file) {
 }
 
 FormSpec SpecOf(const benchmark::State& state) {
-  FormSpec spec;
-  spec.controls = static_cast<int>(state.range(0));
-  return spec;
+  FormSpec form_spec;
+  form_spec.controls = static_cast<int>(state.range(0));
+  return form_spec;
 }
 
 void ReadFormFile(benchmark::State& state, LibraryId lib) {

@@ -40,9 +40,9 @@ void Keystroke(benchmark::State& state, LibraryId lib, TypedRow typed) {
   InspectorHooks hooks;
   TfrmProperties inspector(app, ui, hooks);
   TChildFrm& form = designer.AddWindow();
-  FormSpec spec;
-  spec.controls = static_cast<int>(state.range(0));
-  ReadInto(lib, spec, form, app);
+  FormSpec form_spec;
+  form_spec.controls = static_cast<int>(state.range(0));
+  ReadInto(lib, form_spec, form, app);
   designer.ShowWindow(form);
   designer.Activate(form);
   FormPicture picture(Fonts());

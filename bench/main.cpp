@@ -41,10 +41,10 @@ int WriteFormMode(int argc, char** argv) {
     std::cerr << "usage: quillboard-bench write-form 1|2 CONTROLS FILE.qbf\n";
     return kExitUsage;
   }
-  qb::bench::FormSpec spec;
-  spec.controls = std::atoi(argv[3]);
-  spec.color = lib == qb::LibraryId::kPToolboxLib;
-  return qb::bench::MakeFormFile(lib, spec).Save(argv[4]) ? 0 : 1;
+  qb::bench::FormSpec form_spec;
+  form_spec.controls = std::atoi(argv[3]);
+  form_spec.color = lib == qb::LibraryId::kPToolboxLib;
+  return qb::bench::MakeFormFile(lib, form_spec).Save(argv[4]) ? 0 : 1;
 }
 
 int WriteProjectMode(int argc, char** argv) {

@@ -11,10 +11,10 @@ namespace qb::bench {
 namespace {
 
 std::unique_ptr<TChildFrm> FormOf(LibraryId lib, benchmark::State& state, AppState& app) {
-  FormSpec spec;
-  spec.controls = static_cast<int>(state.range(0));
-  spec.color = lib == LibraryId::kPToolboxLib;
-  return MakeForm(lib, spec, app);
+  FormSpec form_spec;
+  form_spec.controls = static_cast<int>(state.range(0));
+  form_spec.color = lib == LibraryId::kPToolboxLib;
+  return MakeForm(lib, form_spec, app);
 }
 
 void FullPicture(benchmark::State& state, LibraryId lib) {

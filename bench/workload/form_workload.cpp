@@ -72,7 +72,7 @@ struct ControlPlan {
 
 class FormFileWriter {
  public:
-  FormFileWriter(LibraryId lib, const FormSpec& spec) : lib_(lib), spec_(spec) {}
+  FormFileWriter(LibraryId lib, const FormSpec& form_spec) : lib_(lib), spec_(form_spec) {}
 
   IniFile Write() {
     WriteFormSection();
@@ -226,30 +226,30 @@ class FormFileWriter {
 
 }  // namespace
 
-IniFile MakeFormFile(LibraryId lib, const FormSpec& spec) {
-  return FormFileWriter(lib, spec).Write();
+IniFile MakeFormFile(LibraryId lib, const FormSpec& form_spec) {
+  return FormFileWriter(lib, form_spec).Write();
 }
 
-std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& spec, AppState& state) {
+std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& form_spec, AppState& state) {
   auto form = std::make_unique<TChildFrm>();
-  ReadInto(lib, spec, *form, state);
+  ReadInto(lib, form_spec, *form, state);
   return form;
 }
 
-void ReadInto(LibraryId lib, const FormSpec& spec, TChildFrm& form, AppState& state) {
-  form.SetName(spec.name);
-  ReadFormFromIni(lib, form, MakeFormFile(lib, spec), state);
+void ReadInto(LibraryId lib, const FormSpec& form_spec, TChildFrm& form, AppState& state) {
+  form.SetName(form_spec.name);
+  ReadFormFromIni(lib, form, MakeFormFile(lib, form_spec), state);
 }
 
 std::vector<std::unique_ptr<TChildFrm>> MakeForms(LibraryId lib, int forms, int controls_per_form,
                                                   bool color, AppState& state) {
   std::vector<std::unique_ptr<TChildFrm>> out;
   for (int f = 0; f < forms; ++f) {
-    FormSpec spec;
-    spec.name = "Form" + std::to_string(f + 1);
-    spec.controls = controls_per_form;
-    spec.color = color;
-    out.push_back(MakeForm(lib, spec, state));
+    FormSpec form_spec;
+    form_spec.name = "Form" + std::to_string(f + 1);
+    form_spec.controls = controls_per_form;
+    form_spec.color = color;
+    out.push_back(MakeForm(lib, form_spec, state));
   }
   return out;
 }

@@ -30,12 +30,12 @@ inline constexpr int kControlsPerDialog = 4;
 // The form file's content. Every key of every kind is written, the control's own values
 // varied by its number (place, text, alignment, font, list items); the first dialog is the
 // shown one.
-IniFile MakeFormFile(LibraryId lib, const FormSpec& spec);
+IniFile MakeFormFile(LibraryId lib, const FormSpec& form_spec);
 
 // A designer window read from MakeFormFile's content with the library's reader.
-std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& spec, AppState& state);
+std::unique_ptr<TChildFrm> MakeForm(LibraryId lib, const FormSpec& form_spec, AppState& state);
 // The same into a window made elsewhere (by the designer), which takes the form's name.
-void ReadInto(LibraryId lib, const FormSpec& spec, TChildFrm& form, AppState& state);
+void ReadInto(LibraryId lib, const FormSpec& form_spec, TChildFrm& form, AppState& state);
 
 // forms windows named "Form1" ... of controls_per_form controls each.
 std::vector<std::unique_ptr<TChildFrm>> MakeForms(LibraryId lib, int forms, int controls_per_form,

@@ -14,12 +14,12 @@ std::string WriteProject(LibraryId lib, int forms, int controls_per_form, bool c
   ProjectFileData data;
   data.library = lib;
   for (int f = 0; f < forms; ++f) {
-    FormSpec spec;
-    spec.name = "Form" + std::to_string(f + 1);
-    spec.controls = controls_per_form;
-    spec.color = color;
-    const std::string path = (std::filesystem::path(folder) / (spec.name + ".qbf")).string();
-    if (!MakeFormFile(lib, spec).Save(path)) return "";
+    FormSpec form_spec;
+    form_spec.name = "Form" + std::to_string(f + 1);
+    form_spec.controls = controls_per_form;
+    form_spec.color = color;
+    const std::string path = (std::filesystem::path(folder) / (form_spec.name + ".qbf")).string();
+    if (!MakeFormFile(lib, form_spec).Save(path)) return "";
     data.forms.emplace_back(ActiveFormKey(static_cast<std::size_t>(f)), path);
   }
   const std::string project = (std::filesystem::path(folder) / kProjectFileName).string();

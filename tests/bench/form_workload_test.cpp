@@ -19,10 +19,10 @@ class FormWorkload : public testing::TestWithParam<LibraryId> {
  protected:
   LibraryId lib() const { return GetParam(); }
   std::unique_ptr<TChildFrm> Make(int controls, bool color = false) {
-    FormSpec spec;
-    spec.controls = controls;
-    spec.color = color;
-    return MakeForm(lib(), spec, state_);
+    FormSpec form_spec;
+    form_spec.controls = controls;
+    form_spec.color = color;
+    return MakeForm(lib(), form_spec, state_);
   }
   std::map<std::string, int> KindCounts(const TChildFrm& form) const {
     std::map<std::string, int> counts;
@@ -95,21 +95,21 @@ std::string FirstDifference(const IniFile& expected, const IniFile& actual) {
 TEST_P(FormWorkload, TheWriterWritesBackEveryGeneratedValue) {
   for (bool color : {false, true}) {
     SCOPED_TRACE(color);
-    FormSpec spec;
-    spec.controls = 200;
-    spec.color = color;
-    const IniFile generated = MakeFormFile(lib(), spec);
-    auto form = MakeForm(lib(), spec, state_);
+    FormSpec form_spec;
+    form_spec.controls = 200;
+    form_spec.color = color;
+    const IniFile generated = MakeFormFile(lib(), form_spec);
+    auto form = MakeForm(lib(), form_spec, state_);
     EXPECT_EQ(FirstDifference(generated, WriteFormToIni(lib(), *form)), "");
   }
 }
 
 TEST_P(FormWorkload, ColourModeGivesTheFormAndTheControlsOtherColours) {
-  FormSpec spec;
-  spec.controls = 50;
-  const IniFile plain = MakeFormFile(lib(), spec);
-  spec.color = true;
-  const IniFile colored = MakeFormFile(lib(), spec);
+  FormSpec form_spec;
+  form_spec.controls = 50;
+  const IniFile plain = MakeFormFile(lib(), form_spec);
+  form_spec.color = true;
+  const IniFile colored = MakeFormFile(lib(), form_spec);
   int changed = 0;
   for (const std::string& section : colored.SectionNames())
     for (const std::string& key : colored.Keys(section))
