@@ -41,6 +41,8 @@ Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
   inspector_ = std::make_unique<TfrmProperties>(main_.State(), ui, *inspector_hooks_);
   main_to_inspector_ = std::make_unique<PropertiesInspectorLink>(*inspector_);
   main_.SetInspector(main_to_inspector_.get());
+  clipboard_ = std::make_unique<ControlClipboardLink>(main_.State(), ui, main_.GetDesigner());
+  main_.SetClipboard(clipboard_.get());
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   main_.PictureSource().WatchColorEditor(&inspector_hooks_->color_editor_);
 }
@@ -57,6 +59,7 @@ Workbench::~Workbench() {
   main_.PictureSource().WatchColorEditor(nullptr);
   main_.SetInspector(nullptr);
   main_.SetGenerate(nullptr);
+  main_.SetClipboard(nullptr);
 }
 
 }  // namespace qb

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Main.h"
+#include "app/clipboard_link.h"
 #include "app/generate_command.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
@@ -53,6 +54,7 @@ class Workbench {
   std::unique_ptr<InspectorToOthers> inspector_hooks_;
   std::unique_ptr<TfrmProperties> inspector_;
   std::unique_ptr<GenerateCommand> generate_;
+  std::unique_ptr<ControlClipboardLink> clipboard_;
 };
 
 }  // namespace qb

@@ -101,19 +101,30 @@ void DumpClassProperties(const TControl& c, std::ostream& out) {
         << " trigger=" << x->Trigger();
 }
 
-void DumpControl(const TControl& c, int depth, std::ostream& out) {
-  out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << ClassName(c.Class()) << ' '
-      << c.Name() << " tag=" << c.Tag() << " bounds=" << c.Left() << ',' << c.Top() << ','
-      << c.Width() << ',' << c.Height() << " visible=" << c.Visible() << " color=" << c.Color()
-      << " selectcolor=" << c.SelectColor() << " selected=" << c.Selected()
-      << " align=" << static_cast<int>(c.Alignment()) << " font=" << FontText(c.Font())
+void DumpOwnProperties(const TControl& c, std::ostream& out) {
+  out << ClassName(c.Class()) << ' ' << c.Name() << " tag=" << c.Tag() << " bounds=" << c.Left()
+      << ',' << c.Top() << ',' << c.Width() << ',' << c.Height() << " visible=" << c.Visible()
+      << " color=" << c.Color() << " selectcolor=" << c.SelectColor()
+      << " selected=" << c.Selected() << " align=" << static_cast<int>(c.Alignment())
+      << " font=" << FontText(c.Font())
       << " palmform=" << (c.PalmForm() ? c.PalmForm()->Name() : "-");
   DumpClassProperties(c, out);
+}
+
+void DumpControl(const TControl& c, int depth, std::ostream& out) {
+  out << std::string(static_cast<std::size_t>(depth) * 2, ' ');
+  DumpOwnProperties(c, out);
   out << '\n';
   for (const auto& child : c.Children()) DumpControl(*child, depth + 1, out);
 }
 
 }  // namespace
+
+std::string DumpControlLine(const TControl& control) {
+  std::ostringstream out;
+  DumpOwnProperties(control, out);
+  return out.str();
+}
 
 std::string DumpForm(const TChildFrm& form) {
   std::ostringstream out;

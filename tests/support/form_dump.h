@@ -11,5 +11,7 @@
 namespace qb::test {
 
 std::string DumpForm(const TChildFrm& form);
+// One control's line of the dump, without its children.
+std::string DumpControlLine(const TControl& control);
 
 }  // namespace qb::test
