@@ -34,4 +34,27 @@ inline constexpr const char* kCannotWrite = "cannot write";
 inline constexpr const char* kFaceMissing =
     "warning: Palm face not loaded, drawing with the built-in face:";
 
+// generate
+inline constexpr const char* kGenerateName = "generate";
+inline constexpr const char* kGenerateUsage =
+    "PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] [--color | --no-color] [--force]";
+inline constexpr const char* kOptionOutDir = "--out";
+inline constexpr const char* kOptionFirst = "--first";
+inline constexpr const char* kOptionPde = "--pde";
+inline constexpr const char* kOptionMemo = "--memo";
+inline constexpr const char* kOptionColor = "--color";
+inline constexpr const char* kOptionNoColor = "--no-color";
+inline constexpr const char* kOptionForce = "--force";
+inline constexpr const char* kNoProject = "no project file given";
+inline constexpr const char* kSecondProject = "more than one project file given";
+inline constexpr const char* kTwoTargets = "--pde and --memo exclude each other";
+inline constexpr const char* kTwoColors = "--color and --no-color exclude each other";
+inline constexpr const char* kFormMissing = "form file listed in the project is missing:";
+inline constexpr const char* kNoFormsOpen = "the project lists no form to generate";
+inline constexpr const char* kNoSuchForm = "the project has no open form named";
+inline constexpr const char* kColorOfPToolbox =
+    "warning: --color and --no-color apply to PToolboxLib projects only";
+inline constexpr const char* kExists = "exists already (use --force to replace it):";
+inline constexpr const char* kNotWritten = "generation failed; see the messages above";
+
 }  // namespace qb::cli

@@ -6,6 +6,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/command.h"
+#include "cli/generate_command.h"
 #include "cli/program_dir.h"
 #include "cli/render_command.h"
 
@@ -16,6 +17,7 @@ using qb::cli::Command;
 // One line per sub-command.
 constexpr Command kCommands[] = {
     {qb::cli::kRenderName, qb::cli::kRenderUsage, qb::cli::RunRender},
+    {qb::cli::kGenerateName, qb::cli::kGenerateUsage, qb::cli::RunGenerate},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -192,7 +192,7 @@ std::vector<std::string> TfrmGenerate::LeadingLines() const {
 void TfrmGenerate::Generate() {
   const CodeSettings settings = CurrentSettings();
   const bool with_color = RulesFor(session_.library).color_option;
-  if (!UpdateProjectFile(session_.project_path,
+  if (!batch_ && !UpdateProjectFile(session_.project_path,
                          [&](IniFile& ini) { WriteCodeSettings(ini, settings, with_color); }))
     Error(UnableToWriteMessage(session_.project_path));
 
@@ -212,7 +212,7 @@ void TfrmGenerate::Generate() {
   Area(CodeText::kEvents).SetLines(code.events);
   Area(CodeText::kHeader).SetLines(code.header);
   ++generate_count_;
-  if (target_ == GenerateTarget::kMemo) WriteTempFiles();
+  if (target_ == GenerateTarget::kMemo && !batch_) WriteTempFiles();
   save_enabled_ = true;
 }
 

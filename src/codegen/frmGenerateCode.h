@@ -110,6 +110,12 @@ class TfrmGenerate : public DialogModel {
 
   void Generate();
   void Save();
+  // The files Save writes, in its order: the four texts and, for the desktop compiler, the
+  // icons that hold a picture.
+  std::vector<std::string> SaveTargets() const;
+  // A run without the dialog (the command line) leaves the project file and the converter's
+  // texts alone: Generate neither records the "Code" keys nor writes the memo texts.
+  void SetBatch(bool batch) { batch_ = batch; }
   void SaveDoc();
   // Copies the whole text of an area to the clipboard.
   void Copy(CodeText text);
@@ -133,6 +139,7 @@ class TfrmGenerate : public DialogModel {
   GenerateFolders folders_;
   GenerateSession session_;
   bool closed_ = false;
+  bool batch_ = false;
   std::string caption_;
   int active_tab_ = 0;
   std::vector<WeakRef<TChildFrm>> forms_;

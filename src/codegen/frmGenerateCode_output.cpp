@@ -60,8 +60,21 @@ void TfrmGenerate::Save() {
       return;
     }
   }
-  if (!WriteIcons(folder)) return;
+  // The icons belong to the desktop compiler's resources; a memo has none.
+  if (target_ == GenerateTarget::kPde && !WriteIcons(folder)) return;
   CheckLibrary(folder);
+}
+
+std::vector<std::string> TfrmGenerate::SaveTargets() const {
+  const std::string folder = OutputFolderPrefix(output_);
+  std::vector<std::string> paths;
+  for (const CodeTextFile& file : kCodeTextFiles)
+    paths.push_back(folder + session_.project_name + file.file_suffix);
+  if (target_ == GenerateTarget::kPde)
+    for (int i = 0; i < kIconCount; ++i)
+      if (Icon(i).HoldsPicture())
+        paths.push_back(folder + kIconSlots[static_cast<std::size_t>(i)].file_name);
+  return paths;
 }
 
 bool TfrmGenerate::WriteIcons(const std::string& folder) {

@@ -165,7 +165,9 @@ TEST(Cli, UnknownOrMissingCommandShowsTheUsage) {
   TempDir dir;
   const std::string usage =
       "usage:\n  quillboard-cli render FORM.qbf --lib 1|2 -o OUT.png [--scale N] [--show-menu "
-      "NAME]\n";
+      "NAME]\n"
+      "  quillboard-cli generate PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] "
+      "[--color | --no-color] [--force]\n";
   CliRun run = RunCli(dir, "");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "quillboard-cli: no command given\n" + usage);

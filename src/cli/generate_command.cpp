@@ -1,0 +1,132 @@
+#include "cli/generate_command.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/Main.h"
+#include "app/project_file.h"
+#include "cli/batch_ui.h"
+#include "cli/cli_texts.h"
+#include "cli/generate_options.h"
+#include "codegen/frmGenerateCode.h"
+#include "codegen/generate_files.h"
+#include "codegen/generate_session.h"
+#include "controls/font_registry.h"
+#include "model/form_file.h"
+#include "model/text_util.h"
+
+namespace qb::cli {
+
+namespace {
+
+int Failed(CommandContext& context, const std::string& why) {
+  context.err << kProgramName << " " << kGenerateName << ": " << why << "\n";
+  return kExitFailed;
+}
+
+// The faces as the designer loads them; generation does not draw, so a missing face only
+// costs the measured text heights, and is reported as a warning.
+void LoadFaces(const std::string& folder, FontRegistry& fonts, std::ostream& err) {
+  for (const auto& file : FontRegistry::Files()) {
+    const std::string path = (std::filesystem::path(folder) / file.file_name).string();
+    std::string why;
+    if (!fonts.LoadFace(file.font_name, path, &why))
+      err << kProgramName << ": " << kFaceMissing << " " << path << " (" << why << ")\n";
+  }
+}
+
+// The dialog's choices the command line sets; false, after the message, when one cannot be
+// taken.
+bool ApplyOptions(const GenerateOptions& options, TfrmGenerate& dialog, CommandContext& context) {
+  if (options.out_dir) dialog.SetOutputFolder(*options.out_dir);
+  if (options.first_form) {
+    const auto& names = dialog.FormNames();
+    bool found = false;
+    for (std::size_t i = 0; i < names.size() && !found; ++i) {
+      if (SameText(names[i], *options.first_form)) {
+        dialog.SelectForm(static_cast<int>(i));
+        found = true;
+      }
+    }
+    if (!found) {
+      Failed(context, std::string(kNoSuchForm) + " \"" + *options.first_form + "\"");
+      return false;
+    }
+  }
+  if (options.memo)
+    dialog.ClickTarget(*options.memo ? GenerateTarget::kMemo : GenerateTarget::kPde);
+  if (options.color) {
+    if (dialog.ColorVisible())
+      dialog.ClickColor(*options.color);
+    else
+      context.err << kProgramName << ": " << kColorOfPToolbox << "\n";
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
+  std::string why;
+  const auto options = ParseGenerateOptions(args, &why);
+  if (!options) {
+    context.err << kProgramName << " " << kGenerateName << ": " << why << "\n"
+                << kUsageHeader << " " << kProgramName << " " << kGenerateName << " "
+                << kGenerateUsage << "\n";
+    return kExitUsage;
+  }
+  const std::string& path = options->project_path;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec))
+    return Failed(context, path + ": " + kNoSuchFile);
+  // The designer skips a listed form whose file is gone; generated code without it would
+  // build a different program, so a batch run stops instead.
+  // Nor does it check a form's library: read by the other library's reader, its controls
+  // would be lost.
+  const ProjectFileData project = ReadProjectFile(path, 0, 0);
+  const int lib = static_cast<int>(project.library);
+  for (const auto& [key, form_path] : project.forms) {
+    if (!FileExists(form_path)) return Failed(context, std::string(kFormMissing) + " " + form_path);
+    const int form_lib = ReadFormLib(form_path);
+    if (form_lib != lib)
+      return Failed(context, form_path + ": " + kFormOfLibrary + " " + std::to_string(form_lib) +
+                                 ", " + kNotOfLibrary + " " + std::to_string(lib));
+  }
+
+  BatchUi ui(context.err);
+  TMain main(ui, context.program_dir);
+  main.FirstShown();
+  LoadFaces(context.program_dir, main.Fonts(), context.err);
+  main.State().project_path = path;
+  main.LoadProject(path);
+  // Opening asks nothing; whatever it had to say (a form of the other library, an unreadable
+  // file) means the forms are not what the project lists.
+  if (ui.Messages() > 0) return Failed(context, kNotWritten);
+
+  const GenerateSession session = GenerateSessionFor(main.State());
+  if (session.forms.empty()) return Failed(context, kNoFormsOpen);
+  TfrmGenerate dialog(ui, GenerateFolders{context.program_dir, context.program_dir});
+  dialog.SetBatch(true);
+  dialog.Show(session);
+  if (!ApplyOptions(*options, dialog, context)) return kExitFailed;
+  dialog.Generate();
+
+  const std::vector<std::string> targets = dialog.SaveTargets();
+  if (!options->force) {
+    bool exists = false;
+    for (const std::string& target : targets) {
+      if (FileExists(target)) {
+        context.err << kProgramName << " " << kGenerateName << ": " << kExists << " "
+                    << FullPathText(target) << "\n";
+        exists = true;
+      }
+    }
+    if (exists) return kExitFailed;
+  }
+  dialog.Save();
+  if (ui.Errors() > 0) return Failed(context, kNotWritten);
+  for (const std::string& target : targets) context.out << target << "\n";
+  return kExitOk;
+}
+
+}  // namespace qb::cli
