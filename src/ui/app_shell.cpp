@@ -1,0 +1,29 @@
+#include "ui/app_shell.h"
+
+#include "ui/app_dialogs.h"
+#include "ui/editor_dialogs.h"
+#include "ui/generate_dialog.h"
+
+namespace qb::ui {
+
+AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
+    : bench_(ui_, std::move(program_dir), std::move(env)),
+      window_(bench_.Main(), ui_),
+      designers_(bench_, window_),
+      inspector_(bench_, window_) {
+  RegisterAppDialogs(ui_, ui_);
+  RegisterGenerateDialog(ui_);
+  RegisterEditorDialogs(ui_);
+  bench_.SetViewLinks(&designers_);
+  window_.SetHost(&designers_);
+  window_.AddSyncListener([this] { inspector_.Sync(); });
+}
+
+void AppShell::Start() {
+  bench_.Start();
+  window_.show();
+  bench_.Main().FirstShown();
+  window_.Sync();
+}
+
+}  // namespace qb::ui
