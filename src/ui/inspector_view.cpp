@@ -7,6 +7,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include "properties/cell_types.h"
+
 namespace qb::ui {
 
 namespace {
@@ -20,8 +22,14 @@ class KeystrokeDelegate : public QStyledItemDelegate {
       : QStyledItemDelegate(parent), inspector_(inspector), after_(std::move(after)) {}
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
-    auto* edit = new QLineEdit(parent);
     int row = index.row();
+    // Pick-list and button rows are edited by the editors laid over the cell; a line editor
+    // under them would keep showing the value from before the pick.
+    const auto& rows = inspector_.Rows();
+    if (row < 0 || row >= static_cast<int>(rows.size()) ||
+        TipoCelda(rows[static_cast<std::size_t>(row)].name) != CellType::kTyped)
+      return nullptr;
+    auto* edit = new QLineEdit(parent);
     connect(edit, &QLineEdit::textEdited, edit, [this, row](const QString& text) {
       if (inspector_.SelectedRow() != row) inspector_.SelectCell(row);
       inspector_.CellEdited(text.toStdString());

@@ -1,81 +1,103 @@
 // The real main window with a designer sub-window and the inspector, driven by synthetic
-// mouse events.
+// mouse events: placing, dragging, resizing by an edge and adding to the selection.
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include "app/workbench.h"
 #include "controls/PTButton.h"
-#include "ui/designer_views.h"
-#include "ui/inspector_view.h"
-#include "ui/main_window.h"
-#include "ui/qt_ui.h"
+#include "model/colors.h"
+#include "ui_harness.h"
 
 using namespace qb;
+using test::Click;
+using test::Drag;
+using test::OnScreen;
+
+namespace {
+
+QColor Qc(Color c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+
+}  // namespace
 
 class TestDesignerWindow : public QObject {
   Q_OBJECT
  private slots:
-  void placeDragAndResizeAButton() {
-    QTemporaryDir settings;
-    SettingsEnvironment env = SettingsEnvironment::System();
-    std::string config = settings.path().toStdString();
-    env.folder_writable = [](const std::string&) { return false; };
-    env.get_env = [config](const char* name) -> std::optional<std::string> {
-      if (std::string(name) == "XDG_CONFIG_HOME") return config;
-      return std::nullopt;
-    };
-    ui::QtUi qt_ui;
-    Workbench bench(qt_ui, QB_BIN_DIR, env);
-    ui::MainWindow window(bench.Main(), qt_ui);
-    ui::DesignerViews designers(bench, window);
-    ui::InspectorView inspector(bench, window);
-    bench.SetViewLinks(&designers);
-    window.SetHost(&designers);
-    window.AddSyncListener([&inspector] { inspector.Sync(); });
-    bench.Start();
-    window.show();
-    bench.Main().FirstShown();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    AppState& state = bench.State();
+  void placeDragResizeAndAddToTheSelection() {
+    test::Program program;
+    QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
+    AppState& state = program.State();
     state.library = LibraryId::kPToolboxLib;
     state.project_name = "Demo";
-    TChildFrm& form = bench.Main().NewForm();
-    window.Sync();
-    ui::DesignerCanvas* canvas = designers.CanvasOf(form);
+    TChildFrm& form = program.Main().NewForm();
+    program.Window().Sync();
+    ui::DesignerCanvas* canvas = program.Canvas(form);
     QVERIFY(canvas);
+    QCOMPARE(canvas->Picture().size(), QSize(167, 226));
 
-    // Place a button: the palette button, then a click on the screen panel.
-    window.PaletteAction(PaletteButton::kButton)->trigger();
+    // Place a button: the palette button, then a click on the screen panel (grid on: the
+    // click point is rounded to 4-pixel steps).
+    program.Window().PaletteAction(PaletteButton::kButton)->trigger();
     QCOMPARE(state.pressed_button, PaletteButton::kButton);
-    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(4 + 21, 2 + 31));
+    Click(canvas, OnScreen(form, 21, 31));
     QCOMPARE(static_cast<int>(form.Screen().Children().size()), 1);
     auto* button = As<TPTButton>(form.Screen().Children()[0].get());
     QVERIFY(button);
+    QCOMPARE(state.pressed_button, PaletteButton::kNone);
     const int left = button->Left();
     const int top = button->Top();
-    QCOMPARE(state.pressed_button, PaletteButton::kNone);
+    const int width = button->Width();
+    const int height = button->Height();
 
     // Drag it by 12 pixels to the right and 8 down.
-    QPoint inside(4 + left + 10, 2 + top + 8);
-    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, inside);
-    QMouseEvent move(QEvent::MouseMove, QPointF(inside + QPoint(12, 8)),
-                     canvas->mapToGlobal(QPointF(inside + QPoint(12, 8))), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &move);
-    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, inside + QPoint(12, 8));
-    QCOMPARE(button->Left(), left + 12);  // the grid is on: 4-pixel steps
+    const QPoint inside = OnScreen(form, left + width / 2, top + height / 2);
+    Drag(canvas, inside, inside + QPoint(12, 8));
+    QCOMPARE(button->Left(), left + 12);
     QCOMPARE(button->Top(), top + 8);
+    QCOMPARE(button->Width(), width);
 
-    // The inspector shows the button's rows.
-    QVERIFY(inspector.Grid()->rowCount() > 3);
+    // Resize it by its right edge: a press 2 pixels inside the edge, 8 pixels to the right.
+    const QPoint edge = OnScreen(form, button->Left() + button->Width() - 2,
+                                 button->Top() + button->Height() / 2);
+    Drag(canvas, edge, edge + QPoint(8, 0));
+    QCOMPARE(button->Left(), left + 12);
+    QCOMPARE(button->Top(), top + 8);
+    QCOMPARE(button->Width(), width + 8);
+    QCOMPARE(button->Height(), height);
 
-    QImage picture = canvas->Picture();
-    QCOMPARE(picture.size(), QSize(167, 226));
-    QDir().mkpath("test_output");
-    window.grab().save("test_output/main_window_pt.png");
+    // A second button below the first.
+    program.Window().PaletteAction(PaletteButton::kButton)->trigger();
+    Click(canvas, OnScreen(form, 21, 101));
+    QCOMPARE(static_cast<int>(form.Screen().Children().size()), 2);
+    auto* second = As<TPTButton>(form.Screen().Children()[1].get());
+    QVERIFY(second);
+    const int second_left = second->Left();
+
+    // A plain click selects the first alone, a Shift-click adds the second in navy.
+    Click(canvas, OnScreen(form, button->Left() + 10, button->Top() + 5));
+    QVERIFY(button->Selected());
+    QVERIFY(!second->Selected());
+    Click(canvas, OnScreen(form, second->Left() + 10, second->Top() + 5), Qt::ShiftModifier);
+    QVERIFY(button->Selected());
+    QVERIFY(second->Selected());
+    QCOMPARE(button->SelectColor(), kBlue);
+    QCOMPARE(second->SelectColor(), kNavy);
+    QCOMPARE(second->Left(), second_left);  // a click without a move leaves it in place
+
+    // The picture shows both sets of marks: the corner squares of each control.
+    const QImage picture = canvas->Picture();
+    const QPoint first_corner = OnScreen(form, button->Left(), button->Top());
+    const QPoint second_corner = OnScreen(form, second->Left(), second->Top());
+    for (int dy = 0; dy < 3; ++dy) {
+      for (int dx = 0; dx < 3; ++dx) {
+        QCOMPARE(picture.pixelColor(first_corner + QPoint(dx, dy)), Qc(kBlue));
+        QCOMPARE(picture.pixelColor(second_corner + QPoint(dx, dy)), Qc(kNavy));
+      }
+    }
+    const QPoint far_corner = OnScreen(form, second->Left() + second->Width() - 1,
+                                       second->Top() + second->Height() - 1);
+    QCOMPARE(picture.pixelColor(far_corner), Qc(kNavy));
+    // Just outside the marks the screen stays unmarked.
+    QVERIFY(picture.pixelColor(second_corner + QPoint(-1, -1)) != Qc(kNavy));
+
+    test::SaveScreenshot(program.Window(), "main_window_pt.png");
+    canvas->Picture().save("test_output/designer_window_pt.png");
   }
 };
 
