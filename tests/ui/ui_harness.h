@@ -125,13 +125,16 @@ class ModalDriver : public QObject {
     });
   }
 
-  bool Done() const { return answers_.empty(); }
+  bool Done() const { return answers_.empty() && running_ == 0; }
   // Waits until every answer was used; false on timeout.
   bool WaitDone(int ms = 10000) {
     return QTest::qWaitFor([this] { return Done(); }, ms);
   }
 
  private:
+  // The answer runs from a timer of its own, after the poll returned, so that the poll keeps
+  // running while the answer waits in a modal window it opened in turn (a message box over a
+  // dialog), which the next answer then meets.
   void Poll() {
     if (answers_.empty()) {
       timer_.stop();
@@ -139,15 +142,25 @@ class ModalDriver : public QObject {
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
-    if (answers_.front()(modal)) {
-      last_ = modal;
-      answers_.pop_front();
-    }
+    last_ = modal;
+    auto answer = std::make_shared<Answer>(std::move(answers_.front()));
+    answers_.pop_front();
+    ++running_;
+    QPointer<QWidget> target(modal);
+    QTimer::singleShot(0, this, [this, answer, target] {
+      if (!target || !(*answer)(target)) {
+        answers_.push_front(std::move(*answer));
+        last_ = nullptr;
+        timer_.start();
+      }
+      --running_;
+    });
   }
 
   QTimer timer_;
   std::deque<Answer> answers_;
   QPointer<QWidget> last_;
+  int running_ = 0;
 };
 
 // Mouse work on a designer window's canvas, in its client-area pixels.
