@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "app/project_file.h"
 #include "cli/batch_ui.h"
+#include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "cli/generate_options.h"
 #include "codegen/frmGenerateCode.h"
@@ -22,17 +23,6 @@ namespace {
 int Failed(CommandContext& context, const std::string& why) {
   context.err << kProgramName << " " << kGenerateName << ": " << why << "\n";
   return kExitFailed;
-}
-
-// The faces as the designer loads them; generation does not draw, so a missing face only
-// costs the measured text heights, and is reported as a warning.
-void LoadFaces(const std::string& folder, FontRegistry& fonts, std::ostream& err) {
-  for (const auto& file : FontRegistry::Files()) {
-    const std::string path = (std::filesystem::path(folder) / file.file_name).string();
-    std::string why;
-    if (!fonts.LoadFace(file.font_name, path, &why))
-      err << kProgramName << ": " << kFaceMissing << " " << path << " (" << why << ")\n";
-  }
 }
 
 // The dialog's choices the command line sets; false, after the message, when one cannot be
@@ -69,12 +59,7 @@ bool ApplyOptions(const GenerateOptions& options, TfrmGenerate& dialog, CommandC
 int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   std::string why;
   const auto options = ParseGenerateOptions(args, &why);
-  if (!options) {
-    context.err << kProgramName << " " << kGenerateName << ": " << why << "\n"
-                << kUsageHeader << " " << kProgramName << " " << kGenerateName << " "
-                << kGenerateUsage << "\n";
-    return kExitUsage;
-  }
+  if (!options) return UsageError(context, kGenerateName, kGenerateUsage, why);
   const std::string& path = options->project_path;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec))
@@ -96,7 +81,7 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   BatchUi ui(context.err);
   TMain main(ui, context.program_dir);
   main.FirstShown();
-  LoadFaces(context.program_dir, main.Fonts(), context.err);
+  LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
   main.State().project_path = path;
   main.LoadProject(path);
   // Opening asks nothing; whatever it had to say (a form of the other library, an unreadable

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "cli/render_options.h"
 #include "controls/CCMenu.h"
@@ -18,15 +19,6 @@
 namespace qb::cli {
 
 namespace {
-
-void LoadFaces(const std::string& folder, FontRegistry& fonts, std::ostream& err) {
-  for (const auto& file : FontRegistry::Files()) {
-    const std::string path = (std::filesystem::path(folder) / file.file_name).string();
-    std::string why;
-    if (!fonts.LoadFace(file.font_name, path, &why))
-      err << kProgramName << ": " << kFaceMissing << " " << path << " (" << why << ")\n";
-  }
-}
 
 // Opens the menu as setting its Test to Yes does: the bar shows, every other menu of the
 // window shows closed. A form file holds the bar after the menus, so reading puts it in front
@@ -60,12 +52,7 @@ int Failed(CommandContext& context, const std::string& subject, const std::strin
 int RunRender(const std::vector<std::string>& args, CommandContext& context) {
   std::string why;
   const auto options = ParseRenderOptions(args, &why);
-  if (!options) {
-    context.err << kProgramName << " " << kRenderName << ": " << why << "\n"
-                << kUsageHeader << " " << kProgramName << " " << kRenderName << " " << kRenderUsage
-                << "\n";
-    return kExitUsage;
-  }
+  if (!options) return UsageError(context, kRenderName, kRenderUsage, why);
   const std::string& path = options->form_path;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return Failed(context, path, kNoSuchFile);
@@ -87,7 +74,7 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
     return Failed(context, path, std::string(kNoSuchMenu) + " \"" + options->show_menu + "\"");
 
   FontRegistry fonts;
-  LoadFaces(context.program_dir, fonts, context.err);
+  LoadPalmFaces(context.program_dir, fonts, context.err);
   FormPicture picture(fonts);
   if (!WritePng(options->out_path, picture.Render(form.Client()), options->scale))
     return Failed(context, options->out_path, kCannotWrite);
