@@ -3,15 +3,9 @@
 
 #include <QClipboard>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include "app/workbench.h"
 #include "controls/PTLabel.h"
-#include "ui/designer_views.h"
-#include "ui/inspector_view.h"
-#include "ui/main_window.h"
-#include "ui/qt_ui.h"
+#include "ui_harness.h"
 
 using namespace qb;
 
@@ -19,35 +13,18 @@ class TestClipboard : public QObject {
   Q_OBJECT
  private slots:
   void copyInOneFormPasteInAnother() {
-    QTemporaryDir settings;
-    SettingsEnvironment env = SettingsEnvironment::System();
-    std::string config = settings.path().toStdString();
-    env.folder_writable = [](const std::string&) { return false; };
-    env.get_env = [config](const char* name) -> std::optional<std::string> {
-      if (std::string(name) == "XDG_CONFIG_HOME") return config;
-      return std::nullopt;
-    };
-    ui::QtUi qt_ui;
-    Workbench bench(qt_ui, QB_BIN_DIR, env);
-    ui::MainWindow window(bench.Main(), qt_ui);
-    ui::DesignerViews designers(bench, window);
-    ui::InspectorView inspector(bench, window);
-    bench.SetViewLinks(&designers);
-    window.SetHost(&designers);
-    window.AddSyncListener([&inspector] { inspector.Sync(); });
-    bench.Start();
-    window.show();
-    bench.Main().FirstShown();
+    test::Program program;
+    ui::MainWindow& window = program.Window();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    AppState& state = bench.State();
+    AppState& state = program.State();
     state.library = LibraryId::kPToolboxLib;
     state.project_name = "Demo";
-    TChildFrm& first = bench.Main().NewForm();
-    TChildFrm& second = bench.Main().NewForm();
+    TChildFrm& first = program.Main().NewForm();
+    TChildFrm& second = program.Main().NewForm();
     window.Sync();
-    ui::DesignerCanvas* first_canvas = designers.CanvasOf(first);
-    ui::DesignerCanvas* second_canvas = designers.CanvasOf(second);
+    ui::DesignerCanvas* first_canvas = program.Canvas(first);
+    ui::DesignerCanvas* second_canvas = program.Canvas(second);
     QVERIFY(first_canvas && second_canvas);
 
     // A label on the first form, clicked there.
@@ -89,6 +66,9 @@ class TestClipboard : public QObject {
     QApplication::clipboard()->setText("Label1");
     window.ActionFor(Command::kPaste)->trigger();
     QCOMPARE(static_cast<int>(second.Screen().Children().size()), 1);
+
+    state.project_name.clear();
+    window.close();
   }
 };
 
