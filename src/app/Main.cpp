@@ -102,6 +102,8 @@ TChildFrm* TMain::FrontWindow() const {
 
 void TMain::BringToFront(TChildFrm& window) { NoteWindowActivated(state_, window); }
 
+void TMain::SendToBack(TChildFrm& window) { NoteWindowLowered(state_, window); }
+
 bool TMain::Visible(Command command) const {
   return command != Command::kRecentProjects || !recent_.Empty();
 }

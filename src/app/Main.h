@@ -121,6 +121,7 @@ class TMain {
   // --- Designer windows ---
   void Activate(TChildFrm& window) { designer_.Activate(window); }
   void BringToFront(TChildFrm& window);
+  void SendToBack(TChildFrm& window);
   // The window's close box, and Close Form for the current window.
   void CloseFormWindow(TChildFrm& window);
 
@@ -210,6 +211,7 @@ class TMain {
     int InspectorWidth() const override;
     int ToolbarAreaHeight() const override;
     void RaiseWindow(TChildFrm& form) override;
+    void LowerWindow(TChildFrm& form) override;
     void RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) override;
     int TextHeight(const TControl& control) const override;
 

@@ -20,6 +20,14 @@ void NoteWindowActivated(AppState& state, TChildFrm& window) {
   order.insert(order.begin(), WeakRef<TChildFrm>(&window));
 }
 
+void NoteWindowLowered(AppState& state, TChildFrm& window) {
+  std::vector<WeakRef<TChildFrm>> order;
+  for (TChildFrm* other : WindowsInWindowOrder(state))
+    if (other != &window) order.emplace_back(other);
+  order.emplace_back(&window);
+  state.activation_order = std::move(order);
+}
+
 std::vector<TChildFrm*> WindowsInWindowOrder(const AppState& state) {
   std::vector<TChildFrm*> out;
   auto owned = [&](const TChildFrm* window) {

@@ -50,6 +50,8 @@ void CursorKeysOff(AppState& state);
 // Moves a window to the front of the activation order; the main window calls it whenever a
 // designer window is activated.
 void NoteWindowActivated(AppState& state, TChildFrm& window);
+// Moves a window to the back of the window order, behind every other designer window.
+void NoteWindowLowered(AppState& state, TChildFrm& window);
 // The application's window order: the windows in the order they were last activated, the most
 // recent first, then those never activated, the newest first (a new window lies on top).
 std::vector<TChildFrm*> WindowsInWindowOrder(const AppState& state);

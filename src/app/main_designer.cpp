@@ -32,6 +32,8 @@ int TMain::DesignerSide::ToolbarAreaHeight() const { return main_.geometry_.dock
 
 void TMain::DesignerSide::RaiseWindow(TChildFrm& form) { main_.BringToFront(form); }
 
+void TMain::DesignerSide::LowerWindow(TChildFrm& form) { main_.SendToBack(form); }
+
 void TMain::DesignerSide::RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) {
   main_.layout_->RunPopCommand(form, entry);
 }

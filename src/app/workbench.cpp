@@ -43,6 +43,7 @@ Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
   main_.SetInspector(main_to_inspector_.get());
   clipboard_ = std::make_unique<ControlClipboardLink>(main_.State(), ui, main_.GetDesigner());
   main_.SetClipboard(clipboard_.get());
+  main_.SetLayout(&layout_);
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   main_.PictureSource().WatchColorEditor(&inspector_hooks_->color_editor_);
 }
@@ -58,6 +59,7 @@ void Workbench::Start() {
 Workbench::~Workbench() {
   main_.PictureSource().WatchColorEditor(nullptr);
   main_.SetInspector(nullptr);
+  main_.SetLayout(nullptr);
   main_.SetGenerate(nullptr);
   main_.SetClipboard(nullptr);
 }

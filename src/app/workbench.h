@@ -9,6 +9,7 @@
 #include "app/Main.h"
 #include "app/clipboard_link.h"
 #include "app/generate_command.h"
+#include "app/layout_link.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
 #include "properties/inspector_hooks.h"
@@ -55,6 +56,7 @@ class Workbench {
   std::unique_ptr<TfrmProperties> inspector_;
   std::unique_ptr<GenerateCommand> generate_;
   std::unique_ptr<ControlClipboardLink> clipboard_;
+  DesignerLayoutLink layout_{main_.GetDesigner(), main_.GetUi()};
 };
 
 }  // namespace qb

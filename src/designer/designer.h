@@ -103,6 +103,9 @@ class Designer : public FormListener {
   // view passes every key on to the focused control either way.
   bool KeyPressed(DesignerKey key);
   void RunPopCommand(TChildFrm& form, PopCommand command);
+  // The window to the front or back among the main window's windows.
+  void RaiseWindow(TChildFrm& form) { links_.RaiseWindow(form); }
+  void LowerWindow(TChildFrm& form) { links_.LowerWindow(form); }
 
   void FormControlResized(TChildFrm& form, TControl& control) override;
 

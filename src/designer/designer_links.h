@@ -37,6 +37,8 @@ class DesignerLinks {
   virtual int ToolbarAreaHeight() const { return 0; }
   // Brings the designer window to the front among the main window's child windows.
   virtual void RaiseWindow(TChildFrm& /*form*/) {}
+  // Sends the designer window to the back among the main window's child windows.
+  virtual void LowerWindow(TChildFrm& /*form*/) {}
   virtual void FocusWindow(TChildFrm& /*form*/) {}
   virtual void FocusControl(TControl& /*control*/) {}
   virtual void ResumeZoom() {}

@@ -48,6 +48,11 @@ void MarkControl(TControl& control, bool add) {
   if (InsideDialog(control) && control.Parent()->Selected()) control.Parent()->SetSelected(false);
 }
 
+bool IsPrimaryMark(const TControl& control) {
+  return control.Class() == ControlClass::kPTDialog ||
+         control.SelectColor() == MarkColor(control, false);
+}
+
 bool IsMarkable(const TChildFrm& form, const TControl& control) {
   const TControl* parent = control.Parent();
   if (parent == &form.Screen()) return true;

@@ -19,6 +19,11 @@ Color MarkColor(const TControl& control, bool add);
 // menu bar are never marked.
 void MarkControl(TControl& control, bool add);
 
+// Whether a control's mark is the first colour of its panel (blue, or red inside a dialog),
+// which makes it the reference of the layout commands. A dialog keeps its own colour and so
+// always counts as first.
+bool IsPrimaryMark(const TControl& control);
+
 // Whether a control lies on a form's screen panel or inside one of its dialogs, and so can
 // carry a selection mark.
 bool IsMarkable(const TChildFrm& form, const TControl& control);

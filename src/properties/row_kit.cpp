@@ -35,25 +35,9 @@ RowSpec NameRow() {
 
 namespace {
 
-// How each axis reads and writes the Palm and the panel coordinates.
-struct AxisAccess {
-  const char* row;
-  int (TControl::*palm)() const;
-  void (TControl::*set_palm)(int);
-  int (TControl::*panel)() const;
-  void (TControl::*set_panel)(int);
-};
+constexpr const char* kAxisRows[] = {rows::kLeft, rows::kTop, rows::kWidth, rows::kHeight};
 
-constexpr AxisAccess kAxes[] = {
-    {rows::kLeft, &TControl::UserLeft, &TControl::SetUserLeft, &TControl::Left, &TControl::SetLeft},
-    {rows::kTop, &TControl::UserTop, &TControl::SetUserTop, &TControl::Top, &TControl::SetTop},
-    {rows::kWidth, &TControl::UserWidth, &TControl::SetUserWidth, &TControl::Width,
-     &TControl::SetWidth},
-    {rows::kHeight, &TControl::UserHeight, &TControl::SetUserHeight, &TControl::Height,
-     &TControl::SetHeight},
-};
-
-const AxisAccess& Access(Axis axis) { return kAxes[static_cast<int>(axis)]; }
+const char* RowOf(Axis axis) { return kAxisRows[static_cast<int>(axis)]; }
 
 CoordSet SetOf(const CoordSets& sets, Axis axis) {
   switch (axis) {
@@ -74,16 +58,15 @@ int MenuShift(Axis axis, CoordSet set) {
 }
 
 int CoordValue(const TControl& c, Axis axis, CoordSet set) {
-  const AxisAccess& a = Access(axis);
-  return set == CoordSet::kPanel ? (c.*a.panel)() : (c.*a.palm)() - MenuShift(axis, set);
+  if (set == CoordSet::kPanel) return Coordinate(c, axis, CoordSystem::kPanel);
+  return Coordinate(c, axis, CoordSystem::kPalm) - MenuShift(axis, set);
 }
 
 void SetCoordValue(TControl& c, Axis axis, CoordSet set, int v) {
-  const AxisAccess& a = Access(axis);
   if (set == CoordSet::kPanel)
-    (c.*a.set_panel)(v);
+    SetCoordinate(c, axis, CoordSystem::kPanel, v);
   else
-    (c.*a.set_palm)(v + MenuShift(axis, set));
+    SetCoordinate(c, axis, CoordSystem::kPalm, v + MenuShift(axis, set));
 }
 
 // A size above the kind's limit is reported, shown as the limit and applied as the limit.
@@ -93,14 +76,14 @@ int HeldToLimit(Axis axis, int value, RowEnv& env) {
   if (!limit || !sized || value <= limit->max) return value;
   const char* message = axis == Axis::kWidth ? limit->width_message : limit->height_message;
   env.ctx.ui.MessageBox(kCaptionError, message, MsgIcon::kError, kMbOk, kMbOk);
-  env.ctx.inspector.SetCellTextOf(Access(axis).row, IntegerText(limit->max));
+  env.ctx.inspector.SetCellTextOf(RowOf(axis), IntegerText(limit->max));
   return limit->max;
 }
 
 }  // namespace
 
 RowSpec CoordRow(Axis axis) {
-  return {Access(axis).row,
+  return {RowOf(axis),
           [axis](const TControl& c, const RowEnv& env) {
             CoordSet set = SetOf(env.kind.coords, axis);
             return set == CoordSet::kNone ? std::string() : IntegerText(CoordValue(c, axis, set));

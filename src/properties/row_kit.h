@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/CCForm.h"
+#include "controls/coordinates.h"
 #include "model/datamod.h"
 #include "properties/property_sheet.h"
 #include "properties/rule_support.h"
@@ -79,7 +80,7 @@ RowSpec FontRow();
 // Renames the control after the name checks.
 RowSpec NameRow();
 
-enum class Axis { kLeft, kTop, kWidth, kHeight };
+using Axis = CoordAxis;
 // A position or size row in the coordinate set the kind table gives for it.
 RowSpec CoordRow(Axis axis);
 // Showing a control of a kind with a size limit first holds its panel to the limit, with the

@@ -29,6 +29,7 @@ class RecordingLinks : public DesignerLinks {
   int InspectorWidth() const override { return inspector_width; }
   int ToolbarAreaHeight() const override { return toolbar_height; }
   void RaiseWindow(TChildFrm& form) override { Log("raise " + form.Name()); }
+  void LowerWindow(TChildFrm& form) override { Log("lower " + form.Name()); }
   void FocusWindow(TChildFrm& form) override { Log("focus window " + form.Name()); }
   void FocusControl(TControl& control) override { Log("focus " + control.Name()); }
   void ResumeZoom() override { Log("resume zoom"); }
