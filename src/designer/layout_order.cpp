@@ -69,11 +69,11 @@ void DeleteCurrentControl(Designer& designer, Ui& ui, TChildFrm& form) {
     DeleteMenuBar(ui, form, *current);
   else
     Destroy(*current);  // a dialog goes with the controls inside it
-  form.SetLastSelected(nullptr);
   // The chooser is rebuilt from what remains, so that no destroyed control stays listed and
   // a menu bar kept after No keeps its entry.
   designer.RefreshChooser(form);
   designer.ShowFormProperties(form);
+  form.SetLastSelected(nullptr);
 }
 
 }  // namespace qb
