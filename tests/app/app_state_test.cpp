@@ -83,6 +83,20 @@ TEST(WindowOrder, ActivatedBeforeNeverActivated) {
   EXPECT_EQ(NamesInOrder(s), (std::vector<std::string>{"A", "B"}));
 }
 
+TEST(WindowOrder, ALoweredWindowGoesBehindEveryOther) {
+  AppState s;
+  TChildFrm& a = AddWindow(s, "A");
+  AddWindow(s, "B");
+  TChildFrm& c = AddWindow(s, "C");
+  NoteWindowActivated(s, a);
+  NoteWindowLowered(s, a);
+  EXPECT_EQ(NamesInOrder(s), (std::vector<std::string>{"C", "B", "A"}));
+  NoteWindowLowered(s, c);
+  EXPECT_EQ(NamesInOrder(s), (std::vector<std::string>{"B", "A", "C"}));
+  NoteWindowActivated(s, c);
+  EXPECT_EQ(NamesInOrder(s), (std::vector<std::string>{"C", "B", "A"}));
+}
+
 TEST(WindowOrder, DestroyedWindowsDropOut) {
   AppState s;
   TChildFrm& a = AddWindow(s, "A");
