@@ -19,21 +19,21 @@ constexpr LayoutMeasure kNoPart{};
 
 // Columns: left, right edge, top, bottom edge, width, height.
 constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kAllPalm = {
-    Position(kPalm), Edge(kPalm, kPalm), Position(kPalm),
-    Edge(kPalm, kPalm), Extent(kPalm),   Extent(kPalm)};
+    Position(kPalm),    Edge(kPalm, kPalm), Position(kPalm),
+    Edge(kPalm, kPalm), Extent(kPalm),      Extent(kPalm)};
 constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kPalmWithoutHeight = {
-    Position(kPalm), Edge(kPalm, kPalm), Position(kPalm),
-    Edge(kPalm, kPanel), Extent(kPalm),  kNoPart};
+    Position(kPalm),     Edge(kPalm, kPalm), Position(kPalm),
+    Edge(kPalm, kPanel), Extent(kPalm),      kNoPart};
 constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kAllPanel = {
-    Position(kPanel), Edge(kPanel, kPanel), Position(kPanel),
-    Edge(kPanel, kPanel), Extent(kPanel),   Extent(kPanel)};
+    Position(kPanel),     Edge(kPanel, kPanel), Position(kPanel),
+    Edge(kPanel, kPanel), Extent(kPanel),       Extent(kPanel)};
 
 const std::vector<LayoutKindRow> kCControlsTable = {
     {{"Button", "Switch", "Radio"}, kAllPalm},
     {{"Label", "Edit", "EditLine", "ListBox", "DropDown", "PopUp", "Table"}, kPalmWithoutHeight},
     {{"CheckBox"},
-     {Position(kPalm), Edge(kPanel, kPanel), Position(kPalm), Edge(kPalm, kPanel),
-      Extent(kPanel), kNoPart}},
+     {Position(kPalm), Edge(kPanel, kPanel), Position(kPalm), Edge(kPalm, kPanel), Extent(kPanel),
+      kNoPart}},
     {{"Dialog", "Image"}, kAllPanel},
     // MenuBar and Menu take no part.
 };
@@ -42,8 +42,8 @@ const std::vector<LayoutKindRow> kPToolboxTable = {
     {{"Button", "Push", "Radio", "Select"}, kAllPalm},
     {{"List"}, kPalmWithoutHeight},
     {{"CheckBox"},
-     {Position(kPalm), Edge(kPalm, kPanel), Position(kPalm), Edge(kPalm, kPanel),
-      Extent(kPanel), Extent(kPanel)}},
+     {Position(kPalm), Edge(kPalm, kPanel), Position(kPalm), Edge(kPalm, kPanel), Extent(kPanel),
+      Extent(kPanel)}},
     {{"PopTrigger", "Field", "Dialog", "Bitmap"}, kAllPanel},
     {{"Label", "GSI"},
      {Position(kPanel), Edge(kPanel, kPanel), Position(kPanel), Edge(kPanel, kPanel), kNoPart,

@@ -181,7 +181,22 @@ void DesignerViews::SyncWindows() {
       main_.Area()->setActiveSubWindow(view.window);
     view.canvas->update();
   }
+  StackWindows();
   syncing_ = false;
+}
+
+// The sub-windows stack as the core orders them, so that a form sent to the back goes behind.
+void DesignerViews::StackWindows() {
+  std::vector<TChildFrm*> order = bench_.Main().WindowsFrontToBack();
+  if (order == stacked_) return;
+  stacked_ = order;
+  if (order.empty()) return;
+  if (QMdiSubWindow* front = SubWindowOf(*order.front())) front->raise();
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QMdiSubWindow* above = SubWindowOf(*order[i - 1]);
+    QMdiSubWindow* below = SubWindowOf(*order[i]);
+    if (above && below) below->stackUnder(above);
+  }
 }
 
 void DesignerViews::FocusWindow(TChildFrm& form) {

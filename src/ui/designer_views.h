@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 #include <map>
+#include <vector>
 
 #include "app/workbench.h"
 #include "controls/form_picture.h"
@@ -52,6 +53,8 @@ class DesignerViews : public QObject, public DesignerWindowHost, public ViewLink
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void StackWindows();
+
   struct View {
     WeakRef<TChildFrm> form;
     QMdiSubWindow* window;
@@ -60,6 +63,8 @@ class DesignerViews : public QObject, public DesignerWindowHost, public ViewLink
   Workbench& bench_;
   MainWindow& main_;
   std::map<const TChildFrm*, View> views_;
+  // The window order last applied to the sub-windows, front first.
+  std::vector<TChildFrm*> stacked_;
   bool syncing_ = false;
 };
 

@@ -60,9 +60,9 @@ const KindCase kCases[] = {
     {kPT, "GSI", {"panel", "panel+panel", "panel", "panel+panel", "-", "-"}},
 };
 
-constexpr PopCommand kCommands[] = {PopCommand::kAlignLeft,  PopCommand::kAlignRight,
-                                    PopCommand::kAlignTop,   PopCommand::kAlignBottom,
-                                    PopCommand::kSameWidth,  PopCommand::kSameHeight};
+constexpr PopCommand kCommands[] = {PopCommand::kAlignLeft, PopCommand::kAlignRight,
+                                    PopCommand::kAlignTop,  PopCommand::kAlignBottom,
+                                    PopCommand::kSameWidth, PopCommand::kSameHeight};
 
 int Position(const TControl& c, bool horizontal, const std::string& set) {
   if (set == "Palm") return horizontal ? c.UserLeft() : c.UserTop();

@@ -1,5 +1,6 @@
 // The real main window with a designer sub-window and the inspector, driven by synthetic
-// mouse events: placing, dragging, resizing by an edge and adding to the selection.
+// mouse events: placing, dragging, resizing by an edge and adding to the selection; the
+// sub-windows' stacking.
 
 #include "controls/PTButton.h"
 #include "model/colors.h"
@@ -98,6 +99,30 @@ class TestDesignerWindow : public QObject {
 
     test::SaveScreenshot(program.Window(), "main_window_pt.png");
     canvas->Picture().save("test_output/designer_window_pt.png");
+  }
+
+  void sendToBackOfAFormLowersItsSubWindow() {
+    test::Program program;
+    QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
+    program.State().library = LibraryId::kPToolboxLib;
+    program.State().project_name = "Demo";
+    TChildFrm& form = program.Main().NewForm();
+    TChildFrm& other = program.Main().NewForm();
+    program.Window().Sync();
+    ui::DesignerViews& views = program.shell->Designers();
+    auto below = [&](const TChildFrm& back, const TChildFrm& front) {
+      QList<QMdiSubWindow*> stack =
+          program.Window().Area()->subWindowList(QMdiArea::StackingOrder);
+      return stack.indexOf(views.SubWindowOf(back)) < stack.indexOf(views.SubWindowOf(front));
+    };
+    // A click on free screen makes the form itself current, its window in front.
+    Click(program.Canvas(form), OnScreen(form, 150, 150));
+    QCOMPARE(program.State().current_control.Get(), &form.Client());
+    QVERIFY(below(other, form));
+
+    program.Main().GetDesigner().RunPopCommand(form, PopCommand::kSendToBack);
+    program.Window().Sync();
+    QVERIFY(below(form, other));
   }
 };
 
