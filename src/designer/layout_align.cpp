@@ -170,6 +170,9 @@ void AlignControls(TChildFrm& form, LibraryId lib, LayoutQuantity quantity) {
   const Axes axes = AxesOf(quantity);
   const std::int64_t value = ValueOf(*ref->control, axes, ref_measure);
   for (TControl* target : MarkedIn(*ref->panel)) {
+    // Writing the reference's own value back could still move it through a setter's rounding
+    // (a Radio's width follows its items).
+    if (target == ref->control) continue;
     LayoutMeasure measure = MeasureOf(lib, *target, quantity);
     if (!measure.TakesPart()) continue;
     ResizeNotificationPause pause(*target);

@@ -80,6 +80,19 @@ TEST_F(LayoutTest, SameHeightWithAReferenceWithoutHeightChangesNothing) {
   EXPECT_EQ(button->UserHeight(), 30);
 }
 
+TEST_F(LayoutTest, TheReferenceDoesNotMove) {
+  TChildFrm& form = NewForm(kCC);
+  TControl* radio = Place(form, B::kRadio, 10, 10);
+  radio->SetWidth(45);  // Palm width 43 by its three items; writing 43 back would give 44
+  TControl* button = Place(form, B::kButton, 10, 60);
+  Pick(form, *radio);
+  Pick(form, *button, true);
+
+  Run(form, P::kSameWidth);
+  EXPECT_EQ(radio->Width(), 45);
+  EXPECT_EQ(button->UserWidth(), 43);
+}
+
 TEST_F(LayoutTest, NothingHappensWithoutAPrimaryMark) {
   TChildFrm& form = NewForm(kCC);
   TControl* first = Place(form, B::kButton, 10, 10);
