@@ -4,7 +4,15 @@
 
 namespace qb {
 
-void RunLayoutCommand(Designer& designer, Ui& ui, TChildFrm& form, PopCommand command) {
+namespace {
+
+// The moving commands change the current control's rows too; the inspector shows them anew.
+void RefillInspector(Designer& designer, TChildFrm& form) {
+  TControl* current = designer.State().current_control.Get();
+  if (current && designer.State().current_window.Get() == &form) designer.Inspect(form, *current);
+}
+
+void RunMovingCommand(Designer& designer, TChildFrm& form, PopCommand command) {
   const LibraryId lib = designer.State().library;
   using P = PopCommand;
   using Q = LayoutQuantity;
@@ -29,6 +37,28 @@ void RunLayoutCommand(Designer& designer, Ui& ui, TChildFrm& form, PopCommand co
       return SpaceControls(form, true);
     case P::kSpaceVertically:
       return SpaceControls(form, false);
+    default:
+      return;
+  }
+}
+
+}  // namespace
+
+void RunLayoutCommand(Designer& designer, Ui& ui, TChildFrm& form, PopCommand command) {
+  using P = PopCommand;
+  switch (command) {
+    case P::kAlignLeft:
+    case P::kAlignRight:
+    case P::kAlignTop:
+    case P::kAlignBottom:
+    case P::kSameWidth:
+    case P::kSameHeight:
+    case P::kCenterHorizontally:
+    case P::kCenterVertically:
+    case P::kSpaceHorizontally:
+    case P::kSpaceVertically:
+      RunMovingCommand(designer, form, command);
+      return RefillInspector(designer, form);
     case P::kBringToFront:
       return BringCurrentToFront(designer, form);
     case P::kSendToBack:

@@ -67,6 +67,15 @@ TEST_F(LayoutWiring, TheToolbarAlignsTheCurrentWindowsMarks) {
   EXPECT_EQ(label->Left(), 20);  // a PToolboxLib Label's left is its panel left
   bench_.Main().Execute(Command::kAlignTop);
   EXPECT_EQ(label->Top(), 10);
+  // The inspector shows the current control's new place at once.
+  ASSERT_EQ(bench_.State().current_control.Get(), label);
+  std::string left, top;
+  for (const GridRow& row : bench_.Inspector().Rows()) {
+    if (row.name == "Left") left = row.value;
+    if (row.name == "Top") top = row.value;
+  }
+  EXPECT_EQ(left, "20");
+  EXPECT_EQ(top, "10");
 }
 
 TEST_F(LayoutWiring, TheDeleteKeyDestroysTheCurrentControlAndTheInspectorShowsTheForm) {
