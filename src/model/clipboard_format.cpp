@@ -49,7 +49,7 @@ constexpr const char* kDamaged = "The control on the clipboard cannot be pasted:
 // One value of a class: the key it is stored under and how it is carried.
 struct ClassKey {
   std::string name;
-  KeySpec spec;
+  KeySpec def;
 };
 
 struct ClassLayout {
@@ -129,7 +129,7 @@ bool NameTaken(const ClassLayout& layout, const std::string& name) {
 void AddKey(ClassLayout& layout, const KeySpec& k, const char* kind) {
   std::vector<ClassKey>& list = k.codec == Codec::kList ? layout.lists : layout.keys;
   for (const ClassKey& have : list)
-    if (SameProperty(have.spec, k)) return;
+    if (SameProperty(have.def, k)) return;
   std::string name = k.key;
   if (NameTaken(layout, name)) name = std::string(kind) + "." + name;
   list.push_back({name, k});
@@ -178,7 +178,7 @@ std::string Quoted(const std::string& text) { return kQuote + text + kQuote; }
 int HeldInt(int value) { return std::clamp(value, form_io::kDeviceMin, form_io::kDeviceMax); }
 
 void WriteValue(IniFile& ini, const ClassKey& key, const TControl& c) {
-  const KeySpec& k = key.spec;
+  const KeySpec& k = key.def;
   switch (k.codec) {
     case Codec::kInt:
       ini.WriteInteger(kHeaderSection, key.name, HeldInt(k.get_int(c)));
@@ -308,7 +308,7 @@ struct ReadValue {
 ReadValue ReadKey(const IniFile& ini, const ClassKey& key) {
   ReadValue v{&key};
   const std::string& name = key.name;
-  switch (key.spec.codec) {
+  switch (key.def.codec) {
     case Codec::kInt:
       v.number = ReadDeviceInt(ini, kHeaderSection, name);
       break;
@@ -337,7 +337,7 @@ ReadValue ReadKey(const IniFile& ini, const ClassKey& key) {
 }
 
 void Apply(const ReadValue& v, TControl& c) {
-  const KeySpec& k = v.key->spec;
+  const KeySpec& k = v.key->def;
   switch (k.codec) {
     case Codec::kInt:
       k.set_int(c, v.number);
@@ -445,7 +445,7 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
   // that no setter's reshaping survives it.
   for (bool first : {true, false})
     for (const ReadValue& v : values)
-      if (v.key->spec.first == first) Apply(v, *control);
+      if (v.key->def.first == first) Apply(v, *control);
   auto number = [&](const char* key) {
     for (const ReadValue& v : values)
       if (SameText(v.key->name, key)) return v.number;
