@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "controls/PTDialog.h"
+#include "designer/removal.h"
 #include "model/clipboard_format.h"
 #include "model/form_keys.h"
 #include "model/text_util.h"
@@ -104,13 +105,8 @@ void ControlClipboard::Cut() {
   TChildFrm& form = *FormOf(*current);
   // When the clipboard cannot take it, the control stays.
   ui_.SetClipboard(ClipboardEntries(*current, current->Name()));
-  if (form.ShownDialog() == current) form.SetShownDialog(nullptr);
-  if (TControl* parent = current->Parent()) parent->RemoveChild(current);  // with its children
-  form.SetLastSelected(nullptr);
-  designer_.ShowFormProperties(form);
-  // The chooser loses the control's entry.
-  designer_.RefreshChooser(form);
-  form.MarkPictureDirty();
+  RemoveControl(form, *current);
+  AfterRemoval(designer_, form);
 }
 
 void ControlClipboard::Paste() {

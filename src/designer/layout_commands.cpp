@@ -12,60 +12,60 @@ void RefillInspector(Designer& designer, TChildFrm& form) {
   if (current && designer.State().current_window.Get() == &form) designer.Inspect(form, *current);
 }
 
-void RunMovingCommand(Designer& designer, TChildFrm& form, PopCommand command) {
+// The commands that move and size the marked controls; false for the others.
+bool RunMovingCommand(Designer& designer, TChildFrm& form, PopCommand command) {
   const LibraryId lib = designer.State().library;
   using P = PopCommand;
   using Q = LayoutQuantity;
   switch (command) {
     case P::kAlignLeft:
-      return AlignControls(form, lib, Q::kLeft);
+      AlignControls(form, lib, Q::kLeft);
+      return true;
     case P::kAlignRight:
-      return AlignControls(form, lib, Q::kRight);
+      AlignControls(form, lib, Q::kRight);
+      return true;
     case P::kAlignTop:
-      return AlignControls(form, lib, Q::kTop);
+      AlignControls(form, lib, Q::kTop);
+      return true;
     case P::kAlignBottom:
-      return AlignControls(form, lib, Q::kBottom);
+      AlignControls(form, lib, Q::kBottom);
+      return true;
     case P::kSameWidth:
-      return AlignControls(form, lib, Q::kWidth);
+      AlignControls(form, lib, Q::kWidth);
+      return true;
     case P::kSameHeight:
-      return AlignControls(form, lib, Q::kHeight);
+      AlignControls(form, lib, Q::kHeight);
+      return true;
     case P::kCenterHorizontally:
-      return CenterControls(form, true);
+      CenterControls(form, true);
+      return true;
     case P::kCenterVertically:
-      return CenterControls(form, false);
+      CenterControls(form, false);
+      return true;
     case P::kSpaceHorizontally:
-      return SpaceControls(form, true);
+      SpaceControls(form, true);
+      return true;
     case P::kSpaceVertically:
-      return SpaceControls(form, false);
+      SpaceControls(form, false);
+      return true;
     default:
-      return;
+      return false;
   }
 }
 
 }  // namespace
 
 void RunLayoutCommand(Designer& designer, Ui& ui, TChildFrm& form, PopCommand command) {
+  if (RunMovingCommand(designer, form, command)) return RefillInspector(designer, form);
   using P = PopCommand;
   switch (command) {
-    case P::kAlignLeft:
-    case P::kAlignRight:
-    case P::kAlignTop:
-    case P::kAlignBottom:
-    case P::kSameWidth:
-    case P::kSameHeight:
-    case P::kCenterHorizontally:
-    case P::kCenterVertically:
-    case P::kSpaceHorizontally:
-    case P::kSpaceVertically:
-      RunMovingCommand(designer, form, command);
-      return RefillInspector(designer, form);
     case P::kBringToFront:
       return BringCurrentToFront(designer, form);
     case P::kSendToBack:
       return SendCurrentToBack(designer, form);
     case P::kDelete:
       return DeleteCurrentControl(designer, ui, form);
-    case P::kNone:
+    default:
       return;
   }
 }

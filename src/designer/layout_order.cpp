@@ -1,9 +1,8 @@
 // Z-order and delete: the commands that act on the current control alone.
 
-#include <memory>
-
 #include "designer/designer.h"
 #include "designer/layout_commands.h"
+#include "designer/removal.h"
 #include "model/captions.h"
 
 namespace qb {
@@ -21,13 +20,6 @@ bool IsForm(const TChildFrm& form, const TControl& control) {
   return &control == &form.Client() || &control == &form.Screen();
 }
 
-void Destroy(TControl& control) {
-  TControl* parent = control.Parent();
-  if (!parent) return;
-  std::unique_ptr<TControl> gone = parent->RemoveChild(&control);
-  gone.reset();
-}
-
 // Yes destroys every menu of the form, then the bar; No keeps them all.
 void DeleteMenuBar(Ui& ui, TChildFrm& form, TControl& bar) {
   MsgButton answer =
@@ -36,8 +28,8 @@ void DeleteMenuBar(Ui& ui, TChildFrm& form, TControl& bar) {
   std::vector<TControl*> menus;
   for (const auto& child : form.Client().Children())
     if (child->Class() == ControlClass::kCCMenu) menus.push_back(child.get());
-  for (TControl* menu : menus) Destroy(*menu);
-  Destroy(bar);
+  for (TControl* menu : menus) RemoveControl(form, *menu);
+  RemoveControl(form, bar);
 }
 
 }  // namespace
@@ -64,16 +56,12 @@ void SendCurrentToBack(Designer& designer, TChildFrm& form) {
 void DeleteCurrentControl(Designer& designer, Ui& ui, TChildFrm& form) {
   TControl* current = CurrentOf(designer, form);
   if (!current || IsForm(form, *current)) return;
-  if (current == form.ShownDialog()) form.SetShownDialog(nullptr);
   if (current->Class() == ControlClass::kCCMenuBar)
     DeleteMenuBar(ui, form, *current);
   else
-    Destroy(*current);  // a dialog goes with the controls inside it
-  // The chooser is rebuilt from what remains, so that no destroyed control stays listed and
-  // a menu bar kept after No keeps its entry.
-  designer.RefreshChooser(form);
-  designer.ShowFormProperties(form);
-  form.SetLastSelected(nullptr);
+    RemoveControl(form, *current);
+  // A menu bar kept after No keeps its entry in the rebuilt chooser.
+  AfterRemoval(designer, form);
 }
 
 }  // namespace qb
