@@ -306,7 +306,7 @@ bool TfrmProperties::PickListKeyDown(InspectorKey key, KeyModifiers modifiers, b
   return true;
 }
 
-bool TfrmProperties::ItemsEditorKeyDown(InspectorKey key) {
+bool TfrmProperties::ButtonEditorKeyDown(InspectorKey key, void (TfrmProperties::*hide)()) {
   switch (key) {
     case InspectorKey::kUp:
       MoveSelection(-1);
@@ -315,7 +315,7 @@ bool TfrmProperties::ItemsEditorKeyDown(InspectorKey key) {
       MoveSelection(1);
       return true;
     case InspectorKey::kEnter:
-      HideItemsEditor();
+      (this->*hide)();
       SetFocus(InspectorWidget::kGrid);
       return true;
     case InspectorKey::kOther:
@@ -324,22 +324,12 @@ bool TfrmProperties::ItemsEditorKeyDown(InspectorKey key) {
   return false;
 }
 
+bool TfrmProperties::ItemsEditorKeyDown(InspectorKey key) {
+  return ButtonEditorKeyDown(key, &TfrmProperties::HideItemsEditor);
+}
+
 bool TfrmProperties::ContentEditorKeyDown(InspectorKey key) {
-  switch (key) {
-    case InspectorKey::kUp:
-      MoveSelection(-1);
-      return true;
-    case InspectorKey::kDown:
-      MoveSelection(1);
-      return true;
-    case InspectorKey::kEnter:
-      HideContentEditor();
-      SetFocus(InspectorWidget::kGrid);
-      return true;
-    case InspectorKey::kOther:
-      return false;
-  }
-  return false;
+  return ButtonEditorKeyDown(key, &TfrmProperties::HideContentEditor);
 }
 
 bool TfrmProperties::ContentEditorCharTyped() {

@@ -203,6 +203,8 @@ class TfrmProperties {
 
  private:
   void MoveSelection(int delta);
+  // The keys of a button editor: the arrows move between rows, Enter hides it.
+  bool ButtonEditorKeyDown(InspectorKey key, void (TfrmProperties::*hide)());
   TChildFrm* CurrentWindow() const;
 
   AppState& state_;
