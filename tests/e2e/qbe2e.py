@@ -207,6 +207,9 @@ class Session:
 
     def start(self):
         os.makedirs(self.out_dir, exist_ok=True)
+        for old in os.listdir(self.out_dir):  # pictures of an earlier run would mislead
+            if old.endswith(".png"):
+                os.remove(os.path.join(self.out_dir, old))
         self.temp = tempfile.mkdtemp(prefix="qbe2e-")
         self.program_dir = os.path.join(self.temp, "program")
         self.work = os.path.join(self.temp, "work")
@@ -495,6 +498,24 @@ class Session:
         self.type(path)
         self.key("Return")
         self.wait_window_gone(title_regex, timeout)
+
+    def new_project(self, library):
+        """File > New Project with library "CControls" or "PToolBox"; waits for its form."""
+        self.menu("alt+f", "n")
+        self.wait_window("^New project$")
+        self.key("Home" if library == "CControls" else "End", "Return")
+        self.wait_window_gone("^New project$")
+        self.wait_window(r"^Quillboard 1\.21 - Project\d+$")
+        self.designer_screen()
+
+    def save_project_as(self, project, forms=()):
+        """File > Save Project As, then one Save Form dialog per path in `forms`."""
+        self.menu("alt+f", "a")
+        self.fill_file_dialog("^Save project$", project)
+        for form in forms:
+            self.fill_file_dialog("^Save Form$", form)
+        name = os.path.splitext(os.path.basename(project))[0]
+        self.wait_window(r"^Quillboard 1\.21 - " + re.escape(name) + "$")
 
     def menu(self, *keys):
         """Runs a menu command by its access keys, e.g. menu("alt+f", "s")."""
