@@ -440,9 +440,8 @@ class Session:
 
     # The palette's visible buttons of each library, in toolbar order.
     PALETTE = {
-        "CControls": ["Button", "Select", "Push", "Label", "Edit line", "Edit", "CheckBox",
-                      "Switch", "PopUp", "ListBox", "DropDown", "Radio", "Menu", "Bitmap",
-                      "Table", "Dialog"],
+        "CControls": ["Button", "Label", "Edit line", "Edit", "CheckBox", "Switch", "PopUp",
+                      "ListBox", "DropDown", "Radio", "Menu", "Bitmap", "Table", "Dialog"],
         "PToolBox": ["Button", "Select", "Push", "Label", "Edit", "CheckBox", "PopTrigger",
                      "ListBox", "Radio", "Bitmap", "GSI", "Dialog"],
     }
