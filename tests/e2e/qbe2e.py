@@ -480,6 +480,25 @@ class Session:
         x, y = origin
         return (x + 20 + column * self.NAME_COLUMN_WIDTH, y + row * self.ROW_HEIGHT + 8)
 
+    def inspector_rows_with_list(self, image, rows):
+        """Which of the first `rows` value cells have a drop-down list laid over them, told by
+        the list's arrow: a dark downward triangle five pixels wide at the cell's right end."""
+        def dark(x, y):
+            return max(image.pixel(x, y)) < 120
+
+        def arrow_at(x, y):
+            return (all(dark(x + i, y) for i in range(5)) and not dark(x - 1, y) and
+                    not dark(x + 5, y) and all(dark(x + i, y + 1) for i in range(1, 4)) and
+                    not dark(x, y + 1) and not dark(x + 4, y + 1) and dark(x + 2, y + 2))
+        found = []
+        for row in range(rows):
+            x, y = self.inspector_cell(row, image=image)
+            start = x - 20 + 60
+            if any(arrow_at(ax, ay) for ax in range(start, start + 60)
+                   for ay in range(y - 5, y + 4)):
+                found.append(row)
+        return found
+
     # --- dialogs
 
     def answer_box(self, title_regex, key="Return", timeout=10):
