@@ -243,7 +243,6 @@ void InspectorView::Sync() {
     shown_names_ = std::move(names);
   }
   if (grid_->rowCount() != inspector.RowCount()) grid_->setRowCount(inspector.RowCount());
-  // The cell being edited keeps what the user typed.
   const int editing = delegate_->EditorRow();
   for (int r = 0; r < inspector.RowCount(); ++r) {
     const GridRow& row = rows[static_cast<std::size_t>(r)];
@@ -260,7 +259,11 @@ void InspectorView::Sync() {
       value = new QTableWidgetItem;
       grid_->setItem(r, 1, value);
     }
-    if (r != editing && value->text() != Q(row.value)) value->setText(Q(row.value));
+    if (value->text() != Q(row.value)) value->setText(Q(row.value));
+    // The cell editor keeps what the user typed, which is the row's text, unless a rule
+    // replaced it (an Image held to 40).
+    if (r == editing && delegate_->Editor()->text() != Q(row.value))
+      delegate_->Editor()->setText(Q(row.value));
   }
   if (inspector.SelectedRow() >= 0 && inspector.SelectedRow() < grid_->rowCount() &&
       grid_->currentRow() != inspector.SelectedRow()) {
