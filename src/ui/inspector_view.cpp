@@ -1,6 +1,7 @@
 #include "ui/inspector_view.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -280,6 +281,12 @@ void InspectorView::Sync() {
 
 void InspectorView::PlaceEditors() {
   TfrmProperties& inspector = bench_.Inspector();
+  // A focused widget that hides passes the focus on as a Tab would, and in the grid a Tab
+  // moves the current cell: the grid takes the focus first.
+  auto hide = [this](QWidget* w) {
+    if (w->isVisible() && w->isAncestorOf(QApplication::focusWidget())) grid_->setFocus();
+    w->hide();
+  };
   auto place = [this](QWidget* w, int row, int height) {
     QRect cell = grid_->visualRect(grid_->model()->index(row, 1));
     cell.setHeight(height);
@@ -301,11 +308,11 @@ void InspectorView::PlaceEditors() {
     pick_list_->setCurrentIndex(pick.selected);
     place(pick_list_, pick.row, TfrmProperties::kPickListHeight);
   } else {
-    pick_list_->hide();
+    hide(pick_list_);
   }
   auto place_button_editor = [&](ButtonEdit* editor, const ButtonEditor& state) {
     if (!state.visible) {
-      editor->hide();
+      hide(editor);
       return;
     }
     if (editor->Edit()->text() != Q(state.text)) editor->Edit()->setText(Q(state.text));
@@ -402,7 +409,8 @@ bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
     InspectorWidget widget = watched == grid_      ? InspectorWidget::kGrid
                              : watched == chooser_ ? InspectorWidget::kChooser
                                                    : InspectorWidget::kNone;
-    if (widget != InspectorWidget::kNone && bench_.Inspector().Focus() != widget) {
+    // Always told: the grid's focus also switches the designer's cursor keys off.
+    if (widget != InspectorWidget::kNone) {
       bench_.Inspector().SetFocus(widget);
       applied_focus_ = widget;
       main_.Sync();
