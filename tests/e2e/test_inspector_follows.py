@@ -1,0 +1,52 @@
+"""The inspector follows what happened elsewhere: after an arrow nudge its Left cell holds the
+new position (edited from there), and after New Project of the other library no cell editor
+of the old grid is left open to catch the next keys."""
+
+import os
+
+import qbe2e
+
+ROWS = ["Font", "Frame", "Height", "Left", "Name", "ShowForm", "Text", "Top", "Type", "Width",
+        "FillColor", "TextColor"]
+
+
+def journey(s):
+    s.new_project("PToolBox")
+    screen = s.designer_screen()
+    s.press_palette("PToolBox", "Button")
+    s.click(screen[0] + 40, screen[1] + 60)
+    s.wait_picture("the Button's rows", lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
+    # The placed Button is current and the cursor keys move it by the grid step, 4 pixels.
+    s.click(screen[0] + 45, screen[1] + 64)
+    s.key("Right")
+    s.screenshot("nudged")
+    # Edit the Left cell from what it shows: dropping its first digit leaves "4" of "44"
+    # (a stale "40" would leave "0").
+    s.double_click(*s.inspector_cell(ROWS.index("Left")))
+    s.key("Home", "Delete")
+    project = os.path.join(s.work, "follows.qbp")
+    form = os.path.join(s.work, "follows.qbf")
+    s.save_project_as(project, [form])
+    button = qbe2e.read_ini(form)["Button1"]
+    assert button["Left"] == "2", button  # Palm 4 is panel 2
+
+    # An editor open on the Name cell, then New Project of the other library.
+    s.double_click(*s.inspector_cell(ROWS.index("Name")))
+    s.menu("alt+f", "n")
+    s.answer_box("^Confirm$", "alt+n")
+    s.wait_window("^New project$")
+    s.key("Home", "Return")
+    s.wait_window_gone("^New project$")
+    s.wait_window(r"^Quillboard 1\.21 - Project1$")
+    s.designer_screen()
+    s.screenshot("new-project")
+    s.type("zz")
+    s.screenshot("after-keys")
+    second = os.path.join(s.work, "second.qbp")
+    second_form = os.path.join(s.work, "second.qbf")
+    s.save_project_as(second, [second_form])
+    saved = qbe2e.read_ini(second_form)
+    assert saved["FORM"]["Name"] == "Form1" and saved["FORM"]["Lib"] == "1", saved["FORM"]
+
+
+qbe2e.run(journey)
