@@ -482,6 +482,18 @@ class Session:
         x, y = origin
         return (x + 20 + column * self.NAME_COLUMN_WIDTH, y + row * self.ROW_HEIGHT + 8)
 
+    def grid_value_right(self, image, rows):
+        """The last pixel column of the value cells, found along the grid line under the last
+        of `rows` rows (an in-place editor may cover the lines above)."""
+        x, _ = self.inspector_cell(0, image=image)
+        ox, oy = image.find(self.NAME_COLUMN_GREY)
+        y = oy + self.ROW_HEIGHT * rows - 1
+        x = ox + self.NAME_COLUMN_WIDTH
+        line = image.pixel(x, y)
+        while x + 1 < image.width and image.pixel(x + 1, y) == line:
+            x += 1
+        return x - 1
+
     def inspector_rows_with_list(self, image, rows):
         """Which of the first `rows` value cells have a drop-down list laid over them, told by
         the list's arrow: a dark downward triangle five pixels wide at the cell's right end."""
