@@ -236,7 +236,7 @@ class Session:
         self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")], cwd=self.work,
                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
                                     preexec_fn=_die_with_parent)
-        self.main = self.wait_window(r"^Quillboard")
+        self.main = self.wait_window(r"^Quillboard", timeout=30)
         self.activate(self.main)
 
     def start_x(self):
@@ -324,13 +324,13 @@ class Session:
                 return wid
         return None
 
-    def wait_window(self, title_regex, timeout=10):
+    def wait_window(self, title_regex, timeout=15):
         def found():
             self.assert_alive("while waiting for a window '%s'" % title_regex)
             return self.find_window(title_regex)
         return wait_until("a window titled '%s'" % title_regex, found, timeout)
 
-    def wait_window_gone(self, title_regex, timeout=10):
+    def wait_window_gone(self, title_regex, timeout=15):
         wait_until("the window '%s' to close" % title_regex,
                    lambda: self.find_window(title_regex) is None, timeout)
 
@@ -398,7 +398,7 @@ class Session:
         image.save_png(path)
         return image
 
-    def wait_picture(self, what, check, timeout=10):
+    def wait_picture(self, what, check, timeout=15):
         """Polls screenshots until check(image) gives something truthy."""
         return wait_until(what, lambda: check(self.grab()), timeout)
 
@@ -451,7 +451,7 @@ class Session:
     def press_palette(self, library, name):
         self.click(*self.palette_point(self.PALETTE[library].index(name)))
 
-    def designer_screen(self, image=None, timeout=5):
+    def designer_screen(self, image=None, timeout=15):
         """Screen position of the first designer window's Palm screen (its top-left pixel).
 
         The screen sits inside a one-pixel black bezel on the grey device body."""
@@ -471,7 +471,7 @@ class Session:
             return found
         return self.wait_picture("a designer window", look, timeout)
 
-    def inspector_cell(self, row, column=1, image=None, timeout=5):
+    def inspector_cell(self, row, column=1, image=None, timeout=15):
         """Centre of a cell of the inspector's grid (column 0 names, column 1 values)."""
         def look(im):
             return im.find(self.NAME_COLUMN_GREY)
