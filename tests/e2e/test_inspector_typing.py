@@ -18,6 +18,13 @@ def edit_cell(s, row, text):
 
 def journey(s):
     s.new_project("PToolBox")
+    # The form's own rows first (Name, Title, ...): a name and a title with a space.
+    s.double_click(*s.inspector_cell(0))
+    s.key("ctrl+a")
+    s.type("Main")
+    s.double_click(*s.inspector_cell(1))
+    s.key("ctrl+a")
+    s.type("Hi there")
     screen = s.designer_screen()
     s.press_palette("PToolBox", "Button")
     s.click(screen[0] + 40, screen[1] + 60)
@@ -39,6 +46,8 @@ def journey(s):
     form = os.path.join(s.work, "typed.qbf")
     s.save_project_as(project, [form])
     controls = qbe2e.read_ini(form)
+    assert (controls["FORM"]["Name"], controls["FORM"]["Title"]) == ("Main", "Hi there"), \
+        controls["FORM"]
     assert "Hello" in controls, sorted(controls)
     hello = controls["Hello"]
     # Palm (12, 7) is panel (10, 5) for a PToolBox Button.
