@@ -30,6 +30,9 @@ def journey(s):
     s.click(screen[0] + 40, screen[1] + 60)
     s.wait_picture("the Button's rows", lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
 
+    # A single click on a value cell, then typing, replaces the value.
+    s.click(*s.inspector_cell(ROWS.index("Width")))
+    s.type("30")
     edit_cell(s, "Name", "Hello")
     edit_cell(s, "Left", "12")
     edit_cell(s, "Top", "x")
@@ -52,6 +55,7 @@ def journey(s):
     hello = controls["Hello"]
     # Palm (12, 7) is panel (10, 5) for a PToolBox Button.
     assert (hello["Left"], hello["Top"]) == ("10", "5"), hello
+    assert hello["Width"] == "34", hello  # Palm 30 plus the frame on both sides
 
 
 qbe2e.run(journey)
