@@ -97,6 +97,14 @@ class TestInspectorKeys : public QObject {
     QTest::qWait(QApplication::keyboardInputInterval() + 50);
     QTest::keyClick(view.PickList(), Qt::Key_B);
     QCOMPARE(PickListRow(view), -1);
+    QCOMPARE(ValueOf(grid, "Frame"), QString("Bold"));
+    // Enter in the grid opens the row's list as a click does.
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(PickListRow(view), 1);
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    QTest::keyClick(view.PickList(), Qt::Key_S);
+    QCOMPARE(PickListRow(view), -1);
+    QCOMPARE(ValueOf(grid, "Frame"), QString("Square"));
     ClickCell(grid, 1);
     QVERIFY(QTest::qWaitFor([&] { return PickListRow(view) == 1; }, 2000));
     // Enter in the grid on a typed row opens its cell editor.
