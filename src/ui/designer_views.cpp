@@ -71,6 +71,8 @@ void DesignerCanvas::paintEvent(QPaintEvent*) {
 void DesignerCanvas::mousePressEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
+  // A box (an Image held to 40) opens after the mouse event, not inside it.
+  QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
   bench_.Main().Activate(*form);
   bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
@@ -80,6 +82,7 @@ void DesignerCanvas::mousePressEvent(QMouseEvent* e) {
 void DesignerCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
+  QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button()) | kSsDouble;
   bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
   main_.Sync();
@@ -88,6 +91,7 @@ void DesignerCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
 void DesignerCanvas::mouseMoveEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
+  QtUi::DeferErrors defer(main_.Ui());
   bench_.GetDesigner().MouseMove(*form, ShiftOf(e->modifiers(), e->buttons()), PointOf(e));
   setCursor(QtCursor(form->Cursor()));
   if (form->PictureDirty()) update();
@@ -96,6 +100,7 @@ void DesignerCanvas::mouseMoveEvent(QMouseEvent* e) {
 void DesignerCanvas::mouseReleaseEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
+  QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
   bool menu = bench_.GetDesigner().MouseUp(*form, ButtonOf(e->button()), shift, PointOf(e));
   main_.Sync();
