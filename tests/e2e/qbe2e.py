@@ -485,8 +485,10 @@ class Session:
     def grid_value_right(self, image, rows):
         """The last pixel column of the value cells, found along the grid line under the last
         of `rows` rows (an in-place editor may cover the lines above)."""
-        x, _ = self.inspector_cell(0, image=image)
-        ox, oy = image.find(self.NAME_COLUMN_GREY)
+        origin = image.find(self.NAME_COLUMN_GREY)
+        if not origin:
+            raise E2EError("the inspector is not on the screen")
+        ox, oy = origin
         y = oy + self.ROW_HEIGHT * rows - 1
         x = ox + self.NAME_COLUMN_WIDTH
         line = image.pixel(x, y)
