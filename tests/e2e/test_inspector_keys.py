@@ -1,6 +1,6 @@
 """The inspector's keys on rows with pick lists: Down and Up in a closed list walk the rows,
 opening each row's list; a letter picks an entry; "x" typed on the Font row opens its list
-and changes nothing."""
+and changes nothing; the list hides when the focus leaves it."""
 
 import os
 
@@ -43,6 +43,9 @@ def journey(s):
     # "x" on the Font row opens its list and is not typed anywhere.
     s.type("x")
     lists_at([0], "x-opens-list")
+    # The list hides when the focus goes elsewhere: a click on the Text row's name.
+    s.click(*s.inspector_cell(ROWS.index("Text"), column=0))
+    lists_at([], "list-left")
     s.assert_alive("after the keys")
 
     project = os.path.join(s.work, "keys.qbp")
