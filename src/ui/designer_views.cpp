@@ -185,7 +185,8 @@ void DesignerViews::SyncWindows() {
     if (!form.Visible() && activated_ == &form) activated_ = nullptr;
     if (form.Visible() && bench_.State().current_window.Get() == &form && activated_ != &form) {
       activated_ = &form;
-      if (main_.Area()->activeSubWindow() != view.window) main_.Area()->setActiveSubWindow(view.window);
+      if (main_.Area()->activeSubWindow() != view.window)
+        main_.Area()->setActiveSubWindow(view.window);
     }
     view.canvas->update();
   }

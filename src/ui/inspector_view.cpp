@@ -21,10 +21,14 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 InspectorKey KeyOf(const QKeyEvent* key) {
   switch (key->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return InspectorKey::kEnter;
-    case Qt::Key_Up: return InspectorKey::kUp;
-    case Qt::Key_Down: return InspectorKey::kDown;
-    default: return InspectorKey::kOther;
+    case Qt::Key_Enter:
+      return InspectorKey::kEnter;
+    case Qt::Key_Up:
+      return InspectorKey::kUp;
+    case Qt::Key_Down:
+      return InspectorKey::kDown;
+    default:
+      return InspectorKey::kOther;
   }
 }
 
@@ -168,9 +172,8 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
     bench_.Inspector().PickListPicked(index);
     main_.Sync();
   });
-  connect(items_editor_->Edit(), &QLineEdit::textEdited, this, [&inspector](const QString& t) {
-    inspector.ItemsEditorTextChanged(t.toStdString());
-  });
+  connect(items_editor_->Edit(), &QLineEdit::textEdited, this,
+          [&inspector](const QString& t) { inspector.ItemsEditorTextChanged(t.toStdString()); });
   connect(items_editor_->Button(), &QToolButton::clicked, this,
           [this] { Later([this] { bench_.Inspector().ItemsButtonClicked(); }); });
   connect(content_editor_->Button(), &QToolButton::clicked, this,
@@ -183,8 +186,8 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
     }
   });
 
-  window_ = main_.Area()->addSubWindow(this, Qt::Tool | Qt::WindowTitleHint |
-                                                 Qt::WindowCloseButtonHint);
+  window_ =
+      main_.Area()->addSubWindow(this, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   window_->setWindowTitle(TfrmProperties::kCaption);
   window_->setAttribute(Qt::WA_DeleteOnClose, false);
   window_->resize(TfrmProperties::kInitialWidth, TfrmProperties::kInitialHeight);
@@ -333,12 +336,17 @@ void InspectorView::FollowFocus() {
     case InspectorWidget::kGrid:
       if (!grid_->hasFocus() && !CellEditor()) grid_->setFocus(Qt::OtherFocusReason);
       break;
-    case InspectorWidget::kPickList: pick_list_->setFocus(Qt::OtherFocusReason); break;
-    case InspectorWidget::kItemsEditor: items_editor_->setFocus(Qt::OtherFocusReason); break;
+    case InspectorWidget::kPickList:
+      pick_list_->setFocus(Qt::OtherFocusReason);
+      break;
+    case InspectorWidget::kItemsEditor:
+      items_editor_->setFocus(Qt::OtherFocusReason);
+      break;
     case InspectorWidget::kContentEditor:
       content_editor_->setFocus(Qt::OtherFocusReason);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

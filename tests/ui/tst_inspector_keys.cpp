@@ -65,8 +65,10 @@ class TestInspectorKeys : public QObject {
       int row;
       bool list;
     };
-    const Step steps[] = {{Qt::Key_Up, 0, true},    {Qt::Key_Up, 0, true},
-                          {Qt::Key_Down, 1, true},  {Qt::Key_Down, 2, false},
+    const Step steps[] = {{Qt::Key_Up, 0, true},
+                          {Qt::Key_Up, 0, true},
+                          {Qt::Key_Down, 1, true},
+                          {Qt::Key_Down, 2, false},
                           {Qt::Key_Up, 1, true}};
     for (const Step& step : steps) {
       QWidget* target = QApplication::focusWidget();
