@@ -5,11 +5,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 namespace qb::ui {
@@ -17,6 +19,8 @@ namespace qb::ui {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kButtonPollMs = 20;
 
 QMessageBox::Icon IconOf(MsgIcon icon) {
   switch (icon) {
@@ -101,6 +105,12 @@ void QtUi::ShowBox(const PendingBox& box) {
 }
 
 void QtUi::ShowPending() {
+  // A box up between a mouse press and its release would swallow the release and leave the
+  // designer dragging: boxes wait until the buttons are let go.
+  if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+    QTimer::singleShot(kButtonPollMs, &queue_context_, [this] { ShowPending(); });
+    return;
+  }
   // Boxes raised while these are up wait for the next round.
   std::vector<PendingBox> boxes;
   boxes.swap(pending_);

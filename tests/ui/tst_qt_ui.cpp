@@ -82,6 +82,38 @@ class TestQtUi : public QObject {
     QCOMPARE(shown.last(), QApplication::applicationName() + ": now");
   }
 
+  // A deferred box waits while a mouse button is held: up between a press and its release it
+  // would swallow the release.
+  void deferredBoxesWaitForTheMouseButtonsToBeLetGo() {
+    qb::ui::QtUi ui;
+    QWidget target;
+    target.resize(50, 50);
+    target.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&target));
+    int shown = 0;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++shown;
+        box->done(QMessageBox::Ok);
+      }
+    });
+    answer.start();
+    QTest::mousePress(&target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(QGuiApplication::mouseButtons(), Qt::MouseButtons(Qt::LeftButton));
+    {
+      qb::ui::QtUi::DeferErrors defer(ui);
+      ui.ShowError("held");
+    }
+    QTest::qWait(150);
+    QCOMPARE(shown, 0);
+    QCOMPARE(static_cast<int>(ui.PendingBoxes().size()), 1);
+    QTest::mouseRelease(&target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QVERIFY(QTest::qWaitFor([&] { return shown == 1; }, 5000));
+    QVERIFY(ui.PendingBoxes().empty());
+  }
+
   void modalDepthCoversEveryPrompt() {
     qb::ui::QtUi ui;
     int deepest = 0;
