@@ -9,6 +9,7 @@
 #include "codegen/generate_texts.h"
 #include "codegen/text_line.h"
 #include "model/captions.h"
+#include "model/code_page.h"
 #include "model/form_file.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +20,15 @@ namespace {
 
 std::string TempPath(const GenerateFolders& folders, const CodeTextFile& file) {
   return (fs::path(folders.work_dir) / file.temp_file).string();
+}
+
+// The device's bytes of a text's lines; Generate has refused every text the device cannot
+// show.
+std::vector<std::string> DeviceLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> bytes;
+  bytes.reserve(lines.size());
+  for (const std::string& line : lines) bytes.push_back(Cp1252FromUtf8(line));
+  return bytes;
 }
 
 std::string ConverterParameters(const CodeTextFile& file, const std::string& p) {
@@ -34,7 +44,7 @@ void TfrmGenerate::WriteTempFiles() {
   }
   for (CodeText text : kTempWriteOrder) {
     const std::string path = TempPath(folders_, kCodeTextFiles[static_cast<std::size_t>(text)]);
-    if (!WriteTextLines(path, Area(text).Lines())) {
+    if (!WriteTextLines(path, DeviceLines(Area(text).Lines()))) {
       Error(UnableToWriteMessage(path));
       return;
     }
@@ -55,7 +65,7 @@ void TfrmGenerate::Save() {
       if (answer == kMbCancel) return;
       if (answer != kMbYes) continue;
     }
-    if (!WriteTextLines(path, Area(file.text).Lines())) {
+    if (!WriteTextLines(path, DeviceLines(Area(file.text).Lines()))) {
       Error(UnableToWriteMessage(FullPathText(path)));
       return;
     }
