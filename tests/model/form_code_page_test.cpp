@@ -1,5 +1,5 @@
 // Form and project files in UTF-8 or, from older tools, Windows-1252: both read as the same
-// texts, and are saved back as UTF-8.
+// texts, and are saved back as UTF-8. The clipboard refuses what the device cannot show.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,10 @@
 #include "app/app_state.h"
 #include "controls/CCLabel.h"
 #include "controls/CCListBox.h"
+#include "model/clipboard_format.h"
 #include "model/code_page.h"
 #include "model/form_file.h"
+#include "model/user_error.h"
 #include "support/fake_ui.h"
 #include "support/form_dump.h"
 #include "support/temp_dir.h"
@@ -109,6 +111,46 @@ TEST(FormCodePage, FormTextsListTheTitleEveryTextAndEveryItem) {
             "lbl1.Content=A\xC3\xB1o \xE2\x80\x9Cq\xE2\x80\x9D\n"
             "lst1.List=\xE2\x82\xAC" "5\n"
             "lst1.List=Wait\xE2\x80\xA6\n");
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST(IniCodePage, AProjectFileInWindows1252ReadsAndIsSavedBackAsUtf8) {
+  test::TempDir dir;
+  const std::string path = dir.Path("old.qbp");
+  ASSERT_TRUE(test::WriteFileBytes(path, "[ActiveForms]\r\nForm0=C:\\A\xF1o\\Main.qbf\r\n"));
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(path));
+  EXPECT_EQ(ini.ReadString("ActiveForms", "Form0", ""), "C:\\A\xC3\xB1o\\Main.qbf");
+  ASSERT_TRUE(ini.Save(path));
+  EXPECT_EQ(test::ReadFileBytes(path), "[ActiveForms]\r\nForm0=C:\\A\xC3\xB1o\\Main.qbf\r\n");
+  // A UTF-8 file is left as it is.
+  ASSERT_TRUE(ini.Load(path));
+  EXPECT_EQ(ini.ReadString("ActiveForms", "Form0", ""), "C:\\A\xC3\xB1o\\Main.qbf");
+}
+
+TEST(ClipboardCodePage, PastingATextTheDeviceCannotShowIsRefused) {
+  TCCLabel label(nullptr);
+  label.SetName("lbl1");
+  label.SetContent("A\xC3\xB1o \xE2\x82\xAC");
+  ClipboardControl read = ReadClipboardControl(WriteClipboardControl(label, "Copiado"), nullptr);
+  ASSERT_NE(As<TCCLabel>(read.control.get()), nullptr);
+  EXPECT_EQ(As<TCCLabel>(read.control.get())->Content(), "A\xC3\xB1o \xE2\x82\xAC");
+
+  label.SetContent("a\xE2\x86\x92" "b");
+  const std::string text = WriteClipboardControl(label, "Copiado");
+  try {
+    ReadClipboardControl(text, nullptr);
+    ADD_FAILURE() << "pasted";
+  } catch (const UserError& error) {
+    EXPECT_STREQ(error.what(),
+                 "The character \"\xE2\x86\x92\" (U+2192) cannot be shown on the Palm (it has no "
+                 "Windows-1252 form); Copiado (Content) is not pasted.");
+  }
 }
 
 }  // namespace
