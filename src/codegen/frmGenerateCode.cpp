@@ -220,6 +220,8 @@ void TfrmGenerate::Generate() {
   }
   if (!unshown.empty()) {
     save_enabled_ = false;
+    // Save DOC would otherwise convert the texts of an earlier Generate.
+    if (!batch_) RemoveTempFiles();
     Error(UnshownTextsMessage(unshown));
     return;
   }

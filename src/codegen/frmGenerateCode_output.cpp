@@ -132,11 +132,15 @@ void TfrmGenerate::SaveDoc() {
 
 void TfrmGenerate::Copy(CodeText text) { ui_.SetClipboard({{"text/plain", Area(text).Text()}}); }
 
-void TfrmGenerate::Exit() {
+void TfrmGenerate::RemoveTempFiles() {
   for (const CodeTextFile& file : kCodeTextFiles) {
     std::error_code ec;
     fs::remove(TempPath(folders_, file), ec);
   }
+}
+
+void TfrmGenerate::Exit() {
+  RemoveTempFiles();
   closed_ = true;
 }
 

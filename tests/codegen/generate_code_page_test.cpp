@@ -78,6 +78,24 @@ TEST_F(CodePageGenerateTest, ATextTheDeviceCannotShowIsNamedAndNothingIsGenerate
   }
 }
 
+TEST_F(CodePageGenerateTest, ARefusedGenerateLeavesNoEarlierTextsToConvert) {
+  TChildFrm& form = AddForm("Form1", "Fine");
+  WriteProject("[Code]\r\nFirstForm=Form1\r\nMemo=1\r\n");
+  Show();
+  InstallConverter();
+  dialog_.Generate();
+  ASSERT_TRUE(fs::exists(InProgram("temp002.txt")));
+  form.Screen().SetTitle("\xE2\x86\x92");
+  dialog_.Generate();
+  for (const char* name : {"temp001.txt", "temp002.txt", "temp003.txt", "temp004.txt"})
+    EXPECT_FALSE(fs::exists(InProgram(name))) << name;
+  ui_.ClearLog();
+  dialog_.SaveDoc();
+  EXPECT_TRUE(ui_.started_.empty());
+  EXPECT_EQ(ui_.Texts(), (Lines{InProgram("temp001.txt") +
+                                " not found. Generate the code for Palm memos / DOC files first"}));
+}
+
 TEST_F(CodePageGenerateTest, APrcFieldTheDeviceCannotShowIsNamedByItsLine) {
   Prepare("Main", false);
   dialog_.SetAppName("App \xD0\x96");
