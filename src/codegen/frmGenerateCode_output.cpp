@@ -8,6 +8,7 @@
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
 #include "codegen/text_line.h"
+#include "codegen/unshown_texts.h"
 #include "model/captions.h"
 #include "model/code_page.h"
 #include "model/form_file.h"
@@ -22,8 +23,8 @@ std::string TempPath(const GenerateFolders& folders, const CodeTextFile& file) {
   return (fs::path(folders.work_dir) / file.temp_file).string();
 }
 
-// The device's bytes of a text's lines; Generate has refused every text the device cannot
-// show.
+// The device's bytes of a text's lines; every text the device cannot show has been refused
+// before.
 std::vector<std::string> DeviceLines(const std::vector<std::string>& lines) {
   std::vector<std::string> bytes;
   bytes.reserve(lines.size());
@@ -52,6 +53,15 @@ void TfrmGenerate::WriteTempFiles() {
 }
 
 void TfrmGenerate::Save() {
+  // The text areas may have been edited since Generate checked them.
+  std::vector<std::string> unshown;
+  for (const CodeTextFile& file : kCodeTextFiles)
+    for (std::string& line : UnshownLines(file.tab, Area(file.text).Lines()))
+      unshown.push_back(std::move(line));
+  if (!unshown.empty()) {
+    Error(UnshownTextsMessage(unshown, true));
+    return;
+  }
   const std::string folder = OutputFolderPrefix(output_);
   if (!folder.empty() && !EnsureFolder(folder)) {
     Error(UnableToWriteMessage(FullPathText(folder)));

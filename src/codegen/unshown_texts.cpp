@@ -10,6 +10,9 @@ namespace {
 constexpr char kUnshownHeading[] =
     "The code was not generated: these texts hold characters that cannot be shown on the Palm "
     "(they have no Windows-1252 form):";
+constexpr char kUnsavedHeading[] =
+    "The code was not saved: these lines hold characters that cannot be shown on the Palm "
+    "(they have no Windows-1252 form):";
 
 std::string TheCharacter(char32_t cp) { return "the character " + CharacterText(cp); }
 
@@ -34,8 +37,8 @@ std::vector<std::string> UnshownLines(const std::string& what, const std::vector
   return unshown;
 }
 
-std::string UnshownTextsMessage(const std::vector<std::string>& unshown) {
-  std::string message = kUnshownHeading;
+std::string UnshownTextsMessage(const std::vector<std::string>& unshown, bool saving) {
+  std::string message = saving ? kUnsavedHeading : kUnshownHeading;
   for (const std::string& line : unshown) message += "\n" + line;
   return message;
 }

@@ -18,7 +18,7 @@ std::vector<std::string> UnshownFormTexts(LibraryId lib, const std::vector<const
 // Each line of a generated text that the device cannot show, as
 //   <what>, line 3: the character "→" (U+2192)
 std::vector<std::string> UnshownLines(const std::string& what, const std::vector<std::string>& lines);
-// The generate error listing them.
-std::string UnshownTextsMessage(const std::vector<std::string>& unshown);
+// The error listing them, for Generate or (saving) for Save.
+std::string UnshownTextsMessage(const std::vector<std::string>& unshown, bool saving = false);
 
 }  // namespace qb

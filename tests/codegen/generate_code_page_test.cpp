@@ -96,6 +96,20 @@ TEST_F(CodePageGenerateTest, ARefusedGenerateLeavesNoEarlierTextsToConvert) {
                                 " not found. Generate the code for Palm memos / DOC files first"}));
 }
 
+TEST_F(CodePageGenerateTest, AnEditedAreaTheDeviceCannotShowIsNotSaved) {
+  Prepare("Main", false);
+  dialog_.Generate();
+  ui_.ClearLog();
+  dialog_.Area(CodeText::kEvents).SetText("// ok\n// \xE2\x86\x92\n");
+  dialog_.Save();
+  EXPECT_EQ(ui_.Texts(),
+            (Lines{"The code was not saved: these lines hold characters that cannot be shown on "
+                   "the Palm (they have no Windows-1252 form):\nEvents, line 2: the character "
+                   "\"\xE2\x86\x92\" (U+2192)"}));
+  EXPECT_FALSE(fs::exists(Out("DemoForms.pc")));
+  EXPECT_FALSE(fs::exists(Out("DemoEvents.pc")));
+}
+
 TEST_F(CodePageGenerateTest, APrcFieldTheDeviceCannotShowIsNamedByItsLine) {
   Prepare("Main", false);
   dialog_.SetAppName("App \xD0\x96");
