@@ -33,7 +33,8 @@ std::vector<std::string> UnshownLines(const std::string& what, const std::vector
   std::vector<std::string> unshown;
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (auto cp = FirstUnshownCharacter(lines[i]))
-      unshown.push_back(what + ", line " + std::to_string(i + 1) + ": " + TheCharacter(*cp));
+      unshown.push_back(what + ", line " + std::to_string(i + 1) + " (" + lines[i] +
+                        "): " + TheCharacter(*cp));
   return unshown;
 }
 

@@ -104,8 +104,8 @@ TEST_F(CodePageGenerateTest, AnEditedAreaTheDeviceCannotShowIsNotSaved) {
   dialog_.Save();
   EXPECT_EQ(ui_.Texts(),
             (Lines{"The code was not saved: these lines hold characters that cannot be shown on "
-                   "the Palm (they have no Windows-1252 form):\nEvents, line 2: the character "
-                   "\"\xE2\x86\x92\" (U+2192)"}));
+                   "the Palm (they have no Windows-1252 form):\nEvents, line 2 (// \xE2\x86\x92): "
+                   "the character \"\xE2\x86\x92\" (U+2192)"}));
   EXPECT_FALSE(fs::exists(Out("DemoForms.pc")));
   EXPECT_FALSE(fs::exists(Out("DemoEvents.pc")));
 }
@@ -115,7 +115,8 @@ TEST_F(CodePageGenerateTest, APrcFieldTheDeviceCannotShowIsNamedByItsLine) {
   dialog_.SetAppName("App \xD0\x96");
   dialog_.Generate();
   EXPECT_EQ(ui_.Texts(),
-            (Lines{kHeading + "\nMain, line 2: the character \"\xD0\x96\" (U+0416)"}));
+            (Lines{kHeading + "\nMain, line 2 (@name \"App \xD0\x96\";): the character "
+                   "\"\xD0\x96\" (U+0416)"}));
   EXPECT_FALSE(dialog_.SaveEnabled());
 }
 
