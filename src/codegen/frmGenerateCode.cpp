@@ -212,8 +212,7 @@ void TfrmGenerate::Generate() {
   std::vector<std::string> unshown = UnshownFormTexts(session_.library, input.forms);
   qb::Generate(session_.library, input, code);
   if (unshown.empty()) {
-    const std::vector<std::string>* texts[] = {&code.main, &code.forms, &code.events,
-                                               &code.header};
+    const std::vector<std::string>* texts[] = {&code.main, &code.forms, &code.events, &code.header};
     for (const CodeTextFile& file : kCodeTextFiles)
       for (std::string& line : UnshownLines(file.tab, *texts[static_cast<std::size_t>(file.text)]))
         unshown.push_back(std::move(line));

@@ -18,7 +18,8 @@ std::string TheCharacter(char32_t cp) { return "the character " + CharacterText(
 
 }  // namespace
 
-std::vector<std::string> UnshownFormTexts(LibraryId lib, const std::vector<const TChildFrm*>& forms) {
+std::vector<std::string> UnshownFormTexts(LibraryId lib,
+                                          const std::vector<const TChildFrm*>& forms) {
   std::vector<std::string> unshown;
   for (const TChildFrm* form : forms) {
     if (!form) continue;
@@ -29,7 +30,8 @@ std::vector<std::string> UnshownFormTexts(LibraryId lib, const std::vector<const
   return unshown;
 }
 
-std::vector<std::string> UnshownLines(const std::string& what, const std::vector<std::string>& lines) {
+std::vector<std::string> UnshownLines(const std::string& what,
+                                      const std::vector<std::string>& lines) {
   std::vector<std::string> unshown;
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (auto cp = FirstUnshownCharacter(lines[i]))

@@ -14,10 +14,12 @@ namespace qb {
 
 // Each text of the forms that the device cannot show, as
 //   lbl1 Text "A→B": the character "→" (U+2192)
-std::vector<std::string> UnshownFormTexts(LibraryId lib, const std::vector<const TChildFrm*>& forms);
+std::vector<std::string> UnshownFormTexts(LibraryId lib,
+                                          const std::vector<const TChildFrm*>& forms);
 // Each line of a generated text that the device cannot show, as
 //   <what>, line 3 (<the line>): the character "→" (U+2192)
-std::vector<std::string> UnshownLines(const std::string& what, const std::vector<std::string>& lines);
+std::vector<std::string> UnshownLines(const std::string& what,
+                                      const std::vector<std::string>& lines);
 // The error listing them, for Generate or (saving) for Save.
 std::string UnshownTextsMessage(const std::vector<std::string>& unshown, bool saving = false);
 

@@ -470,7 +470,8 @@ std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form) {
           texts.push_back({c.Name(), *k.key ? k.key : "Items", std::move(item)});
     }
     for (const form_io::ListSection& list : w.layout->list_sections)
-      for (std::string& item : list.get(c)) texts.push_back({c.Name(), list.suffix, std::move(item)});
+      for (std::string& item : list.get(c))
+        texts.push_back({c.Name(), list.suffix, std::move(item)});
   }
   return texts;
 }

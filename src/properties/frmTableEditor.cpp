@@ -63,10 +63,10 @@ std::string LineAt(const StringList& lines, int index) {
 
 bool IsDigit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
 
-// The key filter of a row, for one character.
 // How the refusal of a character the device cannot show names what is kept.
 constexpr const char* kCellWhat = "cell";
 
+// The key filter of a row, for one character.
 bool RowAccepts(int row, char32_t ch) {
   if (ch == static_cast<char32_t>(kCellSeparator)) return false;
   if (row == TfrmTableEd::kWidthRow)
@@ -162,7 +162,8 @@ bool TfrmTableEd::CharTyped(char32_t ch) {
     return false;
   }
   if (ch >= 0x20 && Cp1252FromUnicode(ch) < 0) {
-    ui_.ShowError(KeptValueMessage(ch, table_.Name(), kCellWhat, Cell(selected_row_, selected_col_)));
+    ui_.ShowError(
+        KeptValueMessage(ch, table_.Name(), kCellWhat, Cell(selected_row_, selected_col_)));
     return false;
   }
   return RowAccepts(selected_row_, ch);

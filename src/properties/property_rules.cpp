@@ -55,8 +55,8 @@ void PropertyRules::ApplyValue(std::string_view row, const std::string& text) {
   if (auto cp = FirstUnshownCharacter(text)) {
     TChildFrm* window = WindowOfControl(*current);
     const bool form = window && current == &window->Client();
-    throw UserError(KeptValueMessage(*cp, form ? window->Name() : current->Name(), row,
-                                     sheet->Text(index)));
+    throw UserError(
+        KeptValueMessage(*cp, form ? window->Name() : current->Name(), row, sheet->Text(index)));
   }
   sheet->Apply(index, text);
 }

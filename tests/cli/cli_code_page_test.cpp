@@ -63,7 +63,8 @@ const char* const kTextFiles[] = {"Demo.pc", "DemoForms.pc", "DemoEvents.pc", "D
 
 TEST(CliCodePage, GeneratedFormsTextCarriesWindows1252BytesFromEitherFile) {
   TempDir dir;
-  const std::string utf8 = SaveProject(dir, "utf8", LabelForm("A\xC3\xB1o \xE2\x82\xAC\xE2\x80\xA6"));
+  const std::string utf8 =
+      SaveProject(dir, "utf8", LabelForm("A\xC3\xB1o \xE2\x82\xAC\xE2\x80\xA6"));
   const std::string old = SaveProject(dir, "old", LabelForm("A\xF1o \x80\x85"));
   for (const std::string& project : {utf8, old}) {
     const CliRun run = RunCli(dir, "generate " + Quote(project) + " --out " +
@@ -83,13 +84,16 @@ TEST(CliCodePage, GeneratedFormsTextCarriesWindows1252BytesFromEitherFile) {
 
 TEST(CliCodePage, ATextTheDeviceCannotShowStopsGenerationAndWritesNothing) {
   TempDir dir;
-  const std::string project = SaveProject(dir, "p", LabelForm("a\xE2\x86\x92" "b"));
+  const std::string project = SaveProject(dir, "p",
+                                          LabelForm("a\xE2\x86\x92"
+                                                    "b"));
   const CliRun run = RunCli(dir, "generate " + Quote(project) + " --out " + Quote(dir.Path("out")));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
             "quillboard-cli: Error: The code was not generated: these texts hold characters that "
             "cannot be shown on the Palm (they have no Windows-1252 form):\n"
-            "lbl1 Content \"a\xE2\x86\x92" "b\": the character \"\xE2\x86\x92\" (U+2192)\n"
+            "lbl1 Content \"a\xE2\x86\x92"
+            "b\": the character \"\xE2\x86\x92\" (U+2192)\n"
             "quillboard-cli generate: generation failed; see the messages above\n");
   EXPECT_FALSE(fs::exists(dir.Path("out")));
   for (const char* file : kTextFiles) EXPECT_FALSE(fs::exists(dir.Path(std::string("p/") + file)));

@@ -29,8 +29,8 @@ class CodePageGenerateTest : public GenerateTest {
  protected:
   void Prepare(const std::string& title, bool memo) {
     AddForm("Form1", title);
-    WriteProject("[Code]\r\nFirstForm=Form1\r\nOutput=" + Out("") + "\r\nMemo=" +
-                 (memo ? "1" : "0") + "\r\n");
+    WriteProject("[Code]\r\nFirstForm=Form1\r\nOutput=" + Out("") +
+                 "\r\nMemo=" + (memo ? "1" : "0") + "\r\n");
     Show();
   }
   std::string Out(const std::string& name) const {
@@ -71,7 +71,7 @@ TEST_F(CodePageGenerateTest, ATextTheDeviceCannotShowIsNamedAndNothingIsGenerate
     Prepare("Go \xE2\x86\x92", c.memo);
     dialog_.Generate();
     EXPECT_EQ(ui_.Texts(), (Lines{kHeading + "\nForm1 Title \"Go \xE2\x86\x92\": the character "
-                                              "\"\xE2\x86\x92\" (U+2192)"}));
+                                             "\"\xE2\x86\x92\" (U+2192)"}));
     EXPECT_FALSE(dialog_.SaveEnabled());
     EXPECT_EQ(dialog_.Area(CodeText::kForms).Text(), "");
     EXPECT_FALSE(fs::exists(InProgram("temp002.txt")));
@@ -116,7 +116,7 @@ TEST_F(CodePageGenerateTest, APrcFieldTheDeviceCannotShowIsNamedByItsLine) {
   dialog_.Generate();
   EXPECT_EQ(ui_.Texts(),
             (Lines{kHeading + "\nMain, line 2 (@name \"App \xD0\x96\";): the character "
-                   "\"\xD0\x96\" (U+0416)"}));
+                              "\"\xD0\x96\" (U+0416)"}));
   EXPECT_FALSE(dialog_.SaveEnabled());
 }
 

@@ -1,11 +1,11 @@
 // The one text policy: UTF-8 held, Windows-1252 on the device, older Windows-1252 files read.
 
+#include "model/code_page.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-
-#include "model/code_page.h"
 
 namespace qb {
 namespace {
@@ -27,7 +27,10 @@ const TextCase kTexts[] = {
     {"straight quotes", "say \"hi\"", true, "say \"hi\"", std::nullopt, 8},
     {"curly quotes", "\xE2\x80\x9Cq\xE2\x80\x9D", true, "\x93q\x94", std::nullopt, 3},
     {"y with diaeresis", "\xC5\xB8\xC3\xBF", true, "\x9F\xFF", std::nullopt, 2},
-    {"arrow", "a\xE2\x86\x92" "b", true, "a?b", char32_t{0x2192}, 3},
+    {"arrow",
+     "a\xE2\x86\x92"
+     "b",
+     true, "a?b", char32_t{0x2192}, 3},
     {"Cyrillic", "\xD0\x96", true, "?", char32_t{0x0416}, 1},
     {"open byte of the code page", "\xC2\x81", true, "?", char32_t{0x81}, 1},
     {"beyond the BMP", "\xF0\x9F\x98\x80", true, "?", char32_t{0x1F600}, 1},
@@ -97,7 +100,9 @@ TEST(CodePage, MalformedSequencesGiveOneReplacementEach) {
 }
 
 TEST(CodePage, PrefixesCountCharacters) {
-  const std::string text = "\xC3\xA9\xC3\xA9\xE2\x82\xAC" "a";  // é é € a
+  const std::string text =
+      "\xC3\xA9\xC3\xA9\xE2\x82\xAC"
+      "a";  // é é € a
   EXPECT_EQ(CharactersPrefixSize(text, 0), 0u);
   EXPECT_EQ(CharactersPrefixSize(text, 1), 2u);
   EXPECT_EQ(CharactersPrefixSize(text, 3), 7u);

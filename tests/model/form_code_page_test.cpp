@@ -27,14 +27,16 @@ const std::string kUtf8Form =
     "[FORM]\r\nName=Main\r\nTop=0\r\nLeft=0\r\nTitle=A\xC3\xB1o\r\nLib=1\r\n\r\n"
     "[lbl1]\r\nControl=Label\r\nName=lbl1\r\nContent=A\xC3\xB1o \xE2\x80\x9Cq\xE2\x80\x9D\r\n"
     "Width=40\r\nLeft=5\r\nTop=5\r\nParent=panScreen\r\n\r\n"
-    "[lst1]\r\nCount=2\r\nItem0=\xE2\x82\xAC" "5\r\nItem1=Wait\xE2\x80\xA6\r\nControl=ListBox\r\n"
+    "[lst1]\r\nCount=2\r\nItem0=\xE2\x82\xAC"
+    "5\r\nItem1=Wait\xE2\x80\xA6\r\nControl=ListBox\r\n"
     "Name=lst1\r\nWidth=40\r\nLeft=5\r\nTop=30\r\nParent=panScreen\r\n";
 // The same form as an older Windows tool wrote it.
 const std::string kCp1252Form =
     "[FORM]\r\nName=Main\r\nTop=0\r\nLeft=0\r\nTitle=A\xF1o\r\nLib=1\r\n\r\n"
     "[lbl1]\r\nControl=Label\r\nName=lbl1\r\nContent=A\xF1o \x93q\x94\r\n"
     "Width=40\r\nLeft=5\r\nTop=5\r\nParent=panScreen\r\n\r\n"
-    "[lst1]\r\nCount=2\r\nItem0=\x80" "5\r\nItem1=Wait\x85\r\nControl=ListBox\r\n"
+    "[lst1]\r\nCount=2\r\nItem0=\x80"
+    "5\r\nItem1=Wait\x85\r\nControl=ListBox\r\n"
     "Name=lst1\r\nWidth=40\r\nLeft=5\r\nTop=30\r\nParent=panScreen\r\n";
 
 struct Opened {
@@ -63,7 +65,9 @@ TEST(FormCodePage, AWindows1252FileReadsAsItsUtf8TwinAndIsSavedAsUtf8) {
   EXPECT_EQ(label->Content(), "A\xC3\xB1o \xE2\x80\x9Cq\xE2\x80\x9D");
   auto* list = As<TCCListBox>(old->form->FindControl("lst1"));
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list->Items(), (StringList{"\xE2\x82\xAC" "5", "Wait\xE2\x80\xA6"}));
+  EXPECT_EQ(list->Items(), (StringList{"\xE2\x82\xAC"
+                                       "5",
+                                       "Wait\xE2\x80\xA6"}));
   // The same model but for the file's name.
   std::string old_dump = test::DumpForm(*old->form);
   for (std::size_t at; (at = old_dump.find("old.qbf")) != std::string::npos;)
@@ -77,7 +81,9 @@ TEST(FormCodePage, AWindows1252FileReadsAsItsUtf8TwinAndIsSavedAsUtf8) {
   EXPECT_EQ(saved, test::ReadFileBytes(dir.Path("utf8.qbf")));
   EXPECT_NE(saved.find("\r\nTitle=A\xC3\xB1o\r\n"), std::string::npos);
   EXPECT_NE(saved.find("\r\nContent=A\xC3\xB1o \xE2\x80\x9Cq\xE2\x80\x9D\r\n"), std::string::npos);
-  EXPECT_NE(saved.find("\r\nItem0=\xE2\x82\xAC" "5\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("\r\nItem0=\xE2\x82\xAC"
+                       "5\r\n"),
+            std::string::npos);
   EXPECT_TRUE(IsValidUtf8(saved));
 }
 
@@ -85,12 +91,15 @@ TEST(FormCodePage, AFileHoldingACharacterTheDeviceLacksReadsAndListsIt) {
   test::TempDir dir;
   const std::string text =
       "[FORM]\r\nName=Main\r\nTitle=Go\r\nLib=1\r\n\r\n[lbl1]\r\nControl=Label\r\nName=lbl1\r\n"
-      "Content=a\xE2\x86\x92" "b\r\nParent=panScreen\r\n";
+      "Content=a\xE2\x86\x92"
+      "b\r\nParent=panScreen\r\n";
   ASSERT_TRUE(test::WriteFileBytes(dir.Path("arrow.qbf"), text));
   auto opened = Open(dir.Path("arrow.qbf"));
   auto* label = As<TCCLabel>(opened->form->FindControl("lbl1"));
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->Content(), "a\xE2\x86\x92" "b");
+  EXPECT_EQ(label->Content(),
+            "a\xE2\x86\x92"
+            "b");
 
   bool listed = false;
   for (const FormText& t : FormTexts(kCC, *opened->form))
@@ -109,7 +118,8 @@ TEST(FormCodePage, FormTextsListTheTitleEveryTextAndEveryItem) {
   EXPECT_EQ(listed,
             "Main.Title=A\xC3\xB1o\n"
             "lbl1.Content=A\xC3\xB1o \xE2\x80\x9Cq\xE2\x80\x9D\n"
-            "lst1.List=\xE2\x82\xAC" "5\n"
+            "lst1.List=\xE2\x82\xAC"
+            "5\n"
             "lst1.List=Wait\xE2\x80\xA6\n");
 }
 
@@ -141,7 +151,9 @@ TEST(ClipboardCodePage, PastingATextTheDeviceCannotShowIsRefused) {
   ASSERT_NE(As<TCCLabel>(read.control.get()), nullptr);
   EXPECT_EQ(As<TCCLabel>(read.control.get())->Content(), "A\xC3\xB1o \xE2\x82\xAC");
 
-  label.SetContent("a\xE2\x86\x92" "b");
+  label.SetContent(
+      "a\xE2\x86\x92"
+      "b");
   const std::string text = WriteClipboardControl(label, "Copiado");
   try {
     ReadClipboardControl(text, nullptr);

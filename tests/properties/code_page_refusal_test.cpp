@@ -30,8 +30,14 @@ const TypedCase kTyped[] = {
     {"n with tilde", "A\xC3\xB1o", ""},
     {"euro sign", "5 \xE2\x82\xAC", ""},
     {"ellipsis", "Wait\xE2\x80\xA6", ""},
-    {"quotes", "\"a\" \xE2\x80\x9C" "b\xE2\x80\x9D", ""},
-    {"arrow", "a\xE2\x86\x92" "b", "\"\xE2\x86\x92\" (U+2192)"},
+    {"quotes",
+     "\"a\" \xE2\x80\x9C"
+     "b\xE2\x80\x9D",
+     ""},
+    {"arrow",
+     "a\xE2\x86\x92"
+     "b",
+     "\"\xE2\x86\x92\" (U+2192)"},
     {"Cyrillic", "\xD0\x96", "\"\xD0\x96\" (U+0416)"},
 };
 
@@ -113,10 +119,11 @@ TEST(TableEditorCodePage, TypedAndPastedCharactersTheDeviceCannotShowAreRefused)
   editor.SetCell(TfrmTableEd::kFirstDataRow, 1, "A\xC3\xB1o");
   editor.SetCell(TfrmTableEd::kFirstDataRow, 1, "x\xD0\x96");
   EXPECT_EQ(editor.Cell(TfrmTableEd::kFirstDataRow, 1), "A\xC3\xB1o");
-  EXPECT_EQ(ui.Texts(),
-            (std::vector<std::string>{
-                "The character \"\xE2\x86\x92\" (U+2192)" + kWhy + "tbl1 keeps its cell \"a\".",
-                "The character \"\xD0\x96\" (U+0416)" + kWhy + "tbl1 keeps its cell \"A\xC3\xB1o\"."}));
+  EXPECT_EQ(
+      ui.Texts(),
+      (std::vector<std::string>{
+          "The character \"\xE2\x86\x92\" (U+2192)" + kWhy + "tbl1 keeps its cell \"a\".",
+          "The character \"\xD0\x96\" (U+0416)" + kWhy + "tbl1 keeps its cell \"A\xC3\xB1o\"."}));
   editor.Apply();
   EXPECT_EQ(table.Items(), StringList{"A\xC3\xB1o"});
 }
