@@ -185,6 +185,7 @@ class Session:
         self.app = None
         self.display = None
         self.shots = 0
+        self.ended = False  # the journey itself ended the program
 
     # --- life cycle
 
@@ -235,7 +236,7 @@ class Session:
         self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")], cwd=self.work,
                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
                                     preexec_fn=_die_with_parent)
-        self.main = self.wait_window(r"^Quillboard")
+        self.main = self.wait_window(r"^Quillboard", timeout=30)
         self.activate(self.main)
 
     def start_x(self):
@@ -295,6 +296,7 @@ class Session:
 
     def wait_exit(self, timeout=10):
         wait_until("the program to end", lambda: not self.alive(), timeout)
+        self.ended = True
         return self.app.returncode
 
     # --- X helpers
@@ -322,13 +324,13 @@ class Session:
                 return wid
         return None
 
-    def wait_window(self, title_regex, timeout=10):
+    def wait_window(self, title_regex, timeout=15):
         def found():
             self.assert_alive("while waiting for a window '%s'" % title_regex)
             return self.find_window(title_regex)
         return wait_until("a window titled '%s'" % title_regex, found, timeout)
 
-    def wait_window_gone(self, title_regex, timeout=10):
+    def wait_window_gone(self, title_regex, timeout=15):
         wait_until("the window '%s' to close" % title_regex,
                    lambda: self.find_window(title_regex) is None, timeout)
 
@@ -396,7 +398,7 @@ class Session:
         image.save_png(path)
         return image
 
-    def wait_picture(self, what, check, timeout=10):
+    def wait_picture(self, what, check, timeout=15):
         """Polls screenshots until check(image) gives something truthy."""
         return wait_until(what, lambda: check(self.grab()), timeout)
 
@@ -449,7 +451,7 @@ class Session:
     def press_palette(self, library, name):
         self.click(*self.palette_point(self.PALETTE[library].index(name)))
 
-    def designer_screen(self, image=None, timeout=5):
+    def designer_screen(self, image=None, timeout=15):
         """Screen position of the first designer window's Palm screen (its top-left pixel).
 
         The screen sits inside a one-pixel black bezel on the grey device body."""
@@ -469,7 +471,7 @@ class Session:
             return found
         return self.wait_picture("a designer window", look, timeout)
 
-    def inspector_cell(self, row, column=1, image=None, timeout=5):
+    def inspector_cell(self, row, column=1, image=None, timeout=15):
         """Centre of a cell of the inspector's grid (column 0 names, column 1 values)."""
         def look(im):
             return im.find(self.NAME_COLUMN_GREY)
@@ -479,6 +481,37 @@ class Session:
             raise E2EError("the inspector is not on the screen")
         x, y = origin
         return (x + 20 + column * self.NAME_COLUMN_WIDTH, y + row * self.ROW_HEIGHT + 8)
+
+    def grid_value_right(self, image, rows):
+        """The last pixel column of the value cells, found along the grid line under the last
+        of `rows` rows (an in-place editor may cover the lines above)."""
+        x, _ = self.inspector_cell(0, image=image)
+        ox, oy = image.find(self.NAME_COLUMN_GREY)
+        y = oy + self.ROW_HEIGHT * rows - 1
+        x = ox + self.NAME_COLUMN_WIDTH
+        line = image.pixel(x, y)
+        while x + 1 < image.width and image.pixel(x + 1, y) == line:
+            x += 1
+        return x - 1
+
+    def inspector_rows_with_list(self, image, rows):
+        """Which of the first `rows` value cells have a drop-down list laid over them, told by
+        the list's arrow: a dark downward triangle five pixels wide at the cell's right end."""
+        def dark(x, y):
+            return max(image.pixel(x, y)) < 120
+
+        def arrow_at(x, y):
+            return (all(dark(x + i, y) for i in range(5)) and not dark(x - 1, y) and
+                    not dark(x + 5, y) and all(dark(x + i, y + 1) for i in range(1, 4)) and
+                    not dark(x, y + 1) and not dark(x + 4, y + 1) and dark(x + 2, y + 2))
+        found = []
+        for row in range(rows):
+            x, y = self.inspector_cell(row, image=image)
+            start = x - 20 + 60
+            if any(arrow_at(ax, ay) for ax in range(start, start + 60)
+                   for ay in range(y - 5, y + 4)):
+                found.append(row)
+        return found
 
     # --- dialogs
 
@@ -529,7 +562,8 @@ def run(test):
     try:
         with Session(name) as s:
             test(s)
-            s.assert_alive("at the end of the journey")
+            if not s.ended:
+                s.assert_alive("at the end of the journey")
     except Exception as e:  # any failed check or broken step fails the journey
         import traceback
         traceback.print_exc()
