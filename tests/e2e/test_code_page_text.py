@@ -24,8 +24,9 @@ def label_content(form):
 
 def type_in_cell(s, cell, text):
     """Types text into an inspector cell over what it holds; each keystroke is applied."""
-    # A synchronous pointer move to where the pointer already is waits for nothing to happen.
-    s.move(cell[0] - 10, cell[1])
+    # The first click brings the inspector forward and selects the row; a synchronous pointer
+    # move to where the pointer already is would wait for nothing to happen.
+    s.click(cell[0] - 10, cell[1])
     s.double_click(*cell)
     s.key("End", "shift+Home")
     s.type(text)
