@@ -95,6 +95,8 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   dialog.Show(session);
   if (!ApplyOptions(*options, dialog, context)) return kExitFailed;
   dialog.Generate();
+  // A text the device cannot show has been named; nothing is written.
+  if (ui.Errors() > 0) return Failed(context, kNotWritten);
 
   const std::vector<std::string> targets = dialog.SaveTargets();
   if (!options->force) {

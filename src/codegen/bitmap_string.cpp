@@ -1,5 +1,7 @@
 #include "codegen/bitmap_string.h"
 
+#include "model/code_page.h"
+
 namespace qb {
 
 namespace {
@@ -25,12 +27,14 @@ std::string BitmapWidthHex(int width) {
 std::string BitmapString(int width, std::string_view bits) {
   std::string out = BitmapWidthHex(width);
   out.append(kLiteralJoin);
-  if (bits.size() <= kBitmapPieceLength) {
+  // Counted in characters, so that a character of a damaged bit text is never cut in two.
+  const std::size_t cut = CharactersPrefixSize(bits, kBitmapPieceLength);
+  if (cut == bits.size()) {
     out.append(bits);
   } else {
-    out.append(bits.substr(0, kBitmapPieceLength));
+    out.append(bits.substr(0, cut));
     out.append(kLiteralJoin);
-    out.append(bits.substr(kBitmapPieceLength));
+    out.append(bits.substr(cut));
   }
   return out;
 }

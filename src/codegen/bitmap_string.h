@@ -8,7 +8,8 @@
 
 namespace qb {
 
-// Bit texts of this many characters or more are split after kBitmapPieceLength characters.
+// Bit texts longer than this many characters are split after kBitmapPieceLength characters
+// (characters, not bytes).
 inline constexpr std::size_t kBitmapPieceLength = 255;
 
 // The width in lower-case hexadecimal, at least two digits.

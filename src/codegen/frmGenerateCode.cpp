@@ -7,6 +7,7 @@
 #include "codegen/generate_texts.h"
 #include "codegen/generator.h"
 #include "codegen/text_line.h"
+#include "codegen/unshown_texts.h"
 #include "model/captions.h"
 #include "model/form_file.h"
 #include "model/text_util.h"
@@ -206,7 +207,23 @@ void TfrmGenerate::Generate() {
   input.project_name = session_.project_name;
   input.memo = target_ == GenerateTarget::kMemo;
   input.color = with_color && color_;
+  // The device shows only Windows-1252: a text it cannot show is named, and nothing is
+  // generated to be saved.
+  std::vector<std::string> unshown = UnshownFormTexts(session_.library, input.forms);
   qb::Generate(session_.library, input, code);
+  if (unshown.empty()) {
+    const std::vector<std::string>* texts[] = {&code.main, &code.forms, &code.events, &code.header};
+    for (const CodeTextFile& file : kCodeTextFiles)
+      for (std::string& line : UnshownLines(file.tab, *texts[static_cast<std::size_t>(file.text)]))
+        unshown.push_back(std::move(line));
+  }
+  if (!unshown.empty()) {
+    save_enabled_ = false;
+    // Save DOC would otherwise convert the texts of an earlier Generate.
+    if (!batch_) RemoveTempFiles();
+    Error(UnshownTextsMessage(unshown));
+    return;
+  }
   Area(CodeText::kMain).SetLines(code.main);
   Area(CodeText::kForms).SetLines(code.forms);
   Area(CodeText::kEvents).SetLines(code.events);

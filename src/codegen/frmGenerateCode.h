@@ -131,6 +131,7 @@ class TfrmGenerate : public DialogModel {
   const TChildFrm* FirstForm() const;
   std::vector<std::string> LeadingLines() const;
   void WriteTempFiles();
+  void RemoveTempFiles();
   bool WriteIcons(const std::string& folder);
   void CheckLibrary(const std::string& folder);
   void Error(const std::string& text);

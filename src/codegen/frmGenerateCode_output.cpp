@@ -8,7 +8,9 @@
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
 #include "codegen/text_line.h"
+#include "codegen/unshown_texts.h"
 #include "model/captions.h"
+#include "model/code_page.h"
 #include "model/form_file.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +21,15 @@ namespace {
 
 std::string TempPath(const GenerateFolders& folders, const CodeTextFile& file) {
   return (fs::path(folders.work_dir) / file.temp_file).string();
+}
+
+// The device's bytes of a text's lines; every text the device cannot show has been refused
+// before.
+std::vector<std::string> DeviceLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> bytes;
+  bytes.reserve(lines.size());
+  for (const std::string& line : lines) bytes.push_back(Cp1252FromUtf8(line));
+  return bytes;
 }
 
 std::string ConverterParameters(const CodeTextFile& file, const std::string& p) {
@@ -34,7 +45,7 @@ void TfrmGenerate::WriteTempFiles() {
   }
   for (CodeText text : kTempWriteOrder) {
     const std::string path = TempPath(folders_, kCodeTextFiles[static_cast<std::size_t>(text)]);
-    if (!WriteTextLines(path, Area(text).Lines())) {
+    if (!WriteTextLines(path, DeviceLines(Area(text).Lines()))) {
       Error(UnableToWriteMessage(path));
       return;
     }
@@ -42,6 +53,15 @@ void TfrmGenerate::WriteTempFiles() {
 }
 
 void TfrmGenerate::Save() {
+  // The text areas may have been edited since Generate checked them.
+  std::vector<std::string> unshown;
+  for (const CodeTextFile& file : kCodeTextFiles)
+    for (std::string& line : UnshownLines(file.tab, Area(file.text).Lines()))
+      unshown.push_back(std::move(line));
+  if (!unshown.empty()) {
+    Error(UnshownTextsMessage(unshown, true));
+    return;
+  }
   const std::string folder = OutputFolderPrefix(output_);
   if (!folder.empty() && !EnsureFolder(folder)) {
     Error(UnableToWriteMessage(FullPathText(folder)));
@@ -55,7 +75,7 @@ void TfrmGenerate::Save() {
       if (answer == kMbCancel) return;
       if (answer != kMbYes) continue;
     }
-    if (!WriteTextLines(path, Area(file.text).Lines())) {
+    if (!WriteTextLines(path, DeviceLines(Area(file.text).Lines()))) {
       Error(UnableToWriteMessage(FullPathText(path)));
       return;
     }
@@ -122,11 +142,15 @@ void TfrmGenerate::SaveDoc() {
 
 void TfrmGenerate::Copy(CodeText text) { ui_.SetClipboard({{"text/plain", Area(text).Text()}}); }
 
-void TfrmGenerate::Exit() {
+void TfrmGenerate::RemoveTempFiles() {
   for (const CodeTextFile& file : kCodeTextFiles) {
     std::error_code ec;
     fs::remove(TempPath(folders_, file), ec);
   }
+}
+
+void TfrmGenerate::Exit() {
+  RemoveTempFiles();
   closed_ = true;
 }
 

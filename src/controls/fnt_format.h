@@ -10,6 +10,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "model/code_page.h"
+
 namespace qb::fnt {
 
 static_assert(std::endian::native == std::endian::little,
@@ -167,24 +169,8 @@ inline constexpr std::uint32_t kColorFlags = 0x00E0;
 inline constexpr std::uint16_t kTypeVector = 0x0001;
 inline constexpr std::uint8_t kAnsiCharset = 0;
 
-// Unicode of the Windows-1252 bytes 0x80 … 0x9F; 0 where the code page defines nothing.
-inline constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// The Windows-1252 byte of a code point, or -1 when the code page has none.
-constexpr int Cp1252FromUnicode(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-  for (int i = 0; i < 32; ++i)
-    if (kCp1252High[i] != 0 && kCp1252High[i] == cp) return 0x80 + i;
-  return -1;
-}
-
-// The code point of a Windows-1252 byte, 0 for the five bytes the code page leaves open.
-constexpr char32_t UnicodeFromCp1252(int byte) {
-  if (byte < 0x80 || byte >= 0xA0) return static_cast<char32_t>(byte);
-  return kCp1252High[byte - 0x80];
-}
+// The faces are Windows-1252 faces; the code page itself is the program's text policy.
+using ::qb::Cp1252FromUnicode;
+using ::qb::UnicodeFromCp1252;
 
 }  // namespace qb::fnt

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/code_page.h"
+
 namespace qb {
 
 // A non-owning view of one glyph's bits as the FNT stores them: byte columns of eight
@@ -66,13 +68,5 @@ class PalmFace {
 
 // The face compiled into the program, drawn when a Palm face could not be loaded.
 const PalmFace& BuiltinFace();
-
-// Reads the next character of a UTF-8 text at *pos and advances *pos. Returns its
-// Windows-1252 byte, or -1 for a character the code page lacks or a malformed sequence
-// (which is skipped one byte at a time).
-int NextCp1252(std::string_view utf8, std::size_t* pos);
-
-// The UTF-8 text of Windows-1252 bytes (the five undefined bytes become U+FFFD).
-std::string Utf8FromCp1252(std::string_view bytes);
 
 }  // namespace qb

@@ -13,6 +13,7 @@
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
 #include "controls/factory.h"
+#include "model/code_page.h"
 #include "model/form_keys.h"
 #include "model/ini_codec.h"
 #include "model/ini_file.h"
@@ -422,6 +423,25 @@ std::string WriteClipboardControl(const TControl& control, const std::string& na
   return ini.Text();
 }
 
+namespace {
+
+// What the device could not show is not pasted; the message names the key that holds it.
+void RefuseUnshownText(std::string_view text, const std::string& name) {
+  auto cp = FirstUnshownCharacter(text);
+  if (!cp) return;
+  std::string key;
+  for (std::size_t start = 0; start < text.size() && key.empty();) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (FirstUnshownCharacter(line)) key = std::string(line.substr(0, line.find('=')));
+    start = end + 1;
+  }
+  throw UserError(UnshownCharacterText(*cp) + "; " + name + " (" + key + ") is not pasted.");
+}
+
+}  // namespace
+
 ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner) {
   if (text.size() > kMaxClipboardBytes) throw UserError(kTooLarge);
   IniFile ini;
@@ -431,6 +451,7 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
   std::string name = ReadIdentOrEmpty(ini, kNameKey);
   if (name.empty()) Refuse("the value of Name is not a name");
   std::string palm_form = ReadIdentOrEmpty(ini, kPalmFormKey);
+  RefuseUnshownText(text, name);
 
   // Everything is read and checked before the control exists.
   const ClassLayout& layout = LayoutOfClass(cls);

@@ -17,6 +17,7 @@
 //   in FormReadResult::dropped.
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "designer/ChildFor.h"
@@ -39,6 +40,16 @@ IniFile WriteFormToIni(LibraryId lib, TChildFrm& form);
 // returns false, leaving the old file and the form's caption as they were; on success sets
 // the window's caption to the file's name.
 bool WriteForm(LibraryId lib, TChildFrm& form, const std::string& path, Ui& ui);
+
+// One text the form file holds: the control's name (the form's for its title), the key and
+// the text (each item of a list apart).
+struct FormText {
+  std::string control;
+  std::string key;
+  std::string text;
+};
+// Every text of the form, in written order; the form is left as it is.
+std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form);
 
 struct FormReadResult {
   int controls = 0;  // controls created

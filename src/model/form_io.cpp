@@ -457,6 +457,25 @@ IniFile WriteFormToIni(LibraryId lib, TChildFrm& form) {
   return ini;
 }
 
+std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form) {
+  std::vector<FormText> texts;
+  texts.push_back({form.Name(), kFormTitleKey, form.Screen().Title()});
+  // Collecting only reads the controls; the writer's renaming is not done here.
+  for (const Written& w : WrittenControls(lib, const_cast<TChildFrm&>(form))) {
+    const TControl& c = *w.control;
+    for (const KeySpec& k : w.layout->keys) {
+      if (k.codec == Codec::kText) texts.push_back({c.Name(), k.key, k.get_text(c)});
+      if (k.codec == Codec::kList)
+        for (std::string& item : k.get_list(c))
+          texts.push_back({c.Name(), *k.key ? k.key : "Items", std::move(item)});
+    }
+    for (const form_io::ListSection& list : w.layout->list_sections)
+      for (std::string& item : list.get(c))
+        texts.push_back({c.Name(), list.suffix, std::move(item)});
+  }
+  return texts;
+}
+
 bool WriteForm(LibraryId lib, TChildFrm& form, const std::string& path, Ui& ui) {
   if (!WriteFormToIni(lib, form).Save(path)) {
     ui.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);

@@ -7,7 +7,9 @@
 #include <iterator>
 #include <random>
 #include <sstream>
+#include <utility>
 
+#include "model/code_page.h"
 #include "model/ini_codec.h"
 #include "model/text_util.h"
 
@@ -111,7 +113,7 @@ bool IniFile::Load(const std::string& path) {
     Parse({});
     return false;
   }
-  Parse(bytes);
+  Parse(TextFromFileBytes(std::move(bytes)));
   return true;
 }
 

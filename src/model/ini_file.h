@@ -35,7 +35,8 @@ class IniFile {
 
   // Replaces the content by the parsed text; linear in its size.
   void Parse(std::string_view text);
-  // Reads a whole file; false (and an empty content) when it cannot be read.
+  // Reads a whole file; false (and an empty content) when it cannot be read. A file that is
+  // not UTF-8 is read as Windows-1252 (code_page.h).
   bool Load(const std::string& path);
   // The file's text as Save writes it.
   std::string Text() const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/captions.h"
+#include "model/code_page.h"
 #include "model/datamod.h"
 #include "model/font.h"
 #include "properties/editor_texts.h"
@@ -61,6 +62,9 @@ std::string LineAt(const StringList& lines, int index) {
 }
 
 bool IsDigit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
+
+// How the refusal of a character the device cannot show names what is kept.
+constexpr const char* kCellWhat = "cell";
 
 // The key filter of a row, for one character.
 bool RowAccepts(int row, char32_t ch) {
@@ -124,7 +128,12 @@ bool TfrmTableEd::CellEditable(int row, int col) const {
 
 void TfrmTableEd::SetCell(int row, int col, const std::string& text) {
   if (!CellEditable(row, col)) return;
-  RowAt(row)[static_cast<std::size_t>(col - 1)] = Filtered(row, text);
+  std::string& cell = RowAt(row)[static_cast<std::size_t>(col - 1)];
+  if (auto cp = FirstUnshownCharacter(text)) {
+    ui_.ShowError(KeptValueMessage(*cp, table_.Name(), kCellWhat, cell));
+    return;
+  }
+  cell = Filtered(row, text);
 }
 
 void TfrmTableEd::Select(int row, int col) {
@@ -150,6 +159,11 @@ bool TfrmTableEd::CharTyped(char32_t ch) {
       align_list_visible_ = true;
       align_list_index_ = AlignIndexOf(Cell(selected_row_, selected_col_));
     }
+    return false;
+  }
+  if (ch >= 0x20 && Cp1252FromUnicode(ch) < 0) {
+    ui_.ShowError(
+        KeptValueMessage(ch, table_.Name(), kCellWhat, Cell(selected_row_, selected_col_)));
     return false;
   }
   return RowAccepts(selected_row_, ch);

@@ -64,7 +64,8 @@ class TfrmTableEd : public DialogModel {
   // Whether the grid's own cell editor may change the cell: the width row and the data rows.
   bool CellEditable(int row, int col) const;
   // A text typed or pasted into an editable cell; characters the key filter refuses are
-  // dropped. Ignored for other cells.
+  // dropped. Ignored for other cells. A text holding a character the device cannot show is
+  // refused with an error, the cell kept.
   void SetCell(int row, int col, const std::string& text);
 
   // --- Selection (never on the fixed row or column; none while the table has no column).
@@ -75,7 +76,8 @@ class TfrmTableEd : public DialogModel {
   void Select(int row, int col);
 
   // --- Keyboard: a character typed on the selected cell; false when it is discarded. In the
-  // alignment row every character but Esc is discarded and opens the alignment list.
+  // alignment row every character but Esc is discarded and opens the alignment list. A
+  // character the device cannot show is discarded with an error.
   bool CharTyped(char32_t ch);
 
   // --- The alignment list over the selected alignment cell.

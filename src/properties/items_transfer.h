@@ -1,9 +1,11 @@
 #pragma once
 
 // The items editor works on the transfer list: the control's items are copied in, and on OK
-// the control's items are replaced by it.
+// the control's items are replaced by it, unless it holds a character the device cannot show.
 
 #include "controls/control.h"
+#include "model/code_page.h"
+#include "model/ui.h"
 #include "properties/frmProperties.h"
 #include "properties/inspector_hooks.h"
 #include "properties/property_sheet.h"
@@ -18,7 +20,15 @@ bool EditItemsOf(TControl* control, RulesContext& ctx) {
   StringList& transfer = ctx.inspector.TransferList();
   transfer.clear();
   transfer = target->Items();
-  if (ctx.hooks.EditItemLines(transfer)) target->SetItems(transfer);
+  if (!ctx.hooks.EditItemLines(transfer)) return true;
+  // What the device could not show never reaches the control.
+  for (const std::string& line : transfer) {
+    if (auto cp = FirstUnshownCharacter(line)) {
+      ctx.ui.ShowError(KeptListMessage(*cp, target->Name(), "items"));
+      return true;
+    }
+  }
+  target->SetItems(transfer);
   return true;
 }
 

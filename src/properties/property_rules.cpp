@@ -2,7 +2,9 @@
 
 #include "app/app_state.h"
 #include "controls/PTDialog.h"
+#include "model/code_page.h"
 #include "model/kinds.h"
+#include "model/user_error.h"
 #include "properties/ccrules.h"
 #include "properties/frmProperties.h"
 #include "properties/inspector_hooks.h"
@@ -49,6 +51,13 @@ void PropertyRules::ApplyValue(std::string_view row, const std::string& text) {
   if (!sheet) return;
   int index = sheet->IndexOf(row);
   if (index < 0) return;
+  // What the device could not show never reaches the control.
+  if (auto cp = FirstUnshownCharacter(text)) {
+    TChildFrm* window = WindowOfControl(*current);
+    const bool form = window && current == &window->Client();
+    throw UserError(
+        KeptValueMessage(*cp, form ? window->Name() : current->Name(), row, sheet->Text(index)));
+  }
   sheet->Apply(index, text);
 }
 

@@ -14,4 +14,9 @@ namespace qb::test {
 // characters is n × advance wide and its ink is easy to draw as art.
 PalmFace BlockFace(int advance, int height, const std::string& name = "Block");
 
+// Every character from 0x20 to 0xFF is 2 pixels wide and 8 high: its first column spells its
+// code, bit 7 in the top row, the second column is blank; 0x7F, the default character, has
+// its code too. A drawn text can so be read back as the bytes the face was asked for.
+PalmFace CodeFace();
+
 }  // namespace qb::test
