@@ -10,18 +10,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/frmAbout.h"
 #include "app/frmNuevoProy.h"
 #include "app/frmOpciones.h"
+#include "ui/pixel_icons.h"
 
 namespace qb::ui {
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A dialog with a fixed border: no resizing and no minimise or maximise box, placed in the
+// middle of the screen.
+void FixAndCentre(QDialog& dialog, QLayout& layout) {
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  layout.setSizeConstraint(QLayout::SetFixedSize);
+  dialog.adjustSize();
+  if (QScreen* screen = dialog.screen()) {
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog.move(frame.topLeft());
+  }
+}
 
 bool RunOptions(QWidget* parent, DialogModel& model, Ui& core_ui) {
   auto& options = static_cast<TfrmOpcionesGenerales&>(model);
@@ -97,16 +113,30 @@ bool RunNewProject(QWidget* parent, DialogModel& model) {
   layout->addWidget(label);
   layout->addWidget(list);
   layout->addWidget(buttons);
+  FixAndCentre(dialog, *layout);
   if (dialog.exec() != QDialog::Accepted) return false;
   project.SetSelectedIndex(list->currentIndex());
   return true;
 }
 
+// The program icon in the about box, stretched from its 16 pixels.
+constexpr int kAboutIconSize = 48;
+
 bool RunAbout(QWidget* parent, Ui& core_ui) {
   QDialog dialog(parent);
   dialog.setObjectName("frmAbout");
   dialog.setWindowTitle(TAboutBox::kCaption);
+  QPalette white = dialog.palette();
+  white.setColor(QPalette::Window, Qt::white);
+  dialog.setPalette(white);
+  dialog.setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(&dialog);
+  auto* icon = new QLabel;
+  icon->setObjectName("imgProgramIcon");
+  icon->setPixmap(QPixmap::fromImage(ProgramImage().scaled(kAboutIconSize, kAboutIconSize,
+                                                           Qt::IgnoreAspectRatio,
+                                                           Qt::FastTransformation)));
+  layout->addWidget(icon, 0, Qt::AlignHCenter);
   auto* name = new QLabel(TAboutBox::kProductName);
   QFont big = name->font();
   big.setPointSize(big.pointSize() + 6);
@@ -116,13 +146,16 @@ bool RunAbout(QWidget* parent, Ui& core_ui) {
   layout->addWidget(new QLabel(TAboutBox::kVersion));
   for (const TAboutBox::Link* link : {&TAboutBox::kWebLink, &TAboutBox::kMailLink}) {
     auto* label = new QLabel(QString("<a href=\"#\">%1</a>").arg(link->text));
+    label->setCursor(Qt::PointingHandCursor);
     QObject::connect(label, &QLabel::linkActivated, &dialog,
                      [&core_ui, link] { TAboutBox::OpenLink(core_ui, *link); });
     layout->addWidget(label);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   layout->addWidget(buttons);
+  FixAndCentre(dialog, *layout);
   dialog.exec();
   return true;
 }
