@@ -5,6 +5,7 @@
 // runs every command of the menus, toolbars and keys, and reaches the user through Ui.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,9 @@ class TMain {
   void SaveFormAs() { SaveCurrentForm(true); }
   void CloseForm();
   FormSaveResult SaveFormFile(TChildFrm& window, bool save_as);
+  // Where the file dialogs open: the project's folder, else the folder of the file chosen
+  // last; empty before either exists.
+  std::string DialogFolder() const;
 
   // --- View and options commands ---
   void ToggleZoom();
@@ -165,6 +169,9 @@ class TMain {
   void ShowInspector(const WindowRect& bounds);
   void RunLayoutEntry(PopCommand command);
   void ExecuteUnchecked(Command command);
+  // Asks for a file with the request opening in DialogFolder, and remembers the chosen
+  // file's folder.
+  std::optional<std::string> ChooseFile(FileRequest request, bool save);
   bool FileExists(const std::string& path) const { return file_exists_(path); }
 
   Ui& ui_;
@@ -174,6 +181,7 @@ class TMain {
   AppState state_;
   MainGeometry geometry_;
   std::string caption_;
+  std::string last_folder_;
   InspectorWindow inspector_;
   FontRegistry fonts_;
   FormPictureSource picture_source_{fonts_};

@@ -34,6 +34,10 @@ ZoomImage StretchImage(const ZoomImage& source, int width, int height) {
   return out;
 }
 
+bool SamePicture(const ZoomImage& a, const ZoomImage& b) {
+  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
 TfrmZoom::TfrmZoom(const AppState& state, const Ui& ui, const MainGeometry& geometry)
     : state_(state), ui_(ui), geometry_(geometry) {}
 
@@ -88,7 +92,14 @@ bool TfrmZoom::Tick() {
     source = source_->DesignerPicture(*window);
   }
   if (source.Empty()) return false;
+  // An idle designer gives the same picture tick after tick: stretching it and handing it to
+  // the view again would only burn time.
+  if (!image_.Empty() && image_.width == client_width_ && image_.height == client_height_ &&
+      SamePicture(source, last_source_))
+    return false;
   image_ = StretchImage(source, client_width_, client_height_);
+  last_source_ = std::move(source);
+  ++image_version_;
   return true;
 }
 

@@ -27,6 +27,8 @@ struct ZoomImage {
 
 // The source picture stretched over width × height by one block copy (nearest pixel).
 ZoomImage StretchImage(const ZoomImage& source, int width, int height);
+// Whether two pictures have the same size and pixels.
+bool SamePicture(const ZoomImage& a, const ZoomImage& b);
 
 // Where the zoom takes its pictures from; the drawing and editor modules provide them.
 class ZoomSource {
@@ -63,6 +65,8 @@ class TfrmZoom {
   int ClientHeight() const { return client_height_; }
   // imgZoom: what the window shows.
   const ZoomImage& Image() const { return image_; }
+  // Counts the pictures taken, so that a view hands each one on once.
+  std::uint64_t ImageVersion() const { return image_version_; }
 
   // Shows the window: one refresh at once, and a first placement at the right edge of the
   // client area below the dock while it still stands at 0,0.
@@ -78,9 +82,10 @@ class TfrmZoom {
   // Called when the Ui's modal depth changes.
   void ModalDepthChanged() { NotifyRefreshing(); }
 
-  // One timer tick; true when the picture was taken afresh. Frozen (nothing done) without a
-  // current designer window, while the application is inactive, while the window is not
-  // wholly inside the client area below the dock, and while something modal is up.
+  // One timer tick; true when the picture changed. Frozen (nothing done) without a current
+  // designer window, while the application is inactive, while the window is not wholly inside
+  // the client area below the dock, and while something modal is up; false too when the
+  // source shows exactly what it showed at the last change.
   bool Tick();
 
  private:
@@ -97,6 +102,8 @@ class TfrmZoom {
   int client_width_ = kClientWidth;
   int client_height_ = kClientHeight;
   ZoomImage image_;
+  ZoomImage last_source_;  // what image_ was stretched from
+  std::uint64_t image_version_ = 0;
   std::function<void(bool)> listener_;
   bool last_refreshing_ = false;
 };

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "app/Main.h"
 #include "app/main_texts.h"
 #include "model/naming.h"
@@ -16,6 +18,20 @@ bool FormNameInUse(const AppState& state, const std::string& name) {
 }
 
 }  // namespace
+
+std::string TMain::DialogFolder() const {
+  if (!state_.project_path.empty())
+    return std::filesystem::path(state_.project_path).parent_path().string();
+  return last_folder_;
+}
+
+std::optional<std::string> TMain::ChooseFile(FileRequest request, bool save) {
+  if (request.initial_dir.empty()) request.initial_dir = DialogFolder();
+  std::optional<std::string> path =
+      save ? ui_.ChooseSaveFile(request) : ui_.ChooseOpenFile(request);
+  if (path) last_folder_ = std::filesystem::path(*path).parent_path().string();
+  return path;
+}
 
 TChildFrm* TMain::FormWindowFor(const std::string& path) const {
   if (path.empty()) return nullptr;
@@ -41,6 +57,7 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
   if (inspector_.visible)
     window.SetWindowPos(inspector_.bounds.left + inspector_.bounds.width + 2, window.WindowTop());
   designer_.ShowWindow(window);
+  CascadeWindow(window, state_.windows, geometry_);
   designer_.Activate(window);
   designer_.ShowFormProperties(window);
   return window;
@@ -48,7 +65,7 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
 
 void TMain::OpenForm() {
   std::optional<std::string> path =
-      ui_.ChooseOpenFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""});
+      ChooseFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""}, false);
   if (!path) return;
   if (TChildFrm* open = FormWindowFor(*path)) {
     if (!open->Visible()) designer_.ShowWindow(*open);
@@ -69,8 +86,9 @@ void TMain::OpenForm() {
 FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
   if (save_as || window.Path().empty()) {
     std::optional<std::string> path =
-        ui_.ChooseSaveFile({kFormSaveTitle, kFormSaveFilter, kFormExtension, "",
-                            window.Path().empty() ? window.Caption() : window.Path()});
+        ChooseFile({kFormSaveTitle, kFormSaveFilter, kFormExtension, "",
+                    window.Path().empty() ? window.Caption() : window.Path()},
+                   true);
     if (!path) return FormSaveResult::kCancelled;
     window.SetPath(*path);
   }

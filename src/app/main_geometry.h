@@ -2,6 +2,9 @@
 
 // What the core knows of the main window's geometry; the Qt layer keeps it current.
 
+#include <memory>
+#include <vector>
+
 #include "designer/ChildFor.h"
 
 namespace qb {
@@ -30,5 +33,13 @@ struct MainGeometry {
 WindowRect DesignerWindowRect(const TChildFrm& window, const MainGeometry& geometry);
 // Whether a window lies wholly inside the client area below the dock.
 bool InsideClientArea(const WindowRect& rect, const MainGeometry& geometry);
+
+// How far a new window steps down and right from one standing at its place.
+inline constexpr int kCascadeStep = 20;
+// Moves a new window down and right in steps while another shown window stands exactly at
+// its place, so that it does not hide that window; it stays where it is when the next step
+// would leave the client area.
+void CascadeWindow(TChildFrm& window, const std::vector<std::unique_ptr<TChildFrm>>& windows,
+                   const MainGeometry& geometry);
 
 }  // namespace qb

@@ -75,7 +75,7 @@ void TMain::NewProject() {
 void TMain::OpenProject() {
   if (!SaveChangesPrompt()) return;
   std::optional<std::string> path =
-      ui_.ChooseOpenFile({kProjectOpenTitle, kProjectOpenFilter, kProjectExtension, "", ""});
+      ChooseFile({kProjectOpenTitle, kProjectOpenFilter, kProjectExtension, "", ""}, false);
   if (!path) return;
   CloseProject();
   state_.project_path = *path;
@@ -122,8 +122,8 @@ bool TMain::SaveProject() {
 
 bool TMain::SaveProjectAs() {
   if (state_.project_name.empty()) return false;
-  std::optional<std::string> path = ui_.ChooseSaveFile(
-      {kProjectSaveTitle, kProjectSaveFilter, kProjectExtension, "", state_.project_name});
+  std::optional<std::string> path = ChooseFile(
+      {kProjectSaveTitle, kProjectSaveFilter, kProjectExtension, "", state_.project_name}, true);
   if (!path) return false;
   if (FileExists(*path) && ui_.MessageBox(kCaptionNewProject, ReplaceFileText(*path),
                                           MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)

@@ -16,6 +16,8 @@ const std::vector<MenuDef> kMenus = {
          {C::kSaveProject, "&Save Project", "Ctrl+S", "", false},
          {C::kSaveProjectAs, "Save Project &As...", "Ctrl+A", "", false},
          {C::kOpenProject, "&Open Project...", "Ctrl+O", "", false},
+         // Shown and hidden with the recent-projects submenu after it.
+         kSeparator,
          {C::kRecentProjects, kRecentProjectsCaption, "", "", false},
          kSeparator,
          {C::kNewForm, "N&ew Form", "", "Create a new blank form", false},

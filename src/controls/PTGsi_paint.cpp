@@ -17,7 +17,7 @@ void PaintPTGsi(TControl& control, PalmCanvas& canvas, const PaintContext& conte
   canvas.SetBrush(context.form.text);
   // An upward arrow.
   canvas.Polygon({{3, 0}, {4, 0}, {7, 3}, {5, 3}, {5, 8}, {2, 8}, {2, 2}, {0, 3}, {3, 0}});
-  DrawSelectionMarks(canvas, gsi, MarkSet::kCorners);
+  DrawSelectionMarks(canvas, gsi, MarkSetOf(gsi));
 }
 
 }  // namespace qb

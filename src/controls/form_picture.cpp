@@ -3,6 +3,7 @@
 #include "controls/designer_client.h"
 #include "controls/device_artwork.h"
 #include "controls/painters.h"
+#include "controls/palm_look.h"
 
 namespace qb {
 
@@ -24,6 +25,7 @@ const PalmCanvas& FormPicture::Render(TControl& root, const Rect& damage) {
       picture_.Reset(root.Width(), root.Height());
     area = whole = {0, 0, root.Width(), root.Height()};
   }
+  PaintMarks(root, {0, 0}, area);
   return picture_;
 }
 
@@ -62,6 +64,20 @@ bool FormPicture::PaintTree(TControl& control, Point at, const Rect& clip) {
     changed |= PaintTree(child, {at.x + child.Left(), at.y + child.Top()}, area);
   }
   return changed;
+}
+
+void FormPicture::PaintMarks(const TControl& control, Point at, const Rect& clip) {
+  if (!control.Visible()) return;
+  const Rect panel{at.x, at.y, at.x + control.Width(), at.y + control.Height()};
+  const Rect area = panel.Intersect(clip);
+  if (area.Empty()) return;
+  if (control.Selected()) {
+    picture_.SetOrigin(at);
+    picture_.SetClip(area);
+    DrawSelectionMarks(picture_, control, MarkSetOf(control));
+  }
+  for (const auto& child : control.Children())
+    PaintMarks(*child, {at.x + child->Left(), at.y + child->Top()}, area);
 }
 
 Rect PictureRect(const TControl& control) {

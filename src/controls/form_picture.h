@@ -2,7 +2,8 @@
 
 // The designer window's whole client picture as one image: the device artwork, the screen
 // panel with its controls, the shown dialog with its controls, and (CControls) the menu bar
-// and menus over the top. Each visible control is painted in z-order, clipped to its parent.
+// and menus over the top. Each visible control is painted in z-order, clipped to its parent;
+// the selection marks go over all of it.
 // The designer sub-window, the zoom window, the command line and the tests all draw it.
 
 #include "controls/control.h"
@@ -35,6 +36,9 @@ class FormPicture {
   // a painter changed a control's bounds.
   bool PaintTree(TControl& control, Point at, const Rect& clip);
   const PalmCanvas& Artwork();
+  // The selection marks of control and its children, once more over the finished picture: a
+  // marked control lying under another still shows that it is marked.
+  void PaintMarks(const TControl& control, Point at, const Rect& clip);
 
   const FontRegistry& fonts_;
   PainterLookup painters_;

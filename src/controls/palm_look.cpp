@@ -31,6 +31,10 @@ void DrawSelectionMarks(PalmCanvas& canvas, const TControl& control, MarkSet set
     DrawSelectionSquares(canvas, control.Width(), control.Height(), control.SelectColor(), set);
 }
 
+MarkSet MarkSetOf(const TControl& control) {
+  return control.Class() == ControlClass::kPTGsi ? MarkSet::kCorners : MarkSet::kAll;
+}
+
 void SetLinePen(PalmCanvas& canvas, int line, Color color) {
   if (line == kLineWhite)
     canvas.ClearPen();

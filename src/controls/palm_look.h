@@ -27,6 +27,8 @@ void DrawSelectionSquares(PalmCanvas& canvas, int w, int h, Color color,
                           MarkSet set = MarkSet::kAll);
 // The marks of a selected control in its SelectColor, drawn last; nothing when unselected.
 void DrawSelectionMarks(PalmCanvas& canvas, const TControl& control, MarkSet set = MarkSet::kAll);
+// The squares a class shows when marked: the corners for a GSI, else all eight.
+MarkSet MarkSetOf(const TControl& control);
 
 // --- Outlines ------------------------------------------------------------------------------
 

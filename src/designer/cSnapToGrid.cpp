@@ -43,6 +43,11 @@ int TSnapToGrid::EdgesAt(int x, int y, int width, int height) {
   return edges;
 }
 
+int TSnapToGrid::EdgesFor(const TControl& target, ShiftState shift, Point local) const {
+  if ((shift & kSsShift) || !is_resizeable_) return 0;
+  return EdgesAt(local.x, local.y, target.Width(), target.Height());
+}
+
 CursorShape TSnapToGrid::CursorFor(int edges) {
   bool horizontal = edges & (kEdgeLeft | kEdgeRight);
   bool vertical = edges & (kEdgeTop | kEdgeBottom);
@@ -72,13 +77,9 @@ bool TSnapToGrid::MouseDown(TControl& target, MouseButton button, ShiftState shi
                             Point screen) {
   if (!Handles(target) || !HandledButton(button) || (shift & kSsDouble)) return false;
   shift = MessageShift(shift);
-  if (hovered_.Get() != &target) {
-    // No move was seen over this control: take the edges at the press as a move would have.
-    edges_ = (shift & kSsShift) || !is_resizeable_
-                 ? 0
-                 : EdgesAt(local.x, local.y, target.Width(), target.Height());
-    hovered_.Reset(&target);
-  }
+  // The press decides, not the last move: Shift pressed while the pointer rested on an edge
+  // still moves, and a press without a move before it finds its edge.
+  edges_ = EdgesFor(target, shift, local);
   captured_.Reset(&target);
   if (OnMouseDown) OnMouseDown(target, button, shift, local.x, local.y);
   dragging_ = true;
@@ -99,10 +100,7 @@ bool TSnapToGrid::MouseMove(TControl& target, ShiftState shift, Point local, Poi
     Drag(shift, screen);
     return true;
   }
-  edges_ = (shift & kSsShift) || !is_resizeable_
-               ? 0
-               : EdgesAt(local.x, local.y, target.Width(), target.Height());
-  hovered_.Reset(&target);
+  edges_ = EdgesFor(target, shift, local);
   cursor_ = CursorFor(edges_);
   return true;
 }
@@ -133,8 +131,19 @@ void TSnapToGrid::Drag(ShiftState shift, Point screen) {
     d_width = RoundToGrid(d_width, grid_size_);
     d_height = RoundToGrid(d_height, grid_size_);
   }
-  control->SetBounds(start_left_ + d_left, start_top_ + d_top, start_width_ + d_width,
-                     start_height_ + d_height);
+  // An edge dragged across the opposite one stops a pixel short of it: a control of no size
+  // could never be grabbed again. The opposite edge stays where it was.
+  int width = start_width_ + d_width;
+  if ((edges_ & (kEdgeLeft | kEdgeRight)) && width < kMinSize) {
+    if (edges_ & kEdgeLeft) d_left = start_width_ - kMinSize;
+    width = kMinSize;
+  }
+  int height = start_height_ + d_height;
+  if ((edges_ & (kEdgeTop | kEdgeBottom)) && height < kMinSize) {
+    if (edges_ & kEdgeTop) d_top = start_height_ - kMinSize;
+    height = kMinSize;
+  }
+  control->SetBounds(start_left_ + d_left, start_top_ + d_top, width, height);
 }
 
 bool TSnapToGrid::MouseUp(TControl& target, MouseButton button, ShiftState shift, Point local,

@@ -19,6 +19,8 @@ class TSnapToGrid {
   // Width of the resize zone along each edge.
   static constexpr int kResizeZone = 4;
   static constexpr int kMaxGridSize = 32767;  // the size is a 16-bit value
+  // The smallest width or height a resize drag leaves.
+  static constexpr int kMinSize = 1;
 
   using MouseEvent =
       std::function<void(TControl& sender, MouseButton button, ShiftState shift, int x, int y)>;
@@ -68,6 +70,8 @@ class TSnapToGrid {
 
  private:
   void Drag(ShiftState shift, Point screen);
+  // The edges a drag would move, given the shift state of the message.
+  int EdgesFor(const TControl& target, ShiftState shift, Point local) const;
 
   WeakRef<TControl> window_;
   int grid_size_ = 1;
@@ -77,7 +81,6 @@ class TSnapToGrid {
 
   WeakRef<TControl> captured_;
   WeakRef<TControl> dragged_;
-  WeakRef<TControl> hovered_;  // the control the edge flags were computed for
   bool dragging_ = false;
   int edges_ = 0;
   CursorShape cursor_ = CursorShape::kArrow;

@@ -119,6 +119,9 @@ class Designer : public FormListener {
   bool PlaceDialog(TChildFrm& form, const KindInfo& kind, const PlacementRule& rule);
   bool PlaceMenu(TChildFrm& form, const KindInfo& kind, const PlacementRule& rule);
   void ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized);
+  // Whether a press leaves the marks and the current control as they are: a plain right-click
+  // on a marked control of the current window.
+  bool KeepsSelection(const TChildFrm& form, const TControl& sender, ShiftState shift) const;
   void SnapRowsAfterResize(TControl& control);
   void WireMovers(TChildFrm& form);
 

@@ -109,11 +109,22 @@ void Designer::PanelRelease(TChildFrm& form, TControl& panel, MouseButton button
   }
 }
 
+bool Designer::KeepsSelection(const TChildFrm& form, const TControl& sender,
+                              ShiftState shift) const {
+  if (!IsPlainRightClick(shift) || !sender.Selected()) return false;
+  const TControl* current = state_.current_control.Get();
+  return state_.current_window.Get() == &form && current && current->Owner() == &form;
+}
+
 void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
   CursorKeysOn(state_);
-  form.SetLastSelected(&sender);
   links_.HideInlineEditors();
-  if (!IsPlainRightClick(shift)) {
+  // The context menu acts on the current control and the marks. A right-click on a marked
+  // control keeps both, so that the layout commands reach the whole selection; any other
+  // right-click selects what it points at, as a left click does, so that Delete never hits a
+  // control the user did not point at.
+  if (!KeepsSelection(form, sender, shift)) {
+    form.SetLastSelected(&sender);
     Activate(form);
     Inspect(form, sender);
     ShowSelection(form, shift == (kSsShift | kSsLeft));
@@ -124,6 +135,8 @@ void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState sh
 void Designer::ScreenReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
   WeakRef<TControl> keep(&sender);
   if (IsMenuPart(sender)) {
+    // Menus take no marks: a click of either button makes one the current control alone.
+    form.SetLastSelected(&sender);
     Activate(form);
     ClearAllMarks(form);
   }
@@ -138,7 +151,8 @@ void Designer::DialogReleaseHandler(TChildFrm& form, TControl& sender, ShiftStat
 void Designer::ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized) {
   links_.HideInlineEditors();
   if (resized) SnapRowsAfterResize(sender);
-  if (!IsPlainRightClick(shift)) Inspect(form, sender);
+  // After a right-click that kept the selection the current control stays as it was.
+  if (!IsPlainRightClick(shift) || state_.current_control.Get() == &sender) Inspect(form, sender);
 }
 
 void Designer::SnapRowsAfterResize(TControl& control) {

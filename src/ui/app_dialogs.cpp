@@ -4,24 +4,71 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/frmAbout.h"
 #include "app/frmNuevoProy.h"
 #include "app/frmOpciones.h"
+#include "ui/pixel_icons.h"
 
 namespace qb::ui {
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Puts a dialog's frame in the middle of its screen, as it is about to be mapped. The window
+// system puts the frame around it only afterwards; the main window's frame tells its size.
+void CentreOnScreen(QWidget& dialog) {
+  QScreen* screen = dialog.screen();
+  if (!screen) return;
+  QMargins margins;
+  if (QWidget* parent = dialog.parentWidget()) {
+    const QWidget* main = parent->window();
+    const QRect outer = main->frameGeometry(), inner = main->geometry();
+    margins = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  }
+  QRect frame(QPoint(0, 0), dialog.size().grownBy(margins));
+  frame.moveCenter(screen->availableGeometry().center());
+  // Before it is mapped the dialog has no frame: a move places its inside.
+  dialog.move(frame.topLeft() + QPoint(margins.left(), margins.top()));
+}
+
+// Centres a dialog each time it is shown, at its final size.
+class CentreWhenShown : public QObject {
+ public:
+  explicit CentreWhenShown(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {
+    dialog.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &dialog_ && event->type() == QEvent::Show) CentreOnScreen(dialog_);
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QDialog& dialog_;
+};
+
+// A dialog with a fixed border: no resizing and no minimise or maximise box, placed in the
+// middle of the screen.
+void FixAndCentre(QDialog& dialog, QLayout& layout) {
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  layout.setSizeConstraint(QLayout::SetFixedSize);
+  new CentreWhenShown(dialog);
+}
 
 bool RunOptions(QWidget* parent, DialogModel& model, Ui& core_ui) {
   auto& options = static_cast<TfrmOpcionesGenerales&>(model);
@@ -97,32 +144,53 @@ bool RunNewProject(QWidget* parent, DialogModel& model) {
   layout->addWidget(label);
   layout->addWidget(list);
   layout->addWidget(buttons);
+  FixAndCentre(dialog, *layout);
   if (dialog.exec() != QDialog::Accepted) return false;
   project.SetSelectedIndex(list->currentIndex());
   return true;
 }
 
+// The program icon in the about box, stretched from its 16 pixels.
+constexpr int kAboutIconSize = 48;
+constexpr int kAboutTextWidth = 240;
+
 bool RunAbout(QWidget* parent, Ui& core_ui) {
   QDialog dialog(parent);
   dialog.setObjectName("frmAbout");
   dialog.setWindowTitle(TAboutBox::kCaption);
+  QPalette white = dialog.palette();
+  white.setColor(QPalette::Window, Qt::white);
+  dialog.setPalette(white);
+  dialog.setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(&dialog);
+  auto* icon = new QLabel;
+  icon->setObjectName("imgProgramIcon");
+  icon->setPixmap(QPixmap::fromImage(ProgramImage().scaled(kAboutIconSize, kAboutIconSize,
+                                                           Qt::IgnoreAspectRatio,
+                                                           Qt::FastTransformation)));
+  layout->addWidget(icon, 0, Qt::AlignHCenter);
   auto* name = new QLabel(TAboutBox::kProductName);
+  name->setAlignment(Qt::AlignCenter);
   QFont big = name->font();
   big.setPointSize(big.pointSize() + 6);
   big.setBold(true);
   name->setFont(big);
-  layout->addWidget(name);
-  layout->addWidget(new QLabel(TAboutBox::kVersion));
+  // Wide enough for the caption in the title bar.
+  name->setMinimumWidth(kAboutTextWidth);
+  layout->addWidget(name, 0, Qt::AlignHCenter);
+  layout->addWidget(new QLabel(TAboutBox::kVersion), 0, Qt::AlignHCenter);
   for (const TAboutBox::Link* link : {&TAboutBox::kWebLink, &TAboutBox::kMailLink}) {
     auto* label = new QLabel(QString("<a href=\"#\">%1</a>").arg(link->text));
+    label->setCursor(Qt::PointingHandCursor);
     QObject::connect(label, &QLabel::linkActivated, &dialog,
                      [&core_ui, link] { TAboutBox::OpenLink(core_ui, *link); });
-    layout->addWidget(label);
+    layout->addWidget(label, 0, Qt::AlignHCenter);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   layout->addWidget(buttons);
+  FixAndCentre(dialog, *layout);
   dialog.exec();
   return true;
 }

@@ -1,8 +1,11 @@
 #include "ui/app_shell.h"
 
+#include <QApplication>
+
 #include "ui/app_dialogs.h"
 #include "ui/editor_dialogs.h"
 #include "ui/generate_dialog.h"
+#include "ui/pixel_icons.h"
 
 namespace qb::ui {
 
@@ -20,8 +23,9 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
 }
 
 void AppShell::Start() {
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramImage())));
   bench_.Start();
-  window_.show();
+  window_.showMaximized();
   bench_.Main().FirstShown();
   window_.Sync();
 }

@@ -170,8 +170,7 @@ void DesignerViews::SyncWindows() {
     auto it = views_.find(&form);
     if (it == views_.end()) {
       auto* canvas = new DesignerCanvas(bench_, main_, form);
-      QMdiSubWindow* window = main_.Area()->addSubWindow(
-          canvas, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+      QMdiSubWindow* window = AddToolWindow(main_.Area(), canvas);
       window->setAttribute(Qt::WA_DeleteOnClose, false);
       window->setObjectName(QString::fromStdString("ChildFrm_" + form.Name()));
       window->installEventFilter(this);

@@ -186,8 +186,7 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
     }
   });
 
-  window_ =
-      main_.Area()->addSubWindow(this, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  window_ = AddToolWindow(main_.Area(), this);
   window_->setWindowTitle(TfrmProperties::kCaption);
   window_->setAttribute(Qt::WA_DeleteOnClose, false);
   window_->resize(TfrmProperties::kInitialWidth, TfrmProperties::kInitialHeight);

@@ -34,6 +34,15 @@ bool DesignerKeyOf(int key, DesignerKey* out) {
 
 }  // namespace
 
+QMdiSubWindow* AddToolWindow(QMdiArea* area, QWidget* content) {
+  QMdiSubWindow* window = area->addSubWindow(content, ToolWindowFlags());
+  window->setSystemMenu(nullptr);
+  QPixmap blank(1, 1);
+  blank.fill(Qt::transparent);
+  window->setWindowIcon(QIcon(blank));
+  return window;
+}
+
 MainWindow::MainWindow(TMain& core, QtUi& ui) : core_(core), ui_(ui), area_(new QMdiArea(this)) {
   setObjectName("frmMain");
   area_->setBackground(QBrush(QColor(128, 128, 128)));
@@ -57,6 +66,8 @@ MainWindow::MainWindow(TMain& core, QtUi& ui) : core_(core), ui_(ui), area_(new 
       zoom_timer_.stop();
   });
   ui_.SetModalListener([this](int) { core_.Zoom().ModalDepthChanged(); });
+  BuildZoomWindow();
+  // The size the window takes when it is no longer maximised.
   resize(1024, 720);
 }
 
@@ -87,11 +98,15 @@ void MainWindow::BuildMenus() {
       SyncActions();
     });
     connect(menu, &QMenu::aboutToHide, this, [this] { ui_.LeaveModal(); });
+    QAction* separator = nullptr;
     for (const MenuItemDef& item : def.items) {
       if (item.command == Command::kNone) {
-        menu->addSeparator();
+        separator = menu->addSeparator();
         continue;
       }
+      // The separator just before the recent projects comes and goes with them.
+      if (item.command == Command::kRecentProjects) recent_separator_ = separator;
+      separator = nullptr;
       if (item.command == Command::kRecentProjects) {
         recent_menu_ = menu->addMenu(Q(item.caption));
         recent_action_ = recent_menu_->menuAction();
@@ -143,6 +158,8 @@ void MainWindow::BuildToolbars() {
     }
     QToolBar* bar = addToolBar(Q(def.caption));
     bar->setObjectName(Q(def.name));
+    // The toolbars' menu shows the caption as it stands: "Align & Size" has no access key.
+    bar->toggleViewAction()->setText(Q(def.caption).replace('&', "&&"));
     bar->setFloatable(true);
     bar->setIconSize(QSize(16, 16));
     if (std::string(def.name) == kPaletteToolbarName) {
@@ -204,6 +221,7 @@ void MainWindow::SyncActions() {
     if (action->isCheckable()) action->setChecked(core_.Checked(command));
   }
   if (recent_action_) recent_action_->setVisible(core_.Visible(Command::kRecentProjects));
+  if (recent_separator_) recent_separator_->setVisible(core_.Visible(Command::kRecentProjects));
 }
 
 void MainWindow::SyncPalette() {
@@ -223,24 +241,39 @@ void MainWindow::SyncZoom() {
     if (zoom_window_) zoom_window_->hide();
     return;
   }
-  if (!zoom_window_) {
-    zoom_label_ = new QLabel;
-    zoom_label_->setObjectName("imgZoom");
-    zoom_label_->setFixedSize(zoom.ClientWidth(), zoom.ClientHeight());
-    zoom_window_ = area_->addSubWindow(zoom_label_, Qt::Tool | Qt::WindowCloseButtonHint |
-                                                        Qt::WindowTitleHint);
-    zoom_window_->setWindowTitle(TfrmZoom::kCaption);
-    zoom_window_->setAttribute(Qt::WA_DeleteOnClose, false);
-    zoom_window_->installEventFilter(this);
-  }
   const ZoomImage& image = zoom.Image();
-  if (!image.Empty())
+  if (zoom_label_->size() != QSize(zoom.ClientWidth(), zoom.ClientHeight())) {
+    zoom_label_->setFixedSize(zoom.ClientWidth(), zoom.ClientHeight());
+    zoom_window_->adjustSize();
+  }
+  if (!image.Empty() && zoom.ImageVersion() != zoom_version_shown_) {
     zoom_label_->setPixmap(QPixmap::fromImage(ToQImage(image.pixels.data(), image.width,
                                                        image.height)));
+    zoom_version_shown_ = zoom.ImageVersion();
+  }
   if (!zoom_window_->isVisible()) {
     zoom_window_->move(zoom.Left(), zoom.Top());
     zoom_window_->show();
   }
+}
+
+void MainWindow::BuildZoomWindow() {
+  zoom_label_ = new QLabel;
+  zoom_label_->setObjectName("imgZoom");
+  zoom_label_->setCursor(Qt::ForbiddenCursor);
+  zoom_label_->setFixedSize(TfrmZoom::kClientWidth, TfrmZoom::kClientHeight);
+  zoom_window_ = AddToolWindow(area_, zoom_label_);
+  zoom_window_->setObjectName("frmZoom");
+  zoom_window_->setWindowTitle(TfrmZoom::kCaption);
+  zoom_window_->setAttribute(Qt::WA_DeleteOnClose, false);
+  zoom_window_->installEventFilter(this);
+  zoom_window_->hide();
+  // The frame a tool window adds to its client area, which the core needs to keep the zoom
+  // and the designer windows inside the client area.
+  zoom_window_->adjustSize();
+  MainGeometry& g = core_.Geometry();
+  g.frame_width = zoom_window_->width() - zoom_label_->width();
+  g.frame_height = zoom_window_->height() - zoom_label_->height();
 }
 
 void MainWindow::Sync() {
@@ -255,9 +288,10 @@ void MainWindow::Sync() {
 }
 
 void MainWindow::UpdateGeometry() {
+  // The sub-windows live in the area's viewport, inside its frame.
   MainGeometry& g = core_.Geometry();
-  g.client_width = area_->width();
-  g.client_height = area_->height();
+  g.client_width = area_->viewport()->width();
+  g.client_height = area_->viewport()->height();
   g.dock_height = 0;  // the toolbars dock outside the MDI area
 }
 
@@ -277,6 +311,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_->viewport() && event->type() == QEvent::Resize) UpdateGeometry();
   if (watched == zoom_window_ && event->type() == QEvent::Close) {
     core_.Zoom().Hide();
     Sync();

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
   void SyncPalette();
   void SyncZoom();
   void UpdateGeometry();
+  void BuildZoomWindow();
 
   TMain& core_;
   QtUi& ui_;
@@ -62,15 +63,28 @@ class MainWindow : public QMainWindow {
   std::map<PaletteButton, QAction*> palette_;
   QMenu* recent_menu_ = nullptr;
   QAction* recent_action_ = nullptr;
+  QAction* recent_separator_ = nullptr;
   std::vector<QLabel*> status_labels_;
   QMdiSubWindow* zoom_window_ = nullptr;
   QLabel* zoom_label_ = nullptr;
   QTimer zoom_timer_;
+  quint64 zoom_version_shown_ = 0;
   DesignerWindowHost* host_ = nullptr;
   std::vector<std::function<void()>> listeners_;
   const QEvent* last_key_ = nullptr;
   quint64 last_key_time_ = 0;
 };
+
+// The border of the tool windows inside the main window (designer windows, inspector, zoom):
+// a title bar with only a close box. The sub-window's title bar draws its close box only with
+// the system-menu hint.
+inline Qt::WindowFlags ToolWindowFlags() {
+  return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
+}
+// Adds a tool window to the area: that border, and neither the system menu nor its icon that
+// the hint would bring along.
+QMdiSubWindow* AddToolWindow(QMdiArea* area, QWidget* content);
 
 // Where the main window asks the designer views to follow the core; the designer view
 // module implements it.

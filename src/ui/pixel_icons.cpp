@@ -204,6 +204,12 @@ Art kPDialog = {
   "#wwwwwwwwwww#...", "#w########ww#...", "#wwwwwwwwwww#...", "#wwwww#####w#...",
   "#wwwww#www#w#...", "#wwwww#####w#...", "#wwwwwwwwwww#...", "#############...",
   "................", "................", "................", "................"};
+// The program: a handheld with a form on its screen and a quill across it.
+Art kProgram = {
+  "..###########...", ".#ggggggggggg#..", ".#g#########g#..", ".#g#wwwwwww#g#.r",
+  ".#g#wbbbbbw#g#r.", ".#g#wwwwwww#gry.", ".#g#w##w#wwr#y..", ".#g#wwwwwrw#y...",
+  ".#g#wwwwr#w#g...", ".#g#wwwywww#g#..", ".#g#########g#..", ".#ggggggggggg#..",
+  ".#gg##g##g##g#..", ".#ggggggggggg#..", "..###########...", "................"};
 // clang-format on
 
 QIcon IconFromArt(const char* const* rows) {
@@ -219,6 +225,8 @@ QImage ImageFromArt(const char* const* rows, int height) {
     for (int x = 0; x < width; ++x) image.setPixel(x, y, ColorOf(rows[y][x]));
   return image;
 }
+
+QImage ProgramImage() { return ImageFromArt(kProgram, 16); }
 
 QIcon CommandIcon(Command command) {
   using C = Command;

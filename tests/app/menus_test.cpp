@@ -23,9 +23,9 @@ TEST(Menus, TopLevelMenus) {
   EXPECT_STREQ(MainMenus()[5].hint, "Help topics");
 }
 
-TEST(Menus, FileMenuPutsTheRecentProjectsBeforeTheSeparatorAfterOpenProject) {
+TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
   EXPECT_EQ(Captions(MainMenus()[0]),
-            "&New Project...|&Save Project|Save Project &As...|&Open Project...|"
+            "&New Project...|&Save Project|Save Project &As...|&Open Project...|-|"
             "&Recent Projects|-|N&ew Form|Open &Form...|&Close Form|Sa&ve Form|"
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "Cu&t|&Copy|&Paste|");

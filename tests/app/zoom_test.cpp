@@ -126,7 +126,6 @@ TEST_F(Zoom, PictureIsTheDevicePictureMagnifiedTwice) {
 
 TEST_F(Zoom, FreezesWhileTheWindowIsPartlyOutside) {
   ASSERT_TRUE(zoom_.Tick());
-  source_.designer = Filled(167, 226, 'b');
   struct Pos {
     int left, top;
     bool inside;
@@ -136,10 +135,17 @@ TEST_F(Zoom, FreezesWhileTheWindowIsPartlyOutside) {
       {633, 50, true}, {634, 50, false},                  // 633 + 167 = 800
       {10, 374, true}, {10, 375, false},                  // 374 + 226 = 600
   };
+  char letter = 'b';
   for (const Pos& p : positions) {
+    char shown = static_cast<char>(zoom_.Image().At(0, 0));
+    source_.designer = Filled(167, 226, ++letter);
     window_.SetWindowPos(p.left, p.top);
     EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
+    EXPECT_EQ(zoom_.Image().At(0, 0), p.inside ? letter : shown) << p.left << "," << p.top;
   }
+  source_.designer = Filled(167, 226, 'b');
+  window_.SetWindowPos(10, 50);
+  ASSERT_TRUE(zoom_.Tick());
   // Frozen ticks keep the last picture.
   window_.SetWindowPos(-5, 50);
   source_.designer = Filled(167, 226, 'c');
@@ -152,8 +158,46 @@ TEST_F(Zoom, TheFrameCountsAsPartOfTheWindow) {
   geometry_.frame_height = 20;
   window_.SetWindowPos(625, 354);
   EXPECT_TRUE(zoom_.Tick());
+  source_.designer = Filled(167, 226, 'b');
   window_.SetWindowPos(626, 354);
   EXPECT_FALSE(zoom_.Tick());
+  EXPECT_EQ(zoom_.Image().At(0, 0), 'a');
+}
+
+TEST_F(Zoom, ATickWithAnUnchangedSourceLeavesThePictureAlone) {
+  ASSERT_TRUE(zoom_.Tick());
+  const std::uint32_t* pixels = zoom_.Image().pixels.data();
+  struct Step {
+    const char* what;
+    int changed_pixel;  // -1: none
+    bool refreshed;
+  };
+  const Step steps[] = {
+      {"nothing changed", -1, false},
+      {"again nothing", -1, false},
+      {"the first pixel", 0, true},
+      {"then nothing", -1, false},
+      {"the last pixel", 167 * 226 - 1, true},
+      {"a pixel in the middle", 113 * 167 + 80, true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    if (step.changed_pixel >= 0)
+      ++source_.designer.pixels[static_cast<std::size_t>(step.changed_pixel)];
+    EXPECT_EQ(zoom_.Tick(), step.refreshed);
+    if (!step.refreshed) {
+      EXPECT_EQ(zoom_.Image().pixels.data(), pixels);
+    }
+    pixels = zoom_.Image().pixels.data();
+    if (step.changed_pixel >= 0) {
+      int x = step.changed_pixel % 167, y = step.changed_pixel / 167;
+      EXPECT_EQ(zoom_.Image().At(2 * x + 1, 2 * y + 1),
+                source_.designer.pixels[static_cast<std::size_t>(step.changed_pixel)]);
+    }
+  }
+  // A picture of another size is taken even when it starts alike.
+  source_.designer = Filled(167, 225, 'a');
+  EXPECT_TRUE(zoom_.Tick());
 }
 
 TEST_F(Zoom, FreezesWithoutWindowOrWhileTheApplicationIsInactive) {
@@ -179,6 +223,7 @@ TEST_F(Zoom, PausedWhileAnythingModalIsUp) {
   EXPECT_FALSE(zoom_.Refreshing());
   ui_.LeaveModal();
   EXPECT_TRUE(zoom_.Refreshing());
+  source_.designer = Filled(167, 226, 'b');
   EXPECT_TRUE(zoom_.Tick());
   zoom_.Hide();
   EXPECT_EQ(changes, (std::vector<bool>{true, false, true, false}));

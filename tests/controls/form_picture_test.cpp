@@ -109,6 +109,51 @@ TEST_F(FormPictureTest, ControlsInZOrderClippedToTheirParent) {
   EXPECT_EQ(p.At(kSx + 160, kSy + 30), kBlack);  // the bezel, not the control
 }
 
+TEST_F(FormPictureTest, MarksOfACoveredControlLieOverTheControlOnTop) {
+  auto* under = Add<TCCButton>(frm_.Screen(), 10, 20, 12, 10, kRed);
+  under->SetSelectColor(kNavy);
+  under->SetSelected(true);
+  Add<TCCButton>(frm_.Screen(), 16, 20, 12, 10, kGreen);
+  FormPicture picture(fonts_, BackgroundsOnly);
+  const PalmCanvas& p = picture.Render(frm_.Client());
+  const std::string corners_row = "nnnrrnnnGnnnGGGGGG.";
+  const std::string middle_row = "nnnrrrGGGnnnGGGGGG.";
+  EXPECT_TRUE(PixelsAre(p,
+                        {corners_row, corners_row, corners_row, "rrrrrrGGGGGGGGGGGG.", middle_row,
+                         middle_row, middle_row, corners_row, corners_row, corners_row,
+                         "..................."},
+                        test::DefaultLegend(), {kSx + 10, kSy + 20}));
+}
+
+TEST_F(FormPictureTest, MarksFollowTheirControlsClipAndSet) {
+  auto* dialog = Add<TPTDialog>(frm_.Screen(), 3, 58, 40, 30, kWhite);
+  dialog->SetTag(1);
+  // Half outside the dialog's right edge (x 43 on the screen).
+  auto* inner = Add<TCCButton>(*dialog, 34, 10, 12, 10, kRed);
+  inner->SetSelectColor(kMaroon);
+  inner->SetSelected(true);
+  auto* gsi = Add<TPTGsi>(frm_.Screen(), 100, 20, 9, 9, kRed);
+  gsi->SetSelectColor(kBlue);
+  gsi->SetSelected(true);
+  auto* hidden = Add<TCCButton>(frm_.Screen(), 100, 100, 9, 9, kRed);
+  hidden->SetSelectColor(kBlue);
+  hidden->SetSelected(true);
+  hidden->SetVisible(false);
+  FormPicture picture(fonts_, BackgroundsOnly);
+  const PalmCanvas& p = picture.Render(frm_.Client());
+  EXPECT_EQ(p.At(kSx + 3 + 34, kSy + 58 + 10), kMaroon);
+  EXPECT_EQ(p.At(kSx + 3 + 39, kSy + 58 + 10), kMaroon);  // the top-middle square
+  // The right-hand squares lie beyond the dialog: the screen shows there.
+  EXPECT_EQ(p.At(kSx + 3 + 43, kSy + 58 + 10), kWhite);
+  EXPECT_EQ(p.At(kSx + 3 + 44, kSy + 58 + 15), kWhite);
+  // A GSI shows only its corners.
+  EXPECT_TRUE(PixelsAre(p,
+                        {"bbbrrrbbb", "bbbrrrbbb", "bbbrrrbbb", "rrrrrrrrr", "rrrrrrrrr",
+                         "rrrrrrrrr", "bbbrrrbbb", "bbbrrrbbb", "bbbrrrbbb"},
+                        test::DefaultLegend(), {kSx + 100, kSy + 20}));
+  EXPECT_EQ(p.At(kSx + 100, kSy + 100), kWhite);  // a hidden control shows no marks
+}
+
 TEST_F(FormPictureTest, DialogChildrenAreClippedToTheDialog) {
   auto* dialog = Add<TPTDialog>(frm_.Screen(), 3, 58, 156, 84, kWhite);
   dialog->SetTag(1);

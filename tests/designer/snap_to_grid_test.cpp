@@ -203,6 +203,69 @@ TEST_F(SnapDrag, APressWithoutAHoverTakesTheEdgesAtThePress) {
   ExpectBounds(20, 30, 48, 14);
 }
 
+TEST_F(SnapDrag, TheShiftStateAtThePressDecidesBetweenMovingAndResizing) {
+  struct Case {
+    ShiftState hover_keys, press_keys;
+    int left, width;
+  };
+  // The pointer rests on the right edge; the drag goes 8 pixels right.
+  const std::vector<Case> cases = {
+      {0, kSsShift, 28, 40},  // Shift pressed after the hover: moves
+      {kSsShift, 0, 20, 48},  // Shift released before the press: resizes
+      {0, 0, 20, 48},
+      {kSsShift, kSsShift, 28, 40},
+  };
+  for (const Case& c : cases) {
+    button_->SetBounds(20, 30, 40, 14);
+    snap_.MouseMove(*button_, c.hover_keys, {39, 6}, {59, 36});
+    snap_.MouseDown(*button_, MouseButton::kLeft, c.press_keys | kSsLeft, {39, 6}, {59, 36});
+    snap_.MouseMove(*button_, c.press_keys | kSsLeft, {47, 6}, {67, 36});
+    snap_.MouseUp(*button_, MouseButton::kLeft, c.press_keys | kSsLeft, {47, 6}, {67, 36});
+    ExpectBounds(c.left, 30, c.width, 14);
+  }
+}
+
+TEST_F(SnapDrag, AnEdgeDraggedAcrossTheOppositeOneLeavesOnePixel) {
+  struct Case {
+    Point from, to;
+    ShiftState keys;
+    int left, top, width, height;
+  };
+  // The button spans x 20..59 and y 30..43; the opposite edge stays where it was.
+  const std::vector<Case> cases = {
+      {{59, 36}, {10, 36}, 0, 20, 30, 1, 14},         // right edge far past the left
+      {{59, 36}, {19, 36}, kSsCtrl, 20, 30, 1, 14},   // exactly to zero width
+      {{59, 36}, {20, 36}, kSsCtrl, 20, 30, 1, 14},   // one pixel is allowed
+      {{20, 36}, {90, 36}, 0, 59, 30, 1, 14},         // left edge past the right
+      {{20, 36}, {60, 36}, kSsCtrl, 59, 30, 1, 14},   // left edge onto the right
+      {{30, 43}, {30, 0}, 0, 20, 30, 40, 1},          // bottom edge above the top
+      {{30, 30}, {30, 80}, 0, 20, 43, 40, 1},         // top edge below the bottom
+      {{59, 43}, {0, 0}, 0, 20, 30, 1, 1},            // a corner across both
+      {{20, 30}, {100, 100}, kSsCtrl, 59, 43, 1, 1},  // the other corner
+  };
+  for (const Case& c : cases) {
+    button_->SetBounds(20, 30, 40, 14);
+    Drag(c.from, c.to, c.keys);
+    ExpectBounds(c.left, c.top, c.width, c.height);
+  }
+}
+
+TEST_F(SnapDrag, AResizedToOnePixelControlCanBeGrabbedAndWidenedAgain) {
+  Drag({59, 36}, {0, 36});
+  ExpectBounds(20, 30, 1, 14);
+  // Its one column is the left edge's zone: dragged out, it widens again.
+  Drag({20, 36}, {12, 36});
+  ExpectBounds(12, 30, 9, 14);
+}
+
+TEST_F(SnapDrag, MovingNeverChangesTheSize) {
+  button_->SetBounds(20, 30, 0, 0);
+  snap_.MouseDown(*button_, MouseButton::kLeft, kSsLeft, {0, 0}, {20, 30});
+  snap_.MouseMove(*button_, kSsLeft, {-8, -8}, {12, 22});
+  snap_.MouseUp(*button_, MouseButton::kLeft, kSsLeft, {-8, -8}, {12, 22});
+  ExpectBounds(12, 22, 0, 0);
+}
+
 TEST_F(SnapDrag, RightButtonDragsToo) {
   snap_.MouseMove(*button_, 0, {10, 6}, {30, 36});
   snap_.MouseDown(*button_, MouseButton::kRight, kSsRight, {10, 6}, {30, 36});

@@ -351,8 +351,15 @@ class Session:
 
     # --- input
 
+    def pointer(self):
+        out = self.xdo("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
     def move(self, x, y):
-        self.xdo("mousemove", "--sync", x, y)
+        # --sync waits for the pointer to move, which it never does when it is there already.
+        if self.pointer() != (x, y):
+            self.xdo("mousemove", "--sync", x, y)
 
     def click(self, x, y, button=1, repeat=1):
         self.move(x, y)
