@@ -1,4 +1,8 @@
 #include "app/Main.h"
+
+#include <filesystem>
+
+#include "app/command_line.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"
 #include "model/form_file.h"
@@ -77,10 +81,28 @@ void TMain::OpenProject() {
   std::optional<std::string> path =
       ui_.ChooseOpenFile({kProjectOpenTitle, kProjectOpenFilter, kProjectExtension, "", ""});
   if (!path) return;
+  OpenProjectFile(*path);
+}
+
+void TMain::OpenProjectFile(const std::string& path) {
   CloseProject();
-  state_.project_path = *path;
-  recent_.Add(*path);
-  LoadProject(*path);
+  state_.project_path = path;
+  recent_.Add(path);
+  LoadProject(path);
+}
+
+void TMain::OpenPath(const std::string& path) {
+  std::error_code ec;
+  // Named on the command line, so nothing has checked it yet; a chooser only offers files.
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    ui_.MessageBox(kCaptionError, FileToOpenMissingText(path), MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
+  if (NamesProjectFile(path)) {
+    if (SaveChangesPrompt()) OpenProjectFile(path);
+  } else {
+    OpenFormFile(path);
+  }
 }
 
 void TMain::OpenRecent(std::size_t index) {
