@@ -2,7 +2,10 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xfonts-75dpi xvfb)
+          libpng-dev zlib1g-dev xfonts-75dpi
+          # the tests: the install check's validators, the desktop runs, the package build
+          xvfb openbox xdotool desktop-file-utils appstream shared-mime-info dpkg-dev
+          python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
