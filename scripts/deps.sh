@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpng-dev zlib1g-dev xfonts-75dpi
-          # the tests: the install check's validators, the desktop runs, the package build
-          xvfb openbox xdotool desktop-file-utils appstream shared-mime-info dpkg-dev
-          python3)
+          # the tests: the desktop runs, the install check's validators, the package build
+          xvfb python3 openbox xdotool x11-utils imagemagick
+          desktop-file-utils appstream shared-mime-info dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
