@@ -43,8 +43,9 @@ void HelpWindow::ShowPage(const QString& path) {
   const QUrl url = QUrl::fromLocalFile(path);
   if (url != home_) {
     home_ = url;
-    browser_->clearHistory();
     browser_->setSource(url);
+    // After the page is set: setSource would put the old page back into the history.
+    browser_->clearHistory();
   }
   show();
   raise();
