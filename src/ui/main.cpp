@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   app.setApplicationName("Quillboard");
-  app.setDesktopFileName("quillboard");
+  // The desktop entry's name, which Wayland compositors match the window with.
+  app.setDesktopFileName("org.quillboard.Quillboard");
   app.setWindowIcon(QIcon::fromTheme("quillboard"));
   const qb::StartRequest request = qb::ParseCommandLine(Words(QApplication::arguments()));
   if (std::optional<int> status = AnswerWithoutWindow(request)) return *status;
