@@ -91,10 +91,15 @@ void TMain::OpenProjectFile(const std::string& path) {
   LoadProject(path);
 }
 
-void TMain::OpenPath(const std::string& path) {
+void TMain::OpenPath(const std::string& named) {
+  namespace fs = std::filesystem;
   std::error_code ec;
+  // Whole, as a chooser gives it, so the project and the recent list do not depend on the
+  // folder the program was started in.
+  const fs::path whole = fs::absolute(named, ec);
+  const std::string path = ec ? named : whole.lexically_normal().string();
   // Named on the command line, so nothing has checked it yet; a chooser only offers files.
-  if (!std::filesystem::is_regular_file(path, ec)) {
+  if (!fs::is_regular_file(path, ec)) {
     ui_.MessageBox(kCaptionError, FileToOpenMissingText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }

@@ -138,6 +138,23 @@ TEST_F(StartFile, AFormOpensAsOpenFormDoesWithItsMessage) {
   EXPECT_EQ(ui_.ShownLog().back().text, Path("f.qbf") + " format is not of the current library");
 }
 
+TEST_F(StartFile, ARelativePathIsTakenFromTheCurrentFolder) {
+  StartProject(LibraryId::kPToolboxLib);
+  ui_.AnswerFile(Path("p.qbp"));
+  ui_.AnswerFile(Path("f.qbf"));
+  ASSERT_TRUE(main_.SaveProject());
+  ui_.AnswerMessage(kMbNo);
+  main_.CloseAll();
+
+  const fs::path before = fs::current_path();
+  fs::current_path(dir_.Root());
+  main_.OpenPath("./p.qbp");
+  fs::current_path(before);
+  EXPECT_EQ(main_.State().project_path, Path("p.qbp"));
+  EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{Path("p.qbp")});
+  EXPECT_EQ(main_.State().windows.size(), 1u);
+}
+
 TEST_F(StartFile, MissingFilesAndFoldersAreReported) {
   for (const std::string& path : {Path("none.qbp"), Path("none.qbf"), Path("program")}) {
     const std::size_t shown = ui_.ShownLog().size();
