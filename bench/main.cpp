@@ -67,8 +67,7 @@ int OpenProjectMode(int argc, char** argv) {
   }
   qb::bench::NullUi ui;
   qb::TMain main(ui, qb::bench::BenchFolder("program"),
-                 {[](const std::string&) { return true; },
-                  [](const char*) -> std::optional<std::string> { return std::nullopt; }});
+                 {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
   qb::bench::LoadFaces(main.Fonts());
   main.LoadProject(argv[2]);
   // Each designer window keeps its picture, as the windows on the screen do.

@@ -19,8 +19,7 @@ namespace {
 constexpr int kProjectForms = 50;
 
 SettingsEnvironment QuietEnvironment() {
-  return {[](const std::string&) { return true; },
-          [](const char*) -> std::optional<std::string> { return std::nullopt; }};
+  return {[](const char*) -> std::optional<std::string> { return std::nullopt; }};
 }
 
 // A main window over a project written for the benchmark.

@@ -129,6 +129,10 @@ class TMain {
   // --- Project commands ---
   void NewProject();
   void OpenProject();
+  void OpenProjectFile(const std::string& path);
+  // A file named at start-up: a project opened as Open Project opens it, else a form opened
+  // as Open Form does; a missing file is reported.
+  void OpenPath(const std::string& path);
   bool SaveProject();
   bool SaveProjectAs();
   void CloseAll();
@@ -142,6 +146,7 @@ class TMain {
   // --- Form commands ---
   TChildFrm& NewForm(const std::string& name = "");
   void OpenForm();
+  void OpenFormFile(const std::string& path);
   void SaveForm() { SaveCurrentForm(false); }
   void SaveFormAs() { SaveCurrentForm(true); }
   void CloseForm();

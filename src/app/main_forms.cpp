@@ -66,20 +66,23 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
 void TMain::OpenForm() {
   std::optional<std::string> path =
       ChooseFile({kFormOpenTitle, kFormOpenFilter, kFormExtension, "", ""}, false);
-  if (!path) return;
-  if (TChildFrm* open = FormWindowFor(*path)) {
+  if (path) OpenFormFile(*path);
+}
+
+void TMain::OpenFormFile(const std::string& path) {
+  if (TChildFrm* open = FormWindowFor(path)) {
     if (!open->Visible()) designer_.ShowWindow(*open);
     BringToFront(*open);
     return;
   }
-  std::string name = forms_->FormName(*path);
+  std::string name = forms_->FormName(path);
   if (name.empty()) return;
-  if (forms_->FormLibrary(*path) != static_cast<int>(state_.library)) {
-    ui_.MessageBox(kCaptionError, OtherLibraryText(*path), MsgIcon::kError, kMbOk, kMbOk);
+  if (forms_->FormLibrary(path) != static_cast<int>(state_.library)) {
+    ui_.MessageBox(kCaptionError, OtherLibraryText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
   TChildFrm& window = NewForm(name);
-  forms_->Read(window, *path, state_);
+  forms_->Read(window, path, state_);
   designer_.Activate(window);
 }
 

@@ -1,4 +1,8 @@
 #include "app/Main.h"
+
+#include <filesystem>
+
+#include "app/command_line.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"
 #include "model/form_file.h"
@@ -77,10 +81,33 @@ void TMain::OpenProject() {
   std::optional<std::string> path =
       ChooseFile({kProjectOpenTitle, kProjectOpenFilter, kProjectExtension, "", ""}, false);
   if (!path) return;
+  OpenProjectFile(*path);
+}
+
+void TMain::OpenProjectFile(const std::string& path) {
   CloseProject();
-  state_.project_path = *path;
-  recent_.Add(*path);
-  LoadProject(*path);
+  state_.project_path = path;
+  recent_.Add(path);
+  LoadProject(path);
+}
+
+void TMain::OpenPath(const std::string& named) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  // Whole, as a chooser gives it, so the project and the recent list do not depend on the
+  // folder the program was started in.
+  const fs::path whole = fs::absolute(named, ec);
+  const std::string path = ec ? named : whole.lexically_normal().string();
+  // Named on the command line, so nothing has checked it yet; a chooser only offers files.
+  if (!fs::is_regular_file(path, ec)) {
+    ui_.MessageBox(kCaptionError, FileToOpenMissingText(path), MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
+  if (NamesProjectFile(path)) {
+    if (SaveChangesPrompt()) OpenProjectFile(path);
+  } else {
+    OpenFormFile(path);
+  }
 }
 
 void TMain::OpenRecent(std::size_t index) {

@@ -28,6 +28,10 @@ inline std::string OtherLibraryText(const std::string& path) {
   return path + " format is not of the current library";
 }
 
+inline std::string FileToOpenMissingText(const std::string& path) {
+  return path + " not found";
+}
+
 inline constexpr const char* kProjectExtension = "qbp";
 inline constexpr const char* kProjectSaveFilter = "Quillboard project (*.qbp)|*.qbp";
 inline constexpr const char* kProjectSaveTitle = "Save project";
@@ -42,6 +46,8 @@ inline constexpr const char* kFormOpenTitle = "Open Form";
 
 inline constexpr const char* kShortNamesPanel = "Short names";
 
-inline constexpr const char* kHelpFile = "qbhelp.hlp";
+inline std::string ManualMissingText(const std::string& path) {
+  return "The manual was not found: " + path;
+}
 
 }  // namespace qb

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "app/Main.h"
+#include "app/data_folder.h"
 #include "app/main_texts.h"
 
 namespace qb {
@@ -53,7 +54,16 @@ void TMain::ShowOptions() {
 
 void TMain::ShowAbout() { ui_.RunDialog(about_box_); }
 
-void TMain::ShowHelp() { ui_.ShowHelp((std::filesystem::path(program_dir_) / kHelpFile).string()); }
+void TMain::ShowHelp() {
+  const std::string manual = ManualPath(program_dir_);
+  std::error_code ec;
+  // Opening a missing page would show nothing at all; say where it was looked for.
+  if (!std::filesystem::is_regular_file(manual, ec)) {
+    ui_.MessageBox(kCaptionError, ManualMissingText(manual), MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
+  ui_.ShowHelp(manual);
+}
 
 void TMain::RunLayoutEntry(PopCommand command) {
   if (TChildFrm* window = state_.current_window.Get()) designer_.RunPopCommand(*window, command);

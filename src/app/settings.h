@@ -14,22 +14,21 @@ namespace qb {
 
 inline constexpr const char* kSettingsFileName = "options.ini";
 
-// The outside world the settings location depends on; tests replace each part.
+// The outside world the settings location depends on; tests replace it.
 struct SettingsEnvironment {
-  // Whether files can be created in a folder. The default tries it, which also holds for a
-  // user who ignores permissions.
-  std::function<bool(const std::string& folder)> folder_writable;
   // An environment variable; nullopt when unset.
   std::function<std::optional<std::string>(const char* name)> get_env;
 
   static SettingsEnvironment System();
 };
 
-// The settings file: in the program's folder when files can be written there, else in the
-// user's configuration folder ($XDG_CONFIG_HOME/quillboard or ~/.config/quillboard).
+// The settings file, in the user's configuration folder ($XDG_CONFIG_HOME/quillboard or
+// ~/.config/quillboard), so that nothing is written beside an installed program. Only when
+// neither variable is set does it fall back to the program's folder.
 std::string SettingsPath(const std::string& program_dir, const SettingsEnvironment& env);
 // The file to read the settings from: the chosen file, or the program folder's own one while
-// the chosen file (in the user's folder) does not exist yet.
+// the chosen file (in the user's folder) does not exist yet, so a copy shipped beside the
+// program seeds a new user's settings.
 std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen);
 // The user's configuration folder for the program; empty when neither variable is set.
 std::string UserSettingsFolder(const SettingsEnvironment& env);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
+#include "app/data_folder.h"
 #include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/generate_command.h"
@@ -29,7 +31,17 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qb::cli::CommandContext context{std::cout, std::cerr, qb::cli::ProgramDir(argv[0])};
+  // The faces and the converter: beside a built program, in the share folder of an installed one.
+  qb::cli::CommandContext context{std::cout, std::cerr,
+                                  qb::DataFolderFor(qb::cli::ProgramDir(argv[0]))};
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  if (argc == 2 && (std::string(argv[1]) == "--version" || std::string(argv[1]) == "-v")) {
+    std::cout << qb::VersionText();
+    return 0;
+  }
   if (argc < 2) {
     std::cerr << qb::cli::kProgramName << ": " << qb::cli::kNoCommand << "\n";
     PrintUsage(std::cerr);

@@ -30,9 +30,9 @@ struct GenerateSession {
   std::vector<TChildFrm*> forms;  // the open forms, most recently activated first
 };
 
-// Where the converter is looked for, and where the texts for it are kept. The work folder
-// is the program's folder, or the user's settings folder when the program's folder cannot
-// be written (the same place as the settings file).
+// Where the converter is looked for, and where the texts for it are kept: the work folder is
+// the settings file's folder, so nothing is written beside the program. The DOC databases
+// themselves are made in the output folder.
 struct GenerateFolders {
   std::string program_dir;
   std::string work_dir;
@@ -78,7 +78,8 @@ class TfrmGenerate : public DialogModel {
   void ClickColor(bool checked);
 
   bool PrcPropertiesVisible() const { return target_ == GenerateTarget::kPde; }
-  bool OutputVisible() const { return target_ == GenerateTarget::kPde; }
+  // Both targets write there: the sources, or the DOC databases.
+  bool OutputVisible() const { return true; }
   bool SaveVisible() const { return target_ == GenerateTarget::kPde; }
   bool SaveDocVisible() const { return target_ == GenerateTarget::kMemo; }
   // Save and Save DOC are enabled by the first Generate and stay enabled.

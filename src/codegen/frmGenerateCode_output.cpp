@@ -32,8 +32,25 @@ std::vector<std::string> DeviceLines(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-std::string ConverterParameters(const CodeTextFile& file, const std::string& p) {
-  return TextLine(file.temp_file, " ", p, file.doc_suffix, " \"", p, file.doc_name_suffix, "\"");
+// The folder the DOC databases are made in, where the user looks for them: the chosen output
+// folder (the current folder when none is chosen), absolute, without a trailing separator.
+std::string DocFolder(const std::string& output) {
+  std::error_code ec;
+  const fs::path chosen = output.empty() ? fs::current_path(ec) : fs::path(output);
+  std::string text = fs::absolute(chosen, ec).lexically_normal().string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+// The converter runs in the DOC folder; a text kept elsewhere is named by its whole path,
+// quoted for the blanks a path may hold.
+std::string ConverterParameters(const GenerateFolders& folders, const std::string& doc_folder,
+                                const CodeTextFile& file, const std::string& p) {
+  std::error_code ec;
+  const std::string input = fs::equivalent(folders.work_dir, doc_folder, ec)
+                                ? std::string(file.temp_file)
+                                : TextLine("\"", TempPath(folders, file), "\"");
+  return TextLine(input, " ", p, file.doc_suffix, " \"", p, file.doc_name_suffix, "\"");
 }
 
 }  // namespace
@@ -129,14 +146,20 @@ void TfrmGenerate::SaveDoc() {
       return;
     }
   }
+  const std::string doc_folder = DocFolder(output_);
+  if (!EnsureFolder(doc_folder)) {
+    Error(UnableToWriteMessage(doc_folder));
+    return;
+  }
   const std::string& p = session_.project_name;
   for (const CodeTextFile& file : kCodeTextFiles) {
-    if (!ui_.StartProgram(program, ConverterParameters(file, p), folders_.work_dir)) {
+    if (!ui_.StartProgram(program, ConverterParameters(folders_, doc_folder, file, p),
+                          doc_folder)) {
       Error(UnableToStartText(program));
       return;
     }
   }
-  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, folders_.work_dir), MsgIcon::kInformation,
+  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, doc_folder), MsgIcon::kInformation,
                  kMbOk, kMbOk);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// PNG files of canvas pictures, for the command line and screenshots: 8-bit RGB, stored
-// (uncompressed) deflate blocks, so the encoder needs no outside library.
+// PNG files of canvas pictures, for the command line, the manual's pictures and screenshots:
+// 8-bit RGB, compressed by libpng.
 
 #include <cstdint>
 #include <string>
@@ -11,12 +11,10 @@
 
 namespace qb {
 
-// The PNG bytes of the canvas, each pixel scale × scale pixels in the file (scale ≥ 1).
+// The PNG bytes of the canvas, each pixel scale × scale pixels in the file (scale ≥ 1);
+// empty when the encoder fails (a picture too large for memory).
 std::vector<std::uint8_t> EncodePng(const PalmCanvas& canvas, int scale = 1);
-// Writes the PNG; false when the file cannot be written.
+// Writes the PNG; false when it cannot be made or the file cannot be written.
 bool WritePng(const std::string& path, const PalmCanvas& canvas, int scale = 1);
-
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0);
-std::uint32_t Adler32(const std::uint8_t* data, std::size_t size);
 
 }  // namespace qb

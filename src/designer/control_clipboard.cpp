@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
 #include "controls/PTDialog.h"
 #include "designer/removal.h"
@@ -63,8 +64,11 @@ bool NameTakenInForm(const TChildFrm& form, const std::string& name) {
 }  // namespace
 
 std::string ComponentExistsMessage(const std::string& name) {
-  std::string text = kComponentExists;
-  return text.replace(text.find("%s"), 2, name);
+  // Joined rather than replace()d: gcc 12 at -O3 reports a false overlap in the replace.
+  const std::string_view text = kComponentExists;
+  const std::size_t at = text.find("%s");
+  if (at == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, at)).append(name).append(text.substr(at + 2));
 }
 
 std::string NoKindForClassMessage(ControlClass cls, LibraryId lib) {

@@ -189,7 +189,14 @@ bool QtUi::StartProgram(const std::string& program, const std::string& parameter
 void QtUi::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }
 
 void QtUi::ShowHelp(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+  // A window of its own, not a child of the main window, so it can stand beside it.
+  if (!help_) {
+    help_ = new HelpWindow;
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window still ends the program.
+    help_->setAttribute(Qt::WA_QuitOnClose, false);
+  }
+  help_->ShowPage(Q(path));
 }
 
 }  // namespace qb::ui

@@ -3,6 +3,7 @@
 // The core's Ui, implemented with real Qt dialogs.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "model/ui.h"
+#include "ui/help_window.h"
 
 namespace qb::ui {
 
@@ -20,6 +22,9 @@ QString QtFilterFromToolkit(const std::string& filter);
 class QtUi : public Ui {
  public:
   explicit QtUi(QWidget* parent_window = nullptr) : parent_(parent_window) {}
+  ~QtUi() override { delete help_; }
+  QtUi(const QtUi&) = delete;
+  QtUi& operator=(const QtUi&) = delete;
   void SetParentWindow(QWidget* parent_window) { parent_ = parent_window; }
 
   // The Qt view of a dialog logic, by DialogModel::DialogId.
@@ -55,7 +60,9 @@ class QtUi : public Ui {
   bool StartProgram(const std::string& program, const std::string& parameters,
                     const std::string& working_dir) override;
   void OpenUrl(const std::string& url) override;
+  // The manual in the program's help window, made at the first request.
   void ShowHelp(const std::string& path) override;
+  HelpWindow* Help() const { return help_; }
 
  protected:
   MsgButton DoMessageBox(const std::string& caption, const std::string& text, MsgIcon icon,
@@ -81,6 +88,7 @@ class QtUi : public Ui {
   // Context of the queued showing: it is dropped if this Ui goes first.
   QObject queue_context_;
   std::map<std::string, DialogRunner> runners_;
+  QPointer<HelpWindow> help_;
 };
 
 }  // namespace qb::ui

@@ -190,8 +190,10 @@ TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
 }
 
 TEST_F(MainCommands, HelpAboutAndOptionsGoThroughUi) {
+  std::filesystem::create_directories(Path("program/manual"));
+  ASSERT_TRUE(WriteFileBytes(Path("program/manual/index.html"), "<html></html>"));
   main_.Execute(Command::kHelpContents);
-  EXPECT_EQ(ui_.help_, std::vector<std::string>{Path("program/qbhelp.hlp")});
+  EXPECT_EQ(ui_.help_, std::vector<std::string>{Path("program/manual/index.html")});
   ui_.AnswerDialog([](DialogModel& d) {
     EXPECT_STREQ(d.DialogId(), "frmAbout");
     return true;

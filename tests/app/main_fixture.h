@@ -59,8 +59,8 @@ class RecordingGenerate : public GenerateLink {
 };
 
 inline SettingsEnvironment WritableEnvironment() {
-  return {[](const std::string&) { return true; },
-          [](const char*) -> std::optional<std::string> { return std::nullopt; }};
+  // No configuration folder: the settings file stays in the test's program folder.
+  return {[](const char*) -> std::optional<std::string> { return std::nullopt; }};
 }
 
 class MainTest : public ::testing::Test {

@@ -7,35 +7,46 @@
 namespace qb::test {
 namespace {
 
-SettingsEnvironment Env(bool writable, std::optional<std::string> xdg,
-                        std::optional<std::string> home) {
-  return {[writable](const std::string&) { return writable; },
-          [xdg, home](const char* name) -> std::optional<std::string> {
-            if (std::string(name) == "XDG_CONFIG_HOME") return xdg;
-            if (std::string(name) == "HOME") return home;
-            return std::nullopt;
-          }};
+SettingsEnvironment Env(std::optional<std::string> xdg, std::optional<std::string> home) {
+  return {[xdg, home](const char* name) -> std::optional<std::string> {
+    if (std::string(name) == "XDG_CONFIG_HOME") return xdg;
+    if (std::string(name) == "HOME") return home;
+    return std::nullopt;
+  }};
 }
 
-TEST(SettingsPath, ProgramFolderWhileItIsWritable) {
-  EXPECT_EQ(SettingsPath("/opt/qb", Env(true, "/x", "/home/ann")), "/opt/qb/options.ini");
+struct PathCase {
+  std::optional<std::string> xdg;
+  std::optional<std::string> home;
+  std::string expected;
+};
+
+TEST(SettingsPath, TheUsersConfigurationFolderNeverTheProgramsOwn) {
+  const PathCase cases[] = {
+      {"/x/cfg", "/home/ann", "/x/cfg/quillboard/options.ini"},
+      {std::nullopt, "/home/ann", "/home/ann/.config/quillboard/options.ini"},
+      // A relative configuration folder is not one.
+      {"cfg", "/home/ann", "/home/ann/.config/quillboard/options.ini"},
+      // With nowhere else to go the program folder is used.
+      {std::nullopt, std::nullopt, "/opt/qb/options.ini"},
+      {"cfg", std::nullopt, "/opt/qb/options.ini"},
+  };
+  for (const PathCase& c : cases)
+    EXPECT_EQ(SettingsPath("/opt/qb", Env(c.xdg, c.home)), c.expected)
+        << c.xdg.value_or("-") << " " << c.home.value_or("-");
 }
 
-TEST(SettingsPath, UserFolderWhenTheProgramFolderIsReadOnly) {
-  EXPECT_EQ(SettingsPath("/opt/qb", Env(false, "/x/cfg", "/home/ann")),
-            "/x/cfg/quillboard/options.ini");
-  EXPECT_EQ(SettingsPath("/opt/qb", Env(false, std::nullopt, "/home/ann")),
-            "/home/ann/.config/quillboard/options.ini");
-  // With nowhere else to go the program folder is tried anyway.
-  EXPECT_EQ(SettingsPath("/opt/qb", Env(false, std::nullopt, std::nullopt)), "/opt/qb/options.ini");
-}
-
-TEST(SettingsPath, TheSystemCheckReallyTriesTheFolder) {
+TEST(SettingsPath, StartingWritesNothingInTheProgramFolder) {
   TempDir dir;
-  SettingsEnvironment env = SettingsEnvironment::System();
-  EXPECT_TRUE(env.folder_writable(dir.Root().string()));
-  EXPECT_FALSE(env.folder_writable(dir.Path("missing")));
-  EXPECT_TRUE(std::filesystem::is_empty(dir.Root()));  // the probe is removed
+  std::filesystem::create_directory(dir.Path("program"));
+  FakeUi ui;
+  TMain main(ui, dir.Path("program"), Env(dir.Path("config"), std::nullopt));
+  main.Start();
+  main.FirstShown();
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path("program")));
+  main.Finish();
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path("program")));
+  EXPECT_TRUE(std::filesystem::exists(dir.Path("config/quillboard/options.ini")));
 }
 
 TEST(GeneralSettings, MissingFileGivesTheDefaults) {
@@ -153,12 +164,12 @@ TEST_F(StartUp, MissingFontsAreEachReportedOnce) {
   EXPECT_FALSE(main_->Fonts().IsLoaded("PilotBold"));
 }
 
-TEST_F(StartUp, ReadOnlyProgramFolderKeepsTheSettingsInTheUserFolder) {
+TEST_F(StartUp, TheSettingsLiveInTheUserFolderSeededByTheProgramFolder) {
   std::filesystem::create_directory(dir_.Path("program"));
   // The program folder's own file still seeds the first run.
   ASSERT_TRUE(WriteFileBytes(dir_.Path("program/options.ini"), "[General]\r\nLib=1\r\n"));
   const std::string config = dir_.Path("config");
-  Run(Env(false, config, std::nullopt));
+  Run(Env(config, std::nullopt));
   EXPECT_EQ(main_->SettingsFile(), config + "/quillboard/options.ini");
   EXPECT_EQ(main_->State().library, LibraryId::kCControls);
   main_->ToggleShortNames();
@@ -169,7 +180,7 @@ TEST_F(StartUp, ReadOnlyProgramFolderKeepsTheSettingsInTheUserFolder) {
 
   // The next run reads the user's file.
   main_.reset();
-  Run(Env(false, config, std::nullopt));
+  Run(Env(config, std::nullopt));
   EXPECT_TRUE(main_->State().short_names);
 }
 

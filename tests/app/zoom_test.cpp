@@ -252,8 +252,7 @@ TEST_F(Zoom, TheColourEditorsSampleTakesOverWhileItIsOpen) {
 TEST(ZoomOfTheMainWindow, ShowsTheFormPictureMagnifiedTwice) {
   FakeUi ui;
   TMain main(ui, "",
-             {[](const std::string&) { return true; },
-              [](const char*) -> std::optional<std::string> { return std::nullopt; }});
+             {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
   TChildFrm& window = main.NewForm();
   window.SetWindowPos(0, 0);
   main.ToggleZoom();

@@ -33,8 +33,7 @@ TEST(ProjectWorkload, TheMainWindowOpensEveryFormWithEveryControl) {
 
     NullUi ui;
     TMain main(ui, dir.Path("program"),
-               {[](const std::string&) { return true; },
-                [](const char*) -> std::optional<std::string> { return std::nullopt; }});
+               {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
     main.LoadProject(path);
     EXPECT_EQ(ui.messages, 0) << ui.last_message;
     ASSERT_EQ(main.State().windows.size(), 5u);

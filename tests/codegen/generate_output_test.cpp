@@ -327,26 +327,55 @@ TEST_F(SaveDocTest, MissingConverterIsAnErrorAndNothingStarts) {
   EXPECT_TRUE(ui_.started_.empty());
 }
 
-TEST_F(SaveDocTest, StartsTheConverterFourTimesAndSaysWhere) {
+TEST_F(SaveDocTest, StartsTheConverterFourTimesInTheOutputFolderAndSaysWhere) {
   Prepare();
   InstallConverter();
   dialog_.Generate();
   dialog_.SaveDoc();
   ASSERT_EQ(ui_.started_.size(), 4u);
+  const std::string texts = program_dir_ + "/";
   const Lines parameters = {
-      "temp001.txt Demo.pdb \"Demo.pc\"", "temp002.txt DemoForms.pdb \"DemoForms.pc\"",
-      "temp003.txt DemoEvents.pdb \"DemoEvents.pc\"", "temp004.txt DemoH.pdb \"Demo.h\""};
+      "\"" + texts + "temp001.txt\" Demo.pdb \"Demo.pc\"",
+      "\"" + texts + "temp002.txt\" DemoForms.pdb \"DemoForms.pc\"",
+      "\"" + texts + "temp003.txt\" DemoEvents.pdb \"DemoEvents.pc\"",
+      "\"" + texts + "temp004.txt\" DemoH.pdb \"Demo.h\""};
+  const std::string out = dir_.Path("out");
+  EXPECT_TRUE(fs::is_directory(out));  // made for the converter
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(ui_.started_[i].program, InProgram("makedoc.exe"));
     EXPECT_EQ(ui_.started_[i].parameters, parameters[i]);
-    EXPECT_EQ(ui_.started_[i].working_dir, program_dir_);
+    EXPECT_EQ(ui_.started_[i].working_dir, out);
   }
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].caption, "Save DOC");
   EXPECT_EQ(ui_.ShownLog()[0].icon, MsgIcon::kInformation);
-  EXPECT_EQ(
-      ui_.ShownLog()[0].text,
-      "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " + program_dir_);
+  EXPECT_EQ(ui_.ShownLog()[0].text,
+            "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " + out);
+}
+
+TEST_F(SaveDocTest, TextsInTheOutputFolderAreNamedAsTheConverterKnowsThem) {
+  AddForm("Form1", "First");
+  WriteProject("[Code]\r\nMemo=1\r\nOutput=" + program_dir_ + "\r\n");
+  Show();
+  InstallConverter();
+  dialog_.Generate();
+  dialog_.SaveDoc();
+  ASSERT_EQ(ui_.started_.size(), 4u);
+  EXPECT_EQ(ui_.started_[0].parameters, "temp001.txt Demo.pdb \"Demo.pc\"");
+  EXPECT_EQ(ui_.started_[3].parameters, "temp004.txt DemoH.pdb \"Demo.h\"");
+  EXPECT_EQ(ui_.started_[0].working_dir, program_dir_);
+}
+
+TEST_F(SaveDocTest, AnOutputFolderThatCannotBeMadeStartsNothing) {
+  AddForm("Form1", "First");
+  ASSERT_TRUE(WriteFileBytes(dir_.Path("taken"), "a file"));
+  WriteProject("[Code]\r\nMemo=1\r\nOutput=" + dir_.Path("taken/out") + "\r\n");
+  Show();
+  InstallConverter();
+  dialog_.Generate();
+  dialog_.SaveDoc();
+  EXPECT_TRUE(ui_.started_.empty());
+  EXPECT_EQ(ui_.Texts(), (Lines{"Unable to write to " + dir_.Path("taken/out")}));
 }
 
 TEST_F(SaveDocTest, ConvertsTheTextsOfTheLastGenerateNotLaterEdits) {
@@ -396,31 +425,32 @@ TEST_F(SaveDocTest, ExitRemovesTheTemporaryTexts) {
   EXPECT_FALSE(dialog_.Closed());
 }
 
-// A program folder that cannot be written: the texts go to the settings folder instead, and
-// the message names it.
-class FallbackFolderTest : public SaveDocTest {
+// Texts kept in the settings folder, DOC files made in the output folder.
+class WorkFolderTest : public SaveDocTest {
  protected:
-  FallbackFolderTest() : fallback_dialog_(ui_, {program_dir_, dir_.Path("config/quillboard")}) {}
-  TfrmGenerate fallback_dialog_;
+  WorkFolderTest() : work_dialog_(ui_, {program_dir_, dir_.Path("config/quillboard")}) {}
+  TfrmGenerate work_dialog_;
 };
 
-TEST_F(FallbackFolderTest, TextsAndDocFilesLiveInTheWorkFolder) {
+TEST_F(WorkFolderTest, TextsLiveInTheWorkFolderAndDocFilesInTheOutputFolder) {
   AddForm("Form1", "First");
-  WriteProject("[Code]\r\nMemo=1\r\n");
+  WriteProject("[Code]\r\nMemo=1\r\nOutput=" + Out("") + "\r\n");
   GenerateSession session{LibraryId::kCControls, project_path_, "Demo", {forms_[0].get()}};
-  fallback_dialog_.Show(session);
+  work_dialog_.Show(session);
   InstallConverter();
-  fallback_dialog_.Generate();
+  work_dialog_.Generate();
   const std::string work = dir_.Path("config/quillboard");
   EXPECT_TRUE(fs::exists(fs::path(work) / "temp001.txt"));
   EXPECT_FALSE(fs::exists(InProgram("temp001.txt")));
-  fallback_dialog_.SaveDoc();
+  work_dialog_.SaveDoc();
   ASSERT_EQ(ui_.started_.size(), 4u);
   EXPECT_EQ(ui_.started_[0].program, InProgram("makedoc.exe"));
-  EXPECT_EQ(ui_.started_[0].working_dir, work);
+  EXPECT_EQ(ui_.started_[0].parameters, "\"" + work + "/temp001.txt\" Demo.pdb \"Demo.pc\"");
+  EXPECT_EQ(ui_.started_[0].working_dir, dir_.Path("out"));
   EXPECT_EQ(ui_.Texts().back(),
-            "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " + work);
-  fallback_dialog_.Exit();
+            "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in " +
+                dir_.Path("out"));
+  work_dialog_.Exit();
   EXPECT_FALSE(fs::exists(fs::path(work) / "temp001.txt"));
 }
 

@@ -2,8 +2,8 @@
 pointer and key events through xdotool, screenshots read back pixel by pixel.
 
 Every session gets its own Xvfb (display number chosen by the server), its own program folder
-(a copy of the executable with the Palm faces and the converter beside it, so options.ini is
-written there) and its own XDG_CONFIG_HOME. Waits poll with a time-out; nothing sleeps blindly
+(a copy of the executable with the Palm faces, the converter and the manual beside it) and its
+own XDG_CONFIG_HOME, where options.ini is written. Waits poll with a time-out; nothing sleeps blindly
 for long.
 """
 
@@ -175,8 +175,11 @@ class Session:
 
     SCREEN = (1280, 1024)
 
-    def __init__(self, name, bin_dir=None, out_dir=None):
+    def __init__(self, name, bin_dir=None, out_dir=None, prepare=None):
+        """prepare(session), when given, runs once the session's folders exist and before the
+        program starts; it may write files there and returns the program's arguments."""
         self.name = name
+        self.prepare = prepare
         self.bin_dir = bin_dir or os.environ.get("QB_BIN_DIR")
         self.out_dir = os.path.join(out_dir or os.environ.get("QB_E2E_OUT", "."), name)
         if not self.bin_dir or not os.path.isfile(os.path.join(self.bin_dir, "quillboard")):
@@ -220,6 +223,10 @@ class Session:
         for entry in os.listdir(self.bin_dir):
             if entry == "quillboard" or entry.lower().endswith(".fon") or entry == "makedoc.exe":
                 shutil.copy2(os.path.join(self.bin_dir, entry), self.program_dir)
+        if os.path.isdir(os.path.join(self.bin_dir, "manual")):
+            shutil.copytree(os.path.join(self.bin_dir, "manual"),
+                            os.path.join(self.program_dir, "manual"))
+        args = list(self.prepare(self) or []) if self.prepare else []
         self.start_x()
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
@@ -233,11 +240,14 @@ class Session:
             "QT_QPA_PLATFORMTHEME": "",
         })
         self.log = open(os.path.join(self.out_dir, "program.log"), "wb")
-        self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")], cwd=self.work,
+        self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")] + args,
+                                    cwd=self.work,
                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
                                     preexec_fn=_die_with_parent)
         self.main = self.wait_window(r"^Quillboard", timeout=30)
-        self.activate(self.main)
+        # A message shown at start-up (prepare set dialog_at_start) keeps the focus.
+        if not getattr(self, "dialog_at_start", False):
+            self.activate(self.main)
 
     def start_x(self):
         read_end, write_end = os.pipe()
@@ -564,12 +574,13 @@ class Session:
         self.key(*keys)
 
 
-def run(test):
-    """Runs test(session) in a fresh session named after the calling script; exit status 0/1."""
+def run(test, prepare=None):
+    """Runs test(session) in a fresh session named after the calling script; exit status 0/1.
+    prepare is the Session's: files to write and the program's arguments."""
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
     start = time.monotonic()
     try:
-        with Session(name) as s:
+        with Session(name, prepare=prepare) as s:
             test(s)
             if not s.ended:
                 s.assert_alive("at the end of the journey")

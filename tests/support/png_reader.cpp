@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "controls/png_writer.h"
+#include <zlib.h>
 
 namespace qb::test {
 
@@ -26,37 +26,21 @@ std::optional<PngImage> Fail(std::string* error, const std::string& why) {
   return std::nullopt;
 }
 
-// The data of a zlib stream made of stored blocks only.
-bool Unstore(const std::vector<std::uint8_t>& z, std::vector<std::uint8_t>* raw, std::string* why) {
-  if (z.size() < 2 || (z[0] & 0x0F) != 8 || ((z[0] << 8) | z[1]) % 31 != 0) {
-    *why = "bad zlib header";
+// The image rows out of the zlib stream, which must hold exactly `expected` bytes.
+bool Inflate(const std::vector<std::uint8_t>& z, std::size_t expected,
+             std::vector<std::uint8_t>* raw, std::string* why) {
+  raw->assign(expected + 1, 0);  // one spare byte shows data beyond the image
+  uLongf size = static_cast<uLongf>(raw->size());
+  const int result = uncompress(raw->data(), &size, z.data(), static_cast<uLong>(z.size()));
+  if (result != Z_OK && result != Z_BUF_ERROR) {
+    *why = "bad zlib stream";
     return false;
   }
-  std::size_t pos = 2;
-  for (bool last = false; !last;) {
-    if (pos + 5 > z.size()) {
-      *why = "truncated deflate block";
-      return false;
-    }
-    last = (z[pos] & 1) != 0;
-    if ((z[pos] >> 1 & 3) != 0) {
-      *why = "compressed deflate block";
-      return false;
-    }
-    const std::size_t n = z[pos + 1] | (z[pos + 2] << 8);
-    const std::size_t check = z[pos + 3] | (z[pos + 4] << 8);
-    if ((n ^ 0xFFFF) != check || pos + 5 + n > z.size()) {
-      *why = "bad stored block";
-      return false;
-    }
-    raw->insert(raw->end(), z.begin() + static_cast<std::ptrdiff_t>(pos + 5),
-                z.begin() + static_cast<std::ptrdiff_t>(pos + 5 + n));
-    pos += 5 + n;
-  }
-  if (pos + 4 > z.size() || Be32(&z[pos]) != Adler32(raw->data(), raw->size())) {
-    *why = "bad Adler-32";
+  if (result == Z_BUF_ERROR && size == raw->size()) {
+    *why = "wrong amount of pixel data";
     return false;
   }
+  raw->resize(size);
   return true;
 }
 
@@ -118,7 +102,8 @@ std::optional<PngImage> DecodePng(const std::vector<std::uint8_t>& bytes, std::s
     if (length > bytes.size() - pos - 12) return Fail(error, "truncated chunk");
     const std::uint8_t* type = &bytes[pos + 4];
     const std::uint8_t* data = type + 4;
-    if (Be32(data + length) != Crc32(type, length + 4)) return Fail(error, "bad chunk CRC");
+    if (Be32(data + length) != crc32(0, type, static_cast<uInt>(length + 4)))
+      return Fail(error, "bad chunk CRC");
     const std::string name(type, type + 4);
     if (name == "IHDR") {
       if (length != 13) return Fail(error, "bad IHDR");
@@ -138,8 +123,8 @@ std::optional<PngImage> DecodePng(const std::vector<std::uint8_t>& bytes, std::s
   if (image.width == 0) return Fail(error, "no IHDR");
   std::vector<std::uint8_t> raw;
   std::string why;
-  if (!Unstore(idat, &raw, &why)) return Fail(error, why);
   const std::size_t stride = static_cast<std::size_t>(image.width) * kBytesPerPixel + 1;
+  if (!Inflate(idat, stride * image.height, &raw, &why)) return Fail(error, why);
   if (raw.size() != stride * image.height) return Fail(error, "wrong amount of pixel data");
   if (!Unfilter(raw, image.width, image.height)) return Fail(error, "unknown row filter");
   image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);

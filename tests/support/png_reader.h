@@ -1,7 +1,7 @@
 #pragma once
 
-// Reads back the PNG files this program writes (8-bit RGB, stored deflate blocks), for tests
-// that compare written pictures pixel by pixel.
+// Reads back the PNG files this program writes (8-bit RGB), for tests that compare written
+// pictures pixel by pixel. Chunks and filters are decoded here, the deflate stream by zlib.
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ struct PngImage {
 };
 
 // nullopt, with the reason in *error, for a file that is not such a PNG: bad signature or
-// chunk checksum, another colour type or depth, compressed deflate blocks, short data.
+// chunk checksum, another colour type or depth, a damaged deflate stream, short data.
 std::optional<PngImage> DecodePng(const std::vector<std::uint8_t>& bytes, std::string* error);
 std::optional<PngImage> ReadPng(const std::string& path, std::string* error);
 

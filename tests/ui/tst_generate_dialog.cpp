@@ -185,7 +185,7 @@ class TestGenerateDialog : public QObject {
     QVERIFY(Find<QPushButton>(dialog, "butSaveDoc")->isVisible());
     QVERIFY(Find<QPushButton>(dialog, "butSaveDoc")->isEnabled());
     QVERIFY(!Find<QWidget>(dialog, "grpPrcProp")->isVisible());
-    QVERIFY(!Find<QWidget>(dialog, "dedOutput")->isVisible());
+    QVERIFY(Find<QWidget>(dialog, "dedOutput")->isVisible());  // where the DOC files go
     dialog.reject();
     QVERIFY(model_->Closed());
   }

@@ -28,12 +28,11 @@
 
 namespace qb::test {
 
-// The settings file in a private folder (as for an installed copy whose folder cannot be
-// written), so that tests neither read nor leave a settings file beside the program.
+// The settings file in a private configuration folder, so that tests neither read nor leave
+// the user's settings file.
 inline SettingsEnvironment PrivateSettings(const QString& folder) {
   SettingsEnvironment env = SettingsEnvironment::System();
   const std::string config = folder.toStdString();
-  env.folder_writable = [](const std::string&) { return false; };
   env.get_env = [config](const char* name) -> std::optional<std::string> {
     if (std::string(name) == "XDG_CONFIG_HOME") return config;
     return std::nullopt;

@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "controls/fnt_format.h"
 #include "controls/fon_writer.h"
-#include "inflate.h"
 #include "pcf_reader.h"
 
 namespace fontgen {
@@ -43,16 +44,29 @@ constexpr int kLastChar = 0xFF;
 constexpr int kBoxChar = 0x7F;  // the default character: a box, drawn for anything missing
 constexpr int kBuiltinLastChar = 0x7F;
 
-std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& data) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
   return static_cast<bool>(out);
+}
+
+// The content of a gzip'd file, through zlib (which checks its CRC and length); nullopt, with
+// the reason, for a damaged one.
+std::optional<std::vector<std::uint8_t>> Gunzip(const std::string& path, std::string* error) {
+  gzFile file = gzopen(path.c_str(), "rb");
+  if (!file) {
+    *error = "cannot open";
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> data;
+  std::uint8_t buffer[1 << 16];
+  int n = 0;
+  while ((n = gzread(file, buffer, sizeof buffer)) > 0) data.insert(data.end(), buffer, buffer + n);
+  int code = Z_OK;
+  if (n < 0) *error = gzerror(file, &code);
+  gzclose(file);
+  if (n < 0) return std::nullopt;
+  return data;
 }
 
 // The Unicode-encoded source when there is one (it has the Windows-1252 extras), else the
@@ -61,9 +75,8 @@ std::optional<PcfFont> LoadSource(const std::string& dir, const std::string& bas
                                   std::string* error) {
   for (const char* suffix : {".pcf.gz", "-ISO8859-1.pcf.gz"}) {
     std::string path = dir + "/" + base + suffix;
-    auto packed = ReadFile(path);
-    if (!packed) continue;
-    auto raw = Gunzip(*packed, error);
+    if (!std::ifstream(path, std::ios::binary)) continue;
+    auto raw = Gunzip(path, error);
     if (!raw) {
       *error = path + ": " + *error;
       return std::nullopt;
