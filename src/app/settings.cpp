@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "model/ini_file.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -58,10 +59,9 @@ std::string SettingsPath(const std::string& program_dir, const SettingsEnvironme
 }
 
 std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen) {
-  std::error_code ec;
-  if (fs::exists(chosen, ec)) return chosen;
+  if (IsRegularFile(chosen)) return chosen;
   const std::string in_program = (fs::path(program_dir) / kSettingsFileName).string();
-  return fs::exists(in_program, ec) ? in_program : chosen;
+  return IsRegularFile(in_program) ? in_program : chosen;
 }
 
 GeneralSettings ReadGeneralSettings(const std::string& path) {

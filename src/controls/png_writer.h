@@ -13,7 +13,7 @@ namespace qb {
 
 // The PNG bytes of the canvas, each pixel scale × scale pixels in the file (scale ≥ 1).
 std::vector<std::uint8_t> EncodePng(const PalmCanvas& canvas, int scale = 1);
-// Writes the PNG; false when the file cannot be written.
+// Writes the PNG through WriteFileAtomic; false (the old file kept) when it cannot be written.
 bool WritePng(const std::string& path, const PalmCanvas& canvas, int scale = 1);
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0);
