@@ -1,6 +1,7 @@
 #include "app/project_file.h"
 
 #include "model/ini_file.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -61,9 +62,14 @@ ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_
   return data;
 }
 
-bool WriteProjectFile(const std::string& path, const ProjectFileData& data) {
+bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
+                      const std::string& origin) {
   IniFile ini;
-  ini.Load(path);
+  const std::string& source =
+      origin.empty() || CanonicalPathText(origin) == CanonicalPathText(path) ? path : origin;
+  // A file that exists but cannot be read is not written over: its sections would be lost.
+  const ReadStatus read = ini.LoadFile(source);
+  if (read != ReadStatus::kOk && read != ReadStatus::kMissing) return false;
   ini.WriteString(kProjectSection, kNameKey, path);
   ini.WriteInteger(kProjectSection, kLibKey, static_cast<int>(data.library));
   ini.WriteInteger(kPropertiesSection, kActiveKey, data.inspector_active ? 1 : 0);

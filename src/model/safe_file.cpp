@@ -120,6 +120,12 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+std::string CanonicalPathText(const std::string& path) {
+  std::error_code ec;
+  fs::path canonical = fs::weakly_canonical(fs::path(path), ec);
+  return ec ? path : canonical.string();
+}
+
 bool IsRegularFile(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -41,6 +41,10 @@ struct ReadResult {
 
 ReadResult ReadRegularFile(const std::string& path, std::uintmax_t max_size);
 
+// The path made absolute with every link, "." and ".." resolved as far as it exists, so
+// that two spellings of one file compare equal; the path itself when that fails.
+std::string CanonicalPathText(const std::string& path);
+
 // Whether a regular file (after following links) exists at the path.
 bool IsRegularFile(const std::string& path);
 
