@@ -68,7 +68,7 @@ void TMain::OpenForm() {
     return;
   }
   const FormFileHeader header = forms_->Inspect(*path, state_.library);
-  if (header.ok() && header.name.empty()) return;
+  if (header.status == ReadStatus::kMissing || (header.ok() && header.name.empty())) return;
   if (header.ok() && header.lib != static_cast<int>(state_.library)) {
     ui_.MessageBox(kCaptionError, OtherLibraryText(*path), MsgIcon::kError, kMbOk, kMbOk);
     return;
