@@ -98,8 +98,14 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   const ProjectFileData project = ReadProjectFile(path, 0, 0);
   const int lib = static_cast<int>(project.library);
   for (const auto& [key, form_path] : project.forms) {
-    if (!FileExists(form_path)) return Failed(context, std::string(kFormMissing) + " " + form_path);
-    const int form_lib = ReadFormLib(form_path);
+    const FormFileHeader header = InspectFormFile(form_path, project.library);
+    if (header.status == ReadStatus::kMissing)
+      return Failed(context, std::string(kFormMissing) + " " + form_path);
+    if (!header.ok())
+      return Failed(context, ReadProblemText(form_path, header.status, kMaxDocumentFileSize));
+    if (header.controls > kMaxFormControls)
+      return Failed(context, TooManyControlsText(form_path, header.controls));
+    const int form_lib = header.lib;
     if (form_lib != lib)
       return Failed(context, form_path + ": " + kFormOfLibrary + " " + std::to_string(form_lib) +
                                  ", " + kNotOfLibrary + " " + std::to_string(lib));
