@@ -36,6 +36,10 @@ std::string ActiveFormKey(std::size_t window_index) {
 ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_left) {
   IniFile ini;
   ini.Load(path);
+  return ReadProjectFromIni(ini, zoom_top, zoom_left);
+}
+
+ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_left) {
   ProjectFileData data;
   int lib = ini.ReadInteger(kProjectSection, kLibKey, 1);
   data.library = lib == 2 ? LibraryId::kPToolboxLib : LibraryId::kCControls;
@@ -71,6 +75,11 @@ bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
   const ReadStatus read = ini.LoadFile(source);
   if (read != ReadStatus::kOk && read != ReadStatus::kMissing) return false;
   ini.WriteString(kProjectSection, kNameKey, path);
+  WriteProjectToIni(ini, data);
+  return ini.Save(path);
+}
+
+void WriteProjectToIni(IniFile& ini, const ProjectFileData& data) {
   ini.WriteInteger(kProjectSection, kLibKey, static_cast<int>(data.library));
   ini.WriteInteger(kPropertiesSection, kActiveKey, data.inspector_active ? 1 : 0);
   if (data.inspector_active) {
@@ -87,7 +96,6 @@ bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
   ini.EraseSection(kActiveFormsSection);
   for (const auto& [key, form_path] : data.forms)
     ini.WriteString(kActiveFormsSection, key, form_path);
-  return ini.Save(path);
 }
 
 }  // namespace qb

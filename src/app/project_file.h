@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_geometry.h"
+#include "model/ini_file.h"
 #include "model/library.h"
 
 namespace qb {
@@ -34,6 +35,10 @@ ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_
 // the other sections and keys are those of the origin's file.
 bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
                       const std::string& origin = "");
+
+// The same on a file's content in memory ("Project"/"Name" is the caller's).
+ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_left);
+void WriteProjectToIni(IniFile& ini, const ProjectFileData& data);
 
 // "Form" followed by the window's index in the list of open windows.
 std::string ActiveFormKey(std::size_t window_index);
