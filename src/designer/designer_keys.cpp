@@ -53,6 +53,8 @@ bool Designer::KeyPressed(DesignerKey key) {
     default:
       return false;
   }
+  // Users read positions in the inspector: it follows each step.
+  if (TChildFrm* window = state_.current_window.Get()) Inspect(*window, *control);
   return true;
 }
 

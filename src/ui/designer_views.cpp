@@ -153,6 +153,7 @@ void DesignerViews::SyncWindows() {
   // Views of destroyed forms go first.
   for (auto it = views_.begin(); it != views_.end();) {
     if (!it->second.form.Get()) {
+      if (activated_ == it->first) activated_ = nullptr;
       it->second.window->deleteLater();
       it = views_.erase(it);
     } else {
@@ -176,9 +177,11 @@ void DesignerViews::SyncWindows() {
     view.window->setWindowTitle(QString::fromStdString(form.Caption()));
     if (form.Visible() && !view.window->isVisible()) view.window->show();
     if (!form.Visible() && view.window->isVisible()) view.window->hide();
-    if (form.Visible() && bench_.State().current_window.Get() == &form &&
-        main_.Area()->activeSubWindow() != view.window)
-      main_.Area()->setActiveSubWindow(view.window);
+    if (!form.Visible() && activated_ == &form) activated_ = nullptr;
+    if (form.Visible() && bench_.State().current_window.Get() == &form && activated_ != &form) {
+      activated_ = &form;
+      if (main_.Area()->activeSubWindow() != view.window) main_.Area()->setActiveSubWindow(view.window);
+    }
     view.canvas->update();
   }
   StackWindows();

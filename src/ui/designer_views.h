@@ -65,6 +65,9 @@ class DesignerViews : public QObject, public DesignerWindowHost, public ViewLink
   std::map<const TChildFrm*, View> views_;
   // The window order last applied to the sub-windows, front first.
   std::vector<TChildFrm*> stacked_;
+  // The current window as last made the active sub-window: only a change activates again, so
+  // that a repaint never takes the focus from the inspector.
+  const TChildFrm* activated_ = nullptr;
   bool syncing_ = false;
 };
 

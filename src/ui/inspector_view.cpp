@@ -1,10 +1,12 @@
 #include "ui/inspector_view.h"
 
+#include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMdiArea>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "properties/cell_types.h"
@@ -15,11 +17,45 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The value cell's editor reports every keystroke.
-class KeystrokeDelegate : public QStyledItemDelegate {
+InspectorKey KeyOf(const QKeyEvent* key) {
+  switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return InspectorKey::kEnter;
+    case Qt::Key_Up: return InspectorKey::kUp;
+    case Qt::Key_Down: return InspectorKey::kDown;
+    default: return InspectorKey::kOther;
+  }
+}
+
+KeyModifiers ModifiersOf(const QKeyEvent* key) {
+  KeyModifiers m;
+  m.shift = key->modifiers() & Qt::ShiftModifier;
+  m.ctrl = key->modifiers() & Qt::ControlModifier;
+  m.alt = key->modifiers() & Qt::AltModifier;
+  return m;
+}
+
+// A key that types a character (not a command chord or a bare modifier).
+bool TypesCharacter(const QKeyEvent* key) {
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString text = key->text();
+  return !text.isEmpty() && text.at(0).isPrint();
+}
+
+// Focus that leaves only for a moment: another top-level window (a message box) or a popup.
+bool PassingFocusLoss(const QEvent* event) {
+  auto reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+// The value cell's editor of typed rows; it reports every keystroke.
+class CellDelegate : public QStyledItemDelegate {
  public:
-  KeystrokeDelegate(TfrmProperties& inspector, std::function<void()> after, QObject* parent)
-      : QStyledItemDelegate(parent), inspector_(inspector), after_(std::move(after)) {}
+  CellDelegate(InspectorView& view, TfrmProperties& inspector)
+      : QStyledItemDelegate(&view), view_(view), inspector_(inspector) {}
+
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
     int row = index.row();
@@ -30,34 +66,67 @@ class KeystrokeDelegate : public QStyledItemDelegate {
         TipoCelda(rows[static_cast<std::size_t>(row)].name) != CellType::kTyped)
       return nullptr;
     auto* edit = new QLineEdit(parent);
-    connect(edit, &QLineEdit::textEdited, edit, [this, row](const QString& text) {
-      if (inspector_.SelectedRow() != row) inspector_.SelectCell(row);
-      inspector_.CellEdited(text.toStdString());
-      after_();
-    });
+    edit->setObjectName("cellEditor");
+    connect(edit, &QLineEdit::textEdited, edit,
+            [this, row](const QString& text) { view_.CellTextEdited(row, text); });
+    editor_ = edit;
+    editor_row_ = row;
     return edit;
   }
   void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
+  QLineEdit* Editor() const { return editor_; }
+  int EditorRow() const { return editor_ ? editor_row_ : -1; }
+  void Close() {
+    if (editor_) emit closeEditor(editor_, QAbstractItemDelegate::NoHint);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A message box or a menu taking the focus for a moment leaves the editor open, with the
+    // typed text, to get the focus back when it closes.
+    if (watched == editor_ && event->type() == QEvent::FocusOut && PassingFocusLoss(event))
+      return false;
+    return QStyledItemDelegate::eventFilter(watched, event);
+  }
+
  private:
+  InspectorView& view_;
   TfrmProperties& inspector_;
-  std::function<void()> after_;
+  mutable QPointer<QLineEdit> editor_;
+  mutable int editor_row_ = -1;
 };
 
-}  // namespace
+ButtonEdit::ButtonEdit(QWidget* parent)
+    : QWidget(parent), edit_(new QLineEdit(this)), button_(new QToolButton(this)) {
+  button_->setText("...");
+  // Clicking the ellipsis keeps the focus in the text box: losing it would hide the editor.
+  button_->setFocusPolicy(Qt::NoFocus);
+  button_->setFixedWidth(TfrmProperties::kEllipsisWidth);
+  button_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(edit_, 1);
+  layout->addWidget(button_);
+  setFocusProxy(edit_);
+}
 
 InspectorView::InspectorView(Workbench& bench, MainWindow& main)
     : bench_(bench),
       main_(main),
       chooser_(new QComboBox),
       grid_(new QTableWidget(0, 2)),
+      delegate_(new CellDelegate(*this, bench.Inspector())),
       pick_list_(new QComboBox(grid_->viewport())),
-      items_button_(new QPushButton("...", grid_->viewport())),
-      content_button_(new QPushButton("...", grid_->viewport())) {
+      items_editor_(new ButtonEdit(grid_->viewport())),
+      content_editor_(new ButtonEdit(grid_->viewport())) {
   setObjectName("frmProperties");
   chooser_->setObjectName("cmbForms");
   grid_->setObjectName("stgProperties");
   pick_list_->setObjectName("cmbBoolean");
+  items_editor_->setObjectName("cmbItems");
+  content_editor_->setObjectName("cmbBitmap");
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setDefaultSectionSize(TfrmProperties::kGridRowHeight);
@@ -65,19 +134,20 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
   grid_->setColumnWidth(0, TfrmProperties::kInitialColumnWidth);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-  grid_->setItemDelegateForColumn(
-      1, new KeystrokeDelegate(bench_.Inspector(), [this] { main_.Sync(); }, this));
+  grid_->setItemDelegateForColumn(1, delegate_);
   pick_list_->hide();
-  items_button_->hide();
-  content_button_->hide();
+  items_editor_->hide();
+  content_editor_->hide();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(chooser_);
   layout->addWidget(grid_);
-  chooser_->installEventFilter(this);
-  grid_->installEventFilter(this);
+  for (QObject* watched : std::initializer_list<QObject*>{
+           chooser_, grid_, pick_list_, items_editor_->Edit(), content_editor_->Edit()})
+    watched->installEventFilter(this);
 
+  TfrmProperties& inspector = bench_.Inspector();
   connect(chooser_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     bench_.Inspector().ChooseEntry(index);
     main_.Sync();
@@ -87,17 +157,29 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
     bench_.Inspector().SelectCell(row);
     main_.Sync();
   });
+  connect(grid_, &QTableWidget::cellClicked, this, [this](int, int) {
+    if (syncing_) return;
+    bench_.Inspector().GridClicked();
+    main_.Sync();
+  });
   connect(pick_list_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+    QtUi::DeferErrors defer(main_.Ui());
     bench_.Inspector().PickListPicked(index);
     main_.Sync();
   });
-  connect(items_button_, &QPushButton::clicked, this, [this] {
-    bench_.Inspector().ItemsButtonClicked();
-    main_.Sync();
+  connect(items_editor_->Edit(), &QLineEdit::textEdited, this, [&inspector](const QString& t) {
+    inspector.ItemsEditorTextChanged(t.toStdString());
   });
-  connect(content_button_, &QPushButton::clicked, this, [this] {
-    bench_.Inspector().ContentButtonClicked();
-    main_.Sync();
+  connect(items_editor_->Button(), &QToolButton::clicked, this,
+          [this] { Later([this] { bench_.Inspector().ItemsButtonClicked(); }); });
+  connect(content_editor_->Button(), &QToolButton::clicked, this,
+          [this] { Later([this] { bench_.Inspector().ContentButtonClicked(); }); });
+  // After an error box about a typed value the cell being edited gets the focus back.
+  main_.Ui().SetAfterDeferredBoxes([this] {
+    if (QLineEdit* edit = CellEditor()) {
+      edit->activateWindow();
+      edit->setFocus(Qt::OtherFocusReason);
+    }
   });
 
   window_ = main_.Area()->addSubWindow(this, Qt::Tool | Qt::WindowTitleHint |
@@ -107,6 +189,25 @@ InspectorView::InspectorView(Workbench& bench, MainWindow& main)
   window_->resize(TfrmProperties::kInitialWidth, TfrmProperties::kInitialHeight);
   window_->installEventFilter(this);
   window_->hide();
+}
+
+QLineEdit* InspectorView::CellEditor() const { return delegate_->Editor(); }
+
+void InspectorView::Later(std::function<void()> action) {
+  QTimer::singleShot(0, this, [this, action] {
+    action();
+    main_.Sync();
+  });
+}
+
+void InspectorView::CellTextEdited(int row, const QString& text) {
+  {
+    QtUi::DeferErrors defer(main_.Ui());
+    TfrmProperties& inspector = bench_.Inspector();
+    if (inspector.SelectedRow() != row) inspector.SelectCell(row);
+    inspector.CellEdited(text.toStdString());
+  }
+  main_.Sync();
 }
 
 void InspectorView::Sync() {
@@ -129,10 +230,21 @@ void InspectorView::Sync() {
     for (const auto& e : entries) chooser_->addItem(Q(e.text));
   }
   chooser_->setCurrentIndex(inspector.ChooserIndex());
-  // The grid; a cell being edited keeps what the user typed.
+  // The grid. A cell editor opened for another object's rows (another control, a new
+  // project) would write its keys there: it closes.
   const auto& rows = inspector.Rows();
+  std::vector<std::string> names;
+  names.reserve(rows.size());
+  for (const GridRow& row : rows) names.push_back(row.name);
+  const TControl* control = bench_.State().current_control.Get();
+  if (control != shown_control_ || names != shown_names_) {
+    delegate_->Close();
+    shown_control_ = control;
+    shown_names_ = std::move(names);
+  }
   if (grid_->rowCount() != inspector.RowCount()) grid_->setRowCount(inspector.RowCount());
-  QWidget* editing = grid_->indexWidget(grid_->currentIndex());
+  // The cell being edited keeps what the user typed.
+  const int editing = delegate_->EditorRow();
   for (int r = 0; r < inspector.RowCount(); ++r) {
     const GridRow& row = rows[static_cast<std::size_t>(r)];
     auto* name = grid_->item(r, 0);
@@ -142,46 +254,138 @@ void InspectorView::Sync() {
       name->setBackground(QColor(212, 208, 200));
       grid_->setItem(r, 0, name);
     }
-    name->setText(Q(row.name));
+    if (name->text() != Q(row.name)) name->setText(Q(row.name));
     auto* value = grid_->item(r, 1);
     if (!value) {
       value = new QTableWidgetItem;
       grid_->setItem(r, 1, value);
     }
-    if (!(editing && r == grid_->currentRow())) value->setText(Q(row.value));
+    if (r != editing && value->text() != Q(row.value)) value->setText(Q(row.value));
   }
   if (inspector.SelectedRow() >= 0 && inspector.SelectedRow() < grid_->rowCount() &&
-      grid_->currentRow() != inspector.SelectedRow())
+      grid_->currentRow() != inspector.SelectedRow()) {
+    // Selecting a row for the inspector opens no cell editor: only the user's choice does.
+    auto triggers = grid_->editTriggers();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setCurrentCell(inspector.SelectedRow(), 1);
+    grid_->setEditTriggers(triggers);
+  }
   PlaceEditors();
+  FollowFocus();
   syncing_ = false;
 }
 
 void InspectorView::PlaceEditors() {
   TfrmProperties& inspector = bench_.Inspector();
-  auto place = [this](QWidget* w, int row) {
+  auto place = [this](QWidget* w, int row, int height) {
     QRect cell = grid_->visualRect(grid_->model()->index(row, 1));
+    cell.setHeight(height);
     w->setGeometry(cell);
     w->show();
     w->raise();
   };
   const PickListEditor& pick = inspector.PickList();
   if (pick.visible) {
-    pick_list_->clear();
-    for (const auto& e : pick.entries) pick_list_->addItem(Q(e));
+    QStringList texts;
+    for (const auto& e : pick.entries) texts << Q(e);
+    QStringList shown_texts;
+    for (int i = 0; i < pick_list_->count(); ++i) shown_texts << pick_list_->itemText(i);
+    if (texts != shown_texts) {
+      pick_list_->clear();
+      pick_list_->addItems(texts);
+    }
+    pick_list_->setMaxVisibleItems(pick.visible_lines);
     pick_list_->setCurrentIndex(pick.selected);
-    place(pick_list_, pick.row);
+    place(pick_list_, pick.row, TfrmProperties::kPickListHeight);
   } else {
     pick_list_->hide();
   }
-  if (inspector.ItemsEditor().visible)
-    place(items_button_, inspector.ItemsEditor().row);
-  else
-    items_button_->hide();
-  if (inspector.ContentEditor().visible)
-    place(content_button_, inspector.ContentEditor().row);
-  else
-    content_button_->hide();
+  auto place_button_editor = [&](ButtonEdit* editor, const ButtonEditor& state) {
+    if (!state.visible) {
+      editor->hide();
+      return;
+    }
+    if (editor->Edit()->text() != Q(state.text)) editor->Edit()->setText(Q(state.text));
+    place(editor, state.row, TfrmProperties::kButtonEditorHeight);
+  };
+  place_button_editor(items_editor_, inspector.ItemsEditor());
+  place_button_editor(content_editor_, inspector.ContentEditor());
+}
+
+// The widget the inspector gave the focus to gets it, once per change, so that a repaint
+// never takes the focus from where the user is typing.
+void InspectorView::FollowFocus() {
+  InspectorWidget focus = bench_.Inspector().Focus();
+  if (focus == applied_focus_) return;
+  applied_focus_ = focus;
+  if (!window_->isVisible()) return;
+  switch (focus) {
+    case InspectorWidget::kGrid:
+      if (!grid_->hasFocus() && !CellEditor()) grid_->setFocus(Qt::OtherFocusReason);
+      break;
+    case InspectorWidget::kPickList: pick_list_->setFocus(Qt::OtherFocusReason); break;
+    case InspectorWidget::kItemsEditor: items_editor_->setFocus(Qt::OtherFocusReason); break;
+    case InspectorWidget::kContentEditor:
+      content_editor_->setFocus(Qt::OtherFocusReason);
+      break;
+    default: break;
+  }
+}
+
+bool InspectorView::GridKey(QKeyEvent* key) {
+  TfrmProperties& inspector = bench_.Inspector();
+  if (KeyOf(key) == InspectorKey::kEnter) {
+    if (inspector.GridKeyDown(InspectorKey::kEnter)) {
+      main_.Sync();
+      return true;
+    }
+    // A typed row's editor is the grid's own cell editor.
+    if (grid_->currentIndex().isValid() && grid_->currentColumn() == 1) {
+      grid_->edit(grid_->currentIndex());
+      return true;
+    }
+    return false;
+  }
+  if (TypesCharacter(key) && inspector.GridCharTyped()) {
+    main_.Sync();
+    return true;
+  }
+  return false;
+}
+
+bool InspectorView::EditorKey(QObject* editor, QKeyEvent* key) {
+  TfrmProperties& inspector = bench_.Inspector();
+  const InspectorKey k = KeyOf(key);
+  bool consumed = false;
+  if (editor == pick_list_) {
+    consumed = k != InspectorKey::kOther &&
+               inspector.PickListKeyDown(k, ModifiersOf(key), pick_list_->view()->isVisible());
+  } else if (editor == items_editor_->Edit()) {
+    consumed = k != InspectorKey::kOther && inspector.ItemsEditorKeyDown(k);
+  } else if (editor == content_editor_->Edit()) {
+    if (k != InspectorKey::kOther) {
+      consumed = inspector.ContentEditorKeyDown(k);
+    } else if (TypesCharacter(key)) {
+      // The picture or colour editor is modal: it opens once this key has been handled.
+      Later([this] { bench_.Inspector().ContentEditorCharTyped(); });
+      return true;
+    }
+  }
+  if (consumed) main_.Sync();
+  return consumed;
+}
+
+void InspectorView::EditorLostFocus(QObject* editor) {
+  TfrmProperties& inspector = bench_.Inspector();
+  InspectorWidget widget = editor == pick_list_                ? InspectorWidget::kPickList
+                           : editor == items_editor_->Edit()   ? InspectorWidget::kItemsEditor
+                           : editor == content_editor_->Edit() ? InspectorWidget::kContentEditor
+                                                               : InspectorWidget::kNone;
+  // Each in-place editor hides when the focus goes elsewhere for good.
+  if (widget == InspectorWidget::kNone || inspector.Focus() != widget) return;
+  inspector.SetFocus(InspectorWidget::kOutside);
+  applied_focus_ = InspectorWidget::kOutside;
+  main_.Sync();
 }
 
 bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
@@ -191,21 +395,22 @@ bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
     main_.Sync();
     return true;
   }
-  if (event->type() == QEvent::FocusIn) {
-    if (watched == grid_) bench_.Inspector().SetFocus(InspectorWidget::kGrid);
-    if (watched == chooser_) bench_.Inspector().SetFocus(InspectorWidget::kChooser);
-    main_.Sync();
-  }
-  if (watched == grid_ && event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    InspectorKey k = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ? InspectorKey::kEnter
-                     : key->key() == Qt::Key_Up                                   ? InspectorKey::kUp
-                     : key->key() == Qt::Key_Down ? InspectorKey::kDown
-                                                  : InspectorKey::kOther;
-    if (k != InspectorKey::kOther && bench_.Inspector().GridKeyDown(k)) {
+  if (event->type() == QEvent::FocusIn && !syncing_) {
+    InspectorWidget widget = watched == grid_      ? InspectorWidget::kGrid
+                             : watched == chooser_ ? InspectorWidget::kChooser
+                                                   : InspectorWidget::kNone;
+    if (widget != InspectorWidget::kNone && bench_.Inspector().Focus() != widget) {
+      bench_.Inspector().SetFocus(widget);
+      applied_focus_ = widget;
       main_.Sync();
-      return true;
     }
+  }
+  if (event->type() == QEvent::FocusOut && !syncing_ && !PassingFocusLoss(event))
+    EditorLostFocus(watched);
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == grid_) return GridKey(key) || QWidget::eventFilter(watched, event);
+    if (watched != chooser_) return EditorKey(watched, key) || QWidget::eventFilter(watched, event);
   }
   return QWidget::eventFilter(watched, event);
 }

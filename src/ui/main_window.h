@@ -28,6 +28,7 @@ class MainWindow : public QMainWindow {
 
   TMain& Core() { return core_; }
   QMdiArea* Area() { return area_; }
+  QtUi& Ui() { return ui_; }
   QAction* ActionFor(Command command) const;
   QAction* PaletteAction(PaletteButton button) const;
   // Brings every view in line with the core's state; called after each forwarded input.

@@ -63,6 +63,10 @@ QString QtFilterFromToolkit(const std::string& filter) {
 
 MsgButton QtUi::DoMessageBox(const std::string& caption, const std::string& text, MsgIcon icon,
                              MsgButtons buttons, MsgButton default_button) {
+  if (defer_depth_ > 0 && (buttons == kMbOk || buttons == kMbNone)) {
+    Defer({caption, text, icon});
+    return kMbOk;
+  }
   QMessageBox box(IconOf(icon), Q(caption), Q(text), QMessageBox::NoButton, parent_);
   for (const auto& b : kButtons)
     if (buttons & b.ours) box.addButton(b.qt);
@@ -80,7 +84,31 @@ MsgButton QtUi::DoMessageBox(const std::string& caption, const std::string& text
 }
 
 void QtUi::DoShowError(const std::string& text) {
-  QMessageBox::critical(parent_, QApplication::applicationName(), Q(text));
+  PendingBox box{QApplication::applicationName().toStdString(), text, MsgIcon::kError};
+  if (defer_depth_ > 0) return Defer(std::move(box));
+  ShowBox(box);
+}
+
+void QtUi::Defer(PendingBox box) {
+  pending_.push_back(std::move(box));
+  if (pending_.size() == 1)
+    QMetaObject::invokeMethod(&queue_context_, [this] { ShowPending(); }, Qt::QueuedConnection);
+}
+
+void QtUi::ShowBox(const PendingBox& box) {
+  QMessageBox message(IconOf(box.icon), Q(box.caption), Q(box.text), QMessageBox::Ok, parent_);
+  message.exec();
+}
+
+void QtUi::ShowPending() {
+  // Boxes raised while these are up wait for the next round.
+  std::vector<PendingBox> boxes;
+  boxes.swap(pending_);
+  {
+    ModalScope modal(*this);
+    for (const PendingBox& box : boxes) ShowBox(box);
+  }
+  if (after_boxes_) after_boxes_();
 }
 
 std::optional<std::string> QtUi::DoChooseOpenFile(const FileRequest& request) {

@@ -2,11 +2,13 @@
 
 // The core's Ui, implemented with real Qt dialogs.
 
+#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "model/ui.h"
 
@@ -26,6 +28,30 @@ class QtUi : public Ui {
 
   void SetClipboard(const std::vector<ClipboardEntry>& entries) override;
   std::optional<std::string> ClipboardData(const std::string& mime) override;
+  // While a widget handles its own event (a keystroke in a cell editor, a pick), an error box
+  // must not open under it: the box would run a nested event loop in which the widget may be
+  // destroyed. Error boxes and other boxes with only an OK button raised inside this scope are
+  // shown once the event has returned; questions still ask at once, as their answer is needed.
+  class DeferErrors {
+   public:
+    explicit DeferErrors(QtUi& ui) : ui_(ui) { ++ui_.defer_depth_; }
+    ~DeferErrors() { --ui_.defer_depth_; }
+    DeferErrors(const DeferErrors&) = delete;
+    DeferErrors& operator=(const DeferErrors&) = delete;
+
+   private:
+    QtUi& ui_;
+  };
+  // Runs after deferred boxes have been answered (the inspector gives the cell its focus back).
+  void SetAfterDeferredBoxes(std::function<void()> after) { after_boxes_ = std::move(after); }
+  struct PendingBox {
+    std::string caption;
+    std::string text;
+    MsgIcon icon;
+  };
+  // Boxes waiting to be shown.
+  const std::vector<PendingBox>& PendingBoxes() const { return pending_; }
+
   bool StartProgram(const std::string& program, const std::string& parameters,
                     const std::string& working_dir) override;
   void OpenUrl(const std::string& url) override;
@@ -44,7 +70,16 @@ class QtUi : public Ui {
   bool DoRunDialog(DialogModel& dialog) override;
 
  private:
+  void Defer(PendingBox box);
+  void ShowPending();
+  void ShowBox(const PendingBox& box);
+
   QWidget* parent_;
+  int defer_depth_ = 0;
+  std::vector<PendingBox> pending_;
+  std::function<void()> after_boxes_;
+  // Context of the queued showing: it is dropped if this Ui goes first.
+  QObject queue_context_;
   std::map<std::string, DialogRunner> runners_;
 };
 

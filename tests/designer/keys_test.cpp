@@ -33,6 +33,20 @@ TEST_F(DesignerTest, ArrowsMoveByTheGridStepOrByOnePixel) {
   }
 }
 
+TEST_F(DesignerTest, EachArrowStepShowsTheControlAnewInTheInspector) {
+  TChildFrm& form = NewForm(kCC, true);
+  TControl* label = Place(form, B::kLabel, 40, 40);
+  for (K key : {K::kLeft, K::kUp, K::kRight, K::kDown}) {
+    links.calls.clear();
+    EXPECT_TRUE(designer.KeyPressed(key));
+    EXPECT_EQ(links.calls, std::vector<std::string>{"fill " + label->Name()});
+  }
+  // Keys that move nothing leave the inspector alone.
+  links.calls.clear();
+  designer.KeyPressed(K::kSpace);
+  EXPECT_FALSE(links.Logged("fill " + label->Name()));
+}
+
 TEST_F(DesignerTest, KeyMovesAreNeitherRoundedNorKeptInsideThePanel) {
   TChildFrm& form = NewForm(kCC, true);
   state.grid_step = false;

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 #include "ui/qt_ui.h"
@@ -25,6 +27,59 @@ class TestQtUi : public QObject {
     QCOMPARE(QString::fromStdString(ui.ClipboardData("text/plain").value_or("")),
              QString("Button1"));
     QVERIFY(!ui.ClipboardData("application/x-other").has_value());
+  }
+
+  // Inside a widget's own event, OK-only boxes wait until the event has returned; questions
+  // need their answer and still ask at once.
+  void boxesRaisedInsideAWidgetsEventWaitForItToReturn_data() {
+    QTest::addColumn<int>("kind");  // 0 error, 1 OK box, 2 Yes/No question
+    QTest::addColumn<bool>("deferred");
+    QTest::newRow("error") << 0 << true;
+    QTest::newRow("ok box") << 1 << true;
+    QTest::newRow("question") << 2 << false;
+  }
+  void boxesRaisedInsideAWidgetsEventWaitForItToReturn() {
+    QFETCH(int, kind);
+    QFETCH(bool, deferred);
+    qb::ui::QtUi ui;
+    QStringList shown;
+    // Answers every box that comes up, noting its caption and text.
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown << box->windowTitle() + ": " + box->text();
+        box->done(box->buttons().isEmpty() ? 0 : box->standardButton(box->buttons().first()));
+      }
+    });
+    answer.start();
+    int after = 0;
+    ui.SetAfterDeferredBoxes([&] { ++after; });
+    {
+      qb::ui::QtUi::DeferErrors defer(ui);
+      if (kind == 0) ui.ShowError("'x' is not a valid integer value");
+      if (kind == 1)
+        QCOMPARE(ui.MessageBox("Error", "too wide", qb::MsgIcon::kError, qb::kMbOk, qb::kMbOk),
+                 qb::kMbOk);
+      if (kind == 2)
+        ui.MessageBox("Confirm", "Sure?", qb::MsgIcon::kQuestion, qb::kMbYesNo, qb::kMbNo);
+      QCOMPARE(shown.size(), deferred ? 0 : 1);
+      QCOMPARE(static_cast<int>(ui.PendingBoxes().size()), deferred ? 1 : 0);
+    }
+    if (deferred) {
+      QVERIFY(QTest::qWaitFor([&] { return after == 1; }, 5000));
+      QCOMPARE(shown.size(), 1);
+      QVERIFY(ui.PendingBoxes().empty());
+      QCOMPARE(ui.ModalDepth(), 0);
+    }
+    QStringList expected = {kind == 0   ? QApplication::applicationName() +
+                                            ": 'x' is not a valid integer value"
+                            : kind == 1 ? QString("Error: too wide")
+                                        : QString("Confirm: Sure?")};
+    QCOMPARE(shown, expected);
+    // Outside the scope a box shows at once again.
+    ui.ShowError("now");
+    QCOMPARE(shown.last(), QApplication::applicationName() + ": now");
   }
 
   void modalDepthCoversEveryPrompt() {
