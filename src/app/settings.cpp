@@ -1,8 +1,9 @@
 #include "app/settings.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "model/ini_file.h"
 #include "model/safe_file.h"
@@ -21,15 +22,19 @@ constexpr const char* kShortNamesKey = "ShortNames";
 constexpr const char* kRecentKeyPrefix = "F";
 constexpr std::size_t kRecentKeys = 10;
 constexpr const char* kUserFolderName = "quillboard";
-constexpr const char* kProbeFileName = ".quillboard-write-test";
+constexpr const char* kProbeFilePattern = ".quillboard-write-XXXXXX";
 
 bool TryWriteInFolder(const std::string& folder) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return false;
-  fs::path probe = fs::path(folder) / kProbeFileName;
-  bool ok = static_cast<bool>(std::ofstream(probe, std::ios::binary));
-  fs::remove(probe, ec);
-  return ok;
+  // A fresh name created exclusively: a link planted under a fixed name would be followed
+  // and its target emptied.
+  std::string probe = (fs::path(folder) / kProbeFilePattern).string();
+  const int fd = ::mkstemp(probe.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  ::unlink(probe.c_str());
+  return true;
 }
 
 std::optional<std::string> SystemEnv(const char* name) {

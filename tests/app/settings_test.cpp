@@ -38,6 +38,16 @@ TEST(SettingsPath, TheSystemCheckReallyTriesTheFolder) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.Root()));  // the probe is removed
 }
 
+TEST(SettingsPath, TheWriteCheckNeverFollowsALinkPlantedBesideTheProgram) {
+  TempDir dir;
+  ASSERT_TRUE(WriteFileBytes(dir.Path("victim"), "keep me"));
+  std::filesystem::create_directory(dir.Path("program"));
+  // The name the check once used for its probe.
+  std::filesystem::create_symlink(dir.Path("victim"), dir.Path("program/.quillboard-write-test"));
+  EXPECT_TRUE(SettingsEnvironment::System().folder_writable(dir.Path("program")));
+  EXPECT_EQ(ReadFileBytes(dir.Path("victim")), "keep me");
+}
+
 TEST(GeneralSettings, MissingFileGivesTheDefaults) {
   TempDir dir;
   GeneralSettings s = ReadGeneralSettings(dir.Path("options.ini"));
