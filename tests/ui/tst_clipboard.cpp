@@ -67,8 +67,13 @@ class TestClipboard : public QObject {
     window.ActionFor(Command::kPaste)->trigger();
     QCOMPARE(static_cast<int>(second.Screen().Children().size()), 1);
 
+    // Leave without saving: no project to ask about, each open form answered No.
     state.project_name.clear();
+    test::ModalDriver leave;
+    for (const auto& form : state.windows)
+      if (form->Visible()) leave.ThenMessage(QMessageBox::No);
     window.close();
+    QVERIFY(leave.WaitDone());
   }
 };
 

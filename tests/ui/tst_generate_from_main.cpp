@@ -93,8 +93,13 @@ class TestGenerateFromMain : public QObject {
     QString saved = QString::fromUtf8(ReadAll(dialog_out + "/Project1.pc"));
     QCOMPARE(saved, main_text.replace("\n", "\r\n"));
 
+    // Leave without saving: no project to ask about, each open form answered No.
     program.State().project_name.clear();
+    test::ModalDriver leave;
+    for (const auto& form : program.State().windows)
+      if (form->Visible()) leave.ThenMessage(QMessageBox::No);
     program.Window().close();
+    QVERIFY(leave.WaitDone());
   }
 };
 

@@ -107,8 +107,13 @@ class TestInspectorTyping : public QObject {
     QVERIFY(ink(bolder) > ink(moved));
     test::SaveScreenshot(program.Window(), "inspector_bold_label.png");
 
+    // Leave without saving: no project to ask about, each open form answered No.
     program.State().project_name.clear();
+    test::ModalDriver leave;
+    for (const auto& form : program.State().windows)
+      if (form->Visible()) leave.ThenMessage(QMessageBox::No);
     program.Window().close();
+    QVERIFY(leave.WaitDone());
   }
 };
 

@@ -137,9 +137,13 @@ class TestProjectLifecycle : public QObject {
     QTest::qWait(100);  // a few zoom refreshes
     test::SaveScreenshot(program.Window(), file);
 
-    // Leave without the save question.
+    // Leave without saving: no project to ask about, each open form answered No.
     program.State().project_name.clear();
+    test::ModalDriver leave;
+    for (const auto& form : program.State().windows)
+      if (form->Visible()) leave.ThenMessage(QMessageBox::No);
     program.Window().close();
+    QVERIFY(leave.WaitDone());
   }
 };
 
