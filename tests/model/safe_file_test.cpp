@@ -89,6 +89,14 @@ TEST_F(SafeFileTest, ADanglingLinkCreatesItsTarget) {
   EXPECT_EQ(ReadFileBytes(Path("made.qbp")), "made");
 }
 
+TEST_F(SafeFileTest, ALinkLoopIsRefusedAndLeftAsItIs) {
+  fs::create_symlink("loop-b", Path("loop-a"));
+  fs::create_symlink("loop-a", Path("loop-b"));
+  EXPECT_FALSE(WriteFileAtomic(Path("loop-a"), "data"));
+  EXPECT_EQ(fs::read_symlink(Path("loop-a")).string(), "loop-b");
+  EXPECT_EQ(test::FolderListing(dir_.Root().string()), "loop-a\nloop-b\n");
+}
+
 TEST_F(SafeFileTest, RefusesTargetsThatAreNotRegularFiles) {
   fs::create_directory(Path("folder"));
   ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
