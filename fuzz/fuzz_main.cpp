@@ -1,5 +1,6 @@
 // A libFuzzer target for one reader, chosen when built (QB_FUZZ_TARGET):
-//   fuzz_form -max_total_time=600 ../tests/data/forms
+//   fuzz_form -max_total_time=600 corpus tests/data/forms
+// (libFuzzer adds the inputs it finds to the first folder.)
 // Found crashes and broken properties abort with the input saved by libFuzzer.
 
 #include <cstddef>
