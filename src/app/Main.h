@@ -138,10 +138,13 @@ class TMain {
   void CloseAll();
   void CloseProject();
   void LoadProject(const std::string& path);
-  bool SaveProjectTo(const std::string& path);
-  // Asks to save an open project; false when the command is to stop (Cancel, or Yes and the
-  // project was not saved).
+  // Writes the project file; its other sections ("Code", "Icons") are taken from `origin`
+  // when given and different (Save Project As), else from the file at `path`.
+  bool SaveProjectTo(const std::string& path, const std::string& origin = "");
+  // Asks to save an open project, or, without one, each visible form; false when the command
+  // is to stop (Cancel, or Yes and the save did not happen).
   bool SaveChangesPrompt();
+  bool SaveFormsWithoutProject();
 
   // --- Form commands ---
   TChildFrm& NewForm(const std::string& name = "");
@@ -178,6 +181,9 @@ class TMain {
   // file's folder.
   std::optional<std::string> ChooseFile(FileRequest request, bool save);
   bool FileExists(const std::string& path) const { return file_exists_(path); }
+  // Why a form file cannot be opened (unreadable, not a file, too many controls), if so.
+  std::optional<std::string> FormRefusal(const std::string& path,
+                                         const FormFileHeader& header) const;
 
   Ui& ui_;
   std::string program_dir_;
@@ -198,6 +204,8 @@ class TMain {
   bool generate_enabled_ = false;
   bool quit_requested_ = false;
   std::function<bool(const std::string&)> file_exists_;
+  // Forms the open project lists but that could not be opened; saving keeps listing them.
+  std::vector<std::string> unopened_forms_;
 
   InspectorLink no_inspector_;
   LayoutLink no_layout_;

@@ -8,8 +8,9 @@ namespace {
 
 class LibraryForms : public FormAccess {
  public:
-  std::string FormName(const std::string& path) override { return ReadFormName(path); }
-  int FormLibrary(const std::string& path) override { return ReadFormLib(path); }
+  FormFileHeader Inspect(const std::string& path, LibraryId lib) override {
+    return InspectFormFile(path, lib);
+  }
   void Read(TChildFrm& window, const std::string& path, AppState& state) override {
     ReadForm(state.library, window, path, state);
   }

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "designer/ChildFor.h"
+#include "model/form_file.h"
 #include "model/ui.h"
 
 namespace qb {
@@ -14,10 +15,9 @@ namespace qb {
 class FormAccess {
  public:
   virtual ~FormAccess() = default;
-  // "FORM"/"Name" of the file; empty when it is missing or the file cannot be read.
-  virtual std::string FormName(const std::string& path) = 0;
-  // "FORM"/"Lib" of the file; 0 when it is missing.
-  virtual int FormLibrary(const std::string& path) = 0;
+  // Whether the file can be read, its "FORM"/"Name" and "Lib", and how many controls the
+  // reader of the given library would find in it.
+  virtual FormFileHeader Inspect(const std::string& path, LibraryId lib) = 0;
   // Reads the form file into a window created with its name, with the current library.
   virtual void Read(TChildFrm& window, const std::string& path, AppState& state) = 0;
   // Writes the window's form with the current library and sets its caption to the file's

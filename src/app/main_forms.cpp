@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/main_texts.h"
 #include "model/naming.h"
+#include "model/safe_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -35,9 +36,20 @@ std::optional<std::string> TMain::ChooseFile(FileRequest request, bool save) {
 
 TChildFrm* TMain::FormWindowFor(const std::string& path) const {
   if (path.empty()) return nullptr;
+  // Compared once made canonical: "sub/../sub/a.qbf" or a link to the file is the same form,
+  // and two windows of one file would save over each other.
+  const std::string wanted = CanonicalPathText(path);
   for (const auto& window : state_.windows)
-    if (window->Path() == path) return window.get();
+    if (!window->Path().empty() && CanonicalPathText(window->Path()) == wanted)
+      return window.get();
   return nullptr;
+}
+
+std::optional<std::string> TMain::FormRefusal(const std::string& path,
+                                              const FormFileHeader& header) const {
+  if (!header.ok()) return ReadProblemText(path, header.status, kMaxDocumentFileSize);
+  if (header.controls > kMaxFormControls) return TooManyControlsText(path, header.controls);
+  return std::nullopt;
 }
 
 TChildFrm& TMain::NewForm(const std::string& given_name) {
@@ -75,30 +87,38 @@ void TMain::OpenFormFile(const std::string& path) {
     BringToFront(*open);
     return;
   }
-  std::string name = forms_->FormName(path);
-  if (name.empty()) return;
-  if (forms_->FormLibrary(path) != static_cast<int>(state_.library)) {
+  const FormFileHeader header = forms_->Inspect(path, state_.library);
+  if (header.status == ReadStatus::kMissing || (header.ok() && header.name.empty())) return;
+  if (header.ok() && header.lib != static_cast<int>(state_.library)) {
     ui_.MessageBox(kCaptionError, OtherLibraryText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
-  TChildFrm& window = NewForm(name);
+  if (std::optional<std::string> refusal = FormRefusal(path, header)) {
+    ui_.MessageBox(kCaptionError, *refusal, MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
+  TChildFrm& window = NewForm(header.name);
   forms_->Read(window, path, state_);
   designer_.Activate(window);
 }
 
 FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
-  if (save_as || window.Path().empty()) {
-    std::optional<std::string> path =
+  std::string path = window.Path();
+  if (save_as || path.empty()) {
+    std::optional<std::string> chosen =
         ChooseFile({kFormSaveTitle, kFormSaveFilter, kFormExtension, "",
-                    window.Path().empty() ? window.Caption() : window.Path()},
+                    path.empty() ? window.Caption() : path},
                    true);
-    if (!path) return FormSaveResult::kCancelled;
-    window.SetPath(*path);
+    if (!chosen) return FormSaveResult::kCancelled;
+    path = *chosen;
   }
-  if (FileExists(window.Path()) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(window.Path()),
-                                                  MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
+  // The chosen path becomes the form's only once the form is written there: a form whose
+  // save was declined or failed stays tied to the file it came from.
+  if (FileExists(path) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(path),
+                                         MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
     return FormSaveResult::kKept;
-  if (!forms_->Write(window, window.Path(), state_, ui_)) return FormSaveResult::kFailed;
+  if (!forms_->Write(window, path, state_, ui_)) return FormSaveResult::kFailed;
+  window.SetPath(path);
   return FormSaveResult::kWritten;
 }
 

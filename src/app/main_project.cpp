@@ -6,6 +6,7 @@
 #include "app/main_texts.h"
 #include "app/project_file.h"
 #include "model/form_file.h"
+#include "model/safe_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -37,13 +38,29 @@ void TMain::ShowInspector(const WindowRect& bounds) {
 }
 
 bool TMain::SaveChangesPrompt() {
-  if (state_.project_name.empty()) return true;
+  if (state_.project_name.empty()) return SaveFormsWithoutProject();
   MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveProjectChangesText(state_.project_name),
                                     MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
   if (answer == kMbNo) return true;
   if (answer != kMbYes) return false;
   // Going on after an unsaved Yes would lose the project the user meant to keep.
   return SaveProject();
+}
+
+bool TMain::SaveFormsWithoutProject() {
+  // Forms made or opened without a project belong to no project file; closing them without
+  // a question would throw their work away.
+  std::vector<TChildFrm*> windows;
+  for (const auto& window : state_.windows)
+    if (window->Visible()) windows.push_back(window.get());
+  for (TChildFrm* window : windows) {
+    MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveFormChangesText(window->Name()),
+                                      MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
+    if (answer == kMbNo) continue;
+    if (answer != kMbYes) return false;
+    if (SaveFormFile(*window, false) != FormSaveResult::kWritten) return false;
+  }
+  return true;
 }
 
 void TMain::CloseProject() {
@@ -58,6 +75,7 @@ void TMain::CloseProject() {
   caption_ = kMainCaption;
   state_.project_name.clear();
   state_.project_path.clear();
+  unopened_forms_.clear();
 }
 
 void TMain::NewProject() {
@@ -130,10 +148,22 @@ void TMain::LoadProject(const std::string& path) {
   }
   for (const auto& [key, form_path] : data.forms) {
     // A file listed twice would load as two windows that overwrite each other on saving.
-    if (!FileExists(form_path) || FormWindowFor(form_path)) continue;
-    std::string name = forms_->FormName(form_path);
-    if (name.empty()) continue;
-    TChildFrm& window = NewForm(name);
+    if (FormWindowFor(form_path)) continue;
+    const FormFileHeader header = forms_->Inspect(form_path, state_.library);
+    if (header.status == ReadStatus::kMissing) continue;
+    std::optional<std::string> refusal = FormRefusal(form_path, header);
+    // Read with this library, a form of the other one would lose every control this library
+    // lacks, and the next save would write the emptied form over it.
+    if (!refusal && !header.name.empty() && header.lib != static_cast<int>(state_.library))
+      refusal = FormOfOtherLibraryText(form_path, header.lib, state_.library);
+    if (refusal) {
+      ui_.MessageBox(kCaptionError, *refusal, MsgIcon::kError, kMbOk, kMbOk);
+      // The project keeps listing the form it could not open.
+      unopened_forms_.push_back(form_path);
+      continue;
+    }
+    if (header.name.empty()) continue;
+    TChildFrm& window = NewForm(header.name);
     forms_->Read(window, form_path, state_);
     designer_.Activate(window);
   }
@@ -155,14 +185,15 @@ bool TMain::SaveProjectAs() {
   if (FileExists(*path) && ui_.MessageBox(kCaptionNewProject, ReplaceFileText(*path),
                                           MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
     return false;
-  if (!SaveProjectTo(*path)) return false;
+  // The generate dialog's sections come along from the project's own file.
+  if (!SaveProjectTo(*path, state_.project_path)) return false;
   state_.project_path = *path;
   recent_.Add(*path);
   SetProjectNameFromPath(*path);
   return true;
 }
 
-bool TMain::SaveProjectTo(const std::string& path) {
+bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
   ProjectFileData data;
   data.library = state_.library;
   data.inspector_active = inspector_.visible;
@@ -173,10 +204,16 @@ bool TMain::SaveProjectTo(const std::string& path) {
   for (std::size_t i = 0; i < state_.windows.size(); ++i) {
     TChildFrm& window = *state_.windows[i];
     if (!window.Visible()) continue;
-    if (SaveFormFile(window, false) == FormSaveResult::kFailed) return false;
+    const FormSaveResult saved = SaveFormFile(window, false);
+    // A form without a file cannot be listed; the project is not saved without it.
+    if (saved == FormSaveResult::kFailed || saved == FormSaveResult::kCancelled ||
+        window.Path().empty())
+      return false;
     data.forms.emplace_back(ActiveFormKey(i), window.Path());
   }
-  if (!WriteProjectFile(path, data)) {
+  for (std::size_t i = 0; i < unopened_forms_.size(); ++i)
+    data.forms.emplace_back(ActiveFormKey(state_.windows.size() + i), unopened_forms_[i]);
+  if (!WriteProjectFile(path, data, origin)) {
     ui_.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);
     return false;
   }
@@ -185,7 +222,7 @@ bool TMain::SaveProjectTo(const std::string& path) {
 }
 
 void TMain::CloseAll() {
-  if (!state_.project_name.empty() && !SaveChangesPrompt()) return;
+  if (!SaveChangesPrompt()) return;
   CloseProject();
 }
 

@@ -1,6 +1,7 @@
 #include "app/project_file.h"
 
 #include "model/ini_file.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -35,6 +36,10 @@ std::string ActiveFormKey(std::size_t window_index) {
 ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_left) {
   IniFile ini;
   ini.Load(path);
+  return ReadProjectFromIni(ini, zoom_top, zoom_left);
+}
+
+ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_left) {
   ProjectFileData data;
   int lib = ini.ReadInteger(kProjectSection, kLibKey, 1);
   data.library = lib == 2 ? LibraryId::kPToolboxLib : LibraryId::kCControls;
@@ -61,10 +66,20 @@ ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_
   return data;
 }
 
-bool WriteProjectFile(const std::string& path, const ProjectFileData& data) {
+bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
+                      const std::string& origin) {
   IniFile ini;
-  ini.Load(path);
+  const std::string& source =
+      origin.empty() || CanonicalPathText(origin) == CanonicalPathText(path) ? path : origin;
+  // A file that exists but cannot be read is not written over: its sections would be lost.
+  const ReadStatus read = ini.LoadFile(source);
+  if (read != ReadStatus::kOk && read != ReadStatus::kMissing) return false;
   ini.WriteString(kProjectSection, kNameKey, path);
+  WriteProjectToIni(ini, data);
+  return ini.Save(path);
+}
+
+void WriteProjectToIni(IniFile& ini, const ProjectFileData& data) {
   ini.WriteInteger(kProjectSection, kLibKey, static_cast<int>(data.library));
   ini.WriteInteger(kPropertiesSection, kActiveKey, data.inspector_active ? 1 : 0);
   if (data.inspector_active) {
@@ -81,7 +96,6 @@ bool WriteProjectFile(const std::string& path, const ProjectFileData& data) {
   ini.EraseSection(kActiveFormsSection);
   for (const auto& [key, form_path] : data.forms)
     ini.WriteString(kActiveFormsSection, key, form_path);
-  return ini.Save(path);
 }
 
 }  // namespace qb

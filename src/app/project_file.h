@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_geometry.h"
+#include "model/ini_file.h"
 #include "model/library.h"
 
 namespace qb {
@@ -30,8 +31,14 @@ ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_
 // Writes the project file over its earlier content: "Project", "Properties" and "Zoom" keys
 // are set (the bounds only for a visible window, so hidden windows keep their last bounds),
 // "ActiveForms" is written afresh, and every other section and key stays. False when the
-// file could not be written.
-bool WriteProjectFile(const std::string& path, const ProjectFileData& data);
+// file could not be written. With an `origin` other than `path` (saving under a new name),
+// the other sections and keys are those of the origin's file.
+bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
+                      const std::string& origin = "");
+
+// The same on a file's content in memory ("Project"/"Name" is the caller's).
+ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_left);
+void WriteProjectToIni(IniFile& ini, const ProjectFileData& data);
 
 // "Form" followed by the window's index in the list of open windows.
 std::string ActiveFormKey(std::size_t window_index);

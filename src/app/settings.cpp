@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "model/ini_file.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -52,15 +53,18 @@ std::string SettingsPath(const std::string& program_dir, const SettingsEnvironme
 }
 
 std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen) {
-  std::error_code ec;
-  if (fs::exists(chosen, ec)) return chosen;
+  if (IsRegularFile(chosen)) return chosen;
   const std::string in_program = (fs::path(program_dir) / kSettingsFileName).string();
-  return fs::exists(in_program, ec) ? in_program : chosen;
+  return IsRegularFile(in_program) ? in_program : chosen;
 }
 
 GeneralSettings ReadGeneralSettings(const std::string& path) {
   IniFile ini;
   ini.Load(path);
+  return ReadGeneralSettingsFromIni(ini);
+}
+
+GeneralSettings ReadGeneralSettingsFromIni(const IniFile& ini) {
   GeneralSettings s;
   int lib = ini.ReadInteger(kGeneralSection, kLibKey, static_cast<int>(s.library));
   if (lib == 1 || lib == 2) s.library = static_cast<LibraryId>(lib);
@@ -78,14 +82,20 @@ bool WriteGeneralSettings(const std::string& path, const GeneralSettings& settin
   fs::path folder = fs::path(path).parent_path();
   if (!folder.empty()) fs::create_directories(folder, ec);
   IniFile ini;
-  ini.Load(path);
+  // A settings file that exists but cannot be read is left alone, with whatever it holds.
+  const ReadStatus read = ini.LoadFile(path);
+  if (read != ReadStatus::kOk && read != ReadStatus::kMissing) return false;
+  WriteGeneralSettingsToIni(ini, settings);
+  return ini.Save(path);
+}
+
+void WriteGeneralSettingsToIni(IniFile& ini, const GeneralSettings& settings) {
   ini.WriteInteger(kGeneralSection, kLibKey, static_cast<int>(settings.library));
   ini.WriteInteger(kGeneralSection, kGridKey, settings.grid ? 1 : 0);
   ini.WriteInteger(kGeneralSection, kShortNamesKey, settings.short_names ? 1 : 0);
   ini.EraseSection(kRecentSection);
   for (std::size_t i = 0; i < settings.recent.size() && i < kRecentKeys; ++i)
     ini.WriteString(kRecentSection, RecentKey(i), settings.recent[i]);
-  return ini.Save(path);
 }
 
 }  // namespace qb

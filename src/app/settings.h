@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ini_file.h"
 #include "model/library.h"
 
 namespace qb {
@@ -45,5 +46,8 @@ GeneralSettings ReadGeneralSettings(const std::string& path);
 // Writes "General" and "MRU Items" into the file, keeping every other section and key;
 // creates the file (and its folder) when missing. False when it could not be written.
 bool WriteGeneralSettings(const std::string& path, const GeneralSettings& settings);
+// The same on a file's content in memory.
+GeneralSettings ReadGeneralSettingsFromIni(const IniFile& ini);
+void WriteGeneralSettingsToIni(IniFile& ini, const GeneralSettings& settings);
 
 }  // namespace qb

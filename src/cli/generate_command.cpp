@@ -1,6 +1,7 @@
 #include "cli/generate_command.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "app/Main.h"
@@ -14,6 +15,7 @@
 #include "codegen/generate_session.h"
 #include "controls/font_registry.h"
 #include "model/form_file.h"
+#include "model/safe_file.h"
 #include "model/text_util.h"
 
 namespace qb::cli {
@@ -54,6 +56,33 @@ bool ApplyOptions(const GenerateOptions& options, TfrmGenerate& dialog, CommandC
   return true;
 }
 
+struct FileSnapshot {
+  std::string path;
+  bool existed = true;
+  std::optional<std::string> bytes;  // the old content of a regular file
+};
+
+std::vector<FileSnapshot> TakeSnapshots(const std::vector<std::string>& paths) {
+  std::vector<FileSnapshot> out;
+  for (const std::string& path : paths) {
+    ReadResult read = ReadRegularFile(path, kMaxDocumentFileSize);
+    const bool existed = read.status != ReadStatus::kMissing;
+    out.push_back({path, existed,
+                   read.ok() ? std::optional<std::string>(std::move(read.bytes)) : std::nullopt});
+  }
+  return out;
+}
+
+void RestoreSnapshots(const std::vector<FileSnapshot>& snapshots) {
+  for (const FileSnapshot& s : snapshots) {
+    std::error_code ec;
+    if (s.bytes)
+      WriteFileAtomic(s.path, *s.bytes);
+    else if (!s.existed)
+      std::filesystem::remove(s.path, ec);
+  }
+}
+
 }  // namespace
 
 int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
@@ -66,13 +95,17 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
     return Failed(context, path + ": " + kNoSuchFile);
   // The designer skips a listed form whose file is gone; generated code without it would
   // build a different program, so a batch run stops instead.
-  // Nor does it check a form's library: read by the other library's reader, its controls
-  // would be lost.
   const ProjectFileData project = ReadProjectFile(path, 0, 0);
   const int lib = static_cast<int>(project.library);
   for (const auto& [key, form_path] : project.forms) {
-    if (!FileExists(form_path)) return Failed(context, std::string(kFormMissing) + " " + form_path);
-    const int form_lib = ReadFormLib(form_path);
+    const FormFileHeader header = InspectFormFile(form_path, project.library);
+    if (header.status == ReadStatus::kMissing)
+      return Failed(context, std::string(kFormMissing) + " " + form_path);
+    if (!header.ok())
+      return Failed(context, ReadProblemText(form_path, header.status, kMaxDocumentFileSize));
+    if (header.controls > kMaxFormControls)
+      return Failed(context, TooManyControlsText(form_path, header.controls));
+    const int form_lib = header.lib;
     if (form_lib != lib)
       return Failed(context, form_path + ": " + kFormOfLibrary + " " + std::to_string(form_lib) +
                                  ", " + kNotOfLibrary + " " + std::to_string(lib));
@@ -93,6 +126,9 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   TfrmGenerate dialog(ui, GenerateFolders{context.program_dir, context.program_dir});
   dialog.SetBatch(true);
   dialog.Show(session);
+  // Everything that can be checked is checked before the first file is written: an icon
+  // the project names that is not a bitmap fails the run here, with nothing written.
+  if (ui.Errors() > 0) return Failed(context, kNotWritten);
   if (!ApplyOptions(*options, dialog, context)) return kExitFailed;
   dialog.Generate();
   // A text the device cannot show has been named; nothing is written.
@@ -110,8 +146,13 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
     }
     if (exists) return kExitFailed;
   }
+  // A write that fails halfway puts back what the earlier writes replaced.
+  std::vector<FileSnapshot> before = TakeSnapshots(targets);
   dialog.Save();
-  if (ui.Errors() > 0) return Failed(context, kNotWritten);
+  if (ui.Errors() > 0) {
+    RestoreSnapshots(before);
+    return Failed(context, kNotWritten);
+  }
   for (const std::string& target : targets) context.out << target << "\n";
   return kExitOk;
 }

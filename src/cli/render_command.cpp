@@ -15,6 +15,7 @@
 #include "controls/png_writer.h"
 #include "designer/ChildFor.h"
 #include "model/form_file.h"
+#include "model/safe_file.h"
 
 namespace qb::cli {
 
@@ -56,14 +57,25 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
   const std::string& path = options->form_path;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return Failed(context, path, kNoSuchFile);
-  const std::string name = ReadFormName(path);
+  const FormFileHeader header = InspectFormFile(path, static_cast<LibraryId>(options->library));
+  if (!header.ok()) {
+    context.err << kProgramName << " " << kRenderName << ": "
+                << ReadProblemText(path, header.status, kMaxDocumentFileSize) << "\n";
+    return kExitFailed;
+  }
+  const std::string& name = header.name;
   if (name.empty()) return Failed(context, path, kNotAForm);
-  const int file_lib = ReadFormLib(path);
+  const int file_lib = header.lib;
   if (file_lib != options->library)
     return Failed(context, path,
                   std::string(kFormOfLibrary) + " " + std::to_string(file_lib) + ", " +
                       kNotOfLibrary + " " + std::to_string(options->library));
 
+  if (header.controls > kMaxFormControls) {
+    context.err << kProgramName << " " << kRenderName << ": "
+                << TooManyControlsText(path, header.controls) << "\n";
+    return kExitFailed;
+  }
   const LibraryId lib = static_cast<LibraryId>(options->library);
   AppState state;
   state.library = lib;

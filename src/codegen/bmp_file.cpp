@@ -17,6 +17,7 @@ constexpr char kBadDepth[] = "the bitmap has an unsupported number of bits per p
 constexpr char kBadCompression[] = "the bitmap uses an unsupported compression";
 constexpr char kBadPalette[] = "the bitmap's colour table is larger than its depth allows";
 constexpr char kTruncated[] = "the bitmap's pixels lie beyond the end of the file";
+constexpr char kBadRle[] = "the bitmap's compressed pixels do not fill its width and height";
 
 // Decoders allocate width * height pixels; larger sizes are refused before they try.
 constexpr std::int64_t kMaxDimension = 32768;
@@ -116,6 +117,58 @@ bool CompressionAllowed(const Fields& f) {
   }
 }
 
+// Walks a run-length stream (4 or 8 bits a pixel) and tells whether it describes exactly
+// the picture of the header: every run inside its row, every row filled to its width
+// (pixels a delta moves over count as given), no row beyond the last, and the stream
+// complete within its bytes. Pixels are not decoded; the file is copied as it is.
+bool RleFillsPicture(std::string_view data, std::int64_t width, std::int64_t rows, int bits) {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  std::size_t pos = 0;
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(data[i]); };
+  while (pos + 2 <= data.size()) {
+    const unsigned first = byte(pos);
+    const unsigned second = byte(pos + 1);
+    pos += 2;
+    if (first > 0) {  // a run of `first` pixels
+      if (y >= rows || x + first > width) return false;
+      x += first;
+      continue;
+    }
+    switch (second) {
+      case 0:  // end of line
+        if (x != width) return false;
+        x = 0;
+        ++y;
+        break;
+      case 1:  // end of bitmap
+        return (y == rows - 1 && x == width) || (y == rows && x == 0);
+      case 2: {  // move right and down
+        if (pos + 2 > data.size()) return false;
+        const std::int64_t dx = byte(pos);
+        const std::int64_t dy = byte(pos + 1);
+        pos += 2;
+        x += dx;
+        y += dy;
+        if (x > width || y > rows || (y == rows && x > 0)) return false;
+        break;
+      }
+      default: {  // `second` pixels given one by one, padded to a 16-bit boundary
+        const std::size_t count = second;
+        const std::size_t bytes = bits == 8 ? count : (count + 1) / 2;
+        const std::size_t padded = (bytes + 1) & ~std::size_t{1};
+        if (y >= rows || x + static_cast<std::int64_t>(count) > width) return false;
+        if (pos + padded > data.size()) return false;
+        pos += padded;
+        x += static_cast<std::int64_t>(count);
+        break;
+      }
+    }
+  }
+  // A stream without its end mark is whole only when its last line ended on the last row.
+  return y == rows && x == 0;
+}
+
 }  // namespace
 
 std::string EncodeBmp(const IndexedBitmap& bitmap) {
@@ -194,6 +247,13 @@ std::optional<BmpInfo> InspectBmp(std::string_view bytes, std::string* error) {
                                        : Stride(f->width, f->bits) * rows;
   if (pixel_bytes > size - offset || (pixel_bytes == 0 && offset == size))
     return Fail(error, kTruncated);
+  if (f->compression == kBmpRle8 || f->compression == kBmpRle4) {
+    const std::int64_t stream = pixel_bytes > 0 ? pixel_bytes : size - offset;
+    if (!RleFillsPicture(bytes.substr(static_cast<std::size_t>(offset),
+                                      static_cast<std::size_t>(stream)),
+                         f->width, rows, f->bits))
+      return Fail(error, kBadRle);
+  }
   return BmpInfo{static_cast<int>(f->width), static_cast<int>(rows), f->bits};
 }
 

@@ -49,8 +49,8 @@ std::array<std::string, kIconCount> ReadIconPaths(const IniFile& ini) {
 
 bool UpdateProjectFile(const std::string& path, const std::function<void(IniFile&)>& change) {
   IniFile ini;
-  std::error_code ec;
-  if (!ini.Load(path) && std::filesystem::exists(path, ec)) return false;
+  const ReadStatus read = ini.LoadFile(path);
+  if (read != ReadStatus::kOk && read != ReadStatus::kMissing) return false;
   change(ini);
   return ini.Save(path);
 }

@@ -2,10 +2,9 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "codegen/generate_texts.h"
+#include "model/safe_file.h"
 #include "model/text_util.h"
 
 namespace fs = std::filesystem;
@@ -37,11 +36,7 @@ std::string FullPathText(const std::string& path) {
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+  return WriteFileAtomic(path, bytes);
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -60,23 +55,16 @@ bool EnsureFolder(const std::string& folder) {
 }
 
 std::optional<std::string> ReadIconFile(const std::string& path, std::string* error) {
-  std::error_code ec;
-  const std::uintmax_t size = fs::is_regular_file(path, ec) ? fs::file_size(path, ec) : 0;
-  if (ec || !fs::is_regular_file(path, ec)) {
-    *error = UnableToReadText(path);
-    return std::nullopt;
-  }
-  if (size > kMaxIconFileSize) {
+  ReadResult read = ReadRegularFile(path, kMaxIconFileSize);
+  if (read.status == ReadStatus::kTooLarge) {
     *error = NotABitmapText(path, kTooLargeForIcon);
     return std::nullopt;
   }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad()) {
+  if (!read.ok()) {
     *error = UnableToReadText(path);
     return std::nullopt;
   }
-  return bytes;
+  return std::move(read.bytes);
 }
 
 bool FolderHoldsFile(const std::string& folder, const std::string& name) {
@@ -87,9 +75,6 @@ bool FolderHoldsFile(const std::string& folder, const std::string& name) {
   return false;
 }
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return fs::exists(path, ec);
-}
+bool FileExists(const std::string& path) { return IsRegularFile(path); }
 
 }  // namespace qb

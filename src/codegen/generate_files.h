@@ -18,7 +18,8 @@ std::string OutputFolderPrefix(const std::string& text);
 // The path made absolute, for messages; the path itself when that fails.
 std::string FullPathText(const std::string& path);
 
-// Each line followed by carriage return and line feed. False when it could not be written.
+// Each line followed by carriage return and line feed. Both write through WriteFileAtomic:
+// false when it could not be written, the old file then left as it was.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Creates the folder and its missing parents; true when it exists afterwards.
@@ -33,6 +34,7 @@ std::optional<std::string> ReadIconFile(const std::string& path, std::string* er
 // Whether the folder (the current folder when empty) holds a file of that name in any case.
 bool FolderHoldsFile(const std::string& folder, const std::string& name);
 
+// Whether a regular file is there (a folder or a device is not one).
 bool FileExists(const std::string& path);
 
 }  // namespace qb

@@ -1,9 +1,9 @@
 #include "controls/palm_font.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "controls/fnt_format.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -164,20 +164,22 @@ std::optional<PalmFace> PalmFace::FromFile(std::span<const std::uint8_t> data, s
 std::optional<PalmFace> PalmFace::Load(const std::string& path, std::string* error) {
   std::string ignored;
   if (!error) error = &ignored;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = "cannot open " + path;
-    return std::nullopt;
-  }
-  std::vector<std::uint8_t> data;
-  char buffer[65536];
-  while (in.read(buffer, sizeof(buffer)) || in.gcount() > 0) {
-    data.insert(data.end(), buffer, buffer + in.gcount());
-    if (data.size() > kMaxFileSize) {
+  // A folder, a FIFO or a device under a face's name is refused, never read without end.
+  ReadResult read = ReadRegularFile(path, kMaxFileSize);
+  switch (read.status) {
+    case ReadStatus::kOk:
+      break;
+    case ReadStatus::kTooLarge:
       *error = "file too large for a raster font";
       return std::nullopt;
-    }
+    case ReadStatus::kNotRegular:
+      *error = "cannot open " + path + ": not a file";
+      return std::nullopt;
+    default:
+      *error = "cannot open " + path;
+      return std::nullopt;
   }
+  std::vector<std::uint8_t> data(read.bytes.begin(), read.bytes.end());
   return FromFile(data, error);
 }
 

@@ -3,7 +3,9 @@
 #include <png.h>
 
 #include <algorithm>
-#include <fstream>
+#include <string_view>
+
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -58,9 +60,8 @@ std::vector<std::uint8_t> EncodePng(const PalmCanvas& canvas, int scale) {
 bool WritePng(const std::string& path, const PalmCanvas& canvas, int scale) {
   std::vector<std::uint8_t> png = EncodePng(canvas, scale);
   if (png.empty()) return false;
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  return static_cast<bool>(out);
+  return WriteFileAtomic(
+      path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
 
 }  // namespace qb

@@ -14,7 +14,8 @@
 // - Only dialogs are parents; a "Parent" naming anything else lands on the screen panel.
 // - A second MenuBar section is skipped: a window has one menu bar.
 // - At most kMaxFormControls controls are read from one file; further sections are counted
-//   in FormReadResult::dropped.
+//   in FormReadResult::dropped. The openers check InspectFormFile first and refuse a fuller
+//   form, so that a truncated form is never saved over its file.
 
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "designer/ChildFor.h"
 #include "model/ini_file.h"
 #include "model/library.h"
+#include "model/safe_file.h"
 #include "model/ui.h"
 
 namespace qb {
@@ -62,6 +64,23 @@ FormReadResult ReadFormFromIni(LibraryId lib, TChildFrm& form, const IniFile& in
 // Remembers the path as the form's path, sets the caption to the file's name, and reads the
 // file (a missing file reads as an empty one).
 FormReadResult ReadForm(LibraryId lib, TChildFrm& form, const std::string& path, AppState& state);
+
+// What an opener checks before it creates a window for a form file.
+struct FormFileHeader {
+  ReadStatus status = ReadStatus::kUnreadable;
+  std::string name;  // "FORM"/"Name"; empty when missing
+  int lib = 0;       // "FORM"/"Lib"; 0 when missing
+  int controls = 0;  // control sections the reader of `lib` would read, uncapped
+  bool ok() const { return status == ReadStatus::kOk; }
+};
+FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib);
+
+// "<path> holds <n> controls; a form holds at most 4096. It was not opened."
+std::string TooManyControlsText(const std::string& path, int controls);
+// "<path> is a form of <form library>, not of <library>. It was not opened."
+std::string FormOfOtherLibraryText(const std::string& path, int form_lib, LibraryId lib);
+// The library's name for messages; "no library" or "library <n>" for other values.
+std::string LibraryNameText(int lib);
 
 // "FORM"/"Name"; empty when missing (the opener then ignores the file).
 std::string ReadFormName(const std::string& path);

@@ -498,6 +498,46 @@ FormReadResult ReadForm(LibraryId lib, TChildFrm& form, const std::string& path,
   return ReadFormFromIni(lib, form, ini, state);
 }
 
+FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib) {
+  IniFile ini;
+  FormFileHeader header;
+  header.status = ini.LoadFile(path);
+  header.name = ini.ReadString(kFormSection, kFormNameKey, "");
+  header.lib = ini.ReadInteger(kFormSection, kFormLibKey, 0);
+  const LibraryLayout& layout = form_io::LayoutOf(reading_lib);
+  bool menu_bar = false;
+  for (const std::string& section : ini.SectionNames()) {
+    if (SameText(section, kFormSection)) continue;
+    const std::string* control = ini.Find(section, form_io::kControlKey);
+    const KindInfo* kind = control ? FindKind(reading_lib, *control) : nullptr;
+    if (!kind || !layout.Find(kind->kind)) continue;
+    // The reader takes one menu bar and skips the others.
+    if (kind->cls == ControlClass::kCCMenuBar) {
+      if (menu_bar) continue;
+      menu_bar = true;
+    }
+    ++header.controls;
+  }
+  return header;
+}
+
+std::string LibraryNameText(int lib) {
+  if (lib == static_cast<int>(LibraryId::kCControls) ||
+      lib == static_cast<int>(LibraryId::kPToolboxLib))
+    return LibraryStatusName(static_cast<LibraryId>(lib));
+  return lib == 0 ? std::string("no library") : "library " + std::to_string(lib);
+}
+
+std::string TooManyControlsText(const std::string& path, int controls) {
+  return path + " holds " + std::to_string(controls) + " controls; a form holds at most " +
+         std::to_string(kMaxFormControls) + ". It was not opened.";
+}
+
+std::string FormOfOtherLibraryText(const std::string& path, int form_lib, LibraryId lib) {
+  return path + " is a form of " + LibraryNameText(form_lib) + ", not of " +
+         LibraryStatusName(lib) + ". It was not opened.";
+}
+
 std::string ReadFormName(const std::string& path) {
   IniFile ini;
   ini.Load(path);

@@ -1,16 +1,11 @@
 #include "model/ini_file.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
 #include <utility>
 
 #include "model/code_page.h"
 #include "model/ini_codec.h"
+#include "model/safe_file.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -18,7 +13,7 @@ namespace qb {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr int kTempNameAttempts = 16;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // Sections with more keys than this are indexed; below it a scan is cheaper.
 constexpr std::size_t kIndexedSectionSize = 16;
 
@@ -54,23 +49,6 @@ std::optional<std::size_t> ItemIndex(std::string_view key) {
   return value;
 }
 
-std::string TempNameFor(const std::string& path) {
-  static std::mt19937_64 generator{std::random_device{}()};
-  std::ostringstream name;
-  name << path << ".~" << std::hex << generator();
-  return name.str();
-}
-
-// Writes the bytes to a file that did not exist before; false on any failure.
-bool WriteNewFile(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wbx");
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  return ok;
-}
-
 }  // namespace
 
 std::string IniItemKey(std::size_t index) { return "Item" + std::to_string(index); }
@@ -79,7 +57,8 @@ void IniFile::Parse(std::string_view text) {
   sections_.clear();
   index_.clear();
   std::optional<std::size_t> current;
-  std::size_t pos = 0;
+  // Editors that save UTF-8 may put a byte-order mark first; it would hide the first section.
+  std::size_t pos = text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
   while (pos < text.size()) {
     std::size_t end = pos;
     while (end < text.size() && !IsLineBreak(text[end])) ++end;
@@ -102,19 +81,12 @@ void IniFile::Parse(std::string_view text) {
   }
 }
 
-bool IniFile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    Parse({});
-    return false;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    Parse({});
-    return false;
-  }
-  Parse(TextFromFileBytes(std::move(bytes)));
-  return true;
+bool IniFile::Load(const std::string& path) { return LoadFile(path) == ReadStatus::kOk; }
+
+ReadStatus IniFile::LoadFile(const std::string& path) {
+  ReadResult read = ReadRegularFile(path, kMaxDocumentFileSize);
+  Parse(TextFromFileBytes(std::move(read.bytes)));
+  return read.status;
 }
 
 std::string IniFile::Text() const {
@@ -142,26 +114,7 @@ std::string IniFile::Text() const {
   return out;
 }
 
-bool IniFile::Save(const std::string& path) const {
-  const std::string bytes = Text();
-  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    std::string temp = TempNameFor(path);
-    std::error_code ec;
-    if (std::filesystem::exists(temp, ec)) continue;
-    if (!WriteNewFile(temp, bytes)) {
-      std::filesystem::remove(temp, ec);
-      // A missing or read-only folder fails every name alike.
-      return false;
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-    return true;
-  }
-  return false;
-}
+bool IniFile::Save(const std::string& path) const { return WriteFileAtomic(path, Text()); }
 
 bool IniFile::HasSection(std::string_view section) const { return FindSection(section); }
 

@@ -20,6 +20,7 @@
 
 #include "model/colors.h"
 #include "model/font.h"
+#include "model/safe_file.h"
 
 namespace qb {
 
@@ -35,13 +36,16 @@ class IniFile {
 
   // Replaces the content by the parsed text; linear in its size.
   void Parse(std::string_view text);
-  // Reads a whole file; false (and an empty content) when it cannot be read. A file that is
-  // not UTF-8 is read as Windows-1252 (code_page.h).
+  // Reads a whole file; false (and an empty content) when it cannot be read: missing, not a
+  // regular file, larger than kMaxDocumentFileSize. Never throws. A UTF-8 byte-order mark
+  // at the start is skipped; a file that is not UTF-8 is read as Windows-1252 (code_page.h).
   bool Load(const std::string& path);
+  // The same, saying why the file could not be read.
+  ReadStatus LoadFile(const std::string& path);
   // The file's text as Save writes it.
   std::string Text() const;
-  // Writes a temporary file beside the target and renames it over the target, so that a
-  // failed save leaves the old file as it was. False when anything failed.
+  // Writes through WriteFileAtomic: a failed save leaves the old file as it was, a link
+  // stays a link, the permission bits stay. False when anything failed.
   bool Save(const std::string& path) const;
 
   bool HasSection(std::string_view section) const;

@@ -18,11 +18,8 @@ namespace qb::test {
 // The form readers and writers, counting what they were asked to do.
 class CountingForms : public FormAccess {
  public:
-  std::string FormName(const std::string& path) override {
-    return LibraryFormAccess().FormName(path);
-  }
-  int FormLibrary(const std::string& path) override {
-    return LibraryFormAccess().FormLibrary(path);
+  FormFileHeader Inspect(const std::string& path, LibraryId lib) override {
+    return LibraryFormAccess().Inspect(path, lib);
   }
   void Read(TChildFrm& window, const std::string& path, AppState& state) override {
     reads.push_back(path);

@@ -105,34 +105,6 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   EXPECT_TRUE(ui_.AllAnswersUsed());
 }
 
-TEST_F(ProjectCommands, CancellingOneFormsSaveDialogWritesAnEmptyPath) {
-  StartProject(LibraryId::kCControls);
-  main_.NewForm();
-  const std::string project = Path("p.qbp");
-  ui_.AnswerFile(project);
-  ui_.AnswerFile(std::nullopt);  // Form1's save dialog cancelled
-  ui_.AnswerFile(Path("two.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
-
-  // One save dialog per form, each proposing the window caption.
-  std::vector<std::string> proposed;
-  for (const Shown& s : ui_.ShownLog())
-    if (s.what == "save") proposed.push_back(s.request.file_name);
-  EXPECT_EQ(proposed, (std::vector<std::string>{"Project1", "Form1.qbf", "Form2.qbf"}));
-
-  IniFile ini;
-  ASSERT_TRUE(ini.Load(project));
-  EXPECT_EQ(ini.Keys("ActiveForms"), (std::vector<std::string>{"Form0", "Form1"}));
-  EXPECT_EQ(ini.ReadString("ActiveForms", "Form0", "x"), "");
-
-  ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
-  ui_.AnswerFile(project);
-  main_.OpenProject();
-  ASSERT_EQ(main_.State().windows.size(), 1u);
-  EXPECT_EQ(Window(0).Name(), "Form2");
-}
-
 TEST_F(ProjectCommands, CaptionAfterSaveProjectHasTheExtensionAfterSaveAsNot) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("demo.qbp"));
@@ -258,8 +230,7 @@ TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
   EXPECT_FALSE(main_.Enabled(Command::kGenerateCode));
 }
 
-TEST_F(ProjectCommands, CloseAllWithoutProjectClosesAtOnce) {
-  main_.NewForm();
+TEST_F(ProjectCommands, CloseAllWithoutProjectOrFormsAsksNothing) {
   main_.CloseAll();
   EXPECT_TRUE(main_.State().windows.empty());
   EXPECT_TRUE(ui_.ShownLog().empty());
@@ -309,16 +280,6 @@ TEST_F(ProjectCommands, MissingProjectFormIsSkippedSilently) {
   EXPECT_TRUE(ui_.Texts().empty());
 }
 
-TEST_F(ProjectCommands, FormsOfALoadedProjectAreReadWithoutLibraryCheck) {
-  const std::string project = Path("p.qbp");
-  ASSERT_TRUE(WriteFileBytes(Path("a.qbf"), "[FORM]\r\nName=Alpha\r\nLib=1\r\n"));
-  ASSERT_TRUE(WriteFileBytes(project, "[Project]\r\nLib=2\r\n[ActiveForms]\r\nF=" + Path("a.qbf")));
-  ui_.AnswerFile(project);
-  main_.OpenProject();
-  EXPECT_EQ(main_.State().library, LibraryId::kPToolboxLib);
-  EXPECT_EQ(main_.State().windows.size(), 1u);
-}
-
 TEST_F(ProjectCommands, AFormListedTwiceLoadsOnce) {
   const std::string project = Path("p.qbp");
   ASSERT_TRUE(WriteFileBytes(Path("a.qbf"), "[FORM]\r\nName=Alpha\r\nLib=1\r\n"));
@@ -345,12 +306,15 @@ TEST_F(ProjectCommands, WriteFailureReportsAndAbandonsTheSave) {
   EXPECT_FALSE(std::filesystem::exists(Path("p.qbp")));
   EXPECT_EQ(main_.State().project_path, "");
   EXPECT_EQ(Window(0).Caption(), "Form1.qbf");
+  // The form is not tied to a file it was never written to.
+  EXPECT_EQ(Window(0).Path(), "");
 
   ui_.ClearLog();
   std::filesystem::create_directory(Path("missing"));
   const std::string unwritable = Path("no/such/folder/p.qbp");
   ui_.AnswerFile(unwritable);
-  EXPECT_FALSE(main_.SaveProject());  // the form keeps its path and is written now
+  ui_.AnswerFile(lost_form);
+  EXPECT_FALSE(main_.SaveProject());  // the form is written now, the project is not
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + unwritable});
   EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
   EXPECT_EQ(ui_.ShownLog().back().icon, MsgIcon::kError);

@@ -16,6 +16,7 @@
 #include "codegen/pt_demo.h"
 #include "model/form_file.h"
 #include "support/fake_ui.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace qb {
@@ -266,12 +267,31 @@ TEST_P(CliGenerateFailure, ReportsAndWritesNothing) {
                        "[Project]\r\nLib=2\r\n[ActiveForms]\r\nForm0=" + root + "/Main.qbf\r\n");
   test::WriteFileBytes(dir.Path("one.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
                                                 root + "/Main.qbf\r\n");
+  fs::create_directory(dir.Path("dir.qbf"));
+  test::WriteFileBytes(dir.Path("folder.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
+                                                   root + "/dir.qbf\r\n");
+  test::WriteFileBytes(dir.Path("notbmp.txt"), "not a bitmap");
+  test::WriteFileBytes(dir.Path("icon.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
+                                                 root + "/Main.qbf\r\n[Icons]\r\nSmall4=" +
+                                                 root + "/notbmp.txt\r\n");
+  std::string big = "[FORM]\r\nName=Big\r\nLib=1\r\n";
+  for (int i = 0; i <= kMaxFormControls; ++i)
+    big += "[B" + std::to_string(i) + "]\r\nControl=Button\r\n";
+  test::WriteFileBytes(dir.Path("Big.qbf"), big);
+  test::WriteFileBytes(dir.Path("big.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
+                                                root + "/Big.qbf\r\n");
   const CliRun run = RunCli(dir, root, Expand(GetParam().args, root));
   EXPECT_EQ(run.status, GetParam().status);
   const std::string message = Expand(GetParam().message, root);
   EXPECT_EQ(run.err.substr(0, message.size()), message) << run.err;
   for (const char* file : kTextFiles) EXPECT_FALSE(fs::exists(dir.Path(file))) << file;
   EXPECT_FALSE(fs::exists(dir.Path("out")));
+  // Nor anything else: the folder holds what the test put there and the run's logs.
+  for (const auto& entry : fs::directory_iterator(dir.Root())) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name.ends_with(".qbp") || name.ends_with(".qbf") || name.ends_with(".txt"))
+        << name;
+  }
 }
 
 const std::string kUsageLine =
@@ -304,8 +324,36 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"FormOfTheOtherLibrary", "other.qbp --out out", 1,
                 "quillboard-cli generate: $D/Main.qbf: is a form of library 1, not of library 2\n"},
         Failure{"UnknownFirstForm", "one.qbp --out out --first Nope", 1,
-                "quillboard-cli generate: the project has no open form named \"Nope\"\n"}),
+                "quillboard-cli generate: the project has no open form named \"Nope\"\n"},
+        Failure{"FormIsAFolder", "folder.qbp --out out", 1,
+                "quillboard-cli generate: $D/dir.qbf is not a file\n"},
+        Failure{"FormOverTheControlCap", "big.qbp --out out", 1,
+                "quillboard-cli generate: $D/Big.qbf holds 4097 controls; a form holds at most "
+                "4096. It was not opened.\n"},
+        Failure{"IconNotABitmap", "icon.qbp --out out --force", 1,
+                "quillboard-cli: Error: $D/notbmp.txt is not a valid bitmap: the file does not start "
+                "with a bitmap header\nquillboard-cli generate: generation failed; see the "
+                "messages above\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliGenerate, AWriteFailingMidwayPutsBackWhatTheRunReplaced) {
+  TempDir dir;
+  const std::string root = dir.Root().string();
+  test::WriteFileBytes(dir.Path("Main.qbf"), "[FORM]\r\nName=Main\r\nLib=1\r\n");
+  test::WriteFileBytes(dir.Path("Demo.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
+                                                 root + "/Main.qbf\r\n");
+  fs::create_directory(dir.Path("out"));
+  test::WriteFileBytes(dir.Path("out/Demo.pc"), "my old main text");
+  // The last text cannot be written: a folder stands where it goes.
+  fs::create_directory(dir.Path("out/Demo.h"));
+  const CliRun run = RunCli(dir, root, "Demo.qbp --out out --force");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Unable to write to " + dir.Path("out/Demo.h")), std::string::npos)
+      << run.err;
+  EXPECT_EQ(ReadFileBytes(dir.Path("out/Demo.pc")), "my old main text");
+  EXPECT_EQ(test::FolderListing(dir.Path("out")), "Demo.h\nDemo.pc\n");
+  EXPECT_EQ(run.out, "");
+}
 
 TEST(CliGenerate, ColourOptionOfACControlsProjectIsOnlyAWarning) {
   TempDir dir;

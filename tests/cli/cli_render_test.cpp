@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/full_disk.h"
 #include "support/png_reader.h"
 #include "support/temp_dir.h"
 
@@ -160,6 +161,36 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"TwoForms", "$D/cc.qbf $D/cc.qbf --lib 1 -o $D/out.png", 2,
                 "quillboard-cli render: more than one form file given\n" + kUsageLine}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliRender, AFullDiskKeepsTheOldPicture) {
+  test::FullTmpfs disk;
+  if (!disk.Mounted()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
+  TempDir dir;
+  test::WriteFileBytes(dir.Path("cc.qbf"), "[FORM]\r\nName=Form1\r\nLib=1\r\n");
+  const std::string out = disk.Path("out.png");
+  ASSERT_TRUE(test::WriteFileBytes(out, "old picture"));
+  disk.FillUp();
+  const CliRun run = RunCli(dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " +
+                                     Quote(out) + " --scale 4");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "quillboard-cli render: " + out + ": cannot write\n");
+  EXPECT_EQ(test::ReadFileBytes(out), "old picture");
+  EXPECT_EQ(test::FolderListing(disk.Path("")), "filler\nout.png\n");
+}
+
+TEST(CliRender, APictureBehindALinkIsReplacedAndTheLinkStays) {
+  TempDir dir;
+  test::WriteFileBytes(dir.Path("cc.qbf"), "[FORM]\r\nName=Form1\r\nLib=1\r\n");
+  std::filesystem::create_directory(dir.Path("real"));
+  ASSERT_TRUE(test::WriteFileBytes(dir.Path("real/out.png"), "old picture"));
+  std::filesystem::create_symlink(dir.Path("real/out.png"), dir.Path("out.png"));
+  const CliRun run =
+      RunCli(dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " + Quote(dir.Path("out.png")));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(dir.Path("out.png"))));
+  std::string error;
+  EXPECT_TRUE(test::ReadPng(dir.Path("real/out.png"), &error)) << error;
+}
 
 TEST(Cli, UnknownOrMissingCommandShowsTheUsage) {
   TempDir dir;

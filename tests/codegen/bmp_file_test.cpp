@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,80 @@ TEST(BmpCheck, ShortOrEmptyInputIsNoBitmap) {
   EXPECT_FALSE(InspectBmp(ValidOneBit().substr(0, 30), &error));
   EXPECT_EQ(error, "the bitmap's pixels lie beyond the end of the file");
   EXPECT_FALSE(InspectBmp(ValidOneBit().substr(0, 69), &error));
+}
+
+// ---- Run-length data ----
+
+// A 4 × 2 picture (or the given size) with its pixels as run-length data: two colours,
+// RLE8 (compression 1) or RLE4 (compression 2).
+std::string RleBitmap(int bits, const std::vector<int>& data, int width = 4, int height = 2) {
+  IndexedBitmap plain{width, height, bits, {0x000000, 0xFFFFFF},
+                      std::vector<std::uint8_t>(static_cast<std::size_t>(width * height), 0)};
+  std::string file = EncodeBmp(plain);
+  const std::size_t offset = 14 + 40 + 8;
+  file.resize(offset);
+  file += Bytes(data);
+  const auto put32 = [&](std::size_t at, std::size_t v) {
+    for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
+  };
+  put32(2, file.size());
+  put32(30, bits == 8 ? 1 : 2);
+  put32(34, data.size());
+  return file;
+}
+
+struct RleCase {
+  const char* what;
+  int bits;
+  std::vector<int> data;
+  bool accepted;
+};
+
+class BmpRle : public ::testing::TestWithParam<RleCase> {};
+
+TEST_P(BmpRle, IsAcceptedOnlyWhenItFillsThePicture) {
+  const RleCase& c = GetParam();
+  std::string error;
+  const auto info = InspectBmp(RleBitmap(c.bits, c.data), &error);
+  EXPECT_EQ(info.has_value(), c.accepted) << c.what;
+  if (!c.accepted) {
+    EXPECT_EQ(error, "the bitmap's compressed pixels do not fill its width and height") << c.what;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, BmpRle,
+    ::testing::Values(
+        RleCase{"two runs, two lines, end mark", 8, {4, 1, 0, 0, 4, 0, 0, 1}, true},
+        RleCase{"runs split within a row", 8, {1, 1, 3, 0, 0, 0, 2, 1, 2, 0, 0, 1}, true},
+        RleCase{"absolute pixels padded to a word", 8, {0, 3, 1, 1, 1, 0, 1, 0, 0, 0, 4, 0, 0, 1},
+                true},
+        RleCase{"end of line after the last row, no end mark", 8, {4, 1, 0, 0, 4, 0, 0, 0}, true},
+        RleCase{"a delta moving over pixels", 8, {2, 1, 0, 2, 2, 0, 0, 0, 4, 0, 0, 1}, true},
+        RleCase{"four-bit runs", 4, {4, 0x11, 0, 0, 4, 0x10, 0, 1}, true},
+        RleCase{"four-bit absolute pixels", 4, {0, 4, 0x10, 0x10, 0, 0, 4, 0, 0, 1}, true},
+        RleCase{"one line only", 8, {4, 1, 0, 1}, false},
+        RleCase{"nothing but the end mark", 8, {0, 1}, false},
+        RleCase{"short row", 8, {3, 1, 0, 0, 4, 0, 0, 1}, false},
+        RleCase{"run beyond the row", 8, {5, 1, 0, 0, 4, 0, 0, 1}, false},
+        RleCase{"a third line", 8, {4, 1, 0, 0, 4, 0, 0, 0, 4, 0, 0, 1}, false},
+        RleCase{"absolute pixels cut off", 8, {4, 1, 0, 0, 0, 4, 1, 1}, false},
+        RleCase{"delta cut off", 8, {4, 1, 0, 0, 0, 2}, false},
+        RleCase{"delta below the picture", 8, {0, 2, 0, 5, 0, 1}, false},
+        RleCase{"stream ends mid-picture", 8, {4, 1, 0, 0, 2, 0}, false}),
+    [](const auto& info) {
+      std::string name = info.param.what;
+      for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return name;
+    });
+
+TEST(BmpRle, AStreamLongerThanTheFileIsTruncated) {
+  std::string file = RleBitmap(8, {4, 1, 0, 0, 4, 0, 0, 1});
+  file[34] = 100;  // image size beyond the end
+  std::string error;
+  EXPECT_FALSE(InspectBmp(file, &error));
+  EXPECT_EQ(error, "the bitmap's pixels lie beyond the end of the file");
 }
 
 // ---- Built-in icons ------------------------------------------------------------------------

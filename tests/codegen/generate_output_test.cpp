@@ -232,10 +232,10 @@ TEST_F(SaveTest, UnwritableFileStopsTheSave) {
   Prepare();
   dialog_.Generate();
   fs::create_directories(Out("DemoForms.pc"));  // a folder cannot be written as a file
-  ui_.AnswerMessage(kMbYes);
   dialog_.Save();
-  EXPECT_EQ(ui_.Texts(), (Lines{Out("DemoForms.pc") + " already exists. Do you want to replace it?",
-                                "Unable to write to " + Out("DemoForms.pc")}));
+  // A folder is no file to replace: no question, only the failure.
+  EXPECT_EQ(ui_.Texts(), (Lines{"Unable to write to " + Out("DemoForms.pc")}));
+  EXPECT_TRUE(fs::is_directory(Out("DemoForms.pc")));
   EXPECT_TRUE(fs::exists(Out("Demo.pc")));
   EXPECT_FALSE(fs::exists(Out("Demo.h")));
   EXPECT_FALSE(fs::exists(Out("large1.bmp")));

@@ -3,6 +3,8 @@
 
 #include "controls/palm_font.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +14,7 @@
 
 #include "controls/fnt_format.h"
 #include "controls/fon_writer.h"
+#include "support/temp_dir.h"
 #include "controls/font_registry.h"
 #include "support/fake_ui.h"
 
@@ -190,7 +193,19 @@ TEST(FntReader, HostileResourceTablesAndRandomBytesDoNotCrash) {
 TEST(FntReader, MissingFileReportsAnError) {
   std::string error;
   EXPECT_FALSE(PalmFace::Load("/nonexistent/PilotStandard.fon", &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(error, "cannot open /nonexistent/PilotStandard.fon");
+}
+
+TEST(FntReader, WhatIsNotAFileIsRefusedAtOnce) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.Path("PilotBold.fon"));
+  ASSERT_EQ(::mkfifo(dir.Path("PilotLarge.fon").c_str(), 0600), 0);
+  for (const std::string& path :
+       {dir.Path("PilotBold.fon"), dir.Path("PilotLarge.fon"), std::string("/dev/zero")}) {
+    std::string error;
+    EXPECT_FALSE(PalmFace::Load(path, &error));
+    EXPECT_EQ(error, "cannot open " + path + ": not a file");
+  }
 }
 
 struct Cp1252Case {

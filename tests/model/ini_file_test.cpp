@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <random>
 #include <string>
@@ -363,6 +365,46 @@ TEST(IniFileLoad, AMissingFileReadsAsEmpty) {
   IniFile ini = Parsed("[S]\nK=1\n");
   EXPECT_FALSE(ini.Load(dir.Path("missing.qbf")));
   EXPECT_TRUE(ini.SectionNames().empty());
+}
+
+TEST(IniFileLoad, AByteOrderMarkDoesNotHideTheFirstSection) {
+  const std::string kBom = "\xEF\xBB\xBF";
+  struct Case {
+    const char* text;
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  for (const Case& c : {Case{"[FORM]\r\nName=Form1\r\n", "FORM", "Name", "Form1"},
+                        Case{"[Project]\r\nLib=2\r\n", "Project", "Lib", "2"},
+                        Case{"[General]\nGrid=0\n", "General", "Grid", "0"}}) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.Path("f.ini"), kBom + c.text));
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(dir.Path("f.ini")));
+    EXPECT_EQ(ini.ReadString(c.section, c.key, "missing"), c.value) << c.text;
+    EXPECT_EQ(ini.Text(), std::string(c.text).find("\r") != std::string::npos
+                              ? std::string(c.text)
+                              : Parsed(c.text).Text());
+  }
+  // Only a mark at the very start is one; elsewhere the bytes are text.
+  IniFile later = Parsed("[A]\nK=" + kBom + "v\n");
+  EXPECT_EQ(later.ReadString("A", "K", ""), kBom + "v");
+}
+
+TEST(IniFileLoad, WhatIsNotARegularFileReadsAsEmptyWithoutThrowing) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path("options.ini"));
+  ASSERT_EQ(::mkfifo(dir.Path("fifo.qbp").c_str(), 0600), 0);
+  for (const std::string& path :
+       {dir.Path("options.ini"), dir.Path("fifo.qbp"), std::string("/dev/zero")}) {
+    IniFile ini = Parsed("[S]\nK=1\n");
+    ReadStatus status = ReadStatus::kOk;
+    EXPECT_NO_THROW(status = ini.LoadFile(path)) << path;
+    EXPECT_EQ(status, ReadStatus::kNotRegular) << path;
+    EXPECT_TRUE(ini.SectionNames().empty()) << path;
+    EXPECT_FALSE(ini.Load(path));
+  }
 }
 
 TEST(IniFont, TwoFieldsSetNameAndSizeOnly) {

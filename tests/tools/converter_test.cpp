@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "palmdoc.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 #include "tools/doc_reader.h"
 #include "tools/tool_test_util.h"
@@ -44,8 +45,10 @@ class ConverterTest : public ::testing::Test {
 
   // No half-written file may stay behind, whatever the outcome.
   void ExpectNoTemporaryFiles() {
-    for (const auto& entry : fs::recursive_directory_iterator(dir_.Root()))
+    for (const auto& entry : fs::recursive_directory_iterator(dir_.Root())) {
       EXPECT_EQ(entry.path().string().find("makedoc-tmp"), std::string::npos) << entry.path();
+      EXPECT_EQ(entry.path().filename().string().find(".~"), std::string::npos) << entry.path();
+    }
   }
 };
 
@@ -150,6 +153,50 @@ TEST_F(ConverterTest, OutputIsAFolder) {
             "makedoc: cannot write database file \"" + dir_.Path("o.pdb") + "\": Is a directory\n");
   EXPECT_TRUE(fs::is_directory(dir_.Path("o.pdb")));
   ExpectNoTemporaryFiles();
+}
+
+TEST_F(ConverterTest, ALinkPlantedBesideTheDatabaseIsNotFollowed) {
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("in.txt"), "text"));
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("victim"), "keep me"));
+  // The name the converter once used for its temporary file.
+  fs::create_symlink(dir_.Path("victim"), dir_.Path("o.pdb.makedoc-tmp"));
+  ASSERT_EQ(Convert({dir_.Path("in.txt"), dir_.Path("o.pdb"), "T"}).code, kExitOk);
+  EXPECT_EQ(test::ReadFileBytes(dir_.Path("victim")), "keep me");
+  std::string error;
+  EXPECT_EQ(test::ReadDocText(test::ReadFileBytes(dir_.Path("o.pdb")), &error), "text") << error;
+}
+
+TEST_F(ConverterTest, ADatabaseBehindALinkIsReplacedAndTheLinkStays) {
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("in.txt"), "new text"));
+  fs::create_directory(dir_.Path("real"));
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("real/o.pdb"), "old"));
+  fs::create_symlink("real/o.pdb", dir_.Path("o.pdb"));
+  ASSERT_EQ(Convert({dir_.Path("in.txt"), dir_.Path("o.pdb"), "T"}).code, kExitOk);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir_.Path("o.pdb"))));
+  std::string error;
+  EXPECT_EQ(test::ReadDocText(test::ReadFileBytes(dir_.Path("real/o.pdb")), &error), "new text")
+      << error;
+}
+
+TEST_F(ConverterTest, AFullDiskKeepsTheOldDatabase) {
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("in.txt"), std::string(20000, 'x')));
+  ASSERT_TRUE(test::WriteFileBytes(dir_.Path("o.pdb"), "old database"));
+  for (std::size_t allowed : {0, 1, 100}) {
+    test::FailingWrites disk_full(allowed);
+    const RunResult run = Convert({dir_.Path("in.txt"), dir_.Path("o.pdb"), "T"});
+    EXPECT_EQ(run.code, kExitOutputError);
+    EXPECT_EQ(run.err, "makedoc: cannot write database file \"" + dir_.Path("o.pdb") +
+                           "\": No space left on device\n");
+    EXPECT_EQ(test::ReadFileBytes(dir_.Path("o.pdb")), "old database");
+    ExpectNoTemporaryFiles();
+  }
+  test::FullTmpfs disk;
+  if (!disk.Mounted()) return;  // the fake above stands for the real thing
+  ASSERT_TRUE(test::WriteFileBytes(disk.Path("o.pdb"), "old database"));
+  disk.FillUp();
+  EXPECT_EQ(Convert({dir_.Path("in.txt"), disk.Path("o.pdb"), "T"}).code, kExitOutputError);
+  EXPECT_EQ(test::ReadFileBytes(disk.Path("o.pdb")), "old database");
+  EXPECT_EQ(test::FolderListing(disk.Path("")), "filler\no.pdb\n");
 }
 
 TEST_F(ConverterTest, BadParametersShowTheUsage) {

@@ -67,8 +67,7 @@ class TestClipboard : public QObject {
     window.ActionFor(Command::kPaste)->trigger();
     QCOMPARE(static_cast<int>(second.Screen().Children().size()), 1);
 
-    state.project_name.clear();
-    window.close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 };
 

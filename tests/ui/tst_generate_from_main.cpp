@@ -93,8 +93,7 @@ class TestGenerateFromMain : public QObject {
     QString saved = QString::fromUtf8(ReadAll(dialog_out + "/Project1.pc"));
     QCOMPARE(saved, main_text.replace("\n", "\r\n"));
 
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 };
 

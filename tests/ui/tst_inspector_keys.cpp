@@ -116,8 +116,7 @@ class TestInspectorKeys : public QObject {
     QTest::keyClick(grid, Qt::Key_Return);
     QVERIFY(view.CellEditor());
 
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 
   void itemsAndContentEditorsAreTextBoxesWithAnEllipsis() {
@@ -179,8 +178,7 @@ class TestInspectorKeys : public QObject {
     QVERIFY(!content->isVisible());
     QCOMPARE(grid->currentRow(), 1);
 
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 
   void newProjectOfTheOtherLibraryLeavesNoStaleCellEditor() {
@@ -210,8 +208,7 @@ class TestInspectorKeys : public QObject {
       QCOMPARE(grid->item(r, 0)->text().toStdString(), rows[static_cast<std::size_t>(r)].name);
       QCOMPARE(grid->item(r, 1)->text().toStdString(), rows[static_cast<std::size_t>(r)].value);
     }
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 
   void arrowNudgesShowTheNewPlaceInTheInspector() {
@@ -235,8 +232,7 @@ class TestInspectorKeys : public QObject {
     }
     QCOMPARE(ValueOf(grid, "Left"), QString::number(left + 2));
     QCOMPARE(ValueOf(grid, "Top"), QString::number(top - 1));
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 };
 

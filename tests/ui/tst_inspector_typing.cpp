@@ -107,8 +107,7 @@ class TestInspectorTyping : public QObject {
     QVERIFY(ink(bolder) > ink(moved));
     test::SaveScreenshot(program.Window(), "inspector_bold_label.png");
 
-    program.State().project_name.clear();
-    program.Window().close();
+    QVERIFY(test::LeaveWithoutSaving(program));
   }
 };
 

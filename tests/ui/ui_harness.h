@@ -239,4 +239,15 @@ inline void SaveScreenshot(QWidget& widget, const QString& name) {
   widget.grab().save("test_output/" + name);
 }
 
+// Closes the program without saving: the project's question skipped, each open form's
+// question answered No.
+inline bool LeaveWithoutSaving(Program& program) {
+  program.State().project_name.clear();
+  ModalDriver leave;
+  for (const auto& form : program.State().windows)
+    if (form->Visible()) leave.ThenMessage(QMessageBox::No);
+  program.Window().close();
+  return leave.WaitDone();
+}
+
 }  // namespace qb::test

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "arguments.h"
+#include "model/safe_file.h"
 #include "palmdoc.h"
 
 namespace qb::makedoc {
@@ -33,7 +34,6 @@ constexpr std::string_view kWrote = "wrote {} ({} bytes of text, {} text record(
 constexpr std::string_view kCompressed = "compressed";
 constexpr std::string_view kUncompressed = "uncompressed";
 // Written beside the database and renamed over it, so a failed run leaves an old file whole.
-constexpr std::string_view kTempSuffix = ".makedoc-tmp";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -87,31 +87,13 @@ std::optional<Failure> ReadText(const std::string& name, std::string& text) {
 }
 
 std::optional<Failure> WriteDatabase(const std::string& name, const palmdoc::Bytes& bytes) {
-  const auto write_error = [&](const std::string& reason) {
-    return Failure{kExitOutputError, std::string(kCannotWrite) + Quoted(name) + ": " + reason};
-  };
-  const std::string temp = name + std::string(kTempSuffix);
-  std::error_code ec;
-  {
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return write_error(ErrnoText());
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      const std::string reason = ErrnoText();
-      fs::remove(temp, ec);
-      return write_error(reason);
-    }
-  }
-  fs::rename(temp, name, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return write_error(ec.message());
-  }
-  return std::nullopt;
+  errno = 0;
+  // Exclusive temporary file beside the target, renamed over it: a planted link is never
+  // followed and a failed write leaves the old database as it was.
+  if (WriteFileAtomic(name, std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                             bytes.size())))
+    return std::nullopt;
+  return Failure{kExitOutputError, std::string(kCannotWrite) + Quoted(name) + ": " + ErrnoText()};
 }
 
 int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
