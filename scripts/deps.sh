@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpng-dev zlib1g-dev xfonts-75dpi
           # the tests: the desktop runs, the install check's validators, the package build
-          xvfb python3 openbox xdotool x11-utils imagemagick
+          xvfb python3 openbox xdotool x11-utils x11-xserver-utils imagemagick
           desktop-file-utils appstream shared-mime-info dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -228,6 +228,7 @@ class Session:
                             os.path.join(self.program_dir, "manual"))
         args = list(self.prepare(self) or []) if self.prepare else []
         self.start_x()
+        self.bind_keysyms(getattr(self, "keysyms", ()))
         self.env = dict(os.environ)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.update({
@@ -278,6 +279,24 @@ class Session:
                                capture_output=True, text=True)
             return "window id" in r.stdout
         wait_until("the window manager", wm_ready, 15)
+
+    def bind_keysyms(self, keysyms):
+        """Puts keysyms the keyboard lacks (ntilde, rightarrow, ...) on free keycodes before
+        the program starts. xdotool would otherwise remap a keycode for each such character
+        while it types, and a program that reads the key before the new mapping loses it."""
+        if not keysyms:
+            return
+        xenv = dict(os.environ, DISPLAY=self.display)
+        table = subprocess.run(["xmodmap", "-pke"], env=xenv, capture_output=True, text=True,
+                               check=True).stdout
+        free = [int(line.split()[1]) for line in table.splitlines()
+                if line.startswith("keycode") and line.split("=", 1)[1].strip() == ""]
+        if len(free) < len(keysyms):
+            raise E2EError("no free keycodes for " + " ".join(keysyms))
+        expressions = []
+        for code, sym in zip(reversed(free), keysyms):
+            expressions += ["-e", "keycode %d = %s" % (code, sym)]
+        subprocess.run(["xmodmap"] + expressions, env=xenv, check=True)
 
     def stop(self):
         if self.app and self.app.poll() is None:
@@ -371,9 +390,20 @@ class Session:
         if self.pointer() != (x, y):
             self.xdo("mousemove", "--sync", x, y)
 
+    # Two presses closer in time than this make a double click, which the designer takes as
+    # such (a double click starts no drag); a test's separate presses keep at least this apart.
+    DOUBLE_CLICK_GAP = 0.5
+
+    def await_press_gap(self):
+        wait = getattr(self, "last_press", 0.0) + self.DOUBLE_CLICK_GAP - time.monotonic()
+        if wait > 0:
+            time.sleep(wait)
+
     def click(self, x, y, button=1, repeat=1):
         self.move(x, y)
+        self.await_press_gap()
         self.xdo("click", "--repeat", repeat, "--delay", 60, button)
+        self.last_press = time.monotonic()
 
     def double_click(self, x, y):
         self.click(x, y, repeat=2)
@@ -382,7 +412,9 @@ class Session:
         self.move(x0, y0)
         for m in modifiers:
             self.xdo("keydown", m)
+        self.await_press_gap()
         self.xdo("mousedown", 1)
+        self.last_press = time.monotonic()
         for i in range(1, steps + 1):
             self.move(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
             time.sleep(0.02)
@@ -568,10 +600,31 @@ class Session:
         name = os.path.splitext(os.path.basename(project))[0]
         self.wait_window(r"^Quillboard 1\.21 - " + re.escape(name) + "$")
 
+    def place_pt_button(self, screen, dx, dy):
+        """Places a PToolBox Button at (dx, dy) of the designer's screen and waits until the
+        inspector shows its rows."""
+        self.press_palette("PToolBox", "Button")
+        self.click(screen[0] + dx, screen[1] + dy)
+        self.wait_picture("the Button's rows",
+                          lambda im: self.inspector_cell(len(PT_BUTTON_ROWS) - 1, image=im))
+
+    def save_new_project(self, name):
+        """Saves the project with one form as <name>.qbp and <name>.qbf in the work folder;
+        returns both paths."""
+        project = os.path.join(self.work, name + ".qbp")
+        form = os.path.join(self.work, name + ".qbf")
+        self.save_project_as(project, [form])
+        return project, form
+
     def menu(self, *keys):
         """Runs a menu command by its access keys, e.g. menu("alt+f", "s")."""
         self.activate(self.main)
         self.key(*keys)
+
+
+# The rows of a PToolBox Button, in the inspector's order.
+PT_BUTTON_ROWS = ["Font", "Frame", "Height", "Left", "Name", "ShowForm", "Text", "Top", "Type",
+                  "Width", "FillColor", "TextColor"]
 
 
 def run(test, prepare=None):

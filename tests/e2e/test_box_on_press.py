@@ -13,9 +13,7 @@ def journey(s):
     screen = s.designer_screen()
     s.press_palette("CControls", "Bitmap")
     s.click(screen[0] + 90, screen[1] + 90)  # a 20 x 20 Image at (88, 88)
-    project = os.path.join(s.work, "wide.qbp")
-    form = os.path.join(s.work, "wide.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("wide")
     with open(form, "rb") as f:
         text = f.read().decode("latin-1")
     assert "Width=20" in text, text

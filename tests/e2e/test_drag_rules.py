@@ -17,9 +17,7 @@ def journey(s):
     sx, sy = s.designer_screen()
     s.press_palette("PToolBox", "Button")
     s.click(sx + 40, sy + 60)
-    project = os.path.join(s.work, "drag.qbp")
-    form = os.path.join(s.work, "drag.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("drag")
     left, top, width, height = button(form)
 
     def save_and_read(expected):

@@ -33,6 +33,7 @@ def journey(s):
     grab = (sx + at[0] + 10, sy + at[1] + 5)
     s.drag(grab[0], grab[1], grab[0] + 5, grab[1] + 6, modifiers=("ctrl",))
     at = (at[0] + 5, at[1] + 6)
+    s.screenshot("ctrl-dragged")
 
     # Arrows: a grid step (4) at first; Space switches to single steps.
     s.key("Right", "Right", "Up")
@@ -41,9 +42,7 @@ def journey(s):
     at = (at[0] - 1, at[1] + 1)
     s.screenshot("nudged")
 
-    project = os.path.join(s.work, "grid.qbp")
-    form = os.path.join(s.work, "grid.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("grid")
     assert label_place(form) == at, (label_place(form), at)
 
 

@@ -17,9 +17,7 @@ def journey(s):
     s.screenshot("limit-box")
     s.answer_box("^Error$")
     s.assert_alive("after the limit box")
-    project = os.path.join(s.work, "limit.qbp")
-    form = os.path.join(s.work, "limit.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("limit")
     images = [c for c in qbe2e.read_ini(form).values() if c.get("Control") == "Image"]
     assert len(images) == 1, images
     assert (images[0]["Left"], images[0]["Width"], images[0]["Height"]) == ("88", "40", "20"), \

@@ -46,9 +46,7 @@ def journey(s):
     s.key("BackSpace")
     s.type("0")
 
-    project = os.path.join(s.work, "errors.qbp")
-    form = os.path.join(s.work, "errors.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("errors")
     controls = qbe2e.read_ini(form)
     assert "Button1" in controls and "1" not in controls, sorted(controls)
     images = [c for c in controls.values() if c.get("Control") == "Image"]

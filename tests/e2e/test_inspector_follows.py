@@ -6,16 +6,13 @@ import os
 
 import qbe2e
 
-ROWS = ["Font", "Frame", "Height", "Left", "Name", "ShowForm", "Text", "Top", "Type", "Width",
-        "FillColor", "TextColor"]
+ROWS = qbe2e.PT_BUTTON_ROWS
 
 
 def journey(s):
     s.new_project("PToolBox")
     screen = s.designer_screen()
-    s.press_palette("PToolBox", "Button")
-    s.click(screen[0] + 40, screen[1] + 60)
-    s.wait_picture("the Button's rows", lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
+    s.place_pt_button(screen, 40, 60)
     # The placed Button is current and the cursor keys move it by the grid step, 4 pixels.
     s.click(screen[0] + 45, screen[1] + 64)
     s.key("Right")
@@ -24,9 +21,7 @@ def journey(s):
     # (a stale "40" would leave "0").
     s.double_click(*s.inspector_cell(ROWS.index("Left")))
     s.key("Home", "Delete")
-    project = os.path.join(s.work, "follows.qbp")
-    form = os.path.join(s.work, "follows.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("follows")
     button = qbe2e.read_ini(form)["Button1"]
     assert button["Left"] == "2", button  # Palm 4 is panel 2
 

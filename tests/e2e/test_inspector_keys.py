@@ -7,16 +7,13 @@ import os
 import qbe2e
 
 # The rows of a PToolBox Button; Font, Frame, ShowForm, Type and the colours have lists.
-ROWS = ["Font", "Frame", "Height", "Left", "Name", "ShowForm", "Text", "Top", "Type", "Width",
-        "FillColor", "TextColor"]
+ROWS = qbe2e.PT_BUTTON_ROWS
 
 
 def journey(s):
     s.new_project("PToolBox")
     screen = s.designer_screen()
-    s.press_palette("PToolBox", "Button")
-    s.click(screen[0] + 40, screen[1] + 60)
-    s.wait_picture("the Button's rows", lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
+    s.place_pt_button(screen, 40, 60)
 
     def lists_at(rows, label):
         s.wait_picture("a list on rows %s" % rows,
@@ -48,9 +45,7 @@ def journey(s):
     lists_at([], "list-left")
     s.assert_alive("after the keys")
 
-    project = os.path.join(s.work, "keys.qbp")
-    form = os.path.join(s.work, "keys.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("keys")
     button = qbe2e.read_ini(form)["Button1"]
     assert button["Font"].startswith("PilotBold,"), button
     assert button["Frame"] == "0", button

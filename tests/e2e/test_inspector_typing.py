@@ -5,9 +5,7 @@ import os
 
 import qbe2e
 
-# The rows of a PToolBox Button, in the inspector's order.
-ROWS = ["Font", "Frame", "Height", "Left", "Name", "ShowForm", "Text", "Top", "Type", "Width",
-        "FillColor", "TextColor"]
+ROWS = qbe2e.PT_BUTTON_ROWS
 
 
 def edit_cell(s, row, text):
@@ -26,9 +24,7 @@ def journey(s):
     s.key("ctrl+a")
     s.type("Hi there")
     screen = s.designer_screen()
-    s.press_palette("PToolBox", "Button")
-    s.click(screen[0] + 40, screen[1] + 60)
-    s.wait_picture("the Button's rows", lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
+    s.place_pt_button(screen, 40, 60)
 
     # A single click on a value cell, then typing, replaces the value.
     s.click(*s.inspector_cell(ROWS.index("Width")))
@@ -45,9 +41,7 @@ def journey(s):
     s.type("7")
     s.screenshot("after-error")
 
-    project = os.path.join(s.work, "typed.qbp")
-    form = os.path.join(s.work, "typed.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("typed")
     controls = qbe2e.read_ini(form)
     assert (controls["FORM"]["Name"], controls["FORM"]["Title"]) == ("Main", "Hi there"), \
         controls["FORM"]

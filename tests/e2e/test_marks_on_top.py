@@ -24,9 +24,7 @@ def journey(s):
     for y in (40, 100):
         s.press_palette("PToolBox", "Button")
         s.click(sx + 40, sy + y)
-    project = os.path.join(s.work, "marks.qbp")
-    form = os.path.join(s.work, "marks.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("marks")
     controls = qbe2e.read_ini(form)
     under = [int(controls["Button1"][k]) for k in ("Left", "Top", "Width", "Height")]
     top = [int(controls["Button2"][k]) for k in ("Left", "Top", "Width", "Height")]

@@ -32,9 +32,7 @@ def journey(s):
     s.wait_window_gone("^Warning$")
     s.assert_alive("after answering No")
 
-    project = os.path.join(s.work, "menus.qbp")
-    form = os.path.join(s.work, "menus.qbf")
-    s.save_project_as(project, [form])
+    project, form = s.save_new_project("menus")
     kept = sections(form)
     assert "Button1" in kept, kept.keys()
     assert "MenuBarForm1" in kept, kept.keys()
