@@ -117,7 +117,7 @@ void TMain::OpenPath(const std::string& named) {
   const fs::path whole = fs::absolute(named, ec);
   const std::string path = ec ? named : whole.lexically_normal().string();
   // Named on the command line, so nothing has checked it yet; a chooser only offers files.
-  if (!fs::is_regular_file(path, ec)) {
+  if (!IsRegularFile(path)) {
     ui_.MessageBox(kCaptionError, FileToOpenMissingText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
