@@ -20,21 +20,14 @@ def find_picture(image, picture, rows_needed=None):
     only the first rows_needed rows are compared when given (a picture cut by its window)."""
     width, height, rows = picture
     rows_needed = min(rows_needed or height, height)
-    offset = 0
-    while True:
-        i = image.data.find(rows[0], offset)
-        if i < 0:
-            return None
-        offset = i + 1
-        if i % 3:
-            continue
-        x, y = (i // 3) % image.width, (i // 3) // image.width
+    stride = image.width * 3
+    for x, y in image.places(rows[0]):
         if x + width > image.width or y + rows_needed > image.height:
             continue
-        stride = image.width * 3
         if all(image.data[(y + r) * stride + x * 3:(y + r) * stride + (x + width) * 3] == rows[r]
                for r in range(1, rows_needed)):
             return (x, y)
+    return None
 
 
 def render(bin_dir, form, lib, out, scale=1):

@@ -91,18 +91,21 @@ class Image:
             rows.append(self.data[i:i + w * 3])
         return Image(w, h, b"".join(rows))
 
-    def find(self, color, start=(0, 0)):
-        """The first pixel of `color` in reading order from `start`, or None."""
-        needle = bytes(color)
-        x0, y0 = start
-        offset = (y0 * self.width + x0) * 3
+    def places(self, needle, offset=0):
+        """Each (x, y) in reading order where the pixel bytes `needle` start at a pixel
+        boundary, searching from byte `offset`."""
         while True:
             i = self.data.find(needle, offset)
             if i < 0:
-                return None
-            if i % 3 == 0:
-                return ((i // 3) % self.width, (i // 3) // self.width)
+                return
             offset = i + 1
+            if i % 3 == 0:
+                yield ((i // 3) % self.width, (i // 3) // self.width)
+
+    def find(self, color, start=(0, 0)):
+        """The first pixel of `color` in reading order from `start`, or None."""
+        x0, y0 = start
+        return next(self.places(bytes(color), (y0 * self.width + x0) * 3), None)
 
     def run_right(self, x, y, color):
         """How many pixels of `color` lie from (x, y) towards the right."""
@@ -119,20 +122,12 @@ class Image:
 
     def find_rect(self, color, min_w, min_h):
         """Top-left of the first area of `color` at least min_w x min_h, scanning in reading order."""
-        needle = bytes(color) * min_w
-        offset = 0
-        while True:
-            i = self.data.find(needle, offset)
-            if i < 0:
-                return None
-            offset = i + 1
-            if i % 3:
-                continue
-            x, y = (i // 3) % self.width, (i // 3) // self.width
+        for x, y in self.places(bytes(color) * min_w):
             if x + min_w > self.width:
                 continue
             if self.run_down(x, y, color) >= min_h and self.run_down(x + min_w - 1, y, color) >= min_h:
                 return (x, y)
+        return None
 
     def save_png(self, path):
         def chunk(kind, body):

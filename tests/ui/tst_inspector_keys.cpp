@@ -13,14 +13,9 @@
 
 using namespace qb;
 using test::OnScreen;
+using test::RowOf;
 
 namespace {
-
-int RowOf(QTableWidget* grid, const QString& name) {
-  for (int r = 0; r < grid->rowCount(); ++r)
-    if (grid->item(r, 0) && grid->item(r, 0)->text() == name) return r;
-  return -1;
-}
 
 QString ValueOf(QTableWidget* grid, const QString& name) {
   int row = RowOf(grid, name);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -237,6 +238,13 @@ inline TChildFrm* NewProjectWithTwoControls(Program& program, const QString& lib
 inline void SaveScreenshot(QWidget& widget, const QString& name) {
   QDir().mkpath("test_output");
   widget.grab().save("test_output/" + name);
+}
+
+// The inspector grid's row whose name cell reads `name`; -1 when there is none.
+inline int RowOf(QTableWidget* grid, const QString& name) {
+  for (int r = 0; r < grid->rowCount(); ++r)
+    if (grid->item(r, 0) && grid->item(r, 0)->text() == name) return r;
+  return -1;
 }
 
 // Closes the program without saving: the project's question skipped, each open form's
