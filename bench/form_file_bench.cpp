@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "bench_support.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "workload/form_workload.h"
 #include "workload/null_ui.h"
 

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "app/project_file.h"
 #include "app/settings.h"
 #include "codegen/bmp_file.h"
 #include "controls/palm_font.h"
-#include "designer/ChildFor.h"
-#include "model/clipboard_format.h"
-#include "model/form_file.h"
+#include "form/ChildFor.h"
+#include "form/clipboard_format.h"
+#include "form/form_file.h"
 #include "model/ini_file.h"
 #include "model/user_error.h"
 

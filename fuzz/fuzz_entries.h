@@ -3,7 +3,7 @@
 // One entry per reader of outside bytes: it feeds the bytes to the reader and checks what
 // must hold for any input (a round trip that settles, sizes within their limits). Shared
 // by the libFuzzer targets (fuzz_main.cpp) and the seeded mutation test of the suite
-// (tests/model/reader_mutation_test.cpp). A broken property throws InvariantBroken.
+// (tests/app/reader_mutation_test.cpp). A broken property throws InvariantBroken.
 
 #include <span>
 #include <stdexcept>

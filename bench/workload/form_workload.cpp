@@ -4,9 +4,9 @@
 
 #include "model/colors.h"
 #include "model/font.h"
-#include "model/form_file.h"
-#include "model/form_keys.h"
-#include "model/form_lookup.h"
+#include "form/form_file.h"
+#include "form/form_keys.h"
+#include "form/form_lookup.h"
 #include "model/kinds.h"
 #include "model/string_bits.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "app/commands.h"
 #include "app/form_access.h"
 #include "app/frmAbout.h"

@@ -1,6 +1,6 @@
 #include "app/form_access.h"
 
-#include "model/form_file.h"
+#include "form/form_file.h"
 
 namespace qb {
 

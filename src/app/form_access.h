@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "designer/ChildFor.h"
-#include "model/form_file.h"
+#include "form/app_state.h"
+#include "form/ChildFor.h"
+#include "form/form_file.h"
 #include "model/ui.h"
 
 namespace qb {

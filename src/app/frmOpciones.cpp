@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/ini_file.h"
 
 namespace qb {

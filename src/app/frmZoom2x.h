@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "app/main_geometry.h"
 #include "model/ui.h"
 

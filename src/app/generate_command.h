@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "app/main_links.h"
 #include "codegen/frmGenerateCode.h"
 #include "model/ui.h"

@@ -2,7 +2,7 @@
 
 #include "app/Main.h"
 #include "app/main_texts.h"
-#include "model/naming.h"
+#include "form/naming.h"
 #include "model/safe_file.h"
 #include "model/text_util.h"
 

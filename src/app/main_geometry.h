@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -5,7 +5,7 @@
 // main window runs on its own and the modules are wired in as they come.
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "designer/pop_menu.h"
 
 namespace qb {

@@ -5,7 +5,7 @@
 #include "app/command_line.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/safe_file.h"
 #include "model/text_util.h"
 

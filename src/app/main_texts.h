@@ -21,9 +21,6 @@ inline std::string SaveProjectChangesText(const std::string& project_name) {
 inline std::string SaveFormChangesText(const std::string& form_name) {
   return "Save changes to form " + form_name + "?";
 }
-inline std::string ReplaceFileText(const std::string& path) {
-  return path + " already exists. Do you want to replace it?";
-}
 inline std::string OtherLibraryText(const std::string& path) {
   return path + " format is not of the current library";
 }

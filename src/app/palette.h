@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "model/kinds.h"
 
 namespace qb {

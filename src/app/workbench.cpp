@@ -4,7 +4,7 @@
 #include "properties/frmItemsEditor.h"
 #include "properties/frmPropSelect.h"
 #include "properties/frmTableEditor.h"
-#include "properties/inspector_link.h"
+#include "app/inspector_link.h"
 
 namespace qb {
 

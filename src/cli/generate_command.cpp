@@ -14,7 +14,7 @@
 #include "codegen/generate_files.h"
 #include "codegen/generate_session.h"
 #include "controls/font_registry.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/safe_file.h"
 #include "model/text_util.h"
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "cli/render_options.h"
@@ -13,8 +13,8 @@
 #include "controls/font_registry.h"
 #include "controls/form_picture.h"
 #include "controls/png_writer.h"
-#include "designer/ChildFor.h"
-#include "model/form_file.h"
+#include "form/ChildFor.h"
+#include "form/form_file.h"
 #include "model/safe_file.h"
 
 namespace qb::cli {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -9,7 +9,7 @@
 
 #include "controls/PTDialog.h"
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -9,7 +9,7 @@
 #include "codegen/text_line.h"
 #include "codegen/unshown_texts.h"
 #include "model/captions.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/text_util.h"
 
 namespace qb {

@@ -13,7 +13,7 @@
 #include "codegen/code_settings.h"
 #include "codegen/code_text_area.h"
 #include "codegen/generate_tables.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 #include "model/ui.h"
 #include "model/weak_ref.h"

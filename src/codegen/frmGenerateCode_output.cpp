@@ -3,7 +3,6 @@
 
 #include <filesystem>
 
-#include "app/main_texts.h"
 #include "codegen/frmGenerateCode.h"
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
@@ -11,7 +10,7 @@
 #include "codegen/unshown_texts.h"
 #include "model/captions.h"
 #include "model/code_page.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 
 // What the generate dialog is opened on, taken from the application state.
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "codegen/frmGenerateCode.h"
 
 namespace qb {

@@ -7,7 +7,7 @@
 #include "controls/PTDialog.h"
 #include "controls/PTEdit.h"
 #include "controls/PTLabel.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/datamod.h"
 
 namespace qb::ptcode {

@@ -1,7 +1,7 @@
 #include "codegen/unshown_texts.h"
 
 #include "model/code_page.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 
 namespace qb {
 

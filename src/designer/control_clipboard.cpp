@@ -6,8 +6,8 @@
 
 #include "controls/PTDialog.h"
 #include "designer/removal.h"
-#include "model/clipboard_format.h"
-#include "model/form_keys.h"
+#include "form/clipboard_format.h"
+#include "form/form_keys.h"
 #include "model/text_util.h"
 #include "model/user_error.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "designer/designer.h"
 #include "model/kinds.h"
 #include "model/ui.h"

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "designer/ChildFor.h"
+#include "form/app_state.h"
+#include "form/ChildFor.h"
 #include "designer/designer_links.h"
-#include "designer/mouse.h"
+#include "form/mouse.h"
 #include "designer/placement.h"
 #include "designer/pop_menu.h"
 #include "model/kinds.h"

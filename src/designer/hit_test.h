@@ -3,8 +3,8 @@
 // Which control of a designer window lies under a point of its client area.
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
-#include "designer/mouse.h"
+#include "form/ChildFor.h"
+#include "form/mouse.h"
 
 namespace qb {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "designer/pop_menu.h"
 #include "model/library.h"
 #include "model/ui.h"

@@ -4,7 +4,7 @@
 
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 
 namespace qb {

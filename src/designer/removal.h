@@ -3,7 +3,7 @@
 // Taking controls out of a designer window, for Delete and Cut.
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -3,7 +3,7 @@
 // Selection marks: which controls of a window are marked, and in which colour.
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

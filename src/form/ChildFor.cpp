@@ -1,4 +1,4 @@
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 #include "model/kinds.h"
 #include "model/text_util.h"

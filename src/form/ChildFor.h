@@ -11,7 +11,7 @@
 #include "controls/PTDialog.h"
 #include "controls/control.h"
 #include "controls/designer_client.h"
-#include "designer/cSnapToGrid.h"
+#include "form/cSnapToGrid.h"
 #include "model/weak_ref.h"
 
 namespace qb {

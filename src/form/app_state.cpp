@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "form/app_state.h"
 
 #include <algorithm>
 

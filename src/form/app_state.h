@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/colors.h"
 #include "model/kinds.h"
 #include "model/library.h"

@@ -1,4 +1,4 @@
-#include "designer/cSnapToGrid.h"
+#include "form/cSnapToGrid.h"
 
 #include "model/datamod.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "controls/control.h"
-#include "designer/mouse.h"
+#include "form/mouse.h"
 #include "model/weak_ref.h"
 
 namespace qb {

@@ -14,8 +14,8 @@
 #include "controls/CCSwitch.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
-#include "designer/ChildFor.h"
-#include "model/form_keys.h"
+#include "form/ChildFor.h"
+#include "form/form_keys.h"
 
 namespace qb::form_io {
 

@@ -1,7 +1,7 @@
 // The clipboard text of one control, built on the INI layout and the form files' key tables:
 // a class's keys are the keys its kinds have in the form files of both libraries.
 
-#include "model/clipboard_format.h"
+#include "form/clipboard_format.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,7 +14,7 @@
 #include "controls/PTPopTrigger.h"
 #include "controls/factory.h"
 #include "model/code_page.h"
-#include "model/form_keys.h"
+#include "form/form_keys.h"
 #include "model/ini_codec.h"
 #include "model/ini_file.h"
 #include "model/kinds.h"

@@ -1,4 +1,4 @@
-#include "model/form_lookup.h"
+#include "form/form_lookup.h"
 
 namespace qb {
 

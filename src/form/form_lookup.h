@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -1,4 +1,4 @@
-#include "model/naming.h"
+#include "form/naming.h"
 
 #include "controls/CCTable.h"
 #include "model/text_util.h"

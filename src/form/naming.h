@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

@@ -13,7 +13,7 @@
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
-#include "model/form_keys.h"
+#include "form/form_keys.h"
 
 namespace qb::form_io {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 

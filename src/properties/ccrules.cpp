@@ -1,6 +1,6 @@
 #include "properties/ccrules.h"
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "controls/CCCheckbox.h"

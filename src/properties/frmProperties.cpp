@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "model/text_util.h"

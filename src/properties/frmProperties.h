@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 #include "model/weak_ref.h"
 #include "properties/cell_types.h"

@@ -1,6 +1,6 @@
 #include "properties/pick_lists.h"
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCEdit.h"
 #include "controls/CCLabel.h"

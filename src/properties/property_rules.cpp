@@ -1,6 +1,6 @@
 #include "properties/property_rules.h"
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/PTDialog.h"
 #include "model/code_page.h"
 #include "model/kinds.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 #include "properties/property_sheet.h"
 

@@ -1,7 +1,7 @@
 #include "properties/row_kit.h"
 
-#include "designer/ChildFor.h"
-#include "designer/shown_dialog.h"
+#include "form/ChildFor.h"
+#include "form/shown_dialog.h"
 #include "model/captions.h"
 #include "model/ui.h"
 #include "properties/frmProperties.h"

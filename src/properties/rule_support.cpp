@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cstdint>
 
-#include "app/app_state.h"
-#include "designer/ChildFor.h"
-#include "model/naming.h"
+#include "form/app_state.h"
+#include "form/ChildFor.h"
+#include "form/naming.h"
 #include "model/text_util.h"
 #include "model/user_error.h"
 

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "controls/PTDialog.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/kinds.h"
 
 namespace qb::bench {

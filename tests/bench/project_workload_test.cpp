@@ -9,7 +9,7 @@
 
 #include "app/Main.h"
 #include "app/project_file.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "support/temp_dir.h"
 #include "workload/form_workload.h"
 #include "workload/null_ui.h"

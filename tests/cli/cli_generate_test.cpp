@@ -14,7 +14,7 @@
 #include "codegen/cc_demo_project.h"
 #include "codegen/default_icons.h"
 #include "codegen/pt_demo.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "support/fake_ui.h"
 #include "support/full_disk.h"
 #include "support/temp_dir.h"

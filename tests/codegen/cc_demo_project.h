@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "codegen/generator.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb::test {
 

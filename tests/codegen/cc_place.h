@@ -19,7 +19,7 @@
 #include "controls/CCSwitch.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb::test {
 

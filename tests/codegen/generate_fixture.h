@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "codegen/frmGenerateCode.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 

@@ -18,7 +18,7 @@
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb::test::pt {
 

@@ -1,6 +1,6 @@
 #include "pt_demo.h"
 
-#include "designer/shown_dialog.h"
+#include "form/shown_dialog.h"
 #include "model/font.h"
 #include "pt_builder.h"
 

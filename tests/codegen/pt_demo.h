@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "codegen/generator.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb::test::pt {
 

@@ -5,7 +5,7 @@
 #include "controls/CCButton.h"
 #include "controls/PTDialog.h"
 #include "controls/PTLabel.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 namespace {

@@ -15,7 +15,7 @@
 #include "controls/PTGsi.h"
 #include "controls/palm_look.h"
 #include "controls/png_writer.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "support/fake_ui.h"
 #include "support/pixel_art.h"
 #include "support/test_faces.h"

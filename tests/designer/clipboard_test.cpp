@@ -12,7 +12,7 @@
 #include "designer/control_clipboard.h"
 #include "designer/menus.h"
 #include "designer_fixture.h"
-#include "model/clipboard_format.h"
+#include "form/clipboard_format.h"
 #include "model/user_error.h"
 #include "support/form_dump.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "designer/designer.h"
-#include "model/naming.h"
+#include "form/naming.h"
 #include "support/fake_ui.h"
 
 namespace qb::test {

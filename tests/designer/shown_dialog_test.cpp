@@ -1,4 +1,4 @@
-#include "designer/shown_dialog.h"
+#include "form/shown_dialog.h"
 
 #include <gtest/gtest.h>
 

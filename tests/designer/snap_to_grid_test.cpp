@@ -6,7 +6,7 @@
 #include "controls/CCButton.h"
 #include "controls/CCForm.h"
 #include "controls/PTDialog.h"
-#include "designer/cSnapToGrid.h"
+#include "form/cSnapToGrid.h"
 
 namespace qb {
 namespace {

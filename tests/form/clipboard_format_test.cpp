@@ -1,7 +1,7 @@
 // The clipboard text of one control: every class of both libraries round-trips with every
 // property, and content that this writer did not produce is refused without a crash.
 
-#include "model/clipboard_format.h"
+#include "form/clipboard_format.h"
 
 #include <gtest/gtest.h>
 

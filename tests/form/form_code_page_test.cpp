@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCLabel.h"
 #include "controls/CCListBox.h"
-#include "model/clipboard_format.h"
+#include "form/clipboard_format.h"
 #include "model/code_page.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/user_error.h"
 #include "support/fake_ui.h"
 #include "support/form_dump.h"

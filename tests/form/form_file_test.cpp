@@ -1,12 +1,12 @@
 // The form reader and writer on the cases that catch real faults.
 
-#include "model/form_file.h"
+#include "form/form_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCDropDown.h"
 #include "controls/CCEdit.h"
@@ -22,7 +22,7 @@
 #include "controls/PTEdit.h"
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
-#include "model/form_lookup.h"
+#include "form/form_lookup.h"
 #include "support/cpu_timer.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/font.h"
 #include "model/library.h"
 

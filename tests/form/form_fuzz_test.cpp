@@ -7,12 +7,12 @@
 
 #include <random>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/PTDialog.h"
 #include "controls/factory.h"
 #include "form_fixtures.h"
-#include "model/form_file.h"
-#include "model/form_keys.h"
+#include "form/form_file.h"
+#include "form/form_keys.h"
 #include "model/kinds.h"
 #include "support/cpu_timer.h"
 #include "support/temp_dir.h"

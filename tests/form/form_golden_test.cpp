@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "form_fixtures.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "support/fake_ui.h"
 #include "support/form_dump.h"
 #include "support/temp_dir.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/app_state.h"
-#include "model/form_file.h"
+#include "form/app_state.h"
+#include "form/form_file.h"
 #include "support/cpu_timer.h"
 
 namespace qb {

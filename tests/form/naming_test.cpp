@@ -1,4 +1,4 @@
-#include "model/naming.h"
+#include "form/naming.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "controls/CCMenu.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
-#include "model/naming.h"
+#include "form/naming.h"
 
 namespace qb {
 namespace {

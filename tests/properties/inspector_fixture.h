@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "properties/frmProperties.h"
 #include "properties/inspector_hooks.h"
 #include "support/fake_ui.h"

@@ -5,7 +5,7 @@
 #include "controls/CCEdit.h"
 #include "controls/PTButton.h"
 #include "inspector_fixture.h"
-#include "properties/inspector_link.h"
+#include "app/inspector_link.h"
 
 namespace qb::test {
 namespace {

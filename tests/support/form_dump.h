@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 
 namespace qb::test {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "codegen/frmGenerateCode.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "ui/generate_dialog.h"
 #include "ui/qt_ui.h"
 

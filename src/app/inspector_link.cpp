@@ -1,4 +1,4 @@
-#include "properties/inspector_link.h"
+#include "app/inspector_link.h"
 
 namespace qb {
 

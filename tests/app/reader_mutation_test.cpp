@@ -11,9 +11,9 @@
 
 #include "codegen/default_icons.h"
 #include "controls/CCButton.h"
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "fuzz_entries.h"
-#include "model/clipboard_format.h"
+#include "form/clipboard_format.h"
 #include "support/cpu_timer.h"
 #include "support/temp_dir.h"
 
