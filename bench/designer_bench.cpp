@@ -11,6 +11,7 @@
 #include "designer/designer.h"
 #include "designer/hit_test.h"
 #include "workload/form_workload.h"
+#include "workload/null_hub.h"
 #include "workload/null_ui.h"
 
 namespace qb::bench {
@@ -42,7 +43,7 @@ void DragStep(benchmark::State& state, LibraryId lib) {
   AppState app;
   app.library = lib;
   NullUi ui;
-  DesignerLinks links;
+  NullHub links;
   Designer designer(app, ui, links);
   TChildFrm& form = designer.AddWindow();
   FormSpec form_spec;

@@ -10,7 +10,7 @@
 #include "controls/form_picture.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "workload/null_hub.h"
 #include "properties/row_names.h"
 #include "workload/form_workload.h"
 #include "workload/null_ui.h"
@@ -35,10 +35,9 @@ void Keystroke(benchmark::State& state, LibraryId lib, TypedRow typed) {
   AppState app;
   app.library = lib;
   NullUi ui;
-  DesignerLinks links;
+  NullHub links;
   Designer designer(app, ui, links);
-  InspectorHooks hooks;
-  TfrmProperties inspector(app, ui, hooks);
+  TfrmProperties inspector(app, ui, links);
   TChildFrm& form = designer.AddWindow();
   FormSpec form_spec;
   form_spec.controls = static_cast<int>(state.range(0));

@@ -38,8 +38,9 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()),
-      designer_(state_, ui_, designer_side_) {
+      designer_(state_, ui_, *this) {
   zoom_.SetSource(&picture_source_);
+  picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
 }
 

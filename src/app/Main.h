@@ -18,6 +18,10 @@
 #include "app/frmZoom2x.h"
 #include "app/main_geometry.h"
 #include "app/main_links.h"
+#include "form/hub.h"
+#include "properties/frmPropSelect.h"
+#include "properties/frmProperties.h"
+#include "app/view_links.h"
 #include "app/palette.h"
 #include "app/recent_projects.h"
 #include "app/settings.h"
@@ -44,7 +48,8 @@ enum class FormSaveResult {
   kFailed,     // the file could not be written (reported)
 };
 
-class TMain {
+// The application implements the hub: the designer and the inspector reach upward through it.
+class TMain : private Hub {
  public:
   TMain(Ui& ui, std::string program_dir, SettingsEnvironment env = SettingsEnvironment::System());
   ~TMain();
@@ -64,8 +69,14 @@ class TMain {
   bool QuitRequested() const { return quit_requested_; }
 
   // --- Wiring ---
-  void SetInspector(InspectorLink* link) { inspector_link_ = link ? link : &no_inspector_; }
-  void SetLayout(LayoutLink* link) { layout_ = link ? link : &no_layout_; }
+  // The property inspector the designer fills; without one (tests of the main window alone)
+  // the designer's inspector requests reach nothing.
+  void SetInspector(TfrmProperties* inspector) { inspector_view_ = inspector; }
+  // What the designer and the inspector are given to reach the application.
+  Hub& GetHub() { return *this; }
+  // What only the views can do (focus); the Qt layer sets it, tests may record it.
+  void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
+  ViewLinks& Views() { return *views_; }
   void SetClipboard(ClipboardLink* link) { clipboard_ = link ? link : &no_clipboard_; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
@@ -207,39 +218,41 @@ class TMain {
   // Forms the open project lists but that could not be opened; saving keeps listing them.
   std::vector<std::string> unopened_forms_;
 
-  InspectorLink no_inspector_;
-  LayoutLink no_layout_;
+  ViewLinks no_views_;
+  ViewLinks* views_ = &no_views_;
   ClipboardLink no_clipboard_;
   GenerateLink no_generate_;
-  InspectorLink* inspector_link_ = &no_inspector_;
-  LayoutLink* layout_ = &no_layout_;
+  TfrmProperties* inspector_view_ = nullptr;
+  // While the dialog-colour editor is up, the zoom shows its sample dialog.
+  ColorEditorSlot color_editor_;
   ClipboardLink* clipboard_ = &no_clipboard_;
   GenerateLink* generate_ = &no_generate_;
   FormAccess* forms_;
 
-  // What the designer asks of the main window, answered from its state and links.
-  class DesignerSide : public DesignerLinks {
-   public:
-    explicit DesignerSide(TMain& main) : main_(main) {}
-    void FillInspector(TChildFrm& form, TControl& object) override;
-    void ShowFormRows(TChildFrm& form) override;
-    void LoadChooser(TChildFrm& form) override;
-    void SelectChooserEntry(TControl& object) override;
-    void HideInlineEditors() override;
-    void CloseChooserList() override;
-    bool InspectorVisible() const override;
-    void ToggleInspector() override;
-    int InspectorWidth() const override;
-    int ToolbarAreaHeight() const override;
-    void RaiseWindow(TChildFrm& form) override;
-    void LowerWindow(TChildFrm& form) override;
-    void RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) override;
-    int TextHeight(const TControl& control) const override;
+  // --- Hub ---
+  void FillInspector(TChildFrm& form, TControl& object) override;
+  void ShowFormRows(TChildFrm& form) override;
+  void LoadChooser(TChildFrm& form) override;
+  void SelectChooserEntry(TControl& object) override;
+  void HideInlineEditors() override;
+  void CloseChooserList() override;
+  bool InspectorVisible() const override { return inspector_.visible; }
+  void ToggleInspector() override { TogglePropertiesEditor(); }
+  int InspectorWidth() const override { return inspector_.bounds.width; }
+  int ToolbarAreaHeight() const override { return geometry_.dock_height; }
+  void RaiseWindow(TChildFrm& form) override { BringToFront(form); }
+  void LowerWindow(TChildFrm& form) override { SendToBack(form); }
+  void FocusWindow(TChildFrm& form) override { views_->FocusWindow(form); }
+  void FocusControl(TControl& control) override { views_->FocusControl(control); }
+  void RepaintWindow(TChildFrm& form) override;
+  void ResumeZoom() override { zoom_.Resume(); }
+  void RedrawZoom() override { zoom_.Redraw(); }
+  int TextHeight(const TControl& control) const override;
+  bool EditItemLines(StringList& lines) override;
+  void EditTable(TCCTable& table) override;
+  void EditBitmap(TCCBitmap& picture) override;
+  void EditPickerColors(TCCButton& select) override;
 
-   private:
-    TMain& main_;
-  };
-  DesignerSide designer_side_{*this};
   Designer designer_;
 };
 

@@ -75,6 +75,15 @@ void TfrmZoom::NotifyRefreshing() {
   if (listener_) listener_(now);
 }
 
+void TfrmZoom::Resume() {
+  NotifyRefreshing();
+  if (Refreshing()) Tick();
+}
+
+void TfrmZoom::Redraw() {
+  if (visible_) Tick();
+}
+
 bool TfrmZoom::Tick() {
   if (ui_.ModalDepth() > 0) return false;
   TChildFrm* window = state_.current_window.Get();

@@ -82,6 +82,12 @@ class TfrmZoom {
   // Called when the Ui's modal depth changes.
   void ModalDepthChanged() { NotifyRefreshing(); }
 
+  // The refresh runs again after a pause: the view restarts its timer and the picture is
+  // taken at once, so a click on a designer window shows in the zoom without waiting a tick.
+  void Resume();
+  // Redraws at once when the window is visible (a property was applied).
+  void Redraw();
+
   // One timer tick; true when the picture changed. Frozen (nothing done) without a current
   // designer window, while the application is inactive, while the window is not wholly inside
   // the client area below the dock, and while something modal is up; false too when the

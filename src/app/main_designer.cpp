@@ -1,45 +1,53 @@
-// The designer's requests, answered by the main window.
+// The hub: what the designer and the inspector ask of the application.
 
 #include "app/Main.h"
+#include "properties/frmBitmapEd.h"
+#include "properties/frmItemsEditor.h"
+#include "properties/frmTableEditor.h"
 
 namespace qb {
 
-void TMain::DesignerSide::FillInspector(TChildFrm& form, TControl& object) {
-  main_.inspector_link_->FillInspector(form, object);
+void TMain::FillInspector(TChildFrm&, TControl& object) {
+  if (inspector_view_) inspector_view_->Rules().FillInspector(object);
 }
 
-void TMain::DesignerSide::ShowFormRows(TChildFrm& form) {
-  main_.inspector_link_->ShowFormRows(form);
+void TMain::ShowFormRows(TChildFrm& form) {
+  if (inspector_view_) inspector_view_->Rules().FormRows(form);
 }
 
-void TMain::DesignerSide::LoadChooser(TChildFrm& form) { main_.inspector_link_->LoadChooser(form); }
-
-void TMain::DesignerSide::SelectChooserEntry(TControl& object) {
-  main_.inspector_link_->SelectChooserEntry(object);
+void TMain::LoadChooser(TChildFrm& form) {
+  if (inspector_view_) inspector_view_->LoadChooser(inspector_view_->Rules().ListControls(form));
 }
 
-void TMain::DesignerSide::HideInlineEditors() { main_.inspector_link_->HideInlineEditors(); }
-
-void TMain::DesignerSide::CloseChooserList() { main_.inspector_link_->CloseChooserList(); }
-
-bool TMain::DesignerSide::InspectorVisible() const { return main_.inspector_.visible; }
-
-void TMain::DesignerSide::ToggleInspector() { main_.TogglePropertiesEditor(); }
-
-int TMain::DesignerSide::InspectorWidth() const { return main_.inspector_.bounds.width; }
-
-int TMain::DesignerSide::ToolbarAreaHeight() const { return main_.geometry_.dock_height; }
-
-void TMain::DesignerSide::RaiseWindow(TChildFrm& form) { main_.BringToFront(form); }
-
-void TMain::DesignerSide::LowerWindow(TChildFrm& form) { main_.SendToBack(form); }
-
-void TMain::DesignerSide::RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) {
-  main_.layout_->RunPopCommand(form, entry);
+void TMain::SelectChooserEntry(TControl& object) {
+  if (inspector_view_) inspector_view_->SelectChooserEntry(&object);
 }
 
-int TMain::DesignerSide::TextHeight(const TControl& control) const {
-  return main_.fonts_.Face(control.Font().name).TextHeight("A");
+void TMain::HideInlineEditors() {
+  if (inspector_view_) inspector_view_->HideEditors();
+}
+
+void TMain::CloseChooserList() {
+  if (inspector_view_) inspector_view_->SetChooserDropped(false);
+}
+
+void TMain::RepaintWindow(TChildFrm& form) {
+  form.MarkPictureDirty();
+  views_->RepaintWindow(form);
+}
+
+int TMain::TextHeight(const TControl& control) const {
+  return fonts_.Face(control.Font().name).TextHeight("A");
+}
+
+bool TMain::EditItemLines(StringList& lines) { return qb::EditItemLines(ui_, lines); }
+
+void TMain::EditTable(TCCTable& table) { qb::EditTable(ui_, table); }
+
+void TMain::EditBitmap(TCCBitmap& picture) { qb::EditBitmap(ui_, picture); }
+
+void TMain::EditPickerColors(TCCButton& select) {
+  qb::EditPickerColors(ui_, select, fonts_, &color_editor_);
 }
 
 }  // namespace qb

@@ -69,7 +69,7 @@ void TMain::CloseProject() {
   state_.current_control.Reset();
   state_.windows.clear();
   zoom_.Hide();
-  inspector_link_->Empty();
+  if (inspector_view_) inspector_view_->Empty();
   inspector_.visible = false;
   generate_enabled_ = false;
   caption_ = kMainCaption;

@@ -9,22 +9,10 @@
 #include "app/Main.h"
 #include "app/clipboard_link.h"
 #include "app/generate_command.h"
-#include "app/layout_link.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
 
 namespace qb {
-
-// What only the views can do (focus, raise a window, repaint); the Qt layer implements it.
-class ViewLinks {
- public:
-  virtual ~ViewLinks() = default;
-  virtual void FocusWindow(TChildFrm&) {}
-  virtual void FocusControl(TControl&) {}
-  virtual void RepaintWindow(TChildFrm&) {}
-  virtual int ToolbarAreaHeight() const { return 0; }
-};
 
 class Workbench {
  public:
@@ -42,21 +30,14 @@ class Workbench {
   // Start-up of the whole designer: the main window's start, then the generate dialog.
   void Start();
   AppState& State() { return main_.State(); }
-  void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
-  ViewLinks& Views() { return *views_; }
+  void SetViewLinks(ViewLinks* views) { main_.SetViewLinks(views); }
+  ViewLinks& Views() { return main_.Views(); }
 
  private:
-  class InspectorToOthers;
-
-  ViewLinks no_views_;
-  ViewLinks* views_ = &no_views_;
   TMain main_;
-  std::unique_ptr<InspectorLink> main_to_inspector_;
-  std::unique_ptr<InspectorToOthers> inspector_hooks_;
   std::unique_ptr<TfrmProperties> inspector_;
   std::unique_ptr<GenerateCommand> generate_;
   std::unique_ptr<ControlClipboardLink> clipboard_;
-  DesignerLayoutLink layout_{main_.GetDesigner(), main_.GetUi()};
 };
 
 }  // namespace qb

@@ -1,5 +1,6 @@
 #include "designer/designer.h"
 
+#include "designer/layout_commands.h"
 #include "designer/selection.h"
 
 namespace qb {
@@ -8,8 +9,8 @@ const char* DuplicateNameMessage(LibraryId lib) {
   return lib == LibraryId::kCControls ? kDuplicateNameCControls : kDuplicateNamePToolbox;
 }
 
-Designer::Designer(AppState& state, Ui& ui, DesignerLinks& links)
-    : state_(state), ui_(ui), links_(links) {}
+Designer::Designer(AppState& state, Ui& ui, Hub& hub)
+    : state_(state), ui_(ui), hub_(hub) {}
 
 Designer::~Designer() {
   for (const auto& ref : bound_) {
@@ -46,7 +47,7 @@ void Designer::WireMovers(TChildFrm& form) {
     SelectionHandler(form, sender, shift);
   };
   auto move = [this, &form](TControl&, ShiftState, int, int) {
-    links_.CloseChooserList();
+    hub_.CloseChooserList();
     form.MarkPictureDirty();
   };
   form.Snap().OnMouseDown = press;
@@ -62,10 +63,10 @@ void Designer::WireMovers(TChildFrm& form) {
 
 void Designer::ShowWindow(TChildFrm& form) {
   Bind(form);
-  if (!links_.InspectorVisible()) links_.ToggleInspector();
-  int top = links_.ToolbarAreaHeight() + kWindowGap;
+  if (!hub_.InspectorVisible()) hub_.ToggleInspector();
+  int top = hub_.ToolbarAreaHeight() + kWindowGap;
   if (form.WindowLeft() == 0 && form.WindowTop() == 0)
-    form.SetWindowPos(links_.InspectorWidth() + kWindowGap, top);
+    form.SetWindowPos(hub_.InspectorWidth() + kWindowGap, top);
   else if (form.WindowTop() == 0)
     form.SetWindowPos(form.WindowLeft(), top);
   form.SetVisible(true);
@@ -87,10 +88,10 @@ void Designer::Activate(TChildFrm& form) {
   form.SetActive(true);
   state_.current_window.Reset(&form);
   NoteWindowActivated(state_, form);
-  links_.RaiseWindow(form);
-  links_.ResumeZoom();
+  hub_.RaiseWindow(form);
+  hub_.ResumeZoom();
   form.RebuildControlList(state_.library);
-  links_.LoadChooser(form);
+  hub_.LoadChooser(form);
   if (!form.LastSelected()) form.SetLastSelected(&form.Client());
   TControl& last = *form.LastSelected();
   if (!Listed(form, last)) {
@@ -98,62 +99,35 @@ void Designer::Activate(TChildFrm& form) {
     return;
   }
   Inspect(form, last);
-  links_.SelectChooserEntry(last);
+  hub_.SelectChooserEntry(last);
 }
 
 void Designer::ShowFormProperties(TChildFrm& form) {
   state_.current_control.Reset(&form.Client());
-  links_.ShowFormRows(form);
-  links_.SelectChooserEntry(form.Client());
+  hub_.ShowFormRows(form);
+  hub_.SelectChooserEntry(form.Client());
   ClearAllMarks(form);
-  links_.FocusWindow(form);
+  hub_.FocusWindow(form);
 }
 
 void Designer::Inspect(TChildFrm& form, TControl& object) {
   state_.current_control.Reset(&object);
-  links_.FillInspector(form, object);
+  hub_.FillInspector(form, object);
 }
 
-namespace {
-
-void ClearAllBut(TControl& parent, const TControl* keep) {
-  for (const auto& child : parent.Children()) {
-    if (child.get() != keep && child->Selected()) child->SetSelected(false);
-    if (child->Class() == ControlClass::kPTDialog) ClearAllBut(*child, keep);
-  }
-}
-
-}  // namespace
-
-void Designer::ShowSelection(TChildFrm& form, bool add) {
-  TControl* current = state_.current_control.Get();
-  if (current && current->Owner() != &form) current = nullptr;
-  bool markable = current && IsMarkable(form, *current);
-  if (!add) {
-    // Everything else loses its mark; the current control keeps it only in the first colour,
-    // so that a control marked already is not repainted for nothing.
-    ClearAllBut(form.Screen(), markable ? current : nullptr);
-    for (const auto& child : form.Client().Children())
-      if (child.get() != &form.Screen() && child->Selected()) child->SetSelected(false);
-    if (markable && current->Selected() && current->Class() != ControlClass::kPTDialog &&
-        current->SelectColor() != MarkColor(*current, false))
-      current->SetSelected(false);
-  }
-  if (markable && !current->Selected()) MarkControl(*current, add);
-  if (current) form.SetLastSelected(current);
-}
+void Designer::ShowSelection(TChildFrm& form, bool add) { qb::ShowSelection(state_, form, add); }
 
 void Designer::RefreshChooser(TChildFrm& form) {
   form.RebuildControlList(state_.library);
-  links_.LoadChooser(form);
-  if (TControl* current = state_.current_control.Get()) links_.SelectChooserEntry(*current);
+  hub_.LoadChooser(form);
+  if (TControl* current = state_.current_control.Get()) hub_.SelectChooserEntry(*current);
   ShowSelection(form, false);
 }
 
 void Designer::FormControlResized(TChildFrm& form, TControl&) { ShowSelection(form, false); }
 
 void Designer::RunPopCommand(TChildFrm& form, PopCommand command) {
-  if (const PopMenuEntry* entry = FindPopEntry(command)) links_.RunPopCommand(form, *entry);
+  if (FindPopEntry(command)) RunLayoutCommand(*this, ui_, form, command);
 }
 
 }  // namespace qb

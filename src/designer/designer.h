@@ -16,7 +16,7 @@
 
 #include "form/app_state.h"
 #include "form/ChildFor.h"
-#include "designer/designer_links.h"
+#include "form/hub.h"
 #include "form/mouse.h"
 #include "designer/placement.h"
 #include "designer/pop_menu.h"
@@ -39,7 +39,7 @@ inline constexpr int kWindowGap = 4;
 
 class Designer : public FormListener {
  public:
-  Designer(AppState& state, Ui& ui, DesignerLinks& links);
+  Designer(AppState& state, Ui& ui, Hub& hub);
   ~Designer() override;
   Designer(const Designer&) = delete;
   Designer& operator=(const Designer&) = delete;
@@ -104,8 +104,8 @@ class Designer : public FormListener {
   bool KeyPressed(DesignerKey key);
   void RunPopCommand(TChildFrm& form, PopCommand command);
   // The window to the front or back among the main window's windows.
-  void RaiseWindow(TChildFrm& form) { links_.RaiseWindow(form); }
-  void LowerWindow(TChildFrm& form) { links_.LowerWindow(form); }
+  void RaiseWindow(TChildFrm& form) { hub_.RaiseWindow(form); }
+  void LowerWindow(TChildFrm& form) { hub_.LowerWindow(form); }
 
   void FormControlResized(TChildFrm& form, TControl& control) override;
 
@@ -127,7 +127,7 @@ class Designer : public FormListener {
 
   AppState& state_;
   Ui& ui_;
-  DesignerLinks& links_;
+  Hub& hub_;
   // Every window whose handlers point here, so that none is left pointing at a gone designer.
   std::vector<WeakRef<TChildFrm>> bound_;
 };

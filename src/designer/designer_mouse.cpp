@@ -6,6 +6,7 @@
 #include "controls/PTList.h"
 #include "designer/designer.h"
 #include "designer/hit_test.h"
+#include "designer/row_height.h"
 #include "designer/selection.h"
 #include "model/datamod.h"
 
@@ -87,7 +88,7 @@ void Designer::TitleBarPressed(TChildFrm& form) { Activate(form); }
 
 void Designer::ScreenPress(TChildFrm& form) {
   form.SetLastSelected(&form.Client());
-  links_.ResumeZoom();
+  hub_.ResumeZoom();
   Activate(form);
 }
 
@@ -118,7 +119,7 @@ bool Designer::KeepsSelection(const TChildFrm& form, const TControl& sender,
 
 void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
   CursorKeysOn(state_);
-  links_.HideInlineEditors();
+  hub_.HideInlineEditors();
   // The context menu acts on the current control and the marks. A right-click on a marked
   // control keeps both, so that the layout commands reach the whole selection; any other
   // right-click selects what it points at, as a left click does, so that Delete never hits a
@@ -129,7 +130,7 @@ void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState sh
     Inspect(form, sender);
     ShowSelection(form, shift == (kSsShift | kSsLeft));
   }
-  if (TControl* current = state_.current_control.Get()) links_.FocusControl(*current);
+  if (TControl* current = state_.current_control.Get()) hub_.FocusControl(*current);
 }
 
 void Designer::ScreenReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
@@ -149,7 +150,7 @@ void Designer::DialogReleaseHandler(TChildFrm& form, TControl& sender, ShiftStat
 }
 
 void Designer::ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized) {
-  links_.HideInlineEditors();
+  hub_.HideInlineEditors();
   if (resized) SnapRowsAfterResize(sender);
   // After a right-click that kept the selection the current control stays as it was.
   if (!IsPlainRightClick(shift) || state_.current_control.Get() == &sender) Inspect(form, sender);
@@ -164,9 +165,9 @@ void Designer::SnapRowsAfterResize(TControl& control) {
   } else if (auto* table = As<TCCTable>(&control)) {
     table->SetVisibleRows(rows(table->Height(), kStandardRowHeight));
   } else if (auto* pop_up = As<TCCPopUp>(&control)) {
-    pop_up->SetVisibleItems(rows(pop_up->Height() - kPopUpFrame, links_.TextHeight(control)));
+    pop_up->SetVisibleItems(rows(pop_up->Height() - kPopUpFrame, hub_.TextHeight(control)));
   } else if (auto* list = As<TPTList>(&control)) {
-    list->SetMaxItems(rows(list->Height(), links_.TextHeight(control)));
+    list->SetMaxItems(rows(list->Height(), hub_.TextHeight(control)));
   }
 }
 

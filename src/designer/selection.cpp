@@ -59,4 +59,33 @@ bool IsMarkable(const TChildFrm& form, const TControl& control) {
   return parent && parent->Class() == ControlClass::kPTDialog && parent->Parent() == &form.Screen();
 }
 
+namespace {
+
+void ClearAllBut(TControl& parent, const TControl* keep) {
+  for (const auto& child : parent.Children()) {
+    if (child.get() != keep && child->Selected()) child->SetSelected(false);
+    if (child->Class() == ControlClass::kPTDialog) ClearAllBut(*child, keep);
+  }
+}
+
+}  // namespace
+
+void ShowSelection(AppState& state, TChildFrm& form, bool add) {
+  TControl* current = state.current_control.Get();
+  if (current && current->Owner() != &form) current = nullptr;
+  bool markable = current && IsMarkable(form, *current);
+  if (!add) {
+    // Everything else loses its mark; the current control keeps it only in the first colour,
+    // so that a control marked already is not repainted for nothing.
+    ClearAllBut(form.Screen(), markable ? current : nullptr);
+    for (const auto& child : form.Client().Children())
+      if (child.get() != &form.Screen() && child->Selected()) child->SetSelected(false);
+    if (markable && current->Selected() && current->Class() != ControlClass::kPTDialog &&
+        current->SelectColor() != MarkColor(*current, false))
+      current->SetSelected(false);
+  }
+  if (markable && !current->Selected()) MarkControl(*current, add);
+  if (current) form.SetLastSelected(current);
+}
+
 }  // namespace qb

@@ -4,8 +4,13 @@
 
 #include "controls/control.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 
 namespace qb {
+
+// Show selection: the current control of the window gets its mark; without `add` every other
+// mark of the window goes. The current control becomes the window's last selected control.
+void ShowSelection(AppState& state, TChildFrm& form, bool add);
 
 // Clears the marks of every control on the screen panel, inside its dialogs, and of the menus.
 void ClearAllMarks(TChildFrm& form);

@@ -16,7 +16,7 @@
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "properties/items_transfer.h"
 #include "properties/row_kit.h"
 #include "properties/row_names.h"
@@ -233,7 +233,7 @@ void CCRules::AfterRow(std::string_view, TControl& control, TChildFrm*) {
 void CCRules::EditItems() {
   TControl* current = Context().state.current_control.Get();
   if (auto* table = As<TCCTable>(current)) {
-    Context().hooks.EditTable(*table);
+    Context().hub.EditTable(*table);
     FillInspector(*table);
     return;
   }

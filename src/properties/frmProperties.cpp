@@ -5,18 +5,19 @@
 #include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
+#include "designer/selection.h"
 #include "model/text_util.h"
 #include "model/ui.h"
 #include "model/user_error.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "properties/rule_support.h"
 #include "properties/vocab.h"
 
 namespace qb {
 
-TfrmProperties::TfrmProperties(AppState& state, Ui& ui, InspectorHooks& hooks)
-    : state_(state), ui_(ui), hooks_(hooks) {
-  RulesContext ctx{state, ui, *this, hooks};
+TfrmProperties::TfrmProperties(AppState& state, Ui& ui, Hub& hub)
+    : state_(state), ui_(ui), hub_(hub) {
+  RulesContext ctx{state, ui, *this, hub};
   cc_rules_ = MakePropertyRules(LibraryId::kCControls, ctx);
   pt_rules_ = MakePropertyRules(LibraryId::kPToolboxLib, ctx);
 }
@@ -164,7 +165,7 @@ void TfrmProperties::Apply(int row, const std::string& text) {
     ui_.ShowError(error.what());
     return;
   }
-  hooks_.RedrawZoom();
+  hub_.RedrawZoom();
 }
 
 void TfrmProperties::CellEdited(const std::string& text) { Apply(selected_row_, text); }
@@ -210,7 +211,7 @@ void TfrmProperties::RefreshChooser() {
   }
   LoadChooser(Rules().ListControls(*window));
   SelectChooserEntry(state_.current_control.Get());
-  hooks_.ShowSelection(*window);
+  ShowSelection(state_, *window, false);
 }
 
 void TfrmProperties::ChooseEntry(int index) {
@@ -219,7 +220,7 @@ void TfrmProperties::ChooseEntry(int index) {
   if (!control) return;
   state_.current_control.Reset(control);
   Rules().FillInspector(*control);
-  if (TChildFrm* window = CurrentWindow()) hooks_.ShowSelection(*window);
+  if (TChildFrm* window = CurrentWindow()) ShowSelection(state_, *window, false);
   SetFocus(InspectorWidget::kGrid);
 }
 
@@ -267,9 +268,9 @@ void TfrmProperties::ItemsButtonClicked() { Rules().EditItems(); }
 void TfrmProperties::ContentButtonClicked() {
   TControl* current = state_.current_control.Get();
   if (auto* picture = As<TCCBitmap>(current))
-    hooks_.EditBitmap(*picture);
+    hub_.EditBitmap(*picture);
   else if (auto* select = As<TCCButton>(current))
-    hooks_.EditPickerColors(*select);
+    hub_.EditPickerColors(*select);
 }
 
 // --- Keys.

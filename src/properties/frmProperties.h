@@ -22,7 +22,7 @@ namespace qb {
 
 struct AppState;
 class Ui;
-class InspectorHooks;
+class Hub;
 
 struct GridRow {
   std::string name;
@@ -89,7 +89,7 @@ class TfrmProperties {
   static constexpr int kButtonEditorHeight = 18;
   static constexpr int kEllipsisWidth = 20;
 
-  TfrmProperties(AppState& state, Ui& ui, InspectorHooks& hooks);
+  TfrmProperties(AppState& state, Ui& ui, Hub& hub);
   ~TfrmProperties();
   TfrmProperties(const TfrmProperties&) = delete;
   TfrmProperties& operator=(const TfrmProperties&) = delete;
@@ -209,7 +209,7 @@ class TfrmProperties {
 
   AppState& state_;
   Ui& ui_;
-  InspectorHooks& hooks_;
+  Hub& hub_;
   std::unique_ptr<PropertyRules> cc_rules_;
   std::unique_ptr<PropertyRules> pt_rules_;
 

@@ -7,7 +7,7 @@
 #include "model/code_page.h"
 #include "model/ui.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "properties/property_sheet.h"
 
 namespace qb {
@@ -20,7 +20,7 @@ bool EditItemsOf(TControl* control, RulesContext& ctx) {
   StringList& transfer = ctx.inspector.TransferList();
   transfer.clear();
   transfer = target->Items();
-  if (!ctx.hooks.EditItemLines(transfer)) return true;
+  if (!ctx.hub.EditItemLines(transfer)) return true;
   // What the device could not show never reaches the control.
   for (const std::string& line : transfer) {
     if (auto cp = FirstUnshownCharacter(line)) {

@@ -7,7 +7,7 @@
 #include "model/user_error.h"
 #include "properties/ccrules.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "properties/ptrules.h"
 #include "properties/row_kit.h"
 #include "properties/row_names.h"
@@ -64,9 +64,9 @@ void PropertyRules::ApplyValue(std::string_view row, const std::string& text) {
 void PropertyRules::FormRows(TChildFrm& window) {
   if (auto sheet = Sheet(window.Client())) WriteRows(*sheet);
   ctx_.inspector.SelectChooserEntry(&window.Client());
-  ctx_.hooks.ClearSelection(window);
+  for (TControl* c : window.AllControls()) c->SetSelected(false);
   ctx_.inspector.SetFocus(InspectorWidget::kOutside);
-  ctx_.hooks.FocusWindow(window);
+  ctx_.hub.FocusWindow(window);
   ctx_.state.current_control.Reset(&window.Client());
 }
 
@@ -116,7 +116,7 @@ void PropertyRules::AfterApply(std::string_view row, TControl& control, TChildFr
   if (control.Class() == ControlClass::kDesignerClient) {
     if (window) {
       window->MarkPictureDirty();
-      ctx_.hooks.RepaintWindow(*window);
+      ctx_.hub.RepaintWindow(*window);
     }
     return;
   }

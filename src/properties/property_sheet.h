@@ -15,7 +15,7 @@ namespace qb {
 struct AppState;
 class Ui;
 class TfrmProperties;
-class InspectorHooks;
+class Hub;
 class TChildFrm;
 
 // Everything the property rules reach: the running designer's state, the user, the
@@ -24,7 +24,7 @@ struct RulesContext {
   AppState& state;
   Ui& ui;
   TfrmProperties& inspector;
-  InspectorHooks& hooks;
+  Hub& hub;
 };
 
 // Which coordinates a position or size row works in.

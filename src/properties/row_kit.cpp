@@ -5,7 +5,7 @@
 #include "model/captions.h"
 #include "model/ui.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "properties/row_names.h"
 
 namespace qb::rowkit {
@@ -117,8 +117,9 @@ RowSpec DialogTestRow() {
         auto& dialog = Of<TPTDialog>(c);
         if (!env.window) return;
         if (text == vocab::kYes) {
+          // The form takes it as its shown dialog and as snapDialog's working area, so that
+          // releases on it place controls into it and its controls can be dragged.
           ShowDialog(*env.window, dialog);
-          env.ctx.hooks.DialogShown(*env.window, dialog);
         } else if (env.window->ShownDialog() == &dialog) {
           HideShownDialog(*env.window);
         } else if (dialog.IsShown()) {

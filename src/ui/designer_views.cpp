@@ -211,6 +211,13 @@ void DesignerViews::FocusWindow(TChildFrm& form) {
   if (DesignerCanvas* canvas = CanvasOf(form)) canvas->setFocus();
 }
 
+void DesignerViews::FocusControl(TControl& control) {
+  for (auto& [key, view] : views_) {
+    TChildFrm* form = view.form.Get();
+    if (form && control.Owner() == form) return FocusWindow(*form);
+  }
+}
+
 void DesignerViews::RepaintWindow(TChildFrm& form) {
   if (DesignerCanvas* canvas = CanvasOf(form)) canvas->update();
 }

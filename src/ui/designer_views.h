@@ -47,6 +47,8 @@ class DesignerViews : public QObject, public DesignerWindowHost, public ViewLink
   DesignerCanvas* CanvasOf(const TChildFrm& form) const;
 
   void FocusWindow(TChildFrm& form) override;
+  // The controls are drawn on the window's canvas, so the control's keys reach it there.
+  void FocusControl(TControl& control) override;
   void RepaintWindow(TChildFrm& form) override;
 
  protected:

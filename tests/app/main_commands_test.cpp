@@ -155,17 +155,24 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
   EXPECT_EQ(button->Left(), 20);
 }
 
-TEST_F(MainCommands, DeleteKeyAndAlignButtonsRunTheCurrentWindowsEntries) {
-  main_.Execute(Command::kAlignLeft);
+TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
+  main_.Execute(Command::kAlignLeft);  // no window: nothing to act on
   main_.KeyPress(DesignerKey::kDelete);
-  EXPECT_TRUE(layout_.commands.empty());
   TChildFrm& w = main_.NewForm();
-  main_.Execute(Command::kSpaceVertically);
+  auto* left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+  auto* right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+  left->SetBounds(20, 30, 36, 16);
+  right->SetBounds(60, 60, 36, 16);
+  left->SetSelected(true);
+  main_.State().current_control.Reset(left);
+  main_.Execute(Command::kCenterHorizontally);  // the marked button, in the 160-pixel panel
+  EXPECT_EQ(left->Left(), (w.Screen().Width() - 36) / 2);
+  EXPECT_EQ(right->Left(), 60);
+
+  main_.State().current_control.Reset(left);
   main_.KeyPress(DesignerKey::kDelete);
-  ASSERT_EQ(layout_.commands.size(), 2u);
-  EXPECT_EQ(layout_.commands[0].first, &w);
-  EXPECT_EQ(layout_.commands[0].second, PopCommand::kSpaceVertically);
-  EXPECT_EQ(layout_.commands[1].second, PopCommand::kDelete);
+  ASSERT_EQ(w.Screen().Children().size(), 1u);
+  EXPECT_EQ(w.Screen().Children().front().get(), right);
 }
 
 TEST_F(MainCommands, ExitAsksAboutTheProject) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared set-up for the main window's tests: a TMain over a scripted Ui in a temporary
-// program folder, with recording links in place of the designer, inspector and generator.
+// program folder, with the real inspector and a recording generator.
 
 #include <gtest/gtest.h>
 
@@ -33,22 +33,6 @@ class CountingForms : public FormAccess {
   std::vector<std::string> writes;
 };
 
-class RecordingLayout : public LayoutLink {
- public:
-  void RunPopCommand(TChildFrm& w, const PopMenuEntry& entry) override {
-    commands.push_back({&w, entry.command});
-  }
-  std::vector<std::pair<TChildFrm*, PopCommand>> commands;
-};
-
-class RecordingInspector : public InspectorLink {
- public:
-  void Empty() override { ++emptied; }
-  void ShowFormRows(TChildFrm& w) override { form_rows.push_back(&w); }
-  int emptied = 0;
-  std::vector<TChildFrm*> form_rows;
-};
-
 class RecordingGenerate : public GenerateLink {
  public:
   void ShowGenerateDialog() override { ++shown; }
@@ -62,10 +46,10 @@ inline SettingsEnvironment WritableEnvironment() {
 
 class MainTest : public ::testing::Test {
  protected:
+  ~MainTest() override { main_.SetInspector(nullptr); }
   MainTest() : main_(ui_, dir_.Path("program"), WritableEnvironment()) {
     std::filesystem::create_directory(dir_.Path("program"));
     main_.SetFormAccess(&forms_);
-    main_.SetLayout(&layout_);
     main_.SetInspector(&inspector_);
     main_.SetGenerate(&generate_);
     main_.FirstShown();
@@ -86,10 +70,9 @@ class MainTest : public ::testing::Test {
   TempDir dir_;
   FakeUi ui_;
   CountingForms forms_;
-  RecordingLayout layout_;
-  RecordingInspector inspector_;
   RecordingGenerate generate_;
   TMain main_;
+  TfrmProperties inspector_{main_.State(), ui_, main_.GetHub()};
 };
 
 }  // namespace qb::test

@@ -29,7 +29,9 @@ TEST_F(ProjectCommands, NewProjectOpensOneFormAndTheInspector) {
   EXPECT_EQ(Window(0).WindowLeft(), 266);
   EXPECT_TRUE(main_.Enabled(Command::kGenerateCode));
   EXPECT_EQ(s.status_panels[0], "CControls");
-  EXPECT_EQ(inspector_.form_rows, std::vector<TChildFrm*>{&Window(0)});
+  ASSERT_GE(inspector_.ChooserIndex(), 0);
+  EXPECT_EQ(inspector_.ChooserEntries()[inspector_.ChooserIndex()].text,
+            Window(0).Name() + ": Form");
   EXPECT_TRUE(Window(0).Active());
   EXPECT_TRUE(ui_.AllAnswersUsed());
 }
@@ -213,7 +215,7 @@ TEST_F(ProjectCommands, YesWhoseSaveIsCancelledDoesNotCloseTheProject) {
 TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
   StartProject(LibraryId::kCControls);
   main_.ToggleZoom();
-  const int emptied = inspector_.emptied;
+  ASSERT_FALSE(inspector_.ChooserEntries().empty());
   ui_.AnswerMessage(kMbNo);
   main_.CloseAll();
   const AppState& s = main_.State();
@@ -226,7 +228,8 @@ TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
   EXPECT_FALSE(main_.Zoom().Visible());
   EXPECT_FALSE(main_.Checked(Command::kZoom));
   EXPECT_FALSE(main_.Inspector().visible);
-  EXPECT_EQ(inspector_.emptied, emptied + 1);
+  EXPECT_TRUE(inspector_.ChooserEntries().empty());  // emptied: one blank row, no entries
+  EXPECT_EQ(inspector_.RowCount(), 1);
   EXPECT_FALSE(main_.Enabled(Command::kGenerateCode));
 }
 

@@ -8,13 +8,18 @@
 #include <vector>
 
 #include "form/app_state.h"
+#include "controls/PTList.h"
 #include "designer/designer.h"
+#include "designer/row_height.h"
+#include "form/hub.h"
 #include "form/naming.h"
 #include "support/fake_ui.h"
 
 namespace qb::test {
 
-class RecordingLinks : public DesignerLinks {
+// The hub as the designer's own tests see it: what the designer asks for is recorded; the
+// inspector's side of the hub is not used by the designer and does nothing.
+class RecordingLinks : public Hub {
  public:
   void FillInspector(TChildFrm&, TControl& object) override { Log("fill " + object.Name()); }
   void ShowFormRows(TChildFrm& form) override { Log("form rows " + form.Name()); }
@@ -33,12 +38,18 @@ class RecordingLinks : public DesignerLinks {
   void FocusWindow(TChildFrm& form) override { Log("focus window " + form.Name()); }
   void FocusControl(TControl& control) override { Log("focus " + control.Name()); }
   void ResumeZoom() override { Log("resume zoom"); }
-  void RunPopCommand(TChildFrm& form, const PopMenuEntry& entry) override {
-    Log(std::string("pop ") + entry.caption + " " + form.Name());
-  }
+  // Without the fonts: a list's measured row height, else the standard face's.
   int TextHeight(const TControl& control) const override {
-    return text_height > 0 ? text_height : DesignerLinks::TextHeight(control);
+    if (text_height > 0) return text_height;
+    if (const auto* list = As<TPTList>(&control)) return list->RowHeight();
+    return kStandardRowHeight;
   }
+  void RepaintWindow(TChildFrm&) override {}
+  void RedrawZoom() override {}
+  bool EditItemLines(StringList&) override { return false; }
+  void EditTable(TCCTable&) override {}
+  void EditBitmap(TCCBitmap&) override {}
+  void EditPickerColors(TCCButton&) override {}
 
   bool Logged(const std::string& call) const {
     for (const auto& c : calls)

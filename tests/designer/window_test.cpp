@@ -105,13 +105,16 @@ TEST(PopMenu, LayoutEntriesCarryTheirWord) {
   EXPECT_EQ(FindPopEntry(PopCommand::kNone), nullptr);
 }
 
-TEST_F(DesignerTest, ContextMenuCommandsGoToTheLinks) {
+TEST_F(DesignerTest, ContextMenuCommandsRunInTheDesigner) {
   TChildFrm& form = NewForm(kCC);
-  designer.RunPopCommand(form, PopCommand::kSameWidth);
-  EXPECT_EQ(links.calls.back(), "pop Same &Widht Form1");
-  size_t calls = links.calls.size();
+  TControl* first = Place(form, B::kButton, 10, 10);
+  TControl* second = Place(form, B::kButton, 60, 60);
+  ASSERT_EQ(designer.State().current_control.Get(), second);
+  designer.RunPopCommand(form, PopCommand::kSendToBack);
+  EXPECT_EQ(form.Screen().Children().front().get(), second);
   designer.RunPopCommand(form, PopCommand::kNone);
-  EXPECT_EQ(links.calls.size(), calls);
+  EXPECT_EQ(form.Screen().Children().front().get(), second);
+  EXPECT_EQ(form.Screen().Children().back().get(), first);
 }
 
 TEST_F(DesignerTest, ARightClickOnAControlAsksForTheContextMenu) {

@@ -30,10 +30,6 @@
 
 namespace qb::test {
 
-void RecordingHooks::DialogShown(TChildFrm&, TPTDialog& dialog) {
-  calls.push_back("DialogShown " + dialog.Name());
-}
-
 bool RecordingHooks::EditItemLines(StringList& lines) {
   calls.push_back("EditItemLines");
   items_seen = lines;

@@ -10,24 +10,34 @@
 
 #include "form/app_state.h"
 #include "properties/frmProperties.h"
-#include "properties/inspector_hooks.h"
+#include "form/hub.h"
 #include "support/fake_ui.h"
 
 namespace qb::test {
 
-class RecordingHooks : public InspectorHooks {
+// The hub as the inspector's own tests see it: what the inspector asks for is recorded; the
+// designer's side of the hub is not used by the inspector and does nothing.
+class RecordingHooks : public Hub {
  public:
-  void ShowSelection(TChildFrm& window) override {
-    calls.push_back("ShowSelection " + window.Name());
-  }
-  void ClearSelection(TChildFrm& window) override {
-    calls.push_back("ClearSelection " + window.Name());
-  }
+  void FillInspector(TChildFrm&, TControl&) override {}
+  void ShowFormRows(TChildFrm&) override {}
+  void LoadChooser(TChildFrm&) override {}
+  void SelectChooserEntry(TControl&) override {}
+  void HideInlineEditors() override {}
+  void CloseChooserList() override {}
+  bool InspectorVisible() const override { return true; }
+  void ToggleInspector() override {}
+  int InspectorWidth() const override { return 0; }
+  int ToolbarAreaHeight() const override { return 0; }
+  void RaiseWindow(TChildFrm&) override {}
+  void LowerWindow(TChildFrm&) override {}
+  void FocusControl(TControl&) override {}
+  void ResumeZoom() override {}
+  int TextHeight(const TControl&) const override { return 11; }
   void FocusWindow(TChildFrm& window) override { calls.push_back("FocusWindow " + window.Name()); }
   void RepaintWindow(TChildFrm& window) override {
     calls.push_back("RepaintWindow " + window.Name());
   }
-  void DialogShown(TChildFrm& window, TPTDialog& dialog) override;
   void RedrawZoom() override { calls.push_back("RedrawZoom"); }
   bool EditItemLines(StringList& lines) override;
   void EditTable(TCCTable& table) override;

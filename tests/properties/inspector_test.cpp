@@ -5,7 +5,6 @@
 #include "controls/CCEdit.h"
 #include "controls/PTButton.h"
 #include "inspector_fixture.h"
-#include "app/inspector_link.h"
 
 namespace qb::test {
 namespace {
@@ -229,7 +228,7 @@ TEST_F(InspectorTest, TheChooserIsSortedAndChoosingShowsTheEntry) {
   EXPECT_EQ(Cell("Name"), "zeta");
   EXPECT_EQ(inspector.ChooserIndex(), 4);
   EXPECT_EQ(inspector.Focus(), InspectorWidget::kGrid);
-  EXPECT_EQ(hooks.Count("ShowSelection Form1"), 1);
+  EXPECT_TRUE(button.Selected());  // the chosen control alone is marked
   inspector.ChooseEntry(2);
   EXPECT_EQ(state.current_control.Get(), &form.Client());
   EXPECT_EQ(GridNames(), (std::vector<std::string>{"Name", "Title"}));
@@ -315,28 +314,6 @@ TEST_F(InspectorTest, ResizingGivesTheValueColumnTheRest) {
   EXPECT_EQ(inspector.NameColumnWidth(), 130);
   EXPECT_EQ(inspector.ValueColumnWidth(), 170);
   EXPECT_EQ(inspector.EditorWidth(), 168);
-}
-
-TEST_F(InspectorTest, TheDesignersLinkReachesTheInspector) {
-  TChildFrm& form = NewForm(kCC, "Form1");
-  auto& label = Place(form, "Label");
-  PropertiesInspectorLink link(inspector);
-  InspectorLink& as_link = link;
-  as_link.Empty();
-  EXPECT_EQ(inspector.RowCount(), 1);
-  EXPECT_TRUE(inspector.ChooserEntries().empty());
-  as_link.LoadChooser(form);
-  EXPECT_EQ(inspector.ChooserEntries().size(), 2u);
-  as_link.FillInspector(form, label);
-  EXPECT_EQ(Cell("Name"), "Label1");
-  as_link.SelectChooserEntry(label);
-  EXPECT_EQ(inspector.ChooserEntries()[inspector.ChooserIndex()].text, "Label1: Label");
-  as_link.ShowFormRows(form);
-  EXPECT_EQ(GridNames(), (std::vector<std::string>{"Name", "Title"}));
-  inspector.SelectCell(inspector.RowIndex("Title"));
-  inspector.SetChooserDropped(true);
-  as_link.CloseChooserList();
-  EXPECT_FALSE(inspector.ChooserDropped());
 }
 
 }  // namespace

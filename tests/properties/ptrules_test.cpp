@@ -210,7 +210,7 @@ TEST_F(PTRulesTest, DialogTestYesHidesTheOtherAndRepaintsItsControls) {
   EXPECT_FALSE(second.Visible());
   EXPECT_FALSE(second.Selected());
   EXPECT_TRUE(inside.NeedsPaint());
-  EXPECT_EQ(hooks.Count("DialogShown Dialog1"), 1);
+  EXPECT_EQ(form->SnapDialog().SnapToGridWindow(), &first);
 
   first.SetSelected(true);
   Apply("Test", "No");
