@@ -38,7 +38,8 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()),
-      designer_(state_, ui_, *this) {
+      designer_(state_, ui_, *this),
+      clipboard_(state_, ui_, designer_) {
   zoom_.SetSource(&picture_source_);
   picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
@@ -178,11 +179,11 @@ void TMain::ExecuteUnchecked(Command command) {
     case Command::kRemoveObsoleteRecent:
       return recent_.RemoveObsolete(file_exists_);
     case Command::kCut:
-      return clipboard_->Cut();
+      return clipboard_.Cut();
     case Command::kCopy:
-      return clipboard_->Copy();
+      return clipboard_.Copy();
     case Command::kPaste:
-      return clipboard_->Paste();
+      return clipboard_.Paste();
     case Command::kZoom:
       return ToggleZoom();
     case Command::kPropertiesEditor:

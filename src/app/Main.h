@@ -27,6 +27,7 @@
 #include "app/settings.h"
 #include "app/zoom_picture.h"
 #include "controls/font_registry.h"
+#include "designer/control_clipboard.h"
 #include "designer/designer.h"
 #include "model/ui.h"
 
@@ -77,7 +78,6 @@ class TMain : private Hub {
   // What only the views can do (focus); the Qt layer sets it, tests may record it.
   void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
   ViewLinks& Views() { return *views_; }
-  void SetClipboard(ClipboardLink* link) { clipboard_ = link ? link : &no_clipboard_; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
   // The zoom's pictures; by default the designer window's form picture.
@@ -220,12 +220,10 @@ class TMain : private Hub {
 
   ViewLinks no_views_;
   ViewLinks* views_ = &no_views_;
-  ClipboardLink no_clipboard_;
   GenerateLink no_generate_;
   TfrmProperties* inspector_view_ = nullptr;
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   ColorEditorSlot color_editor_;
-  ClipboardLink* clipboard_ = &no_clipboard_;
   GenerateLink* generate_ = &no_generate_;
   FormAccess* forms_;
 
@@ -254,6 +252,8 @@ class TMain : private Hub {
   void EditPickerColors(TCCButton& select) override;
 
   Designer designer_;
+  // Edit > Cut, Copy and Paste.
+  ControlClipboard clipboard_;
 };
 
 }  // namespace qb

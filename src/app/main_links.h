@@ -1,19 +1,9 @@
 #pragma once
 
-// The narrow interfaces through which the main window reaches the modules it does not own
-// (clipboard, generate dialog). Each default does nothing, so the
-// main window runs on its own and the modules are wired in as they come.
-
+// The generate dialog as the main window reaches it. The default does nothing, so that the
+// main window's tests run without the dialog; the workbench sets the real one at start-up.
 
 namespace qb {
-
-class ClipboardLink {
- public:
-  virtual ~ClipboardLink() = default;
-  virtual void Cut() {}
-  virtual void Copy() {}
-  virtual void Paste() {}
-};
 
 class GenerateLink {
  public:

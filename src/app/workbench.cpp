@@ -6,8 +6,6 @@ Workbench::Workbench(Ui& ui, std::string program_dir, SettingsEnvironment env)
     : main_(ui, std::move(program_dir), env),
       inspector_(std::make_unique<TfrmProperties>(main_.State(), ui, main_.GetHub())) {
   main_.SetInspector(inspector_.get());
-  clipboard_ = std::make_unique<ControlClipboardLink>(main_.State(), ui, main_.GetDesigner());
-  main_.SetClipboard(clipboard_.get());
 }
 
 void Workbench::Start() {
@@ -21,7 +19,6 @@ void Workbench::Start() {
 Workbench::~Workbench() {
   main_.SetInspector(nullptr);
   main_.SetGenerate(nullptr);
-  main_.SetClipboard(nullptr);
 }
 
 }  // namespace qb

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/Main.h"
-#include "app/clipboard_link.h"
 #include "app/generate_command.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
@@ -37,7 +36,6 @@ class Workbench {
   TMain main_;
   std::unique_ptr<TfrmProperties> inspector_;
   std::unique_ptr<GenerateCommand> generate_;
-  std::unique_ptr<ControlClipboardLink> clipboard_;
 };
 
 }  // namespace qb

@@ -186,14 +186,19 @@ TEST_F(MainCommands, ExitAsksAboutTheProject) {
 }
 
 TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
-  struct Throwing : ClipboardLink {
-    void Paste() override { throw UserError("Duplicate name"); }
-  } throwing;
-  main_.SetClipboard(&throwing);
+  // A paste under a name the form already holds.
+  TChildFrm& w = main_.NewForm();
+  auto* button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+  button->SetName("Button1");
+  main_.State().current_control.Reset(button);
+  main_.Execute(Command::kCopy);
+  button->SetName("copiado");
+  ui_.ClearLog();
   main_.Execute(Command::kPaste);
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].what, "error");
-  EXPECT_EQ(ui_.ShownLog()[0].text, "Duplicate name");
+  EXPECT_EQ(ui_.ShownLog()[0].text, "A component named Copiado already exists");
+  EXPECT_EQ(w.Screen().Children().size(), 1u);
 }
 
 TEST_F(MainCommands, HelpAboutAndOptionsGoThroughUi) {

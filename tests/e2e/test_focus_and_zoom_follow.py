@@ -1,7 +1,8 @@
 """The designer takes the keys back and the zoom follows the inspector: with a cell editor of
 the inspector open, a click on a control gives the designer the keyboard focus, so the arrow
 keys move the control and typed letters do not reach the inspector; a value applied in the
-inspector shows in the zoom at once; a click on the empty screen shows the form's rows."""
+inspector shows in the zoom (the screenshots also show the form's rows after a click on the
+empty screen)."""
 
 import qbe2e
 
