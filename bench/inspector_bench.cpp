@@ -10,9 +10,9 @@
 #include "controls/form_picture.h"
 #include "designer/designer.h"
 #include "properties/frmProperties.h"
-#include "workload/null_hub.h"
 #include "properties/row_names.h"
 #include "workload/form_workload.h"
+#include "workload/null_hub.h"
 #include "workload/null_ui.h"
 
 namespace qb::bench {

@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "form/app_state.h"
 #include "app/project_file.h"
 #include "app/settings.h"
 #include "codegen/bmp_file.h"
 #include "controls/palm_font.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "form/clipboard_format.h"
 #include "form/form_file.h"
 #include "model/ini_file.h"

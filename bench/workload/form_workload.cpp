@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-#include "model/colors.h"
-#include "model/font.h"
 #include "form/form_file.h"
 #include "form/form_keys.h"
 #include "form/form_lookup.h"
+#include "model/colors.h"
+#include "model/font.h"
 #include "model/kinds.h"
 #include "model/string_bits.h"
 

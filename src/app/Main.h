@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
 #include "app/commands.h"
 #include "app/form_access.h"
 #include "app/frmAbout.h"
@@ -18,18 +17,19 @@
 #include "app/frmZoom2x.h"
 #include "app/main_geometry.h"
 #include "app/main_links.h"
-#include "form/hub.h"
-#include "properties/frmPropSelect.h"
-#include "properties/frmProperties.h"
-#include "app/view_links.h"
 #include "app/palette.h"
 #include "app/recent_projects.h"
 #include "app/settings.h"
+#include "app/view_links.h"
 #include "app/zoom_picture.h"
 #include "controls/font_registry.h"
 #include "designer/control_clipboard.h"
 #include "designer/designer.h"
+#include "form/app_state.h"
+#include "form/hub.h"
 #include "model/ui.h"
+#include "properties/frmPropSelect.h"
+#include "properties/frmProperties.h"
 
 namespace qb {
 
@@ -76,8 +76,7 @@ class TMain : private Hub {
   // What the designer and the inspector are given to reach the application.
   Hub& GetHub() { return *this; }
   // What only the views can do (focus); the Qt layer sets it, tests may record it.
-  void SetViewLinks(ViewLinks* views) { views_ = views ? views : &no_views_; }
-  ViewLinks& Views() { return *views_; }
+  void SetViewLinks(ViewLinks* views) { views_ = views; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
   // The zoom's pictures; by default the designer window's form picture.
@@ -218,8 +217,7 @@ class TMain : private Hub {
   // Forms the open project lists but that could not be opened; saving keeps listing them.
   std::vector<std::string> unopened_forms_;
 
-  ViewLinks no_views_;
-  ViewLinks* views_ = &no_views_;
+  ViewLinks* views_ = nullptr;
   GenerateLink no_generate_;
   TfrmProperties* inspector_view_ = nullptr;
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
@@ -240,8 +238,8 @@ class TMain : private Hub {
   int ToolbarAreaHeight() const override { return geometry_.dock_height; }
   void RaiseWindow(TChildFrm& form) override { BringToFront(form); }
   void LowerWindow(TChildFrm& form) override { SendToBack(form); }
-  void FocusWindow(TChildFrm& form) override { views_->FocusWindow(form); }
-  void FocusControl(TControl& control) override { views_->FocusControl(control); }
+  void FocusWindow(TChildFrm& form) override;
+  void FocusControl(TControl& control) override;
   void RepaintWindow(TChildFrm& form) override;
   void ResumeZoom() override { zoom_.Resume(); }
   void RedrawZoom() override { zoom_.Redraw(); }

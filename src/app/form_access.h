@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "form/app_state.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "form/form_file.h"
 #include "model/ui.h"
 

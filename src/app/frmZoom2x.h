@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "form/app_state.h"
 #include "app/main_geometry.h"
+#include "form/app_state.h"
 #include "model/ui.h"
 
 namespace qb {

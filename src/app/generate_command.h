@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "form/app_state.h"
 #include "app/main_links.h"
 #include "codegen/frmGenerateCode.h"
+#include "form/app_state.h"
 #include "model/ui.h"
 
 namespace qb {

@@ -31,9 +31,17 @@ void TMain::CloseChooserList() {
   if (inspector_view_) inspector_view_->SetChooserDropped(false);
 }
 
+void TMain::FocusWindow(TChildFrm& form) {
+  if (views_) views_->FocusWindow(form);
+}
+
+void TMain::FocusControl(TControl& control) {
+  if (views_) views_->FocusControl(control);
+}
+
 void TMain::RepaintWindow(TChildFrm& form) {
   form.MarkPictureDirty();
-  views_->RepaintWindow(form);
+  if (views_) views_->RepaintWindow(form);
 }
 
 int TMain::TextHeight(const TControl& control) const {

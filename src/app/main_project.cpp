@@ -1,7 +1,6 @@
-#include "app/Main.h"
-
 #include <filesystem>
 
+#include "app/Main.h"
 #include "app/command_line.h"
 #include "app/main_texts.h"
 #include "app/project_file.h"

@@ -30,7 +30,6 @@ class Workbench {
   void Start();
   AppState& State() { return main_.State(); }
   void SetViewLinks(ViewLinks* views) { main_.SetViewLinks(views); }
-  ViewLinks& Views() { return main_.Views(); }
 
  private:
   TMain main_;

@@ -4,7 +4,6 @@
 #include <ostream>
 #include <vector>
 
-#include "form/app_state.h"
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "cli/render_options.h"
@@ -14,6 +13,7 @@
 #include "controls/form_picture.h"
 #include "controls/png_writer.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "form/form_file.h"
 #include "model/safe_file.h"
 

@@ -8,8 +8,8 @@
 #include "codegen/generator.h"
 #include "codegen/text_line.h"
 #include "codegen/unshown_texts.h"
-#include "model/captions.h"
 #include "form/form_file.h"
+#include "model/captions.h"
 #include "model/text_util.h"
 
 namespace qb {

@@ -8,9 +8,9 @@
 #include "codegen/generate_texts.h"
 #include "codegen/text_line.h"
 #include "codegen/unshown_texts.h"
+#include "form/form_file.h"
 #include "model/captions.h"
 #include "model/code_page.h"
-#include "form/form_file.h"
 
 namespace fs = std::filesystem;
 

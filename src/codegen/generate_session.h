@@ -2,8 +2,8 @@
 
 // What the generate dialog is opened on, taken from the application state.
 
-#include "form/app_state.h"
 #include "codegen/frmGenerateCode.h"
+#include "form/app_state.h"
 
 namespace qb {
 

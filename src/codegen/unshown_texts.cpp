@@ -1,7 +1,7 @@
 #include "codegen/unshown_texts.h"
 
-#include "model/code_page.h"
 #include "form/form_file.h"
+#include "model/code_page.h"
 
 namespace qb {
 

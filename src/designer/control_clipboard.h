@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
 #include "designer/designer.h"
+#include "form/app_state.h"
 #include "model/kinds.h"
 #include "model/ui.h"
 

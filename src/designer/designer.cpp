@@ -9,8 +9,7 @@ const char* DuplicateNameMessage(LibraryId lib) {
   return lib == LibraryId::kCControls ? kDuplicateNameCControls : kDuplicateNamePToolbox;
 }
 
-Designer::Designer(AppState& state, Ui& ui, Hub& hub)
-    : state_(state), ui_(ui), hub_(hub) {}
+Designer::Designer(AppState& state, Ui& ui, Hub& hub) : state_(state), ui_(ui), hub_(hub) {}
 
 Designer::~Designer() {
   for (const auto& ref : bound_) {

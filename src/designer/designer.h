@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
-#include "form/ChildFor.h"
-#include "form/hub.h"
-#include "form/mouse.h"
 #include "designer/placement.h"
 #include "designer/pop_menu.h"
+#include "form/ChildFor.h"
+#include "form/app_state.h"
+#include "form/hub.h"
+#include "form/mouse.h"
 #include "model/kinds.h"
 #include "model/ui.h"
 

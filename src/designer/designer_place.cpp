@@ -8,10 +8,10 @@
 #include "designer/menus.h"
 #include "designer/placement.h"
 #include "designer/selection.h"
+#include "form/naming.h"
 #include "form/shown_dialog.h"
 #include "model/captions.h"
 #include "model/font.h"
-#include "form/naming.h"
 #include "model/text_util.h"
 
 namespace qb {

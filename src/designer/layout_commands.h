@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "form/ChildFor.h"
 #include "designer/pop_menu.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 #include "model/ui.h"
 

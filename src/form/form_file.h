@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "model/ini_file.h"
 #include "model/library.h"
 #include "model/safe_file.h"

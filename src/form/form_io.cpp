@@ -6,13 +6,13 @@
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "controls/factory.h"
-#include "form/shown_dialog.h"
-#include "model/captions.h"
 #include "form/form_file.h"
 #include "form/form_keys.h"
 #include "form/form_lookup.h"
-#include "model/kinds.h"
 #include "form/naming.h"
+#include "form/shown_dialog.h"
+#include "model/captions.h"
+#include "model/kinds.h"
 #include "model/text_util.h"
 
 namespace qb {

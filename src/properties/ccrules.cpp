@@ -1,6 +1,5 @@
 #include "properties/ccrules.h"
 
-#include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "controls/CCCheckbox.h"
@@ -15,8 +14,9 @@
 #include "controls/CCSwitch.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
-#include "properties/frmProperties.h"
+#include "form/app_state.h"
 #include "form/hub.h"
+#include "properties/frmProperties.h"
 #include "properties/items_transfer.h"
 #include "properties/row_kit.h"
 #include "properties/row_names.h"

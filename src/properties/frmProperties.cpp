@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "designer/selection.h"
+#include "form/app_state.h"
+#include "form/hub.h"
 #include "model/text_util.h"
 #include "model/ui.h"
 #include "model/user_error.h"
-#include "form/hub.h"
 #include "properties/rule_support.h"
 #include "properties/vocab.h"
 

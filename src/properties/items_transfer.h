@@ -4,10 +4,10 @@
 // the control's items are replaced by it, unless it holds a character the device cannot show.
 
 #include "controls/control.h"
+#include "form/hub.h"
 #include "model/code_page.h"
 #include "model/ui.h"
 #include "properties/frmProperties.h"
-#include "form/hub.h"
 #include "properties/property_sheet.h"
 
 namespace qb {

@@ -1,10 +1,10 @@
 #include "properties/pick_lists.h"
 
-#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCEdit.h"
 #include "controls/CCLabel.h"
 #include "controls/PTList.h"
+#include "form/app_state.h"
 #include "model/datamod.h"
 #include "model/font.h"
 #include "properties/row_names.h"

@@ -1,6 +1,5 @@
 #include "properties/ptrules.h"
 
-#include "form/app_state.h"
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "controls/CCForm.h"
@@ -13,6 +12,7 @@
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
+#include "form/app_state.h"
 #include "properties/frmProperties.h"
 #include "properties/items_transfer.h"
 #include "properties/row_kit.h"

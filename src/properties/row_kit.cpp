@@ -1,11 +1,11 @@
 #include "properties/row_kit.h"
 
 #include "form/ChildFor.h"
+#include "form/hub.h"
 #include "form/shown_dialog.h"
 #include "model/captions.h"
 #include "model/ui.h"
 #include "properties/frmProperties.h"
-#include "form/hub.h"
 #include "properties/row_names.h"
 
 namespace qb::rowkit {

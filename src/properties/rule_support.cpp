@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdint>
 
-#include "form/app_state.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "form/naming.h"
 #include "model/text_util.h"
 #include "model/user_error.h"

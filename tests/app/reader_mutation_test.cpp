@@ -12,8 +12,8 @@
 #include "codegen/default_icons.h"
 #include "controls/CCButton.h"
 #include "form/ChildFor.h"
-#include "fuzz_entries.h"
 #include "form/clipboard_format.h"
+#include "fuzz_entries.h"
 #include "support/cpu_timer.h"
 #include "support/temp_dir.h"
 

@@ -19,6 +19,7 @@ class RecordingViews : public ViewLinks {
  public:
   void FocusWindow(TChildFrm& form) override { calls.push_back("window " + form.Name()); }
   void FocusControl(TControl& control) override { calls.push_back("control " + control.Name()); }
+  void RepaintWindow(TChildFrm& form) override { calls.push_back("repaint " + form.Name()); }
   std::vector<std::string> calls;
 };
 
@@ -161,6 +162,15 @@ TEST_F(ViewWiring, ADialogShownFromTheInspectorTakesTheNewControls) {
   EXPECT_EQ(inner->Left(), left);
 }
 
+TEST_F(ViewWiring, ANewTitleRepaintsTheWholeWindow) {
+  TChildFrm& form = Form();
+  ClickScreen(form, 100, 140);  // the form's own rows
+  views_.calls.clear();
+  ApplyRow(rows::kTitle, "Main");
+  EXPECT_EQ(form.Screen().Title(), "Main");
+  EXPECT_TRUE(Called("repaint " + form.Name()));
+}
+
 TEST_F(ViewWiring, TheHubReachesTheInspector) {
   TChildFrm& form = Form();
   TControl* button = Place(form, PaletteButton::kButton, 20, 20);
@@ -175,8 +185,7 @@ TEST_F(ViewWiring, TheHubReachesTheInspector) {
   EXPECT_EQ(inspector.Rows().at(static_cast<std::size_t>(inspector.RowIndex("Name"))).value,
             button->Name());
   hub.SelectChooserEntry(*button);
-  EXPECT_EQ(inspector.ChooserEntries()[inspector.ChooserIndex()].text,
-            button->Name() + ": Button");
+  EXPECT_EQ(inspector.ChooserEntries()[inspector.ChooserIndex()].text, button->Name() + ": Button");
   hub.ShowFormRows(form);
   EXPECT_EQ(inspector.Rows().front().name, "Name");
   EXPECT_EQ(inspector.Rows().at(0).value, form.Name());

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
 #include "controls/PTList.h"
 #include "designer/designer.h"
 #include "designer/row_height.h"
+#include "form/app_state.h"
 #include "form/hub.h"
 #include "form/naming.h"
 #include "support/fake_ui.h"

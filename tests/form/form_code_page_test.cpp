@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "form/app_state.h"
 #include "controls/CCLabel.h"
 #include "controls/CCListBox.h"
+#include "form/app_state.h"
 #include "form/clipboard_format.h"
-#include "model/code_page.h"
 #include "form/form_file.h"
+#include "model/code_page.h"
 #include "model/user_error.h"
 #include "support/fake_ui.h"
 #include "support/form_dump.h"

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCDropDown.h"
 #include "controls/CCEdit.h"
@@ -22,6 +21,7 @@
 #include "controls/PTEdit.h"
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
+#include "form/app_state.h"
 #include "form/form_lookup.h"
 #include "support/cpu_timer.h"
 #include "support/fake_ui.h"

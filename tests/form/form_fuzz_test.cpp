@@ -7,12 +7,12 @@
 
 #include <random>
 
-#include "form/app_state.h"
 #include "controls/PTDialog.h"
 #include "controls/factory.h"
-#include "form_fixtures.h"
+#include "form/app_state.h"
 #include "form/form_file.h"
 #include "form/form_keys.h"
+#include "form_fixtures.h"
 #include "model/kinds.h"
 #include "support/cpu_timer.h"
 #include "support/temp_dir.h"

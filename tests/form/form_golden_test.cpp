@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "form/app_state.h"
-#include "form_fixtures.h"
 #include "form/form_file.h"
+#include "form_fixtures.h"
 #include "support/fake_ui.h"
 #include "support/form_dump.h"
 #include "support/temp_dir.h"

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCLabel.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
 #include "form/ChildFor.h"
+#include "form/app_state.h"
 #include "properties/pick_lists.h"
 
 namespace qb {

@@ -23,9 +23,9 @@
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
 #include "controls/factory.h"
+#include "form/naming.h"
 #include "form/shown_dialog.h"
 #include "model/kinds.h"
-#include "form/naming.h"
 #include "properties/ccrules.h"
 
 namespace qb::test {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "form/app_state.h"
-#include "properties/frmProperties.h"
 #include "form/hub.h"
+#include "properties/frmProperties.h"
 #include "support/fake_ui.h"
 
 namespace qb::test {
