@@ -63,7 +63,7 @@ TControl* Designer::AttachPlacedControl(TChildFrm& form, std::unique_ptr<TContro
 
 bool Designer::PlaceControl(TChildFrm& form, int x, int y, TControl& target) {
   const KindInfo* kind = KindForButton(state_.library, state_.pressed_button);
-  const PlacementRule* rule = kind ? FindPlacementRule(state_.library, kind->kind) : nullptr;
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   if (!rule) return false;
   // One control per press of the button.
   state_.pressed_button = PaletteButton::kNone;
@@ -79,7 +79,6 @@ bool Designer::PlaceControl(TChildFrm& form, int x, int y, TControl& target) {
   }
   return PlaceOnPanel(form, x, y, target, *kind, *rule);
 }
-
 
 bool Designer::PlaceOnPanel(TChildFrm& form, int x, int y, TControl& target, const KindInfo& kind,
                             const PlacementRule& rule) {

@@ -20,9 +20,9 @@ const std::vector<PlacementRule>& PlacementRules(LibraryId lib) {
   return lib == LibraryId::kCControls ? CControlsPlacement() : PToolboxPlacement();
 }
 
-const PlacementRule* FindPlacementRule(LibraryId lib, const std::string& kind) {
-  for (const auto& rule : PlacementRules(lib))
-    if (kind == rule.kind) return &rule;
+const PlacementRule* FindPlacementRule(const KindInfo& kind) {
+  for (const auto& rule : PlacementRules(kind.library))
+    if (rule.kind == kind.id) return &rule;
   return nullptr;
 }
 

@@ -29,7 +29,7 @@ struct PlaceContext {
 };
 
 struct PlacementRule {
-  const char* kind;
+  KindId kind;
   PlaceAt at;
   bool standard_font;  // gets "PilotStandard"
   bool palm_form;      // takes its parent panel's colours
@@ -38,7 +38,7 @@ struct PlacementRule {
 
 const std::vector<PlacementRule>& PlacementRules(LibraryId lib);
 // nullptr for a kind the library does not place.
-const PlacementRule* FindPlacementRule(LibraryId lib, const std::string& kind);
+const PlacementRule* FindPlacementRule(const KindInfo& kind);
 
 // A new control of the kind as the palette places it at (x, y) of the panel: named, in the
 // colour, with the kind's Tag marker, the rule's values and font, and the panel's colours where

@@ -1,8 +1,8 @@
 #include "codegen/cc_place.h"
 
-#include <memory>
-
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "designer/menus.h"
 #include "designer/placement.h"
@@ -16,11 +16,10 @@ namespace {
 
 // A control of the kind as the designer places it at (x, y) of the parent, attached there.
 template <typename T>
-T& Placed(TControl& parent, const char* kind_name, const std::string& name, int x = 0,
-          int y = 0) {
+T& Placed(TControl& parent, const char* kind_name, const std::string& name, int x = 0, int y = 0) {
   auto* form = dynamic_cast<TChildFrm*>(parent.Owner());
   const KindInfo* kind = FindKind(LibraryId::kCControls, kind_name);
-  const PlacementRule* rule = FindPlacementRule(LibraryId::kCControls, kind_name);
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   EXPECT_TRUE(form && kind && rule) << kind_name;
   std::unique_ptr<TControl> control =
       MakePlacedControl(*form, *kind, *rule, name, kWhite, {x, y}, parent);

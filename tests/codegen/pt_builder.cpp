@@ -14,7 +14,7 @@ template <typename T>
 T& Placed(TChildFrm& form, TControl& panel, const char* kind_name, const std::string& name,
           int x = 0, int y = 0) {
   const KindInfo* kind = FindKind(LibraryId::kPToolboxLib, kind_name);
-  const PlacementRule* rule = FindPlacementRule(LibraryId::kPToolboxLib, kind_name);
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   EXPECT_TRUE(kind && rule) << kind_name;
   std::unique_ptr<TControl> control =
       MakePlacedControl(form, *kind, *rule, name, kWhite, {x, y}, panel);
@@ -50,7 +50,8 @@ TPTEdit& PlaceField(TChildFrm& form, TControl& panel, const std::string& name, i
   return Placed<TPTEdit>(form, panel, "Field", name, x, y);
 }
 
-TPTCheckbox& PlaceCheckBox(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
+TPTCheckbox& PlaceCheckBox(TChildFrm& form, TControl& panel, const std::string& name, int x,
+                           int y) {
   return Placed<TPTCheckbox>(form, panel, "CheckBox", name, x, y);
 }
 
@@ -58,7 +59,8 @@ TPTList& PlaceList(TChildFrm& form, TControl& panel, const std::string& name, in
   return Placed<TPTList>(form, panel, "List", name, x, y);
 }
 
-TPTPopTrigger& PlacePopTrigger(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
+TPTPopTrigger& PlacePopTrigger(TChildFrm& form, TControl& panel, const std::string& name, int x,
+                               int y) {
   return Placed<TPTPopTrigger>(form, panel, "PopTrigger", name, x, y);
 }
 

@@ -62,7 +62,7 @@ TControl& InspectorTest::Place(TChildFrm& form, const std::string& kind_name, in
     bar->SetBounds(form.Screen().Left(), form.Screen().Top(), 160, 15);
     form.AppendToControlList(*form.Client().AddChild(std::move(bar)), "MenuBar");
   }
-  const PlacementRule* rule = FindPlacementRule(state.library, kind_name);
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   EXPECT_NE(rule, nullptr) << kind_name;
   TControl* target = parent ? parent : &form.Screen();
   if (kind->parent == ParentRule::kScreen) target = &form.Screen();
