@@ -84,8 +84,8 @@ class FormFileWriter {
     const std::vector<const KindInfo*> cycle = Cycle();
     for (int number = 0; number < spec_.controls; ++number) {
       const KindInfo* kind = cycle[static_cast<std::size_t>(number) % cycle.size()];
-      ControlPlan plan{kind, Layout(kind->kind), Name(*kind, number), kScreenParentName, number, 0,
-                       false};
+      ControlPlan plan{kind, Layout(kind), Name(*kind, number), kScreenParentName, number,
+                       0,    false};
       if (std::string_view(kind->kind) == kDialogKind) {
         plan.first_dialog = dialogs++ == 0;
         dialog = plan.name;
@@ -96,7 +96,8 @@ class FormFileWriter {
         if (menus == 1 && lib_ == LibraryId::kCControls && number + 1 < spec_.controls) {
           WriteControl(plan);
           ++number;
-          plan = {FindKind(lib_, kMenuBarKind), Layout(kMenuBarKind), "", "", number, 0, false};
+          const KindInfo* bar = FindKind(lib_, kMenuBarKind);
+          plan = {bar, Layout(bar), "", "", number, 0, false};
         }
       } else if (dialog_room > 0 && kind->parent == ParentRule::kScreenOrDialog) {
         plan.parent = dialog;
@@ -119,7 +120,9 @@ class FormFileWriter {
     return kinds;
   }
 
-  const KindLayout* Layout(const char* kind) const { return form_io::LayoutOf(lib_).Find(kind); }
+  const KindLayout* Layout(const KindInfo* kind) const {
+    return kind ? form_io::LayoutOf(lib_).Find(kind->id) : nullptr;
+  }
 
   std::string Name(const KindInfo& kind, int number) const {
     return std::string(kind.long_prefix) + std::to_string(number + 1);

@@ -54,7 +54,6 @@ TControl::~TControl() {
 }
 
 void TControl::Changed() {
-  needs_paint_ = true;
   if (owner_) owner_->ControlChanged(*this);
 }
 

@@ -107,17 +107,14 @@ class TControl {
   // Whether the control and every parent up to the root are visible.
   bool Showing() const;
 
-  // Painting bookkeeping.
-  bool NeedsPaint() const { return needs_paint_; }
   // Asks for a repaint without changing anything (the colours of its form may have changed).
   void Invalidate() { Changed(); }
-  void ClearNeedsPaint() { needs_paint_ = false; }
   // Whether a size change is reported to the owner (set when attached to a window).
   void SetResizeNotification(bool on) { resize_notification_ = on; }
   bool ResizeNotification() const { return resize_notification_; }
 
  protected:
-  // Marks the control for repaint and tells the owner.
+  // Tells the owner, whose window repaints.
   void Changed();
 
  private:
@@ -139,7 +136,6 @@ class TControl {
   WeakRef<TControl> palm_form_;
   TControl* parent_ = nullptr;
   std::vector<std::unique_ptr<TControl>> children_;
-  bool needs_paint_ = true;
   bool resize_notification_ = false;
 };
 

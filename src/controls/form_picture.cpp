@@ -54,7 +54,6 @@ bool FormPicture::PaintTree(TControl& control, Point at, const Rect& clip) {
     picture_.Blit(Artwork(), 0, 0);
   else
     PaintControl(control, picture_, fonts_, painters_(control.Class()));
-  control.ClearNeedsPaint();
   bool changed = control.Left() != left || control.Top() != top || control.Width() != width ||
                  control.Height() != height;
 

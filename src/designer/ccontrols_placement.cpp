@@ -30,35 +30,39 @@ constexpr int kMenuTopicWidth = 36;
 constexpr int kMenuUserWidth = 38;
 
 using A = PlaceAt;
+using K = KindId;
 
 const std::vector<PlacementRule> kRules = {
-    {"Button", A::kPalm, true, false, InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
+    {K::kCCButton, A::kPalm, true, false,
+     InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetShowForm(kNoneChoice);
      })},
-    {"Label", A::kPanel, true, false, InitAs<TCCLabel>([](TCCLabel& c, const PlaceContext& p) {
+    {K::kCCLabel, A::kPanel, true, false, InitAs<TCCLabel>([](TCCLabel& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetLine(0);
        c.SetStyle(0);
      })},
-    {"CheckBox", A::kPanel, true, false,
+    {K::kCCCheckBox, A::kPanel, true, false,
      InitAs<TCCCheckbox>([](TCCCheckbox& c, const PlaceContext& p) { c.SetContent(p.name); })},
-    {"Switch", A::kPanel, true, false, InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
+    {K::kCCSwitch, A::kPanel, true, false,
+     InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetWidth(kSwitchWidth);
        c.SetRadius(0);
      })},
-    {"Edit", A::kPanel, true, false, InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) {
+    {K::kCCEdit, A::kPanel, true, false, InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetTopic(kPlacedTopic);
      })},
-    {"EditLine", A::kPanel, true, false,
+    {K::kCCEditLine, A::kPanel, true, false,
      InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) { c.SetContent(p.name); })},
-    {"ListBox", A::kPanel, true, false, InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) {
+    {K::kCCListBox, A::kPanel, true, false,
+     InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) {
        c.SetVisibleItems(kVisibleItems);
        c.SetItems(PlacedListItems());
      })},
-    {"DropDown", A::kPanel, true, false,
+    {K::kCCDropDown, A::kPanel, true, false,
      InitAs<TCCDropDown>([](TCCDropDown& c, const PlaceContext&) {
        c.SetVisibleItems(kVisibleItems);
        c.SetItems(PlacedListItems());
@@ -66,27 +70,27 @@ const std::vector<PlacementRule> kRules = {
        c.SetTestItems(0);
        c.SetUserWidth(kDropDownUserWidth);
      })},
-    {"Radio", A::kPanel, true, false, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
+    {K::kCCRadio, A::kPanel, true, false, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
        c.SetItems(PlacedRadioItems());
        c.SetSelectedItem(0);
      })},
-    {"PopUp", A::kPanel, true, false, InitAs<TCCPopUp>([](TCCPopUp& c, const PlaceContext&) {
+    {K::kCCPopUp, A::kPanel, true, false, InitAs<TCCPopUp>([](TCCPopUp& c, const PlaceContext&) {
        c.SetVisibleItems(kVisibleItems);
        c.SetItems(PlacedListItems());
        c.SetTest(1);
      })},
-    {"Image", A::kPanel, false, false, InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) {
+    {K::kCCImage, A::kPanel, false, false, InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) {
        c.SetStringBits("");
        c.SetTag(1);  // clickable
      })},
-    {"Table", A::kPanel, true, false, InitAs<TCCTable>([](TCCTable& c, const PlaceContext&) {
+    {K::kCCTable, A::kPanel, true, false, InitAs<TCCTable>([](TCCTable& c, const PlaceContext&) {
        c.SetItems({kPlacedTableRow});
        c.SetColWidths({"25", "25", "25"});
        c.SetColAlign({"0", "0", "0"});
        c.SetUserWidth(kTableUserWidth);
        c.SetCols(kTableCols);
      })},
-    {"Menu", A::kMenu, false, false, InitAs<TCCMenu>([](TCCMenu& c, const PlaceContext& p) {
+    {K::kCCMenu, A::kMenu, false, false, InitAs<TCCMenu>([](TCCMenu& c, const PlaceContext& p) {
        const TCCForm& screen = p.form.Screen();
        c.SetTop(screen.Top());
        c.SetUserLeft(screen.Left() + kMenuLeftInset);
@@ -94,7 +98,7 @@ const std::vector<PlacementRule> kRules = {
        c.SetTopicWidth(kMenuTopicWidth);
        c.SetUserWidth(kMenuUserWidth);
      })},
-    {"Dialog", A::kDialog, true, false, InitPlacedDialog},
+    {K::kCCDialog, A::kDialog, true, false, InitPlacedDialog},
 };
 
 }  // namespace

@@ -45,12 +45,12 @@ void TakeKindMarker(TControl& control, const KindInfo& kind) {
 
 // The values every control of the kind has in its library (a Select's square frame).
 void TakeKindValues(TControl& control, LibraryId lib, const KindInfo& kind) {
-  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.kind);
+  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
   if (layout && layout->after_read) layout->after_read(control);
 }
 
 bool TakesPalmForm(LibraryId lib, const KindInfo& kind) {
-  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.kind);
+  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
   return layout && layout->palm_form;
 }
 

@@ -3,7 +3,6 @@
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "controls/PTDialog.h"
-#include "controls/factory.h"
 #include "designer/designer.h"
 #include "designer/menus.h"
 #include "designer/placement.h"
@@ -65,7 +64,7 @@ TControl* Designer::AttachPlacedControl(TChildFrm& form, std::unique_ptr<TContro
 
 bool Designer::PlaceControl(TChildFrm& form, int x, int y, TControl& target) {
   const KindInfo* kind = KindForButton(state_.library, state_.pressed_button);
-  const PlacementRule* rule = kind ? FindPlacementRule(state_.library, kind->kind) : nullptr;
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   if (!rule) return false;
   // One control per press of the button.
   state_.pressed_button = PaletteButton::kNone;
@@ -82,37 +81,13 @@ bool Designer::PlaceControl(TChildFrm& form, int x, int y, TControl& target) {
   return PlaceOnPanel(form, x, y, target, *kind, *rule);
 }
 
-namespace {
-
-// A new control of the kind, named, in the control colour, with the rule's values.
-std::unique_ptr<TControl> MakePlaced(TChildFrm& form, const KindInfo& kind,
-                                     const PlacementRule& rule, const std::string& name,
-                                     Color color) {
-  std::unique_ptr<TControl> control = CreateControl(kind.cls, &form);
-  control->SetName(name);
-  control->SetColor(color);
-  if (kind.tag_marker != kAnyTag) control->SetTag(kind.tag_marker);
-  if (rule.init) rule.init(*control, PlaceContext{form, name});
-  if (rule.standard_font) control->SetFontName(kPilotStandard);
-  return control;
-}
-
-}  // namespace
-
 bool Designer::PlaceOnPanel(TChildFrm& form, int x, int y, TControl& target, const KindInfo& kind,
                             const PlacementRule& rule) {
   std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
   if (!ClaimName(form, name)) return false;
   TControl& panel = HoldingPanel(form, target);
-  std::unique_ptr<TControl> placed = MakePlaced(form, kind, rule, name, state_.control_color);
-  if (rule.at == PlaceAt::kPalm) {
-    placed->SetUserLeft(x);
-    placed->SetUserTop(y);
-  } else {
-    placed->SetLeft(x);
-    placed->SetTop(y);
-  }
-  if (rule.palm_form) placed->SetPalmForm(&panel);
+  std::unique_ptr<TControl> placed =
+      MakePlacedControl(form, kind, rule, name, state_.control_color, {x, y}, panel);
   TControl* attached = Attach(form, std::move(placed), panel, kind);
   Inspect(form, *attached);
   return true;
@@ -122,7 +97,8 @@ bool Designer::PlaceDialog(TChildFrm& form, const KindInfo& kind, const Placemen
   std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
   if (!ClaimName(form, name)) return false;
   HideShownDialog(form);
-  std::unique_ptr<TControl> dialog = MakePlaced(form, kind, rule, name, state_.control_color);
+  std::unique_ptr<TControl> dialog =
+      MakePlacedControl(form, kind, rule, name, state_.control_color, {}, form.Screen());
   form.SnapDialog().SetGridSize(form.Snap().GridSize());
   TControl* attached = Attach(form, std::move(dialog), form.Screen(), kind);
   Inspect(form, *attached);
@@ -143,7 +119,8 @@ bool Designer::PlaceMenu(TChildFrm& form, const KindInfo& kind, const PlacementR
   }
   std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
   if (!ClaimName(form, name)) return false;
-  std::unique_ptr<TControl> menu = MakePlaced(form, kind, rule, name, state_.control_color);
+  std::unique_ptr<TControl> menu =
+      MakePlacedControl(form, kind, rule, name, state_.control_color, {}, form.Client());
   TControl* attached = Attach(form, std::move(menu), form.Client(), kind);
   Inspect(form, *attached);
   if (auto* placed = As<TCCMenu>(attached)) {

@@ -39,7 +39,7 @@ struct LayoutMeasure {
 
 // One row of a library's table: the kinds it covers and a measure per quantity.
 struct LayoutKindRow {
-  std::vector<std::string_view> kinds;
+  std::vector<KindId> kinds;
   std::array<LayoutMeasure, kLayoutQuantityCount> measures;
 };
 

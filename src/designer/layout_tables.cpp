@@ -8,6 +8,7 @@ namespace qb {
 
 namespace {
 
+using K = KindId;
 constexpr CoordUse kPalm = CoordUse::kPalm;
 constexpr CoordUse kPanel = CoordUse::kPanel;
 constexpr CoordUse kNone = CoordUse::kNone;
@@ -24,28 +25,32 @@ constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kAllPalm = {
 constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kPalmWithoutHeight = {
     Position(kPalm),     Edge(kPalm, kPalm), Position(kPalm),
     Edge(kPalm, kPanel), Extent(kPalm),      kNoPart};
+// Menus and the menu bar take no part.
+constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kNoParts = {};
 constexpr std::array<LayoutMeasure, kLayoutQuantityCount> kAllPanel = {
     Position(kPanel),     Edge(kPanel, kPanel), Position(kPanel),
     Edge(kPanel, kPanel), Extent(kPanel),       Extent(kPanel)};
 
 const std::vector<LayoutKindRow> kCControlsTable = {
-    {{"Button", "Switch", "Radio"}, kAllPalm},
-    {{"Label", "Edit", "EditLine", "ListBox", "DropDown", "PopUp", "Table"}, kPalmWithoutHeight},
-    {{"CheckBox"},
+    {{K::kCCButton, K::kCCSwitch, K::kCCRadio}, kAllPalm},
+    {{K::kCCLabel, K::kCCEdit, K::kCCEditLine, K::kCCListBox, K::kCCDropDown, K::kCCPopUp,
+      K::kCCTable},
+     kPalmWithoutHeight},
+    {{K::kCCCheckBox},
      {Position(kPalm), Edge(kPanel, kPanel), Position(kPalm), Edge(kPalm, kPanel), Extent(kPanel),
       kNoPart}},
-    {{"Dialog", "Image"}, kAllPanel},
-    // MenuBar and Menu take no part.
+    {{K::kCCDialog, K::kCCImage}, kAllPanel},
+    {{K::kCCMenu, K::kCCMenuBar}, kNoParts},
 };
 
 const std::vector<LayoutKindRow> kPToolboxTable = {
-    {{"Button", "Push", "Radio", "Select"}, kAllPalm},
-    {{"List"}, kPalmWithoutHeight},
-    {{"CheckBox"},
+    {{K::kPTButton, K::kPTPush, K::kPTRadio, K::kPTSelect}, kAllPalm},
+    {{K::kPTList}, kPalmWithoutHeight},
+    {{K::kPTCheckBox},
      {Position(kPalm), Edge(kPalm, kPanel), Position(kPalm), Edge(kPalm, kPanel), Extent(kPanel),
       Extent(kPanel)}},
-    {{"PopTrigger", "Field", "Dialog", "Bitmap"}, kAllPanel},
-    {{"Label", "GSI"},
+    {{K::kPTPopTrigger, K::kPTField, K::kPTDialog, K::kPTBitmap}, kAllPanel},
+    {{K::kPTLabel, K::kPTGsi},
      {Position(kPanel), Edge(kPanel, kPanel), Position(kPanel), Edge(kPanel, kPanel), kNoPart,
       kNoPart}},
 };
@@ -60,8 +65,8 @@ LayoutMeasure MeasureOf(LibraryId lib, const TControl& control, LayoutQuantity q
   const KindInfo* kind = KindForClass(lib, control.Class(), control.Tag());
   if (!kind) return kNoPart;
   for (const LayoutKindRow& row : LayoutTable(lib))
-    for (std::string_view name : row.kinds)
-      if (name == kind->kind) return row.measures[static_cast<int>(quantity)];
+    for (KindId id : row.kinds)
+      if (id == kind->id) return row.measures[static_cast<int>(quantity)];
   return kNoPart;
 }
 

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/palm_canvas.h"
 #include "form/ChildFor.h"
+#include "model/colors.h"
+#include "model/kinds.h"
 #include "model/library.h"
 
 namespace qb {
@@ -26,7 +29,7 @@ struct PlaceContext {
 };
 
 struct PlacementRule {
-  const char* kind;
+  KindId kind;
   PlaceAt at;
   bool standard_font;  // gets "PilotStandard"
   bool palm_form;      // takes its parent panel's colours
@@ -35,7 +38,14 @@ struct PlacementRule {
 
 const std::vector<PlacementRule>& PlacementRules(LibraryId lib);
 // nullptr for a kind the library does not place.
-const PlacementRule* FindPlacementRule(LibraryId lib, const std::string& kind);
+const PlacementRule* FindPlacementRule(const KindInfo& kind);
+
+// A new control of the kind as the palette places it at (x, y) of the panel: named, in the
+// colour, with the kind's Tag marker, the rule's values and font, and the panel's colours where
+// the rule says so. Menus and dialogs take no point. The caller attaches it.
+std::unique_ptr<TControl> MakePlacedControl(TChildFrm& form, const KindInfo& kind,
+                                            const PlacementRule& rule, const std::string& name,
+                                            Color color, Point at, TControl& panel);
 
 // Wraps an initialiser written for one control class.
 template <typename T, typename F>

@@ -27,15 +27,16 @@ constexpr int kMaxItems = 2;
 constexpr int kFieldMaxChars = 20;
 
 using A = PlaceAt;
+using K = KindId;
 
 const std::vector<PlacementRule> kRules = {
-    {"Button", A::kPalm, true, true, InitAs<TPTButton>([](TPTButton& c, const PlaceContext& p) {
+    {K::kPTButton, A::kPalm, true, true, InitAs<TPTButton>([](TPTButton& c, const PlaceContext& p) {
        c.SetUserHeight(kObjectUserHeight);
        c.SetUserWidth(kButtonUserWidth);
        c.SetText(p.name);
        c.SetShowForm(kNoneChoice);
      })},
-    {"Select", A::kPalm, true, true, InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
+    {K::kPTSelect, A::kPalm, true, true, InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
        c.SetUserHeight(kObjectUserHeight);
        c.SetUserWidth(kSelectUserWidth);
        c.SetContent(p.name);
@@ -45,41 +46,41 @@ const std::vector<PlacementRule> kRules = {
        c.SetShowForm(kNoneChoice);
        c.SetDOTTitle(kPlacedSelectTitle);
      })},
-    {"Push", A::kPanel, true, true, InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
+    {K::kPTPush, A::kPanel, true, true, InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
        c.SetUserHeight(kObjectUserHeight);
        c.SetContent(p.name);
        c.SetTag(0);  // group number
      })},
     // The label has neither a line nor a style in this library.
-    {"Label", A::kPanel, true, true,
+    {K::kPTLabel, A::kPanel, true, true,
      InitAs<TPTLabel>([](TPTLabel& c, const PlaceContext& p) { c.SetContent(p.name); })},
-    {"Field", A::kPanel, true, false, InitAs<TPTEdit>([](TPTEdit& c, const PlaceContext&) {
+    {K::kPTField, A::kPanel, true, false, InitAs<TPTEdit>([](TPTEdit& c, const PlaceContext&) {
        c.SetText(kPlacedFieldText);
        c.SetMaxChars(kFieldMaxChars);
      })},
-    {"CheckBox", A::kPanel, true, true,
+    {K::kPTCheckBox, A::kPanel, true, true,
      InitAs<TPTCheckbox>([](TPTCheckbox& c, const PlaceContext& p) {
        c.SetHeight(kCheckBoxHeight);
        c.SetContent(p.name);
        c.SetGroupNumber(0);
      })},
-    {"List", A::kPanel, true, true, InitAs<TPTList>([](TPTList& c, const PlaceContext&) {
+    {K::kPTList, A::kPanel, true, true, InitAs<TPTList>([](TPTList& c, const PlaceContext&) {
        c.SetMaxItems(kMaxItems);
        c.SetItems(PlacedListItems());
        c.SetTrigger(kNoneChoice);
      })},
-    {"PopTrigger", A::kPanel, true, true,
+    {K::kPTPopTrigger, A::kPanel, true, true,
      InitAs<TPTPopTrigger>(
          [](TPTPopTrigger& c, const PlaceContext&) { c.SetHeight(kPopTriggerHeight); })},
-    {"Radio", A::kPanel, true, true, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
+    {K::kPTRadio, A::kPanel, true, true, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
        c.SetUserHeight(kObjectUserHeight);
        c.SetTag(1);  // group number
        c.SetItems(PlacedRadioItems());
      })},
-    {"Bitmap", A::kPanel, false, true,
+    {K::kPTBitmap, A::kPanel, false, true,
      InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) { c.SetStringBits(""); })},
-    {"GSI", A::kPanel, false, true, nullptr},
-    {"Dialog", A::kDialog, true, false, InitPlacedDialog},
+    {K::kPTGsi, A::kPanel, false, true, nullptr},
+    {K::kPTDialog, A::kDialog, true, false, InitPlacedDialog},
 };
 
 }  // namespace

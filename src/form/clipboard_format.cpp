@@ -141,17 +141,17 @@ ClassLayout MakeClassLayout(ControlClass cls) {
   for (const KeySpec& k : CommonKeys()) AddKey(layout, k, "");
   for (LibraryId lib : {LibraryId::kCControls, LibraryId::kPToolboxLib}) {
     for (const form_io::KindLayout& kind : form_io::LayoutOf(lib).kinds) {
-      const KindInfo* info = FindKind(lib, kind.kind);
+      const KindInfo* info = FindKind(kind.kind);
       if (!info || info->cls != cls) continue;
       for (const KeySpec& k : kind.keys)
-        if (CarriesAValue(k)) AddKey(layout, k, kind.kind);
+        if (CarriesAValue(k)) AddKey(layout, k, info->kind);
       for (const form_io::ListSection& section : kind.list_sections) {
         KeySpec k;
         k.key = section.suffix;
         k.codec = Codec::kList;
         k.get_list = section.get;
         k.set_list = section.set;
-        AddKey(layout, k, kind.kind);
+        AddKey(layout, k, info->kind);
       }
     }
   }

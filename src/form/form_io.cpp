@@ -87,9 +87,9 @@ KeySpec ConstantKey(const char* key, int value) {
   return k;
 }
 
-const KindLayout* LibraryLayout::Find(const char* kind) const {
+const KindLayout* LibraryLayout::Find(KindId kind) const {
   for (const KindLayout& k : kinds)
-    if (std::string_view(k.kind) == kind) return &k;
+    if (k.kind == kind) return &k;
   return nullptr;
 }
 
@@ -153,7 +153,7 @@ struct Written {
 void CollectWritten(LibraryId lib, const LibraryLayout& layout, TControl& c,
                     std::vector<Written>* out) {
   const KindInfo* kind = KindForClass(lib, c.Class(), c.Tag());
-  const KindLayout* kind_layout = kind ? layout.Find(kind->kind) : nullptr;
+  const KindLayout* kind_layout = kind ? layout.Find(kind->id) : nullptr;
   if (!kind_layout) return;  // no writer for this class in this library
   out->push_back({&c, kind, kind_layout});
   if (c.Class() == ControlClass::kPTDialog)
@@ -317,7 +317,7 @@ class FormReader {
     if (SameText(section, kFormSection)) return;
     const std::string* control = ini_.Find(section, form_io::kControlKey);
     const KindInfo* kind = control ? FindKind(lib_, *control) : nullptr;
-    const KindLayout* layout = kind ? layout_.Find(kind->kind) : nullptr;
+    const KindLayout* layout = kind ? layout_.Find(kind->id) : nullptr;
     if (!layout) return;  // list sections and unknown kinds
     if (kind->cls == ControlClass::kCCMenuBar && FirstMenuBar(form_)) return;
     if (result_.controls >= kMaxFormControls) {
@@ -510,7 +510,7 @@ FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib) {
     if (SameText(section, kFormSection)) continue;
     const std::string* control = ini.Find(section, form_io::kControlKey);
     const KindInfo* kind = control ? FindKind(reading_lib, *control) : nullptr;
-    if (!kind || !layout.Find(kind->kind)) continue;
+    if (!kind || !layout.Find(kind->id)) continue;
     // The reader takes one menu bar and skips the others.
     if (kind->cls == ControlClass::kCCMenuBar) {
       if (menu_bar) continue;

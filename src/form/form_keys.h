@@ -81,7 +81,7 @@ struct ListSection {
 };
 
 struct KindLayout {
-  const char* kind;  // as in the kind catalogue
+  KindId kind;
   std::vector<KeySpec> keys;
   std::vector<ListSection> list_sections;
   // Values every control of the kind gets after its keys are read.
@@ -98,7 +98,7 @@ struct LibraryLayout {
   // Whether the window's menus and first menu bar are written after the screen's controls.
   bool writes_menus = false;
 
-  const KindLayout* Find(const char* kind) const;
+  const KindLayout* Find(KindId kind) const;
 };
 
 const LibraryLayout& CControlsLayout();

@@ -8,52 +8,68 @@ namespace qb {
 namespace {
 
 using C = ControlClass;
+using K = KindId;
 using P = PaletteButton;
 using R = ParentRule;
 constexpr LibraryId kCC = LibraryId::kCControls;
 constexpr LibraryId kPT = LibraryId::kPToolboxLib;
 
 const std::vector<KindInfo> kCControlsKinds = {
-    {kCC, "Button", C::kCCButton, kAnyTag, P::kButton, "Button", "Button", "Bt", R::kScreenOrDialog},
-    {kCC, "Label", C::kCCLabel, kAnyTag, P::kLabel, "Label", "Label", "Lb", R::kScreenOrDialog},
-    {kCC, "CheckBox", C::kCCCheckbox, kAnyTag, P::kCheckBox, "CheckBox", "CheckBox", "Cb",
+    {K::kCCButton, kCC, "Button", C::kCCButton, kAnyTag, P::kButton, "Button", "Button", "Bt",
      R::kScreenOrDialog},
-    {kCC, "Switch", C::kCCSwitch, kAnyTag, P::kSwitch, "Switch Button", "Switch", "Sw",
+    {K::kCCLabel, kCC, "Label", C::kCCLabel, kAnyTag, P::kLabel, "Label", "Label", "Lb",
      R::kScreenOrDialog},
-    {kCC, "Edit", C::kCCEdit, 0, P::kEdit, "Edit", "Edit", "Ed", R::kScreenOrDialog},
-    {kCC, "EditLine", C::kCCEdit, 1, P::kEditLine, "Edit Line", "EditLine", "El",
+    {K::kCCCheckBox, kCC, "CheckBox", C::kCCCheckbox, kAnyTag, P::kCheckBox, "CheckBox", "CheckBox",
+     "Cb", R::kScreenOrDialog},
+    {K::kCCSwitch, kCC, "Switch", C::kCCSwitch, kAnyTag, P::kSwitch, "Switch Button", "Switch",
+     "Sw", R::kScreenOrDialog},
+    {K::kCCEdit, kCC, "Edit", C::kCCEdit, 0, P::kEdit, "Edit", "Edit", "Ed", R::kScreenOrDialog},
+    {K::kCCEditLine, kCC, "EditLine", C::kCCEdit, 1, P::kEditLine, "Edit Line", "EditLine", "El",
      R::kScreenOrDialog},
-    {kCC, "ListBox", C::kCCListBox, kAnyTag, P::kListBox, "ListBox", "ListBox", "Lb",
+    {K::kCCListBox, kCC, "ListBox", C::kCCListBox, kAnyTag, P::kListBox, "ListBox", "ListBox", "Lb",
      R::kScreenOrDialog},
-    {kCC, "DropDown", C::kCCDropDown, kAnyTag, P::kDropDown, "DropDown", "DropDown", "Dd",
+    {K::kCCDropDown, kCC, "DropDown", C::kCCDropDown, kAnyTag, P::kDropDown, "DropDown", "DropDown",
+     "Dd", R::kScreenOrDialog},
+    {K::kCCRadio, kCC, "Radio", C::kCCRadio, kAnyTag, P::kRadio, "Radio Buttons", "Radio", "Rd",
      R::kScreenOrDialog},
-    {kCC, "Radio", C::kCCRadio, kAnyTag, P::kRadio, "Radio Buttons", "Radio", "Rd",
+    {K::kCCPopUp, kCC, "PopUp", C::kCCPopUp, kAnyTag, P::kPopUp, "PopUp", "PopUp", "Pu",
      R::kScreenOrDialog},
-    {kCC, "PopUp", C::kCCPopUp, kAnyTag, P::kPopUp, "PopUp", "PopUp", "Pu", R::kScreenOrDialog},
-    {kCC, "Image", C::kCCBitmap, kAnyTag, P::kBitmap, "Image", "Image", "Im", R::kScreenOrDialog},
-    {kCC, "Table", C::kCCTable, kAnyTag, P::kTable, "Table", "Table", "Tb", R::kScreenOrDialog},
-    {kCC, "Dialog", C::kPTDialog, kAnyTag, P::kDialog, "Dialog", "Dialog", "Dl", R::kScreen},
-    {kCC, "Menu", C::kCCMenu, kAnyTag, P::kMenu, "Menu", "Menu", "Mn", R::kDesignerWindow},
-    {kCC, "MenuBar", C::kCCMenuBar, kAnyTag, P::kNone, "", "MenuBar", "Mb", R::kDesignerWindow},
+    {K::kCCImage, kCC, "Image", C::kCCBitmap, kAnyTag, P::kBitmap, "Image", "Image", "Im",
+     R::kScreenOrDialog},
+    {K::kCCTable, kCC, "Table", C::kCCTable, kAnyTag, P::kTable, "Table", "Table", "Tb",
+     R::kScreenOrDialog},
+    {K::kCCDialog, kCC, "Dialog", C::kPTDialog, kAnyTag, P::kDialog, "Dialog", "Dialog", "Dl",
+     R::kScreen},
+    {K::kCCMenu, kCC, "Menu", C::kCCMenu, kAnyTag, P::kMenu, "Menu", "Menu", "Mn",
+     R::kDesignerWindow},
+    {K::kCCMenuBar, kCC, "MenuBar", C::kCCMenuBar, kAnyTag, P::kNone, "", "MenuBar", "Mb",
+     R::kDesignerWindow},
 };
 
 const std::vector<KindInfo> kPToolboxKinds = {
-    {kPT, "Button", C::kPTButton, kAnyTag, P::kButton, "Button", "Button", "Bt", R::kScreenOrDialog},
-    {kPT, "Select", C::kCCButton, 3, P::kSelect, "Select Box", "Select", "Sl", R::kScreenOrDialog},
-    {kPT, "Push", C::kCCSwitch, kAnyTag, P::kPush, "Push Button", "Push", "Pb", R::kScreenOrDialog},
-    {kPT, "Label", C::kPTLabel, kAnyTag, P::kLabel, "Label", "Label", "Lb", R::kScreenOrDialog},
-    {kPT, "Field", C::kPTEdit, kAnyTag, P::kEdit, "Field", "Field", "Fl", R::kScreenOrDialog},
-    {kPT, "CheckBox", C::kPTCheckbox, kAnyTag, P::kCheckBox, "CheckBox", "CheckBox", "Cb",
+    {K::kPTButton, kPT, "Button", C::kPTButton, kAnyTag, P::kButton, "Button", "Button", "Bt",
      R::kScreenOrDialog},
-    {kPT, "List", C::kPTList, kAnyTag, P::kListBox, "List", "List", "Lb", R::kScreenOrDialog},
-    {kPT, "PopTrigger", C::kPTPopTrigger, kAnyTag, P::kPopTrigger, "PopTrigger", "Pop", "Pt",
+    {K::kPTSelect, kPT, "Select", C::kCCButton, 3, P::kSelect, "Select Box", "Select", "Sl",
      R::kScreenOrDialog},
-    {kPT, "Radio", C::kCCRadio, kAnyTag, P::kRadio, "Radio Buttons", "Radio", "Rd",
+    {K::kPTPush, kPT, "Push", C::kCCSwitch, kAnyTag, P::kPush, "Push Button", "Push", "Pb",
      R::kScreenOrDialog},
-    {kPT, "Bitmap", C::kCCBitmap, kAnyTag, P::kBitmap, "Bitmap", "Bitmap", "Bm",
+    {K::kPTLabel, kPT, "Label", C::kPTLabel, kAnyTag, P::kLabel, "Label", "Label", "Lb",
      R::kScreenOrDialog},
-    {kPT, "GSI", C::kPTGsi, kAnyTag, P::kGsi, "GSI", "GSI", "GSI", R::kScreenOrDialog},
-    {kPT, "Dialog", C::kPTDialog, kAnyTag, P::kDialog, "Dialog", "Dialog", "Dl", R::kScreen},
+    {K::kPTField, kPT, "Field", C::kPTEdit, kAnyTag, P::kEdit, "Field", "Field", "Fl",
+     R::kScreenOrDialog},
+    {K::kPTCheckBox, kPT, "CheckBox", C::kPTCheckbox, kAnyTag, P::kCheckBox, "CheckBox", "CheckBox",
+     "Cb", R::kScreenOrDialog},
+    {K::kPTList, kPT, "List", C::kPTList, kAnyTag, P::kListBox, "List", "List", "Lb",
+     R::kScreenOrDialog},
+    {K::kPTPopTrigger, kPT, "PopTrigger", C::kPTPopTrigger, kAnyTag, P::kPopTrigger, "PopTrigger",
+     "Pop", "Pt", R::kScreenOrDialog},
+    {K::kPTRadio, kPT, "Radio", C::kCCRadio, kAnyTag, P::kRadio, "Radio Buttons", "Radio", "Rd",
+     R::kScreenOrDialog},
+    {K::kPTBitmap, kPT, "Bitmap", C::kCCBitmap, kAnyTag, P::kBitmap, "Bitmap", "Bitmap", "Bm",
+     R::kScreenOrDialog},
+    {K::kPTGsi, kPT, "GSI", C::kPTGsi, kAnyTag, P::kGsi, "GSI", "GSI", "GSI", R::kScreenOrDialog},
+    {K::kPTDialog, kPT, "Dialog", C::kPTDialog, kAnyTag, P::kDialog, "Dialog", "Dialog", "Dl",
+     R::kScreen},
 };
 
 constexpr std::array<const char*, 23> kClassNames = {
@@ -88,6 +104,13 @@ bool ClassFromName(std::string_view name, ControlClass* cls) {
 
 const std::vector<KindInfo>& KindsOf(LibraryId lib) {
   return lib == LibraryId::kCControls ? kCControlsKinds : kPToolboxKinds;
+}
+
+const KindInfo* FindKind(KindId id) {
+  for (LibraryId lib : {kCC, kPT})
+    for (const KindInfo& k : KindsOf(lib))
+      if (k.id == id) return &k;
+  return nullptr;
 }
 
 const KindInfo* FindKind(LibraryId lib, std::string_view kind) {

@@ -71,7 +71,40 @@ enum class ParentRule { kScreenOrDialog, kScreen, kDesignerWindow };
 // Which marker in a class's Tag slot tells the kind apart; kAnyTag when the class alone does.
 inline constexpr int kAnyTag = -1;
 
+// One value per kind of the catalogue, both libraries; the per-kind tables are keyed by it.
+enum class KindId {
+  kCCButton,
+  kCCLabel,
+  kCCCheckBox,
+  kCCSwitch,
+  kCCEdit,
+  kCCEditLine,
+  kCCListBox,
+  kCCDropDown,
+  kCCRadio,
+  kCCPopUp,
+  kCCImage,
+  kCCTable,
+  kCCDialog,
+  kCCMenu,
+  kCCMenuBar,
+  kPTButton,
+  kPTSelect,
+  kPTPush,
+  kPTLabel,
+  kPTField,
+  kPTCheckBox,
+  kPTList,
+  kPTPopTrigger,
+  kPTRadio,
+  kPTBitmap,
+  kPTGsi,
+  kPTDialog,
+  kForm,  // not in the catalogue: the form itself, for the tables that describe it too
+};
+
 struct KindInfo {
+  KindId id;
   LibraryId library;
   const char* kind;  // the word stored as "Control" and shown after ": " in the control list
   ControlClass cls;
@@ -87,6 +120,8 @@ struct KindInfo {
 const std::vector<KindInfo>& KindsOf(LibraryId lib);
 // The kind of a library by its exact, case-sensitive name; nullptr when unknown.
 const KindInfo* FindKind(LibraryId lib, std::string_view kind);
+// The catalogue entry of a kind; nullptr for KindId::kForm.
+const KindInfo* FindKind(KindId id);
 // The kind of a library placed by a palette button; nullptr when the library has none.
 const KindInfo* KindForButton(LibraryId lib, PaletteButton button);
 // The kind a control of the given class and Tag has in a library; nullptr when none.

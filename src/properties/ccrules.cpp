@@ -25,6 +25,8 @@ namespace qb {
 
 namespace {
 
+using K = KindId;
+
 using namespace rowkit;  // NOLINT(build/namespaces): the tables read as the row lists they are
 using CS = CoordSet;
 using vocab::FlagValue;
@@ -108,7 +110,7 @@ std::vector<KindTable> BuildTables() {
   const RowSpec font = FontRow();
   const RowSpec items = ItemsRow();
   return {
-      {"Button",
+      {K::kCCButton,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {ContentRow<TCCButton>(),
@@ -116,19 +118,19 @@ std::vector<KindTable> BuildTables() {
         left, LineRow<TCCButton>(), name,
         TextRow<TCCButton>(rows::kShowForm, &TCCButton::ShowForm, &TCCButton::SetShowForm), top,
         width}},
-      {"Label",
+      {K::kCCLabel,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {AlignmentRow<TCCLabel>(), ContentRow<TCCLabel>(), font, left, LineRow<TCCLabel>(), name,
         StyleRow<TCCLabel>(), top, width}},
-      {"CheckBox",
+      {K::kCCCheckBox,
        {CS::kPalm, CS::kPanel, CS::kNone},
        nullptr,
        {ContentRow<TCCCheckbox>(), font, left, name,
         FlagRow<TCCCheckbox>(rows::kState, &TCCCheckbox::State, &TCCCheckbox::SetState,
                              vocab::kStateFlag),
         top, width}},
-      {"Switch",
+      {K::kCCSwitch,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {ContentRow<TCCSwitch>(),
@@ -137,58 +139,58 @@ std::vector<KindTable> BuildTables() {
         FlagRow<TCCSwitch>(rows::kState, &TCCSwitch::State, &TCCSwitch::SetState,
                            vocab::kStateFlag),
         top, width}},
-      {"Edit",
+      {K::kCCEdit,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {AlignmentRow<TCCEdit>(), ContentRow<TCCEdit>(), left, LineRow<TCCEdit>(), name,
         StyleRow<TCCEdit>(), top,
         TextRow<TCCEdit>(rows::kTopic, &TCCEdit::Topic, &TCCEdit::SetTopic), width}},
-      {"EditLine",
+      {K::kCCEditLine,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {ContentRow<TCCEdit>(), left, LineRow<TCCEdit>(), name, StyleRow<TCCEdit>(), top, width}},
-      {"ListBox",
+      {K::kCCListBox,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {items, left, name, SelectedItemRow<TCCListBox>(), top, VisibleItemsRow<TCCListBox>(),
         width}},
-      {"Radio",
+      {K::kCCRadio,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {height, items, left, name, SelectedItemRow<TCCRadio>(), top, width}},
-      {"DropDown",
+      {K::kCCDropDown,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {items, left, name, SelectedItemRow<TCCDropDown>(),
         FlagRow<TCCDropDown>(rows::kTestItems, &TCCDropDown::TestItems, &TCCDropDown::SetTestItems,
                              vocab::kTestFlag),
         top, VisibleItemsRow<TCCDropDown>(), width}},
-      {"PopUp",
+      {K::kCCPopUp,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {items, left, name, SelectedItemRow<TCCPopUp>(),
         FlagRow<TCCPopUp>(rows::kTest, &TCCPopUp::Test, &TCCPopUp::SetTest, vocab::kTestFlag), top,
         VisibleItemsRow<TCCPopUp>(), width}},
-      {"MenuBar", {CS::kNone, CS::kNone, CS::kNone}, nullptr, {name, MenuBarTestRow()}},
-      {"Menu",
+      {K::kCCMenuBar, {CS::kNone, CS::kNone, CS::kNone}, nullptr, {name, MenuBarTestRow()}},
+      {K::kCCMenu,
        {CS::kMenuLeft, CS::kPalm, CS::kNone},
        nullptr,
        {items, left, name, MenuTestRow(),
         TextRow<TCCMenu>(rows::kTopic, &TCCMenu::Topic, &TCCMenu::SetTopic),
         IntRow<TCCMenu>(rows::kTopicWidth, &TCCMenu::TopicWidth, &TCCMenu::SetTopicWidth), width}},
-      {"Dialog",
+      {K::kCCDialog,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        {TextRow<TPTDialog>(rows::kContent, &TPTDialog::Title, &TPTDialog::SetTitle), height, left,
         name, DialogTestRow(), top, width}},
-      {"Image",
+      {K::kCCImage,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        &kImageLimit,
        {BitmapRow(),
         FlagRow<TCCBitmap>(rows::kClickable, &TCCBitmap::Tag, &TCCBitmap::SetTag,
                            vocab::kClickableFlag),
         height, left, name, top, width}},
-      {"Table",
+      {K::kCCTable,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {items, left, name,
@@ -208,7 +210,7 @@ const std::vector<KindTable>& CCRules::Tables() {
 
 const KindTable& CCRules::FormTable() {
   static const KindTable kForm{
-      "Form", {CS::kNone, CS::kNone, CS::kNone}, nullptr, {FormNameRow(), FormTitleRow()}};
+      KindId::kForm, {CS::kNone, CS::kNone, CS::kNone}, nullptr, {FormNameRow(), FormTitleRow()}};
   return kForm;
 }
 

@@ -96,7 +96,7 @@ const KindTable* PropertyRules::FindTable(const std::vector<KindTable>& tables,
   const KindInfo* kind = KindForClass(Library(), control.Class(), control.Tag());
   if (!kind) return nullptr;
   for (const KindTable& table : tables)
-    if (std::string_view(table.kind) == kind->kind) return &table;
+    if (table.kind == kind->id) return &table;
   return nullptr;
 }
 

@@ -65,7 +65,7 @@ struct RowSpec {
 };
 
 struct KindTable {
-  const char* kind;  // the catalogue's kind name; "Form" for the form itself
+  KindId kind;
   CoordSets coords;
   const SizeLimit* limit;  // nullptr: no limit
   std::vector<RowSpec> rows;

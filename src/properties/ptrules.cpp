@@ -22,6 +22,8 @@ namespace qb {
 
 namespace {
 
+using K = KindId;
+
 using namespace rowkit;  // NOLINT(build/namespaces): the tables read as the row lists they are
 using CS = CoordSet;
 
@@ -195,57 +197,57 @@ std::vector<KindTable> BuildTables() {
   using L = TPTList;
   using R = TCCRadio;
   return {
-      {"Button",
+      {K::kPTButton,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        ButtonRows(font, height, left, name, top, width)},
-      {"Push",
+      {K::kPTPush,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {font, TagGroupRow<TCCSwitch>(), height, left, name, StateRow<TCCSwitch>(),
         ContentAsText<TCCSwitch>(), top, width}},
-      {"Select",
+      {K::kPTSelect,
        {CS::kPalm, CS::kNone, CS::kPalm},
        nullptr,
        SelectRows(font, height, left, name, top)},
-      {"CheckBox",
+      {K::kPTCheckBox,
        {CS::kPalm, CS::kPanel, CS::kPanel},
        nullptr,
        {font,
         IntRow<TPTCheckbox>(rows::kGroupNumber, &TPTCheckbox::GroupNumber,
                             &TPTCheckbox::SetGroupNumber),
         height, left, name, StateRow<TPTCheckbox>(), ContentAsText<TPTCheckbox>(), top, width}},
-      {"Label",
+      {K::kPTLabel,
        {CS::kPanel, CS::kNone, CS::kNone},
        nullptr,
        {font, left, name, ContentAsText<TPTLabel>(), top,
         ColorRow<TPTLabel>(rows::kTextColor, &TPTLabel::ColorText, &TPTLabel::SetColorText)}},
-      {"List",
+      {K::kPTList,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
        {font, items, left, IntRow<L>(rows::kMaxItems, &L::MaxItems, &L::SetMaxItems), name,
         IntRow<L>(rows::kSelectedItem, &L::SelectedItem, &L::SetSelectedItem),
         WordsRow<L>(rows::kStyle, &L::Style, &L::SetStyle, vocab::kListStyleWords), top,
         TextRow<L>(rows::kTrigger, &L::Trigger, &L::SetTrigger), width}},
-      {"PopTrigger",
+      {K::kPTPopTrigger,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        {font, height, left, name, TextOf<TPTPopTrigger>(), top, width}},
-      {"Field",
+      {K::kPTField,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        FieldRows(font, height, left, name, top, width)},
-      {"Dialog",
+      {K::kPTDialog,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        DialogRows(height, left, name, top, width)},
-      {"GSI", {CS::kPanel, CS::kNone, CS::kNone}, nullptr, {left, name, top}},
-      {"Bitmap",
+      {K::kPTGsi, {CS::kPanel, CS::kNone, CS::kNone}, nullptr, {left, name, top}},
+      {K::kPTBitmap,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        {BitmapRow(), height, left, name, top, width,
         ColorRow<TCCBitmap>(rows::kForeColor, &TCCBitmap::ColorFore, &TCCBitmap::SetColorFore)}},
-      {"Radio",
+      {K::kPTRadio,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {font, TagGroupRow<R>(), height, items, left, name,
@@ -257,7 +259,7 @@ std::vector<KindTable> BuildTables() {
 
 KindTable BuildFormTable() {
   KindTable form{
-      "Form", {CS::kNone, CS::kNone, CS::kNone}, nullptr, {FormNameRow(), FormTitleRow()}};
+      KindId::kForm, {CS::kNone, CS::kNone, CS::kNone}, nullptr, {FormNameRow(), FormTitleRow()}};
   using F = TCCForm;
   form.rows.push_back(
       FormColorRow(rows::kFormFrameColor, &F::ColorFormFrame, &F::SetColorFormFrame));

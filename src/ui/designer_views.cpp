@@ -187,7 +187,8 @@ void DesignerViews::SyncWindows() {
       if (main_.Area()->activeSubWindow() != view.window)
         main_.Area()->setActiveSubWindow(view.window);
     }
-    view.canvas->update();
+    // Only a form whose picture changed repaints; the others keep what they showed.
+    if (form.PictureDirty()) view.canvas->update();
   }
   StackWindows();
   syncing_ = false;

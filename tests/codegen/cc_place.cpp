@@ -1,7 +1,12 @@
 #include "codegen/cc_place.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
+#include "designer/menus.h"
+#include "designer/placement.h"
+#include "form/shown_dialog.h"
 #include "model/colors.h"
 #include "model/font.h"
 
@@ -9,17 +14,16 @@ namespace qb::test {
 
 namespace {
 
-const StringList kListItems = {"One", "Two", "Three"};
-
+// A control of the kind as the designer places it at (x, y) of the parent, attached there.
 template <typename T>
-T& Attach(TControl& parent, const std::string& name, int x, int y, bool font = true) {
-  auto* control = static_cast<T*>(parent.AddChild(std::make_unique<T>(parent.Owner())));
-  control->SetName(name);
-  control->SetColor(kWhite);
-  control->SetLeft(x);
-  control->SetTop(y);
-  if (font) control->SetFontName(kPilotStandard);
-  return *control;
+T& Placed(TControl& parent, const char* kind_name, const std::string& name, int x = 0, int y = 0) {
+  auto* form = dynamic_cast<TChildFrm*>(parent.Owner());
+  const KindInfo* kind = FindKind(LibraryId::kCControls, kind_name);
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
+  EXPECT_TRUE(form && kind && rule) << kind_name;
+  std::unique_ptr<TControl> control =
+      MakePlacedControl(*form, *kind, *rule, name, kWhite, {x, y}, parent);
+  return static_cast<T&>(*parent.AddChild(std::move(control)));
 }
 
 }  // namespace
@@ -30,140 +34,75 @@ void NameForm(TChildFrm& form, const std::string& name, const std::string& title
 }
 
 TCCButton& PlaceButton(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCButton>(parent, name, 0, 0);
-  c.SetUserLeft(x);
-  c.SetUserTop(y);
-  c.SetContent(name);
-  c.SetShowForm("(None)");
-  return c;
+  return Placed<TCCButton>(parent, "Button", name, x, y);
 }
 
 TCCLabel& PlaceLabel(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCLabel>(parent, name, x, y);
-  c.SetContent(name);
-  c.SetLine(0);
-  c.SetStyle(0);
-  return c;
+  return Placed<TCCLabel>(parent, "Label", name, x, y);
 }
 
 TCCCheckbox& PlaceCheckBox(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCCheckbox>(parent, name, x, y);
-  c.SetContent(name);
-  return c;
+  return Placed<TCCCheckbox>(parent, "CheckBox", name, x, y);
 }
 
 TCCSwitch& PlaceSwitch(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCSwitch>(parent, name, x, y);
-  c.SetContent(name);
-  c.SetWidth(38);
-  c.SetRadius(0);
-  return c;
+  return Placed<TCCSwitch>(parent, "Switch", name, x, y);
 }
 
 TCCEdit& PlaceEdit(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCEdit>(parent, name, x, y);
-  c.SetContent(name);
-  c.SetTopic("Topic");
-  c.SetTag(0);
-  return c;
+  return Placed<TCCEdit>(parent, "Edit", name, x, y);
 }
 
 TCCEdit& PlaceEditLine(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCEdit>(parent, name, x, y);
-  c.SetContent(name);
-  c.SetTag(kEditLineTag);
-  return c;
+  return Placed<TCCEdit>(parent, "EditLine", name, x, y);
 }
 
 TCCListBox& PlaceListBox(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCListBox>(parent, name, x, y);
-  c.SetVisibleItems(2);
-  c.SetItems(kListItems);
-  return c;
+  return Placed<TCCListBox>(parent, "ListBox", name, x, y);
 }
 
 TCCDropDown& PlaceDropDown(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCDropDown>(parent, name, x, y);
-  c.SetVisibleItems(2);
-  c.SetItems(kListItems);
-  c.SetSelectedItem(0);
-  c.SetTestItems(0);
-  c.SetUserWidth(36);
-  return c;
+  return Placed<TCCDropDown>(parent, "DropDown", name, x, y);
 }
 
 TCCRadio& PlaceRadio(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCRadio>(parent, name, x, y);
-  c.SetItems({"A", "B", "C"});
-  c.SetSelectedItem(0);
-  return c;
+  return Placed<TCCRadio>(parent, "Radio", name, x, y);
 }
 
 TCCPopUp& PlacePopUp(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCPopUp>(parent, name, x, y);
-  c.SetVisibleItems(2);
-  c.SetItems(kListItems);
-  c.SetTest(1);
-  return c;
+  return Placed<TCCPopUp>(parent, "PopUp", name, x, y);
 }
 
 TCCBitmap& PlaceImage(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCBitmap>(parent, name, x, y, /*font=*/false);
-  c.SetStringBits("");
-  c.SetTag(1);
-  return c;
+  return Placed<TCCBitmap>(parent, "Image", name, x, y);
 }
 
 TCCTable& PlaceTable(TControl& parent, const std::string& name, int x, int y) {
-  auto& c = Attach<TCCTable>(parent, name, x, y);
-  c.SetItems({"~~"});
-  c.SetColWidths({"25", "25", "25"});
-  c.SetColAlign({"0", "0", "0"});
-  c.SetUserWidth(75);
-  c.SetCols(3);
-  return c;
+  return Placed<TCCTable>(parent, "Table", name, x, y);
 }
 
 TPTDialog& PlaceDialog(TChildFrm& form, const std::string& name) {
-  if (TPTDialog* shown = form.ShownDialog()) {
-    shown->SetTag(0);
-    shown->SetVisible(false);
-    form.SetShownDialog(nullptr);
-  }
-  TCCForm& screen = form.Screen();
-  auto& d = Attach<TPTDialog>(screen, name, 0, 0, /*font=*/false);
-  d.SetUserTop(60);
-  d.SetUserLeft(5);
-  d.SetUserHeight(80);
-  d.SetUserWidth(152);
-  d.SetTag(1);
-  screen.BringToFront(&d);
-  d.SetGridSpace(screen.GridSpace());
-  d.SetGridVisible(screen.GridVisible());
-  form.SetShownDialog(&d);
+  HideShownDialog(form);
+  auto& d = Placed<TPTDialog>(form.Screen(), "Dialog", name);
+  ShowDialog(form, d);
   return d;
 }
 
 TCCMenu& PlaceMenu(TChildFrm& form, const std::string& name) {
   TDesignerClient& client = form.Client();
   const TCCForm& screen = form.Screen();
-  TCCMenuBar* bar = nullptr;
-  for (const auto& child : client.Children())
-    if (auto* b = As<TCCMenuBar>(child.get())) bar = b;
-  if (!bar) {
-    bar = &Attach<TCCMenuBar>(client, "MenuBar" + form.Name(), screen.Left(), screen.Top());
-    bar->SetBounds(screen.Left(), screen.Top(), 160, 15);
+  if (!FindMenuBar(form)) {
+    // The bar as the reader leaves it, with a font: the generator tests were written for it.
+    auto* made = static_cast<TCCMenuBar*>(client.AddChild(std::make_unique<TCCMenuBar>(&form)));
+    made->SetName("MenuBar" + form.Name());
+    made->SetColor(kWhite);
+    made->SetFontName(kPilotStandard);
+    made->SetBounds(screen.Left(), screen.Top(), 160, 15);
   }
-  auto& menu = Attach<TCCMenu>(client, name, 0, screen.Top(), /*font=*/false);
-  menu.SetUserLeft(screen.Left() + 5);
-  menu.SetItems({"Item1"});
-  menu.SetTopicWidth(36);
-  menu.SetUserWidth(38);
+  auto& menu = Placed<TCCMenu>(client, "Menu", name);
   // The new menu is the open one: the bar shows and every other menu closes.
-  bar->SetTest(1);
-  for (const auto& child : client.Children())
-    if (auto* other = As<TCCMenu>(child.get()); other && other != &menu) other->SetTest(0);
   menu.SetTest(1);
+  OpenMenu(form, menu);
   return menu;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Builds CControls forms in code for the generator tests: each control is created and given
-// the values that placing it on the design surface gives, then the test adjusts what it needs.
+// Builds CControls forms in code for the generator tests: each control is made by the
+// designer's own placement (automatic name aside), then the test adjusts what it needs.
 
 #include <string>
 

@@ -1,5 +1,8 @@
 #include "pt_builder.h"
 
+#include <gtest/gtest.h>
+
+#include "designer/placement.h"
 #include "form/shown_dialog.h"
 #include "model/font.h"
 
@@ -7,28 +10,16 @@ namespace qb::test::pt {
 
 namespace {
 
-constexpr int kPlacedHeight = 13;
-
-// Parent, name, white background, standard font and (except Field and Dialog) the panel
-// whose colours it takes.
+// A control of the kind as the designer places it at (x, y) of the panel, attached there.
 template <typename T>
-T& Attach(TChildFrm& form, TControl& panel, const std::string& name, bool text, bool palm_form) {
-  auto control = std::make_unique<T>(&form);
-  control->SetName(name);
-  control->SetColor(kWhite);
-  if (text) control->SetFontName(kPilotStandard);
-  if (palm_form) control->SetPalmForm(&panel);
+T& Placed(TChildFrm& form, TControl& panel, const char* kind_name, const std::string& name,
+          int x = 0, int y = 0) {
+  const KindInfo* kind = FindKind(LibraryId::kPToolboxLib, kind_name);
+  const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
+  EXPECT_TRUE(kind && rule) << kind_name;
+  std::unique_ptr<TControl> control =
+      MakePlacedControl(form, *kind, *rule, name, kWhite, {x, y}, panel);
   return static_cast<T&>(*panel.AddChild(std::move(control)));
-}
-
-void At(TControl& c, int x, int y) {
-  c.SetLeft(x);
-  c.SetTop(y);
-}
-
-void PalmAt(TControl& c, int x, int y) {
-  c.SetUserLeft(x);
-  c.SetUserTop(y);
 }
 
 }  // namespace
@@ -41,112 +32,54 @@ std::unique_ptr<TChildFrm> NewForm(const std::string& name, const std::string& t
 }
 
 TPTButton& PlaceButton(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& b = Attach<TPTButton>(form, panel, name, true, true);
-  PalmAt(b, x, y);
-  b.SetUserHeight(kPlacedHeight);
-  b.SetUserWidth(42);
-  b.SetText(name);
-  b.SetShowForm("(None)");
-  return b;
+  return Placed<TPTButton>(form, panel, "Button", name, x, y);
 }
 
 TCCButton& PlaceSelect(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& s = Attach<TCCButton>(form, panel, name, true, true);
-  PalmAt(s, x, y);
-  s.SetUserHeight(kPlacedHeight);
-  s.SetUserWidth(34);
-  s.SetContent(name);
-  s.SetRadius(0);
-  s.SetLine(2);
-  s.SetAlignment(TextAlign::kLeft);
-  s.SetTag(kSelectTag);
-  s.SetShowForm("(None)");
-  s.SetDOTTitle("Select...");
-  return s;
+  return Placed<TCCButton>(form, panel, "Select", name, x, y);
 }
 
 TCCSwitch& PlacePush(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& p = Attach<TCCSwitch>(form, panel, name, true, true);
-  At(p, x, y);
-  p.SetUserHeight(kPlacedHeight);
-  p.SetContent(name);
-  p.SetTag(0);
-  return p;
+  return Placed<TCCSwitch>(form, panel, "Push", name, x, y);
 }
 
 TPTLabel& PlaceLabel(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& l = Attach<TPTLabel>(form, panel, name, true, true);
-  At(l, x, y);
-  l.SetContent(name);
-  return l;
+  return Placed<TPTLabel>(form, panel, "Label", name, x, y);
 }
 
 TPTEdit& PlaceField(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& f = Attach<TPTEdit>(form, panel, name, true, false);
-  At(f, x, y);
-  f.SetText("Field");
-  f.SetMaxChars(20);
-  return f;
+  return Placed<TPTEdit>(form, panel, "Field", name, x, y);
 }
 
 TPTCheckbox& PlaceCheckBox(TChildFrm& form, TControl& panel, const std::string& name, int x,
                            int y) {
-  auto& c = Attach<TPTCheckbox>(form, panel, name, true, true);
-  At(c, x, y);
-  c.SetHeight(15);
-  c.SetContent(name);
-  c.SetGroupNumber(0);
-  return c;
+  return Placed<TPTCheckbox>(form, panel, "CheckBox", name, x, y);
 }
 
 TPTList& PlaceList(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& l = Attach<TPTList>(form, panel, name, true, true);
-  At(l, x, y);
-  l.SetMaxItems(2);
-  l.SetItems({"One", "Two", "Three"});
-  l.SetTrigger("(None)");
-  return l;
+  return Placed<TPTList>(form, panel, "List", name, x, y);
 }
 
 TPTPopTrigger& PlacePopTrigger(TChildFrm& form, TControl& panel, const std::string& name, int x,
                                int y) {
-  auto& p = Attach<TPTPopTrigger>(form, panel, name, true, true);
-  At(p, x, y);
-  p.SetHeight(15);
-  return p;
+  return Placed<TPTPopTrigger>(form, panel, "PopTrigger", name, x, y);
 }
 
 TCCRadio& PlaceRadio(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& r = Attach<TCCRadio>(form, panel, name, true, true);
-  At(r, x, y);
-  r.SetUserHeight(kPlacedHeight);
-  r.SetTag(1);
-  r.SetItems({"A", "B", "C"});
-  return r;
+  return Placed<TCCRadio>(form, panel, "Radio", name, x, y);
 }
 
 TCCBitmap& PlaceBitmap(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& b = Attach<TCCBitmap>(form, panel, name, false, true);
-  At(b, x, y);
-  b.SetStringBits("");
-  return b;
+  return Placed<TCCBitmap>(form, panel, "Bitmap", name, x, y);
 }
 
 TPTGsi& PlaceGsi(TChildFrm& form, TControl& panel, const std::string& name, int x, int y) {
-  auto& g = Attach<TPTGsi>(form, panel, name, false, true);
-  At(g, x, y);
-  return g;
+  return Placed<TPTGsi>(form, panel, "GSI", name, x, y);
 }
 
 TPTDialog& PlaceDialog(TChildFrm& form, const std::string& name) {
   HideShownDialog(form);
-  auto& d = Attach<TPTDialog>(form, form.Screen(), name, false, false);
-  d.SetUserTop(60);
-  d.SetUserLeft(5);
-  d.SetUserHeight(80);
-  d.SetUserWidth(152);
-  d.SetGridSpace(form.Screen().GridSpace());
-  d.SetGridVisible(form.Screen().GridVisible());
+  auto& d = Placed<TPTDialog>(form, form.Screen(), "Dialog", name);
   ShowDialog(form, d);
   return d;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// PToolboxLib forms built in code, with the values the designer gives a control when it is
-// placed (automatic name aside: the caller names it).
+// PToolboxLib forms built in code, each control made by the designer's own placement
+// (automatic name aside: the caller names it).
 
 #include <memory>
 #include <string>

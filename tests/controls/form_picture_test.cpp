@@ -199,7 +199,6 @@ TEST_F(FormPictureTest, APaintThatCorrectsItsSizeIsPaintedAgain) {
   // Nothing is left of the first, larger paint.
   EXPECT_EQ(p.At(kSx + 28, kSy + 38), kWhite);
   EXPECT_EQ(p.At(kSx + 39, kSy + 49), kWhite);
-  EXPECT_FALSE(gsi->NeedsPaint());
 }
 
 TEST_F(FormPictureTest, ASizeThatNeverSettlesIsPaintedABoundedNumberOfTimes) {

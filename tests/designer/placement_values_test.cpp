@@ -273,18 +273,6 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, PlacementValues, ::testing::ValuesIn(kCases)
                            return std::string(info.param.label);
                          });
 
-TEST_F(DesignerTest, EveryKindWithAPaletteButtonHasAPlacementRule) {
-  for (LibraryId lib : {kCC, kPT}) {
-    int buttons = 0;
-    for (const KindInfo& kind : KindsOf(lib)) {
-      if (kind.button == PaletteButton::kNone) continue;
-      ++buttons;
-      EXPECT_NE(FindPlacementRule(lib, kind.kind), nullptr) << kind.kind;
-    }
-    EXPECT_EQ(static_cast<int>(PlacementRules(lib).size()), buttons);
-  }
-}
-
 TEST_F(DesignerTest, ShortNamesUseTheShortPrefix) {
   state.short_names = true;
   TChildFrm& form = NewForm(kCC);

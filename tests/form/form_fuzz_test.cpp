@@ -264,7 +264,7 @@ class ModelMaker {
   // whose setter reshapes the control first); keys the reader does not take hold the value
   // reading gives them.
   void Fill(LibraryId lib, const KindInfo& kind, TControl& c) {
-    const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.kind);
+    const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
     ASSERT_NE(layout, nullptr);
     for (bool first : {true, false})
       for (const form_io::KeySpec& k : layout->keys)

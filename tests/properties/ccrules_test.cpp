@@ -358,10 +358,11 @@ TEST_F(CCRulesTest, ApplyingToADialogRepaintsItsControls) {
   auto& dialog = Place(*form, "Dialog");
   auto& inside = Place(*form, "Button", 4, 4, &dialog);
   state.current_control.Reset(&dialog);
-  inside.ClearNeedsPaint();
+  form->ClearPictureDirty();
   Apply("Content", "Options");
   EXPECT_EQ(static_cast<TPTDialog&>(dialog).Title(), "Options");
-  EXPECT_TRUE(inside.NeedsPaint());
+  EXPECT_EQ(inside.Parent(), &dialog);
+  EXPECT_TRUE(form->PictureDirty());
 }
 
 TEST_F(CCRulesTest, EditItemsReplacesTheItemsOnlyOnOk) {

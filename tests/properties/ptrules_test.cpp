@@ -203,13 +203,14 @@ TEST_F(PTRulesTest, DialogTestYesHidesTheOtherAndRepaintsItsControls) {
   auto& second = static_cast<TPTDialog&>(Place(*form, "Dialog"));
   second.SetSelected(true);
   state.current_control.Reset(&first);
-  inside.ClearNeedsPaint();
+  form->ClearPictureDirty();
   Apply("Test", "Yes");
   EXPECT_EQ(form->ShownDialog(), &first);
   EXPECT_EQ(second.Tag(), 0);
   EXPECT_FALSE(second.Visible());
   EXPECT_FALSE(second.Selected());
-  EXPECT_TRUE(inside.NeedsPaint());
+  EXPECT_TRUE(form->PictureDirty());
+  EXPECT_TRUE(inside.Showing());
   EXPECT_EQ(form->SnapDialog().SnapToGridWindow(), &first);
 
   first.SetSelected(true);
@@ -219,10 +220,10 @@ TEST_F(PTRulesTest, DialogTestYesHidesTheOtherAndRepaintsItsControls) {
   EXPECT_FALSE(first.Selected());
   EXPECT_EQ(first.Tag(), 0);
 
-  inside.ClearNeedsPaint();
+  form->ClearPictureDirty();
   Apply("ObjFillColor", "Teal");
   EXPECT_EQ(first.ColorFill(), 8421376u);
-  EXPECT_TRUE(inside.NeedsPaint());
+  EXPECT_TRUE(form->PictureDirty());
 }
 
 TEST_F(PTRulesTest, ShowingHidesThePickListAndTheItemsEditorOnly) {

@@ -15,6 +15,33 @@ namespace {
 
 QColor Qc(Color c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
 
+// Counts the paint events each watched widget gets.
+class PaintCounter : public QObject {
+ public:
+  void Watch(QWidget* widget) {
+    widget->installEventFilter(this);
+    counts_[widget] = 0;
+  }
+  int Of(QWidget* widget) const { return counts_.value(widget); }
+  int Total() const {
+    int total = 0;
+    for (int n : counts_) total += n;
+    return total;
+  }
+  void Reset() {
+    for (auto it = counts_.begin(); it != counts_.end(); ++it) it.value() = 0;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++counts_[static_cast<QWidget*>(watched)];
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QHash<QWidget*, int> counts_;
+};
+
 }  // namespace
 
 class TestDesignerWindow : public QObject {
@@ -123,6 +150,58 @@ class TestDesignerWindow : public QObject {
     program.Main().GetDesigner().RunPopCommand(form, PopCommand::kSendToBack);
     program.Window().Sync();
     QVERIFY(below(form, other));
+  }
+
+  void onlyTheFormThatChangedRepaints() {
+    test::Program program;
+    program.Window().resize(1100, 800);
+    QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
+    program.State().library = LibraryId::kPToolboxLib;
+    program.State().project_name = "Demo";
+    std::vector<TChildFrm*> forms;
+    for (int i = 0; i < 5; ++i) forms.push_back(&program.Main().NewForm());
+    program.Window().Sync();
+    // Side by side, so that no window's frame lies over another's picture.
+    PaintCounter paints;
+    for (int i = 0; i < 5; ++i) {
+      program.shell->Designers().SubWindowOf(*forms[i])->move((i % 4) * 200, (i / 4) * 260);
+      paints.Watch(program.Canvas(*forms[i]));
+    }
+    TChildFrm& form = *forms[0];
+    ui::DesignerCanvas* canvas = program.Canvas(form);
+    program.Window().PaletteAction(PaletteButton::kButton)->trigger();
+    Click(canvas, OnScreen(form, 21, 31));
+    auto* button = As<TPTButton>(form.Screen().Children()[0].get());
+    QVERIFY(button);
+    QTest::qWait(50);
+
+    // A click on the button of the first form, then five nudges through the core as the
+    // arrow keys make them: the other four forms never repaint.
+    paints.Reset();
+    Click(canvas, OnScreen(form, button->Left() + 5, button->Top() + 5));
+    QTest::qWait(50);
+    const int left = button->Left();
+    for (int i = 1; i <= 5; ++i) {
+      button->SetLeft(left + i);
+      program.Window().Sync();
+      QTest::qWait(20);
+    }
+    QVERIFY(paints.Of(canvas) >= 1);
+    for (int i = 1; i < 5; ++i) QCOMPARE(paints.Of(program.Canvas(*forms[i])), 0);
+    qInfo("paints for a click and five nudges with five forms open: %d", paints.Total());
+
+    // An input that changes no form repaints none.
+    paints.Reset();
+    program.Window().Sync();
+    QTest::qWait(50);
+    QCOMPARE(paints.Total(), 0);
+
+    // A change on the last form repaints it alone.
+    forms[4]->Screen().SetTitle("Other");
+    program.Window().Sync();
+    QTest::qWait(50);
+    QVERIFY(paints.Of(program.Canvas(*forms[4])) >= 1);
+    QCOMPARE(paints.Total(), paints.Of(program.Canvas(*forms[4])));
   }
 };
 
