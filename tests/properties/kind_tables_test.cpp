@@ -10,7 +10,7 @@
 
 #include "designer/layout_commands.h"
 #include "designer/placement.h"
-#include "model/form_keys.h"
+#include "form/form_keys.h"
 #include "model/kinds.h"
 #include "properties/ccrules.h"
 #include "properties/ptrules.h"
