@@ -57,4 +57,19 @@ inline constexpr const char* kColorOfPToolbox =
 inline constexpr const char* kExists = "exists already (use --force to replace it):";
 inline constexpr const char* kNotWritten = "generation failed; see the messages above";
 
+// check
+inline constexpr const char* kCheckName = "check";
+inline constexpr const char* kCheckUsage =
+    "PROJECT.qbp [--format text|json]\n"
+    "      prints what will look wrong or fail on the device, one line per finding\n"
+    "      (\"<severity>: <form>: <control>: <message> (<rule>)\") or as a JSON array of\n"
+    "      objects {\"severity\": \"error\"|\"warning\", \"form\", \"control\", \"message\", \"rule\"};\n"
+    "      exits 0 without errors, 1 with errors, 2 for a wrong command line";
+inline constexpr const char* kOptionFormat = "--format";
+inline constexpr const char* kFormatText = "text";
+inline constexpr const char* kFormatJson = "json";
+inline constexpr const char* kBadFormat = "--format must be text or json, not";
+inline constexpr const char* kSecondFormat = "--format given twice";
+inline constexpr const char* kNotChecked = "the project did not open cleanly; see the messages above";
+
 }  // namespace qb::cli

@@ -1,0 +1,431 @@
+#include "codegen/layout_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "controls/CCButton.h"
+#include "controls/CCCheckbox.h"
+#include "controls/CCLabel.h"
+#include "controls/CCSwitch.h"
+#include "controls/PTButton.h"
+#include "controls/PTCheckBox.h"
+#include "controls/PTLabel.h"
+#include "controls/PTList.h"
+#include "controls/PTPopTrigger.h"
+#include "controls/font_registry.h"
+#include "controls/palm_look.h"
+#include "model/datamod.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+namespace {
+
+// The geometry the drawing gives a control, which for some classes is not the stored one
+// until the control is painted (a form loaded by the command line never is).
+constexpr int kLabelHeight = 13;  // CControls labels, edits and check boxes
+constexpr int kClosedDropDownHeight = 12;
+constexpr int kEmptyPTLabelHeight = 11;
+constexpr int kGsiWidth = 8;
+constexpr int kGsiHeight = 9;
+constexpr int kSelectPadding = 7;
+// Where the drawing starts the text of the kinds that do not centre it.
+constexpr int kCCCheckboxTextLeft = 13;
+constexpr int kPTCheckboxTextLeft = 18;
+constexpr int kPopTriggerTextLeft = 15;
+constexpr int kPTListStandAlone = 0;
+constexpr std::string_view kNone = "(None)";
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+};
+
+bool IsNone(std::string_view value) { return value.empty() || value == kNone; }
+
+const PalmFace& FaceOf(const TControl& c, const FontRegistry& fonts) {
+  return fonts.Face(c.Font().name);
+}
+
+Rect DrawnBounds(const TControl& c, const FontRegistry& fonts) {
+  Rect r{c.Left(), c.Top(), c.Width(), c.Height()};
+  switch (c.Class()) {
+    case ControlClass::kCCLabel:
+    case ControlClass::kCCEdit:
+    case ControlClass::kCCCheckbox:
+      r.height = kLabelHeight;
+      break;
+    case ControlClass::kCCDropDown:
+      // The device shows it closed; the open list lies over what is below by design.
+      r.height = kClosedDropDownHeight;
+      break;
+    case ControlClass::kPTLabel: {
+      const auto& label = static_cast<const TPTLabel&>(c);
+      const PalmFace& face = FaceOf(c, fonts);
+      r.width = face.TextWidth(label.Content()) + 1;
+      const int h = face.TextHeight(label.Content());
+      r.height = h != 0 ? h : kEmptyPTLabelHeight;
+      break;
+    }
+    case ControlClass::kPTGsi:
+      r.width = kGsiWidth;
+      r.height = kGsiHeight;
+      break;
+    case ControlClass::kCCButton: {
+      const auto& button = static_cast<const TCCButton&>(c);
+      if (button.IsSelect())
+        r.width = FaceOf(c, fonts).TextWidth(button.Content()) + kSelectPadding;
+      break;
+    }
+    default:
+      break;
+  }
+  return r;
+}
+
+// The size the device is given: the drawn size less the class's frame margin.
+int PalmWidth(const TControl& c, const Rect& drawn) {
+  return c.HasUserWidth() ? drawn.width - (c.Width() - c.UserWidth()) : drawn.width;
+}
+int PalmHeight(const TControl& c, const Rect& drawn) {
+  return c.HasUserHeight() ? drawn.height - (c.Height() - c.UserHeight()) : drawn.height;
+}
+
+std::string Pixels(int n) { return std::to_string(n) + (n == 1 || n == -1 ? " pixel" : " pixels"); }
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// Controls that lie over others on purpose, or not at all.
+bool TakesPartInOverlap(const TControl& c) {
+  if (!c.Visible()) return false;
+  switch (c.Class()) {
+    case ControlClass::kPTDialog:
+    case ControlClass::kCCPopUp:
+    case ControlClass::kCCMenu:
+    case ControlClass::kCCMenuBar:
+      return false;
+    case ControlClass::kPTList:
+      return static_cast<const TPTList&>(c).Style() == kPTListStandAlone;
+    default:
+      return true;
+  }
+}
+
+// The text a control draws and where its first pixel lies, for the kinds whose drawing cuts
+// the text at the control's edges; false for the others (they size themselves, wrap or scroll).
+bool DrawnText(const TControl& c, const FontRegistry& fonts, int width, std::string* text, int* x) {
+  const PalmFace& face = FaceOf(c, fonts);
+  auto centred = [&](const std::string& t) {
+    *text = t;
+    *x = NearestDiv(width - face.TextWidth(t), 2);
+    return true;
+  };
+  auto from = [&](const std::string& t, int left) {
+    *text = t;
+    *x = left;
+    return true;
+  };
+  switch (c.Class()) {
+    case ControlClass::kCCLabel: {
+      const auto& label = static_cast<const TCCLabel&>(c);
+      const int tw = face.TextWidth(label.Content());
+      *text = label.Content();
+      switch (label.Alignment()) {
+        case TextAlign::kCenter:
+          *x = NearestDiv(width - tw, 2);
+          break;
+        case TextAlign::kRight:
+          *x = width - tw - kTextInset;
+          break;
+        case TextAlign::kLeft:
+          *x = kTextInset;
+          break;
+      }
+      return true;
+    }
+    case ControlClass::kCCButton: {
+      const auto& button = static_cast<const TCCButton&>(c);
+      return !button.IsSelect() && centred(button.Content());
+    }
+    case ControlClass::kCCSwitch:
+      return centred(static_cast<const TCCSwitch&>(c).Content());
+    case ControlClass::kPTButton:
+      return centred(static_cast<const TPTButton&>(c).Text());
+    case ControlClass::kCCCheckbox:
+      return from(static_cast<const TCCCheckbox&>(c).Content(), kCCCheckboxTextLeft);
+    case ControlClass::kPTCheckbox:
+      return from(static_cast<const TPTCheckbox&>(c).Content(), kPTCheckboxTextLeft);
+    case ControlClass::kPTPopTrigger:
+      return from(static_cast<const TPTPopTrigger&>(c).Text(), kPopTriggerTextLeft);
+    default:
+      return false;
+  }
+}
+
+const std::string* ShowFormOf(const TControl& c) {
+  if (const auto* b = As<TCCButton>(&c)) return &b->ShowForm();
+  if (const auto* b = As<TPTButton>(&c)) return &b->ShowForm();
+  return nullptr;
+}
+
+class Checker {
+ public:
+  Checker(const std::vector<const TChildFrm*>& forms, const FontRegistry& fonts)
+      : forms_(forms), fonts_(fonts) {
+    for (const TChildFrm* form : forms_) {
+      targets_.push_back(form->Name());
+      for (const auto& child : form->Screen().Children())
+        if (child->Class() == ControlClass::kPTDialog) targets_.push_back(child->Name());
+    }
+  }
+
+  std::vector<LayoutFinding> Run() {
+    for (const TChildFrm* form : forms_) {
+      form_ = form;
+      CheckName(form->Name(), "");
+      CheckPanel(form->Screen(), nullptr);
+      // Menus are drawn over the screen by the device itself; only their names can clash.
+      for (const auto& part : form->Client().Children())
+        if (part.get() != &form->Screen()) CheckName(part->Name(), part->Name());
+    }
+    return std::move(findings_);
+  }
+
+ private:
+  void Add(FindingSeverity severity, const TControl* c, std::string message, const char* rule) {
+    findings_.push_back(
+        {severity, form_->Name(), c ? c->Name() : std::string(), std::move(message), rule});
+  }
+
+  // dialog is null for the screen panel.
+  void CheckPanel(const TControl& panel, const TControl* dialog) {
+    const auto& children = panel.Children();
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      const TControl& c = *children[i];
+      const Rect drawn = DrawnBounds(c, fonts_);
+      CheckName(c.Name(), c.Name());
+      const bool sized = CheckSize(c, drawn);
+      CheckInside(c, drawn, panel, dialog);
+      CheckOverlap(c, drawn, children, i);
+      // A control without a size shows nothing; its text is no further news.
+      if (sized) CheckText(c, drawn);
+      CheckImage(c);
+      CheckShowForm(c);
+      CheckTrigger(c, panel);
+      if (c.Class() == ControlClass::kPTDialog) CheckPanel(c, &c);
+    }
+  }
+
+  void CheckName(const std::string& name, const std::string& control) {
+    if (name.empty()) return;
+    const std::string key = LowerAscii(name);
+    const auto it = names_.find(key);
+    if (it == names_.end()) {
+      names_.emplace(key, SeenName{name, form_->Name(), control.empty()});
+      return;
+    }
+    if (it->second.name == name) return;
+    const bool same_form = it->second.is_form || it->second.form == form_->Name();
+    const std::string where = same_form ? "" : " on " + it->second.form;
+    findings_.push_back({FindingSeverity::kError, form_->Name(), control,
+                         name + " differs from " + it->second.name + where + " only in letter case",
+                         kRuleNameCase});
+  }
+
+  // False when the control has no area.
+  bool CheckSize(const TControl& c, const Rect& drawn) {
+    const int w = PalmWidth(c, drawn);
+    const int h = PalmHeight(c, drawn);
+    if (w <= 0)
+      Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(w) + " wide", kRuleSize);
+    if (h <= 0)
+      Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(h) + " high", kRuleSize);
+    return w > 0 && h > 0;
+  }
+
+  void CheckInside(const TControl& c, const Rect& drawn, const TControl& panel,
+                   const TControl* dialog) {
+    const std::string area = dialog ? "its dialog " + dialog->Name() : std::string("the screen");
+    const char* rule = dialog ? kRuleInDialog : kRuleOnScreen;
+    const struct {
+      int by;
+      const char* side;
+    } sides[] = {
+        {-drawn.left, "left"},
+        {-drawn.top, "top"},
+        {drawn.Right() - panel.Width(), "right"},
+        {drawn.Bottom() - panel.Height(), "bottom"},
+    };
+    for (const auto& s : sides)
+      if (s.by > 0)
+        Add(FindingSeverity::kWarning, &c,
+            c.Name() + " lies " + Pixels(s.by) + " outside " + area + " at the " + s.side, rule);
+  }
+
+  void CheckOverlap(const TControl& c, const Rect& drawn,
+                    const std::vector<std::unique_ptr<TControl>>& siblings, std::size_t index) {
+    if (!TakesPartInOverlap(c)) return;
+    for (std::size_t j = 0; j < index; ++j) {
+      const TControl& other = *siblings[j];
+      if (!TakesPartInOverlap(other)) continue;
+      const Rect o = DrawnBounds(other, fonts_);
+      const int w = std::min(drawn.Right(), o.Right()) - std::max(drawn.left, o.left);
+      const int h = std::min(drawn.Bottom(), o.Bottom()) - std::max(drawn.top, o.top);
+      if (w > 0 && h > 0)
+        Add(FindingSeverity::kWarning, &c,
+            c.Name() + " overlaps " + other.Name() + " by " + std::to_string(w) + " x " +
+                std::to_string(h) + " pixels",
+            kRuleOverlap);
+    }
+  }
+
+  void CheckText(const TControl& c, const Rect& drawn) {
+    std::string text;
+    int x = 0;
+    if (!DrawnText(c, fonts_, drawn.width, &text, &x) || text.empty()) return;
+    const int tw = FaceOf(c, fonts_).TextWidth(text);
+    const int cut = std::max(0, -x) + std::max(0, x + tw - drawn.width);
+    if (cut > 0)
+      Add(FindingSeverity::kWarning, &c,
+          c.Name() + "'s text " + Quoted(text) + " is " + Pixels(cut) +
+              " wider than the control shows and is cut off",
+          kRuleTextFits);
+  }
+
+  void CheckImage(const TControl& c) {
+    if (c.Class() != ControlClass::kCCBitmap) return;
+    if (c.Width() > kMaxImageSide || c.Height() > kMaxImageSide)
+      Add(FindingSeverity::kError, &c,
+          c.Name() + " is " + std::to_string(c.Width()) + " x " + std::to_string(c.Height()) +
+              " pixels, more than 40 x 40",
+          kRuleImageSize);
+  }
+
+  void CheckShowForm(const TControl& c) {
+    const std::string* target = ShowFormOf(c);
+    if (!target || IsNone(*target)) return;
+    const std::string* spelled = nullptr;
+    for (const std::string& name : targets_) {
+      if (name == *target) return;
+      if (!spelled && SameText(name, *target)) spelled = &name;
+    }
+    Add(FindingSeverity::kError, &c,
+        spelled ? c.Name() + "'s ShowForm names " + Quoted(*target) + ", but it is spelled " +
+                      Quoted(*spelled)
+                : c.Name() + "'s ShowForm names " + Quoted(*target) +
+                      ", which is no open form or dialog",
+        kRuleShowForm);
+  }
+
+  void CheckTrigger(const TControl& c, const TControl& panel) {
+    const auto* list = As<TPTList>(&c);
+    if (!list || IsNone(list->Trigger())) return;
+    const std::string* spelled = nullptr;
+    for (const auto& sibling : panel.Children()) {
+      if (sibling->Class() != ControlClass::kPTPopTrigger) continue;
+      if (sibling->Name() == list->Trigger()) return;
+      if (!spelled && SameText(sibling->Name(), list->Trigger())) spelled = &sibling->Name();
+    }
+    Add(FindingSeverity::kError, &c,
+        spelled ? c.Name() + "'s Trigger names " + Quoted(list->Trigger()) +
+                      ", but it is spelled " + Quoted(*spelled)
+                : c.Name() + "'s Trigger names " + Quoted(list->Trigger()) +
+                      ", which is no PopTrigger on the list's panel",
+        kRuleTrigger);
+  }
+
+  struct SeenName {
+    std::string name;
+    std::string form;
+    bool is_form = false;
+  };
+
+  const std::vector<const TChildFrm*>& forms_;
+  const FontRegistry& fonts_;
+  const TChildFrm* form_ = nullptr;
+  std::vector<std::string> targets_;
+  std::map<std::string, SeenName> names_;
+  std::vector<LayoutFinding> findings_;
+};
+
+void AppendJsonString(std::string& out, std::string_view s) {
+  out += '"';
+  for (const char ch : s) {
+    const auto u = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (u < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", u);
+      out += buf;
+    } else {
+      out += ch;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId,
+                                       const FontRegistry& fonts) {
+  return Checker(forms, fonts).Run();
+}
+
+std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
+  std::vector<const TChildFrm*> out;
+  for (const auto& window : state.windows)
+    if (window->Visible()) out.push_back(window.get());
+  return out;
+}
+
+bool HasErrors(const std::vector<LayoutFinding>& findings) {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const LayoutFinding& f) { return f.severity == FindingSeverity::kError; });
+}
+
+const char* SeverityWord(FindingSeverity severity) {
+  return severity == FindingSeverity::kError ? "error" : "warning";
+}
+
+std::string FindingsText(const std::vector<LayoutFinding>& findings) {
+  std::string out;
+  for (const LayoutFinding& f : findings) {
+    out += SeverityWord(f.severity);
+    out += ": " + f.form;
+    if (!f.control.empty()) out += ": " + f.control;
+    out += ": " + f.message + " (" + f.rule + ")\n";
+  }
+  return out;
+}
+
+std::string FindingsJson(const std::vector<LayoutFinding>& findings) {
+  if (findings.empty()) return "[]\n";
+  std::string out = "[\n";
+  for (std::size_t i = 0; i < findings.size(); ++i) {
+    const LayoutFinding& f = findings[i];
+    out += "  {\"severity\": ";
+    AppendJsonString(out, SeverityWord(f.severity));
+    out += ", \"form\": ";
+    AppendJsonString(out, f.form);
+    out += ", \"control\": ";
+    AppendJsonString(out, f.control);
+    out += ", \"message\": ";
+    AppendJsonString(out, f.message);
+    out += ", \"rule\": ";
+    AppendJsonString(out, f.rule);
+    out += i + 1 < findings.size() ? "},\n" : "}\n";
+  }
+  out += "]\n";
+  return out;
+}
+
+}  // namespace qb
