@@ -28,6 +28,7 @@ void PrintUsage(std::ostream& out) {
   out << qb::cli::kUsageHeader << "\n";
   for (const Command& c : kCommands)
     out << "  " << qb::cli::kProgramName << " " << c.name << " " << c.usage << "\n";
+  out << qb::cli::kCheckHelp << "\n";
 }
 
 }  // namespace
