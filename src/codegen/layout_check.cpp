@@ -207,13 +207,20 @@ class Checker {
   // dialog is null for the screen panel.
   void CheckPanel(const TControl& panel, const TControl* dialog) {
     const auto& children = panel.Children();
+    // Measured once: a form may hold thousands of controls, each compared with those below.
+    std::vector<Rect> bounds;
+    std::vector<bool> overlapping;
+    for (const auto& child : children) {
+      bounds.push_back(DrawnBounds(*child, fonts_));
+      overlapping.push_back(TakesPartInOverlap(*child));
+    }
     for (std::size_t i = 0; i < children.size(); ++i) {
       const TControl& c = *children[i];
-      const Rect drawn = DrawnBounds(c, fonts_);
+      const Rect& drawn = bounds[i];
       CheckName(c.Name(), c.Name());
       const bool sized = CheckSize(c, drawn);
       CheckInside(c, drawn, panel, dialog);
-      CheckOverlap(c, drawn, children, i);
+      if (overlapping[i]) CheckOverlap(c, i, children, bounds, overlapping);
       // A control without a size shows nothing; its text is no further news.
       if (sized) CheckText(c, drawn);
       CheckImage(c);
@@ -269,21 +276,30 @@ class Checker {
             c.Name() + " lies " + Pixels(s.by) + " outside " + area + " at the " + s.side, rule);
   }
 
-  void CheckOverlap(const TControl& c, const Rect& drawn,
-                    const std::vector<std::unique_ptr<TControl>>& siblings, std::size_t index) {
-    if (!TakesPartInOverlap(c)) return;
-    for (std::size_t j = 0; j < index; ++j) {
-      const TControl& other = *siblings[j];
-      if (!TakesPartInOverlap(other)) continue;
-      const Rect o = DrawnBounds(other, fonts_);
+  // One finding per control, naming the control just beneath it: a pile of n controls gives
+  // n - 1 findings, not n²/2.
+  void CheckOverlap(const TControl& c, std::size_t index,
+                    const std::vector<std::unique_ptr<TControl>>& siblings,
+                    const std::vector<Rect>& bounds, const std::vector<bool>& overlapping) {
+    const Rect& drawn = bounds[index];
+    std::string first;
+    int more = 0;
+    for (std::size_t j = index; j-- > 0;) {
+      if (!overlapping[j]) continue;
+      const Rect& o = bounds[j];
       const int w = std::min(drawn.Right(), o.Right()) - std::max(drawn.left, o.left);
       const int h = std::min(drawn.Bottom(), o.Bottom()) - std::max(drawn.top, o.top);
-      if (w > 0 && h > 0)
-        Add(FindingSeverity::kWarning, &c,
-            c.Name() + " overlaps " + other.Name() + " by " + std::to_string(w) + " x " +
-                std::to_string(h) + " pixels",
-            kRuleOverlap);
+      if (w <= 0 || h <= 0) continue;
+      if (first.empty())
+        first = c.Name() + " overlaps " + siblings[j]->Name() + " by " + std::to_string(w) + " x " +
+                std::to_string(h) + " pixels";
+      else
+        ++more;
     }
+    if (first.empty()) return;
+    if (more > 0)
+      first += " and " + std::to_string(more) + (more == 1 ? " more control" : " more controls");
+    Add(FindingSeverity::kWarning, &c, first, kRuleOverlap);
   }
 
   void CheckText(const TControl& c, const Rect& drawn) {

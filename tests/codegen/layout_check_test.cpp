@@ -112,6 +112,29 @@ const std::vector<RuleCase>& RuleCases() {
          t.MoveTo(t.Put(f, B::kPush, 60, 60), 30, 30);
        },
        {{S::kWarning, "Form1", "Push2", "Push2 overlaps Field1 by 12 x 5 pixels", kRuleOverlap}}},
+      {"OverlapNamesTheControlJustBeneath",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put(f, B::kButton, 10, 20);
+         t.Put(f, B::kButton, 10, 60);
+         t.MoveTo(t.Put(f, B::kButton, 60, 100), 19, 19);
+         t.MoveTo(t.Put(f, B::kButton, 60, 130), 9, 59);  // on Button2, clear of Button3
+       },
+       {{S::kWarning, "Form1", "Button3", "Button3 overlaps Button1 by 30 x 14 pixels",
+         kRuleOverlap},
+        {S::kWarning, "Form1", "Button4", "Button4 overlaps Button2 by 40 x 14 pixels",
+         kRuleOverlap}}},
+      {"PileOfControls",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put(f, B::kButton, 10, 20);
+         t.MoveTo(t.Put(f, B::kButton, 60, 60), 12, 19);
+         t.MoveTo(t.Put(f, B::kButton, 60, 100), 14, 19);
+       },
+       {{S::kWarning, "Form1", "Button2", "Button2 overlaps Button1 by 37 x 14 pixels",
+         kRuleOverlap},
+        {S::kWarning, "Form1", "Button3",
+         "Button3 overlaps Button2 by 38 x 14 pixels and 1 more control", kRuleOverlap}}},
       {"PopUpListsLieOverOthersOnPurpose",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
@@ -416,6 +439,18 @@ TEST_F(LayoutCheckTest, OnlyVisibleFormsAreChecked) {
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_EQ(forms[0], &form1);
   EXPECT_TRUE(CheckLayout(forms, kCC, fonts).empty());
+}
+
+// A pile of many controls gives one finding per control, not one per pair.
+TEST_F(LayoutCheckTest, PileOfManyControlsStaysLinear) {
+  TChildFrm& form = NewForm(kPT);
+  constexpr int kCount = 1500;
+  for (int i = 0; i < kCount; ++i) MoveTo(Put(form, B::kGsi, 150, 150), 10, 10);
+  const auto findings = Check();
+  ASSERT_EQ(findings.size(), static_cast<std::size_t>(kCount - 1));
+  EXPECT_EQ(findings.back().message,
+            "GSI1500 overlaps GSI1499 by 8 x 9 pixels and 1498 more "
+            "controls");
 }
 
 TEST(LayoutFindingsJson, EscapesAndShape) {
