@@ -8,7 +8,11 @@
 #include "app/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCCheckbox.h"
+#include "controls/CCDropDown.h"
 #include "controls/CCLabel.h"
+#include "controls/CCListBox.h"
+#include "controls/CCPopUp.h"
+#include "controls/CCRadio.h"
 #include "controls/CCSwitch.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
@@ -169,6 +173,18 @@ bool DrawnText(const TControl& c, const FontRegistry& fonts, int width, std::str
   }
 }
 
+// The selection and the items of the CControls kinds whose selection the generated code sets.
+bool SelectionOf(const TControl& c, int* selected, std::size_t* count) {
+  auto take = [&](const auto* typed) {
+    if (!typed) return false;
+    *selected = typed->SelectedItem();
+    *count = typed->Items().size();
+    return true;
+  };
+  return take(As<TCCListBox>(&c)) || take(As<TCCDropDown>(&c)) || take(As<TCCPopUp>(&c)) ||
+         take(As<TCCRadio>(&c));
+}
+
 const std::string* ShowFormOf(const TControl& c) {
   if (const auto* b = As<TCCButton>(&c)) return &b->ShowForm();
   if (const auto* b = As<TPTButton>(&c)) return &b->ShowForm();
@@ -177,8 +193,8 @@ const std::string* ShowFormOf(const TControl& c) {
 
 class Checker {
  public:
-  Checker(const std::vector<const TChildFrm*>& forms, const FontRegistry& fonts)
-      : forms_(forms), fonts_(fonts) {
+  Checker(const std::vector<const TChildFrm*>& forms, LibraryId lib, const FontRegistry& fonts)
+      : forms_(forms), lib_(lib), fonts_(fonts) {
     for (const TChildFrm* form : forms_) {
       targets_.push_back(form->Name());
       for (const auto& child : form->Screen().Children())
@@ -226,6 +242,7 @@ class Checker {
       CheckImage(c);
       CheckShowForm(c);
       CheckTrigger(c, panel);
+      CheckSelection(c);
       if (c.Class() == ControlClass::kPTDialog) CheckPanel(c, &c);
     }
   }
@@ -340,6 +357,19 @@ class Checker {
         kRuleShowForm);
   }
 
+  // The CControls code passes the selection to the device as an index into the items; one
+  // past them reads what is not there. -1 selects nothing.
+  void CheckSelection(const TControl& c) {
+    int selected = 0;
+    std::size_t count = 0;
+    if (lib_ != LibraryId::kCControls || !SelectionOf(c, &selected, &count)) return;
+    if (selected >= -1 && (selected == -1 || static_cast<std::size_t>(selected) < count)) return;
+    Add(FindingSeverity::kError, &c,
+        c.Name() + "'s SelectedItem is " + std::to_string(selected) + ", but it has " +
+            std::to_string(count) + (count == 1 ? " item" : " items"),
+        kRuleSelection);
+  }
+
   void CheckTrigger(const TControl& c, const TControl& panel) {
     const auto* list = As<TPTList>(&c);
     if (!list || IsNone(list->Trigger())) return;
@@ -364,6 +394,7 @@ class Checker {
   };
 
   const std::vector<const TChildFrm*>& forms_;
+  LibraryId lib_;
   const FontRegistry& fonts_;
   const TChildFrm* form_ = nullptr;
   std::vector<std::string> targets_;
@@ -391,9 +422,9 @@ void AppendJsonString(std::string& out, std::string_view s) {
 
 }  // namespace
 
-std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId,
+std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId lib,
                                        const FontRegistry& fonts) {
-  return Checker(forms, fonts).Run();
+  return Checker(forms, lib, fonts).Run();
 }
 
 std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {

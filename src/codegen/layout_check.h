@@ -38,6 +38,7 @@ inline constexpr const char* kRuleShowForm = "ShowForm names an open form or dia
 inline constexpr const char* kRuleTrigger = "Trigger names a PopTrigger beside the list";
 inline constexpr const char* kRuleNameCase = "names differ by more than letter case";
 inline constexpr const char* kRuleImageSize = "an image is at most 40 x 40 pixels";
+inline constexpr const char* kRuleSelection = "a selected item is one of the control's items";
 
 inline constexpr int kMaxImageSide = 40;
 

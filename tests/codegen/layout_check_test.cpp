@@ -12,7 +12,11 @@
 
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
+#include "controls/CCDropDown.h"
 #include "controls/CCLabel.h"
+#include "controls/CCListBox.h"
+#include "controls/CCPopUp.h"
+#include "controls/CCRadio.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
 #include "controls/PTLabel.h"
@@ -331,6 +335,25 @@ const std::vector<RuleCase>& RuleCases() {
        [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kBitmap, 10, 20).SetHeight(41); },
        {{S::kError, "Form1", "Bitmap1", "Bitmap1 is 20 x 41 pixels, more than 40 x 40",
          kRuleImageSize}}},
+      {"CcSelectionPastTheItems",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put<TCCListBox>(f, B::kListBox, 10, 20).SetSelectedItem(3);
+         t.Put<TCCRadio>(f, B::kRadio, 60, 20).SetSelectedItem(-1);  // nothing selected
+         t.Put<TCCDropDown>(f, B::kDropDown, 10, 60).SetSelectedItem(-2);
+         t.Put<TCCPopUp>(f, B::kPopUp, 60, 60).SetSelectedItem(2);
+       },
+       {{S::kError, "Form1", "ListBox1", "ListBox1's SelectedItem is 3, but it has 3 items",
+         kRuleSelection},
+        {S::kError, "Form1", "DropDown3", "DropDown3's SelectedItem is -2, but it has 3 items",
+         kRuleSelection}}},
+      {"PtSelectionIsNotPassedOn",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put<TCCRadio>(f, B::kRadio, 60, 20).SetSelectedItem(7);
+         t.Put<TPTList>(f, B::kListBox, 10, 60).SetSelectedItem(7);
+       },
+       {}},
       {"ImageAtItsLimit",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
