@@ -41,6 +41,8 @@ constexpr int kCCCheckboxTextLeft = 13;
 constexpr int kPTCheckboxTextLeft = 18;
 constexpr int kPopTriggerTextLeft = 15;
 constexpr int kPTListStandAlone = 0;
+// The form's title tab and the line under it take the screen's first rows.
+constexpr int kTitleBandHeight = 15;
 constexpr std::string_view kNone = "(None)";
 
 struct Rect {
@@ -236,6 +238,7 @@ class Checker {
       CheckName(c.Name(), c.Name());
       const bool sized = CheckSize(c, drawn);
       CheckInside(c, drawn, panel, dialog);
+      if (!dialog && c.Class() != ControlClass::kPTDialog) CheckBelowTitle(c, drawn);
       if (overlapping[i]) CheckOverlap(c, i, children, bounds, overlapping);
       // A control without a size shows nothing; its text is no further news.
       if (sized) CheckText(c, drawn);
@@ -291,6 +294,13 @@ class Checker {
       if (s.by > 0)
         Add(FindingSeverity::kWarning, &c,
             c.Name() + " lies " + Pixels(s.by) + " outside " + area + " at the " + s.side, rule);
+  }
+
+  void CheckBelowTitle(const TControl& c, const Rect& drawn) {
+    const int by = std::min(kTitleBandHeight, drawn.Bottom()) - std::max(0, drawn.top);
+    if (by > 0 && drawn.Right() > 0 && drawn.left < kScreenSize)
+      Add(FindingSeverity::kWarning, &c,
+          c.Name() + " lies " + Pixels(by) + " over the form's title", kRuleBelowTitle);
   }
 
   // One finding per control, naming the control just beneath it: a pile of n controls gives

@@ -32,6 +32,7 @@ struct LayoutFinding {
 inline constexpr const char* kRuleOverlap = "controls on one panel do not overlap";
 inline constexpr const char* kRuleOnScreen = "controls lie wholly on the screen";
 inline constexpr const char* kRuleInDialog = "controls lie wholly inside their dialog";
+inline constexpr const char* kRuleBelowTitle = "controls lie below the form's title";
 inline constexpr const char* kRuleSize = "controls are at least one pixel wide and high";
 inline constexpr const char* kRuleTextFits = "a control's text fits inside it";
 inline constexpr const char* kRuleShowForm = "ShowForm names an open form or dialog";

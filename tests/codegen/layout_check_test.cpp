@@ -178,6 +178,28 @@ const std::vector<RuleCase>& RuleCases() {
          kRuleOnScreen},
         {S::kWarning, "Form1", "Button1", "Button1 lies 4 pixels outside the screen at the bottom",
          kRuleOnScreen}}},
+      {"CcOverTheTitle",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 10, 10); },  // rows 9..22
+       {{S::kWarning, "Form1", "Button1", "Button1 lies 6 pixels over the form's title",
+         kRuleBelowTitle}}},
+      {"PtLabelOverTheTitle",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kLabel, 100, 0); },  // rows 0..10
+       {{S::kWarning, "Form1", "Label1", "Label1 lies 11 pixels over the form's title",
+         kRuleBelowTitle}}},
+      {"JustBelowTheTitle",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kEdit, 10, 15); },
+       {}},
+      {"DialogAndItsControlsMayCoverTheTitle",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         TControl& dialog = t.Put(f, B::kDialog, 0, 0);
+         t.Put(f, B::kButton, 3 + 10, 58 + 20);
+         dialog.SetTop(0);
+       },
+       {}},
       {"PtLabelIsAsWideAsItsText",
        kPT,
        [](LayoutCheckTest& t, TChildFrm& f) {
@@ -468,7 +490,7 @@ TEST_F(LayoutCheckTest, OnlyVisibleFormsAreChecked) {
 TEST_F(LayoutCheckTest, PileOfManyControlsStaysLinear) {
   TChildFrm& form = NewForm(kPT);
   constexpr int kCount = 1500;
-  for (int i = 0; i < kCount; ++i) MoveTo(Put(form, B::kGsi, 150, 150), 10, 10);
+  for (int i = 0; i < kCount; ++i) MoveTo(Put(form, B::kGsi, 150, 150), 10, 20);
   const auto findings = Check();
   ASSERT_EQ(findings.size(), static_cast<std::size_t>(kCount - 1));
   EXPECT_EQ(findings.back().message,
