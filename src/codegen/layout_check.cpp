@@ -444,6 +444,20 @@ std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
   return out;
 }
 
+const TChildFrm* FormOfFinding(const std::vector<const TChildFrm*>& forms,
+                               const LayoutFinding& finding) {
+  for (const TChildFrm* form : forms)
+    if (form->Name() == finding.form) return form;
+  return nullptr;
+}
+
+TControl* ControlOfFinding(const TChildFrm& form, const LayoutFinding& finding) {
+  if (finding.control.empty()) return nullptr;
+  for (TControl* c : form.AllControls())
+    if (c->Name() == finding.control) return c;
+  return nullptr;
+}
+
 bool HasErrors(const std::vector<LayoutFinding>& findings) {
   return std::any_of(findings.begin(), findings.end(),
                      [](const LayoutFinding& f) { return f.severity == FindingSeverity::kError; });

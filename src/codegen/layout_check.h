@@ -51,6 +51,13 @@ std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& form
 // The visible designer windows of the state, in creation order (the project's form order).
 std::vector<const TChildFrm*> FormsToCheck(const AppState& state);
 
+// The form and the control a finding names, matched exactly: two names of a finding may differ
+// only in letter case. nullptr when the form or control is gone, or the finding is about the
+// form itself (for the control).
+const TChildFrm* FormOfFinding(const std::vector<const TChildFrm*>& forms,
+                               const LayoutFinding& finding);
+TControl* ControlOfFinding(const TChildFrm& form, const LayoutFinding& finding);
+
 bool HasErrors(const std::vector<LayoutFinding>& findings);
 
 // "error" or "warning".

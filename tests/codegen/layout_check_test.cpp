@@ -466,6 +466,29 @@ TEST_F(LayoutCheckTest, FindingsComeInFormThenZOrder) {
   EXPECT_TRUE(HasErrors(findings));
 }
 
+// The window finds what a finding names by its exact name, not the first match in other case.
+TEST_F(LayoutCheckTest, FindingLeadsToItsFormAndControl) {
+  TChildFrm& form1 = NewForm(kCC);
+  TChildFrm& form2 = NewForm(kCC);
+  TControl& lower = Put(form2, B::kButton, 10, 20);
+  lower.SetName("button9");
+  TControl& upper = Put(form2, B::kButton, 60, 20);
+  upper.SetName("BUTTON9");
+  const auto findings = Check();
+  ASSERT_EQ(findings.size(), 1u) << FindingsText(findings);
+  const std::vector<const TChildFrm*> forms = {&form1, &form2};
+  const TChildFrm* form = FormOfFinding(forms, findings[0]);
+  ASSERT_EQ(form, &form2);
+  EXPECT_EQ(ControlOfFinding(*form, findings[0]), &upper);
+  LayoutFinding about_form = findings[0];
+  about_form.control.clear();
+  EXPECT_EQ(ControlOfFinding(*form, about_form), nullptr);
+  about_form.form = "FORM2";
+  EXPECT_EQ(FormOfFinding(forms, about_form), nullptr);
+  upper.SetName("Gone");
+  EXPECT_EQ(ControlOfFinding(*form, findings[0]), nullptr);
+}
+
 TEST_F(LayoutCheckTest, FormNamesClashToo) {
   NewForm(kCC);
   TChildFrm& form2 = NewForm(kCC);
