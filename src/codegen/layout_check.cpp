@@ -21,7 +21,6 @@
 #include "controls/PTPopTrigger.h"
 #include "controls/font_registry.h"
 #include "controls/palm_look.h"
-#include "model/datamod.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -45,14 +44,24 @@ constexpr int kPTListStandAlone = 0;
 constexpr int kTitleBandHeight = 15;
 constexpr std::string_view kNone = "(None)";
 
+// Wide enough that no sum or difference of two control coordinates overflows.
+using Px = long long;
+
 struct Rect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int Right() const { return left + width; }
-  int Bottom() const { return top + height; }
+  Px left = 0;
+  Px top = 0;
+  Px width = 0;
+  Px height = 0;
+  Px Right() const { return left + width; }
+  Px Bottom() const { return top + height; }
 };
+
+// a ÷ 2 rounded to the nearest integer, halves to the even one, as the drawing rounds.
+Px HalfToEven(Px a) {
+  const Px q = a / 2;  // towards zero
+  if (a % 2 == 0 || q % 2 == 0) return q;
+  return a > 0 ? q + 1 : q - 1;
+}
 
 bool IsNone(std::string_view value) { return value.empty() || value == kNone; }
 
@@ -97,14 +106,14 @@ Rect DrawnBounds(const TControl& c, const FontRegistry& fonts) {
 }
 
 // The size the device is given: the drawn size less the class's frame margin.
-int PalmWidth(const TControl& c, const Rect& drawn) {
-  return c.HasUserWidth() ? drawn.width - (c.Width() - c.UserWidth()) : drawn.width;
+Px PalmWidth(const TControl& c, const Rect& drawn) {
+  return c.HasUserWidth() ? drawn.width - (Px{c.Width()} - c.UserWidth()) : drawn.width;
 }
-int PalmHeight(const TControl& c, const Rect& drawn) {
-  return c.HasUserHeight() ? drawn.height - (c.Height() - c.UserHeight()) : drawn.height;
+Px PalmHeight(const TControl& c, const Rect& drawn) {
+  return c.HasUserHeight() ? drawn.height - (Px{c.Height()} - c.UserHeight()) : drawn.height;
 }
 
-std::string Pixels(int n) { return std::to_string(n) + (n == 1 || n == -1 ? " pixel" : " pixels"); }
+std::string Pixels(Px n) { return std::to_string(n) + (n == 1 || n == -1 ? " pixel" : " pixels"); }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
@@ -126,11 +135,11 @@ bool TakesPartInOverlap(const TControl& c) {
 
 // The text a control draws and where its first pixel lies, for the kinds whose drawing cuts
 // the text at the control's edges; false for the others (they size themselves, wrap or scroll).
-bool DrawnText(const TControl& c, const FontRegistry& fonts, int width, std::string* text, int* x) {
+bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::string* text, Px* x) {
   const PalmFace& face = FaceOf(c, fonts);
   auto centred = [&](const std::string& t) {
     *text = t;
-    *x = NearestDiv(width - face.TextWidth(t), 2);
+    *x = HalfToEven(width - face.TextWidth(t));
     return true;
   };
   auto from = [&](const std::string& t, int left) {
@@ -145,7 +154,7 @@ bool DrawnText(const TControl& c, const FontRegistry& fonts, int width, std::str
       *text = label.Content();
       switch (label.Alignment()) {
         case TextAlign::kCenter:
-          *x = NearestDiv(width - tw, 2);
+          *x = HalfToEven(width - tw);
           break;
         case TextAlign::kRight:
           *x = width - tw - kTextInset;
@@ -268,8 +277,8 @@ class Checker {
 
   // False when the control has no area.
   bool CheckSize(const TControl& c, const Rect& drawn) {
-    const int w = PalmWidth(c, drawn);
-    const int h = PalmHeight(c, drawn);
+    const Px w = PalmWidth(c, drawn);
+    const Px h = PalmHeight(c, drawn);
     if (w <= 0)
       Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(w) + " wide", kRuleSize);
     if (h <= 0)
@@ -282,7 +291,7 @@ class Checker {
     const std::string area = dialog ? "its dialog " + dialog->Name() : std::string("the screen");
     const char* rule = dialog ? kRuleInDialog : kRuleOnScreen;
     const struct {
-      int by;
+      Px by;
       const char* side;
     } sides[] = {
         {-drawn.left, "left"},
@@ -297,7 +306,7 @@ class Checker {
   }
 
   void CheckBelowTitle(const TControl& c, const Rect& drawn) {
-    const int by = std::min(kTitleBandHeight, drawn.Bottom()) - std::max(0, drawn.top);
+    const Px by = std::min(Px{kTitleBandHeight}, drawn.Bottom()) - std::max(Px{0}, drawn.top);
     if (by > 0 && drawn.Right() > 0 && drawn.left < kScreenSize)
       Add(FindingSeverity::kWarning, &c,
           c.Name() + " lies " + Pixels(by) + " over the form's title", kRuleBelowTitle);
@@ -314,8 +323,8 @@ class Checker {
     for (std::size_t j = index; j-- > 0;) {
       if (!overlapping[j]) continue;
       const Rect& o = bounds[j];
-      const int w = std::min(drawn.Right(), o.Right()) - std::max(drawn.left, o.left);
-      const int h = std::min(drawn.Bottom(), o.Bottom()) - std::max(drawn.top, o.top);
+      const Px w = std::min(drawn.Right(), o.Right()) - std::max(drawn.left, o.left);
+      const Px h = std::min(drawn.Bottom(), o.Bottom()) - std::max(drawn.top, o.top);
       if (w <= 0 || h <= 0) continue;
       if (first.empty())
         first = c.Name() + " overlaps " + siblings[j]->Name() + " by " + std::to_string(w) + " x " +
@@ -331,10 +340,10 @@ class Checker {
 
   void CheckText(const TControl& c, const Rect& drawn) {
     std::string text;
-    int x = 0;
+    Px x = 0;
     if (!DrawnText(c, fonts_, drawn.width, &text, &x) || text.empty()) return;
-    const int tw = FaceOf(c, fonts_).TextWidth(text);
-    const int cut = std::max(0, -x) + std::max(0, x + tw - drawn.width);
+    const Px tw = FaceOf(c, fonts_).TextWidth(text);
+    const Px cut = std::max(Px{0}, -x) + std::max(Px{0}, x + tw - drawn.width);
     if (cut > 0)
       Add(FindingSeverity::kWarning, &c,
           c.Name() + "'s text " + Quoted(text) + " is " + Pixels(cut) +

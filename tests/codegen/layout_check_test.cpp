@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -464,6 +465,24 @@ TEST_F(LayoutCheckTest, FindingsComeInFormThenZOrder) {
             "error: Form2: BUTTON4: BUTTON4 differs from Button4 on Form1 only in letter case "
             "(names differ by more than letter case)\n");
   EXPECT_TRUE(HasErrors(findings));
+}
+
+// Coordinates at the ends of the integer range are reported, not wrapped around.
+TEST_F(LayoutCheckTest, ExtremeGeometryDoesNotOverflow) {
+  TChildFrm& form = NewForm(kCC);
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  Put(form, B::kButton, 10, 20).SetBounds(kMin, kMin, 40, 14);
+  Put(form, B::kButton, 10, 60).SetBounds(kMax - 10, 40, kMax, 14);
+  const std::string max_out = std::to_string(2LL * kMax - 10 - 160);
+  ExpectFindings(
+      Check(),
+      {{S::kWarning, "Form1", "Button1",
+        "Button1 lies 2147483648 pixels outside the screen at the left", kRuleOnScreen},
+       {S::kWarning, "Form1", "Button1",
+        "Button1 lies 2147483648 pixels outside the screen at the top", kRuleOnScreen},
+       {S::kWarning, "Form1", "Button2",
+        "Button2 lies " + max_out + " pixels outside the screen at the right", kRuleOnScreen}});
 }
 
 // The window finds what a finding names by its exact name, not the first match in other case.
