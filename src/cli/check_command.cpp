@@ -88,8 +88,11 @@ int RunCheck(const std::vector<std::string>& args, CommandContext& context) {
   main.LoadProject(path);
   if (ui.Messages() > 0) return Failed(context, kNotChecked);
 
+  const std::vector<const TChildFrm*> forms = FormsToCheck(main.State());
+  // A file that is no project at all reads as one without forms; a gate must not pass it.
+  if (forms.empty()) return Failed(context, kNoFormsToCheck);
   const std::vector<LayoutFinding> findings =
-      CheckLayout(FormsToCheck(main.State()), main.State().library, main.Fonts());
+      CheckLayout(forms, main.State().library, main.Fonts());
   context.out << (options->json ? FindingsJson(findings) : FindingsText(findings));
   return HasErrors(findings) ? kExitFailed : kExitOk;
 }

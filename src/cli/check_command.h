@@ -19,7 +19,7 @@ std::optional<CheckOptions> ParseCheckOptions(const std::vector<std::string>& ar
 
 // check PROJECT.qbp [--format text|json]: opens the project as the designer does and prints
 // the layout check's findings, one line each or as a JSON array. Exits 0 without errors among
-// them, 1 with errors (or a form the project lists that cannot be read), 2 for a wrong
+// them, 1 with errors (or a form the project lists that cannot be read, or no form), 2 for a wrong
 // command line or a project file that cannot be read.
 int RunCheck(const std::vector<std::string>& args, CommandContext& context);
 

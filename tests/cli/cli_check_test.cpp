@@ -173,6 +173,15 @@ TEST_F(CliCheckTest, AFormTheProjectListsIsMissing) {
                          dir.Path("Form1.qbf") + "\n");
 }
 
+// Text that is no project reads as a project without forms: nothing to check is a failure.
+TEST_F(CliCheckTest, NoFormsToCheck) {
+  WriteFileBytes(dir.Path("Notes.qbp"), "just some notes\n");
+  const CliRun run = RunCheck(dir, "Notes.qbp");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "quillboard-cli check: the project lists no form to check\n");
+}
+
 struct UsageCase {
   const char* label;
   std::string args;
