@@ -57,4 +57,22 @@ inline constexpr const char* kColorOfPToolbox =
 inline constexpr const char* kExists = "exists already (use --force to replace it):";
 inline constexpr const char* kNotWritten = "generation failed; see the messages above";
 
+// check
+inline constexpr const char* kCheckName = "check";
+inline constexpr const char* kCheckUsage = "PROJECT.qbp [--format text|json]";
+// After the usage lines of every command.
+inline constexpr const char* kCheckHelp =
+    "check prints what will look wrong or fail on the device: one line per finding,\n"
+    "  \"<severity>: <form>: <control>: <message> (<rule>)\" (no control part for a form), or\n"
+    "  with --format json an array of objects {\"severity\": \"error\" or \"warning\",\n"
+    "  \"form\", \"control\" (empty for a form), \"message\", \"rule\"}, one object per line;\n"
+    "  it exits 0 when no finding is an error, 1 when one is, 2 for a wrong command line.";
+inline constexpr const char* kOptionFormat = "--format";
+inline constexpr const char* kFormatText = "text";
+inline constexpr const char* kFormatJson = "json";
+inline constexpr const char* kBadFormat = "--format must be text or json, not";
+inline constexpr const char* kSecondFormat = "--format given twice";
+inline constexpr const char* kNoFormsToCheck = "the project lists no form to check";
+inline constexpr const char* kNotChecked = "the project did not open cleanly; see the messages above";
+
 }  // namespace qb::cli

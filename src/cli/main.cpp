@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "cli/check_command.h"
 #include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/generate_command.h"
@@ -20,12 +21,14 @@ using qb::cli::Command;
 constexpr Command kCommands[] = {
     {qb::cli::kRenderName, qb::cli::kRenderUsage, qb::cli::RunRender},
     {qb::cli::kGenerateName, qb::cli::kGenerateUsage, qb::cli::RunGenerate},
+    {qb::cli::kCheckName, qb::cli::kCheckUsage, qb::cli::RunCheck},
 };
 
 void PrintUsage(std::ostream& out) {
   out << qb::cli::kUsageHeader << "\n";
   for (const Command& c : kCommands)
     out << "  " << qb::cli::kProgramName << " " << c.name << " " << c.usage << "\n";
+  out << qb::cli::kCheckHelp << "\n";
 }
 
 }  // namespace

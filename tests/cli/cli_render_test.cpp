@@ -198,7 +198,15 @@ TEST(Cli, UnknownOrMissingCommandShowsTheUsage) {
       "usage:\n  quillboard-cli render FORM.qbf --lib 1|2 -o OUT.png [--scale N] [--show-menu "
       "NAME]\n"
       "  quillboard-cli generate PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] "
-      "[--color | --no-color] [--force]\n";
+      "[--color | --no-color] [--force]\n"
+      "  quillboard-cli check PROJECT.qbp [--format text|json]\n"
+      "check prints what will look wrong or fail on the device: one line per finding,\n"
+      "  \"<severity>: <form>: <control>: <message> (<rule>)\" (no control part for a form), "
+      "or\n"
+      "  with --format json an array of objects {\"severity\": \"error\" or \"warning\",\n"
+      "  \"form\", \"control\" (empty for a form), \"message\", \"rule\"}, one object per "
+      "line;\n"
+      "  it exits 0 when no finding is an error, 1 when one is, 2 for a wrong command line.\n";
   CliRun run = RunCli(dir, "");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "quillboard-cli: no command given\n" + usage);

@@ -1,0 +1,511 @@
+#include "codegen/layout_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "controls/CCButton.h"
+#include "controls/CCCheckbox.h"
+#include "controls/CCDropDown.h"
+#include "controls/CCLabel.h"
+#include "controls/CCListBox.h"
+#include "controls/CCPopUp.h"
+#include "controls/CCRadio.h"
+#include "controls/CCSwitch.h"
+#include "controls/PTButton.h"
+#include "controls/PTCheckBox.h"
+#include "controls/PTLabel.h"
+#include "controls/PTList.h"
+#include "controls/PTPopTrigger.h"
+#include "controls/font_registry.h"
+#include "controls/palm_look.h"
+#include "model/text_util.h"
+
+namespace qb {
+
+namespace {
+
+// The geometry the drawing gives a control, which for some classes is not the stored one
+// until the control is painted (a form loaded by the command line never is).
+constexpr int kLabelHeight = 13;  // CControls labels, edits and check boxes
+constexpr int kClosedDropDownHeight = 12;
+constexpr int kEmptyPTLabelHeight = 11;
+constexpr int kGsiWidth = 8;
+constexpr int kGsiHeight = 9;
+constexpr int kSelectPadding = 7;
+// Where the drawing starts the text of the kinds that do not centre it.
+constexpr int kCCCheckboxTextLeft = 13;
+constexpr int kPTCheckboxTextLeft = 18;
+constexpr int kPopTriggerTextLeft = 15;
+constexpr int kPTListStandAlone = 0;
+// The form's title tab and the line under it take the screen's first rows.
+constexpr int kTitleBandHeight = 15;
+constexpr std::string_view kNone = "(None)";
+
+// Wide enough that no sum or difference of two control coordinates overflows.
+using Px = long long;
+
+struct Rect {
+  Px left = 0;
+  Px top = 0;
+  Px width = 0;
+  Px height = 0;
+  Px Right() const { return left + width; }
+  Px Bottom() const { return top + height; }
+};
+
+// a ÷ 2 rounded to the nearest integer, halves to the even one, as the drawing rounds.
+Px HalfToEven(Px a) {
+  const Px q = a / 2;  // towards zero
+  if (a % 2 == 0 || q % 2 == 0) return q;
+  return a > 0 ? q + 1 : q - 1;
+}
+
+bool IsNone(std::string_view value) { return value.empty() || value == kNone; }
+
+const PalmFace& FaceOf(const TControl& c, const FontRegistry& fonts) {
+  return fonts.Face(c.Font().name);
+}
+
+Rect DrawnBounds(const TControl& c, const FontRegistry& fonts) {
+  Rect r{c.Left(), c.Top(), c.Width(), c.Height()};
+  switch (c.Class()) {
+    case ControlClass::kCCLabel:
+    case ControlClass::kCCEdit:
+    case ControlClass::kCCCheckbox:
+      r.height = kLabelHeight;
+      break;
+    case ControlClass::kCCDropDown:
+      // The device shows it closed; the open list lies over what is below by design.
+      r.height = kClosedDropDownHeight;
+      break;
+    case ControlClass::kPTLabel: {
+      const auto& label = static_cast<const TPTLabel&>(c);
+      const PalmFace& face = FaceOf(c, fonts);
+      r.width = face.TextWidth(label.Content()) + 1;
+      const int h = face.TextHeight(label.Content());
+      r.height = h != 0 ? h : kEmptyPTLabelHeight;
+      break;
+    }
+    case ControlClass::kPTGsi:
+      r.width = kGsiWidth;
+      r.height = kGsiHeight;
+      break;
+    case ControlClass::kCCButton: {
+      const auto& button = static_cast<const TCCButton&>(c);
+      if (button.IsSelect())
+        r.width = FaceOf(c, fonts).TextWidth(button.Content()) + kSelectPadding;
+      break;
+    }
+    default:
+      break;
+  }
+  return r;
+}
+
+// The size the device is given: the drawn size less the class's frame margin.
+Px PalmWidth(const TControl& c, const Rect& drawn) {
+  return c.HasUserWidth() ? drawn.width - (Px{c.Width()} - c.UserWidth()) : drawn.width;
+}
+Px PalmHeight(const TControl& c, const Rect& drawn) {
+  return c.HasUserHeight() ? drawn.height - (Px{c.Height()} - c.UserHeight()) : drawn.height;
+}
+
+std::string Pixels(Px n) { return std::to_string(n) + (n == 1 || n == -1 ? " pixel" : " pixels"); }
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// Controls that lie over others on purpose, or not at all.
+bool TakesPartInOverlap(const TControl& c) {
+  if (!c.Visible()) return false;
+  switch (c.Class()) {
+    case ControlClass::kPTDialog:
+    case ControlClass::kCCPopUp:
+    case ControlClass::kCCMenu:
+    case ControlClass::kCCMenuBar:
+      return false;
+    case ControlClass::kPTList:
+      return static_cast<const TPTList&>(c).Style() == kPTListStandAlone;
+    default:
+      return true;
+  }
+}
+
+// The text a control draws and where its first pixel lies, for the kinds whose drawing cuts
+// the text at the control's edges; false for the others (they size themselves, wrap or scroll).
+bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::string* text, Px* x) {
+  const PalmFace& face = FaceOf(c, fonts);
+  auto centred = [&](const std::string& t) {
+    *text = t;
+    *x = HalfToEven(width - face.TextWidth(t));
+    return true;
+  };
+  auto from = [&](const std::string& t, int left) {
+    *text = t;
+    *x = left;
+    return true;
+  };
+  switch (c.Class()) {
+    case ControlClass::kCCLabel: {
+      const auto& label = static_cast<const TCCLabel&>(c);
+      const int tw = face.TextWidth(label.Content());
+      *text = label.Content();
+      switch (label.Alignment()) {
+        case TextAlign::kCenter:
+          *x = HalfToEven(width - tw);
+          break;
+        case TextAlign::kRight:
+          *x = width - tw - kTextInset;
+          break;
+        case TextAlign::kLeft:
+          *x = kTextInset;
+          break;
+      }
+      return true;
+    }
+    case ControlClass::kCCButton: {
+      const auto& button = static_cast<const TCCButton&>(c);
+      return !button.IsSelect() && centred(button.Content());
+    }
+    case ControlClass::kCCSwitch:
+      return centred(static_cast<const TCCSwitch&>(c).Content());
+    case ControlClass::kPTButton:
+      return centred(static_cast<const TPTButton&>(c).Text());
+    case ControlClass::kCCCheckbox:
+      return from(static_cast<const TCCCheckbox&>(c).Content(), kCCCheckboxTextLeft);
+    case ControlClass::kPTCheckbox:
+      return from(static_cast<const TPTCheckbox&>(c).Content(), kPTCheckboxTextLeft);
+    case ControlClass::kPTPopTrigger:
+      return from(static_cast<const TPTPopTrigger&>(c).Text(), kPopTriggerTextLeft);
+    default:
+      return false;
+  }
+}
+
+// The selection and the items of the CControls kinds whose selection the generated code sets.
+bool SelectionOf(const TControl& c, int* selected, std::size_t* count) {
+  auto take = [&](const auto* typed) {
+    if (!typed) return false;
+    *selected = typed->SelectedItem();
+    *count = typed->Items().size();
+    return true;
+  };
+  return take(As<TCCListBox>(&c)) || take(As<TCCDropDown>(&c)) || take(As<TCCPopUp>(&c)) ||
+         take(As<TCCRadio>(&c));
+}
+
+const std::string* ShowFormOf(const TControl& c) {
+  if (const auto* b = As<TCCButton>(&c)) return &b->ShowForm();
+  if (const auto* b = As<TPTButton>(&c)) return &b->ShowForm();
+  return nullptr;
+}
+
+class Checker {
+ public:
+  Checker(const std::vector<const TChildFrm*>& forms, LibraryId lib, const FontRegistry& fonts)
+      : forms_(forms), lib_(lib), fonts_(fonts) {
+    for (const TChildFrm* form : forms_) {
+      targets_.push_back(form->Name());
+      for (const auto& child : form->Screen().Children())
+        if (child->Class() == ControlClass::kPTDialog) targets_.push_back(child->Name());
+    }
+  }
+
+  std::vector<LayoutFinding> Run() {
+    for (const TChildFrm* form : forms_) {
+      form_ = form;
+      CheckName(form->Name(), "");
+      CheckPanel(form->Screen(), nullptr);
+      // Menus are drawn over the screen by the device itself; only their names can clash.
+      for (const auto& part : form->Client().Children())
+        if (part.get() != &form->Screen()) CheckName(part->Name(), part->Name());
+    }
+    return std::move(findings_);
+  }
+
+ private:
+  void Add(FindingSeverity severity, const TControl* c, std::string message, const char* rule) {
+    findings_.push_back(
+        {severity, form_->Name(), c ? c->Name() : std::string(), std::move(message), rule});
+  }
+
+  // dialog is null for the screen panel.
+  void CheckPanel(const TControl& panel, const TControl* dialog) {
+    const auto& children = panel.Children();
+    // Measured once: a form may hold thousands of controls, each compared with those below.
+    std::vector<Rect> bounds;
+    std::vector<bool> overlapping;
+    for (const auto& child : children) {
+      bounds.push_back(DrawnBounds(*child, fonts_));
+      overlapping.push_back(TakesPartInOverlap(*child));
+    }
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      const TControl& c = *children[i];
+      const Rect& drawn = bounds[i];
+      CheckName(c.Name(), c.Name());
+      const bool sized = CheckSize(c, drawn);
+      CheckInside(c, drawn, panel, dialog);
+      if (!dialog && c.Class() != ControlClass::kPTDialog) CheckBelowTitle(c, drawn);
+      if (overlapping[i]) CheckOverlap(c, i, children, bounds, overlapping);
+      // A control without a size shows nothing; its text is no further news.
+      if (sized) CheckText(c, drawn);
+      CheckImage(c);
+      CheckShowForm(c);
+      CheckTrigger(c, panel);
+      CheckSelection(c);
+      if (c.Class() == ControlClass::kPTDialog) CheckPanel(c, &c);
+    }
+  }
+
+  void CheckName(const std::string& name, const std::string& control) {
+    if (name.empty()) return;
+    const std::string key = LowerAscii(name);
+    const auto it = names_.find(key);
+    if (it == names_.end()) {
+      names_.emplace(key, SeenName{name, form_->Name(), control.empty()});
+      return;
+    }
+    if (it->second.name == name) return;
+    const bool same_form = it->second.is_form || it->second.form == form_->Name();
+    const std::string where = same_form ? "" : " on " + it->second.form;
+    findings_.push_back({FindingSeverity::kError, form_->Name(), control,
+                         name + " differs from " + it->second.name + where + " only in letter case",
+                         kRuleNameCase});
+  }
+
+  // False when the control has no area.
+  bool CheckSize(const TControl& c, const Rect& drawn) {
+    const Px w = PalmWidth(c, drawn);
+    const Px h = PalmHeight(c, drawn);
+    if (w <= 0)
+      Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(w) + " wide", kRuleSize);
+    if (h <= 0)
+      Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(h) + " high", kRuleSize);
+    return w > 0 && h > 0;
+  }
+
+  void CheckInside(const TControl& c, const Rect& drawn, const TControl& panel,
+                   const TControl* dialog) {
+    const std::string area = dialog ? "its dialog " + dialog->Name() : std::string("the screen");
+    const char* rule = dialog ? kRuleInDialog : kRuleOnScreen;
+    const struct {
+      Px by;
+      const char* side;
+    } sides[] = {
+        {-drawn.left, "left"},
+        {-drawn.top, "top"},
+        {drawn.Right() - panel.Width(), "right"},
+        {drawn.Bottom() - panel.Height(), "bottom"},
+    };
+    for (const auto& s : sides)
+      if (s.by > 0)
+        Add(FindingSeverity::kWarning, &c,
+            c.Name() + " lies " + Pixels(s.by) + " outside " + area + " at the " + s.side, rule);
+  }
+
+  void CheckBelowTitle(const TControl& c, const Rect& drawn) {
+    const Px by = std::min(Px{kTitleBandHeight}, drawn.Bottom()) - std::max(Px{0}, drawn.top);
+    if (by > 0 && drawn.Right() > 0 && drawn.left < kScreenSize)
+      Add(FindingSeverity::kWarning, &c,
+          c.Name() + " lies " + Pixels(by) + " over the form's title", kRuleBelowTitle);
+  }
+
+  // One finding per control, naming the control just beneath it: a pile of n controls gives
+  // n - 1 findings, not n²/2.
+  void CheckOverlap(const TControl& c, std::size_t index,
+                    const std::vector<std::unique_ptr<TControl>>& siblings,
+                    const std::vector<Rect>& bounds, const std::vector<bool>& overlapping) {
+    const Rect& drawn = bounds[index];
+    std::string first;
+    int more = 0;
+    for (std::size_t j = index; j-- > 0;) {
+      if (!overlapping[j]) continue;
+      const Rect& o = bounds[j];
+      const Px w = std::min(drawn.Right(), o.Right()) - std::max(drawn.left, o.left);
+      const Px h = std::min(drawn.Bottom(), o.Bottom()) - std::max(drawn.top, o.top);
+      if (w <= 0 || h <= 0) continue;
+      if (first.empty())
+        first = c.Name() + " overlaps " + siblings[j]->Name() + " by " + std::to_string(w) + " x " +
+                std::to_string(h) + " pixels";
+      else
+        ++more;
+    }
+    if (first.empty()) return;
+    if (more > 0)
+      first += " and " + std::to_string(more) + (more == 1 ? " more control" : " more controls");
+    Add(FindingSeverity::kWarning, &c, first, kRuleOverlap);
+  }
+
+  void CheckText(const TControl& c, const Rect& drawn) {
+    std::string text;
+    Px x = 0;
+    if (!DrawnText(c, fonts_, drawn.width, &text, &x) || text.empty()) return;
+    const Px tw = FaceOf(c, fonts_).TextWidth(text);
+    const Px cut = std::max(Px{0}, -x) + std::max(Px{0}, x + tw - drawn.width);
+    if (cut > 0)
+      Add(FindingSeverity::kWarning, &c,
+          c.Name() + "'s text " + Quoted(text) + " is " + Pixels(cut) +
+              " wider than the control shows and is cut off",
+          kRuleTextFits);
+  }
+
+  void CheckImage(const TControl& c) {
+    if (c.Class() != ControlClass::kCCBitmap) return;
+    if (c.Width() > kMaxImageSide || c.Height() > kMaxImageSide)
+      Add(FindingSeverity::kError, &c,
+          c.Name() + " is " + std::to_string(c.Width()) + " x " + std::to_string(c.Height()) +
+              " pixels, more than 40 x 40",
+          kRuleImageSize);
+  }
+
+  void CheckShowForm(const TControl& c) {
+    const std::string* target = ShowFormOf(c);
+    if (!target || IsNone(*target)) return;
+    const std::string* spelled = nullptr;
+    for (const std::string& name : targets_) {
+      if (name == *target) return;
+      if (!spelled && SameText(name, *target)) spelled = &name;
+    }
+    Add(FindingSeverity::kError, &c,
+        spelled ? c.Name() + "'s ShowForm names " + Quoted(*target) + ", but it is spelled " +
+                      Quoted(*spelled)
+                : c.Name() + "'s ShowForm names " + Quoted(*target) +
+                      ", which is no open form or dialog",
+        kRuleShowForm);
+  }
+
+  // The CControls code passes the selection to the device as an index into the items; one
+  // past them reads what is not there. -1 selects nothing.
+  void CheckSelection(const TControl& c) {
+    int selected = 0;
+    std::size_t count = 0;
+    if (lib_ != LibraryId::kCControls || !SelectionOf(c, &selected, &count)) return;
+    if (selected >= -1 && (selected == -1 || static_cast<std::size_t>(selected) < count)) return;
+    Add(FindingSeverity::kError, &c,
+        c.Name() + "'s SelectedItem is " + std::to_string(selected) + ", but it has " +
+            std::to_string(count) + (count == 1 ? " item" : " items"),
+        kRuleSelection);
+  }
+
+  void CheckTrigger(const TControl& c, const TControl& panel) {
+    const auto* list = As<TPTList>(&c);
+    if (!list || IsNone(list->Trigger())) return;
+    const std::string* spelled = nullptr;
+    for (const auto& sibling : panel.Children()) {
+      if (sibling->Class() != ControlClass::kPTPopTrigger) continue;
+      if (sibling->Name() == list->Trigger()) return;
+      if (!spelled && SameText(sibling->Name(), list->Trigger())) spelled = &sibling->Name();
+    }
+    Add(FindingSeverity::kError, &c,
+        spelled ? c.Name() + "'s Trigger names " + Quoted(list->Trigger()) +
+                      ", but it is spelled " + Quoted(*spelled)
+                : c.Name() + "'s Trigger names " + Quoted(list->Trigger()) +
+                      ", which is no PopTrigger on the list's panel",
+        kRuleTrigger);
+  }
+
+  struct SeenName {
+    std::string name;
+    std::string form;
+    bool is_form = false;
+  };
+
+  const std::vector<const TChildFrm*>& forms_;
+  LibraryId lib_;
+  const FontRegistry& fonts_;
+  const TChildFrm* form_ = nullptr;
+  std::vector<std::string> targets_;
+  std::map<std::string, SeenName> names_;
+  std::vector<LayoutFinding> findings_;
+};
+
+void AppendJsonString(std::string& out, std::string_view s) {
+  out += '"';
+  for (const char ch : s) {
+    const auto u = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (u < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", u);
+      out += buf;
+    } else {
+      out += ch;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId lib,
+                                       const FontRegistry& fonts) {
+  return Checker(forms, lib, fonts).Run();
+}
+
+std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
+  std::vector<const TChildFrm*> out;
+  for (const auto& window : state.windows)
+    if (window->Visible()) out.push_back(window.get());
+  return out;
+}
+
+const TChildFrm* FormOfFinding(const std::vector<const TChildFrm*>& forms,
+                               const LayoutFinding& finding) {
+  for (const TChildFrm* form : forms)
+    if (form->Name() == finding.form) return form;
+  return nullptr;
+}
+
+TControl* ControlOfFinding(const TChildFrm& form, const LayoutFinding& finding) {
+  if (finding.control.empty()) return nullptr;
+  for (TControl* c : form.AllControls())
+    if (c->Name() == finding.control) return c;
+  return nullptr;
+}
+
+bool HasErrors(const std::vector<LayoutFinding>& findings) {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const LayoutFinding& f) { return f.severity == FindingSeverity::kError; });
+}
+
+const char* SeverityWord(FindingSeverity severity) {
+  return severity == FindingSeverity::kError ? "error" : "warning";
+}
+
+std::string FindingsText(const std::vector<LayoutFinding>& findings) {
+  std::string out;
+  for (const LayoutFinding& f : findings) {
+    out += SeverityWord(f.severity);
+    out += ": " + f.form;
+    if (!f.control.empty()) out += ": " + f.control;
+    out += ": " + f.message + " (" + f.rule + ")\n";
+  }
+  return out;
+}
+
+std::string FindingsJson(const std::vector<LayoutFinding>& findings) {
+  if (findings.empty()) return "[]\n";
+  std::string out = "[\n";
+  for (std::size_t i = 0; i < findings.size(); ++i) {
+    const LayoutFinding& f = findings[i];
+    out += "  {\"severity\": ";
+    AppendJsonString(out, SeverityWord(f.severity));
+    out += ", \"form\": ";
+    AppendJsonString(out, f.form);
+    out += ", \"control\": ";
+    AppendJsonString(out, f.control);
+    out += ", \"message\": ";
+    AppendJsonString(out, f.message);
+    out += ", \"rule\": ";
+    AppendJsonString(out, f.rule);
+    out += i + 1 < findings.size() ? "},\n" : "}\n";
+  }
+  out += "]\n";
+  return out;
+}
+
+}  // namespace qb
