@@ -8,7 +8,7 @@
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "codegen/layout_check.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "model/safe_file.h"
 
 namespace qb::cli {

@@ -5,7 +5,7 @@
 #include <map>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "form/app_state.h"
 #include "controls/CCButton.h"
 #include "controls/CCCheckbox.h"
 #include "controls/CCDropDown.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "designer/ChildFor.h"
+#include "form/ChildFor.h"
 #include "model/library.h"
 
 namespace qb {

@@ -16,7 +16,7 @@
 #include "controls/PTList.h"
 #include "controls/font_registry.h"
 #include "designer/designer_fixture.h"
-#include "model/form_file.h"
+#include "form/form_file.h"
 #include "support/temp_dir.h"
 
 namespace qb::test {
