@@ -218,7 +218,7 @@ class TMain : private Hub {
   std::vector<std::string> unopened_forms_;
 
   ViewLinks* views_ = nullptr;
-  GenerateLink no_generate_;
+  NoGenerateDialog no_generate_;
   TfrmProperties* inspector_view_ = nullptr;
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   ColorEditorSlot color_editor_;

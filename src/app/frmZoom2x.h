@@ -35,12 +35,21 @@ class ZoomSource {
  public:
   virtual ~ZoomSource() = default;
   // The designer window's whole device picture (167 × 226).
-  virtual ZoomImage DesignerPicture(TChildFrm&) { return {}; }
+  virtual ZoomImage DesignerPicture(TChildFrm&) = 0;
   // Whether the dialog-colour editor is visible, and whether its sample dialog dlgSelect is.
-  virtual bool ColorEditorVisible() { return false; }
-  virtual bool ColorEditorSelectVisible() { return false; }
+  virtual bool ColorEditorVisible() = 0;
+  virtual bool ColorEditorSelectVisible() = 0;
   // The editor's picture of dlgSelect when it is visible, else of dlgTime.
-  virtual ZoomImage ColorEditorSample() { return {}; }
+  virtual ZoomImage ColorEditorSample() = 0;
+};
+
+// Stands in until the application gives the zoom its source: an empty picture, no editor.
+class NoZoomSource final : public ZoomSource {
+ public:
+  ZoomImage DesignerPicture(TChildFrm&) override { return {}; }
+  bool ColorEditorVisible() override { return false; }
+  bool ColorEditorSelectVisible() override { return false; }
+  ZoomImage ColorEditorSample() override { return {}; }
 };
 
 class TfrmZoom {
@@ -100,7 +109,7 @@ class TfrmZoom {
   const AppState& state_;
   const Ui& ui_;
   const MainGeometry& geometry_;
-  ZoomSource no_source_;
+  NoZoomSource no_source_;
   ZoomSource* source_ = &no_source_;
   bool visible_ = false;
   int left_ = 0;

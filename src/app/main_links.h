@@ -9,7 +9,13 @@ class GenerateLink {
  public:
   virtual ~GenerateLink() = default;
   // Shows the generate dialog modally for the saved project.
-  virtual void ShowGenerateDialog() {}
+  virtual void ShowGenerateDialog() = 0;
+};
+
+// The command line and headless runs have no generate dialog to show.
+class NoGenerateDialog final : public GenerateLink {
+ public:
+  void ShowGenerateDialog() override {}
 };
 
 }  // namespace qb
