@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/user_error.h"
@@ -65,7 +66,7 @@ CheckLayoutView::CheckLayoutView(TMain& core, MainWindow& main)
   layout->addWidget(list_);
   setWidget(body);
   connect(list_, &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item) { Open(list_->indexOfTopLevelItem(item)); });
+          [this](QTreeWidgetItem* item) { OpenLater(list_->indexOfTopLevelItem(item)); });
   main.addDockWidget(Qt::BottomDockWidgetArea, this);
   hide();
 }
@@ -103,10 +104,16 @@ void CheckLayoutView::Rebuild() {
   for (int column = 0; column < kMessageColumn; ++column) list_->resizeColumnToContents(column);
 }
 
+void CheckLayoutView::OpenLater(int row) {
+  // Once the list's own event has returned: a stale finding checks again, which rebuilds the
+  // list, and the list must not lose its items inside its own event handler.
+  QTimer::singleShot(0, this, [this, row] { Open(row); });
+}
+
 void CheckLayoutView::Open(int row) {
   if (row < 0) return;
-  // Called inside the list's own mouse or key event: a message box waits until the event has
-  // returned and the button is up, or it would swallow the release.
+  // The mouse button may still be down after a double-click: a message box waits until it
+  // is up, or it would swallow the release.
   QtUi::DeferErrors defer(main_.Ui());
   try {
     core_.LayoutCheck().OpenFinding(static_cast<std::size_t>(row));
@@ -126,7 +133,7 @@ bool CheckLayoutView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == list_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Open(list_->indexOfTopLevelItem(list_->currentItem()));
+      OpenLater(list_->indexOfTopLevelItem(list_->currentItem()));
       return true;
     }
   }

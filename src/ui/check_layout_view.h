@@ -35,6 +35,7 @@ class CheckLayoutView : public QDockWidget {
 
  private:
   void Rebuild();
+  void OpenLater(int row);
   void Open(int row);
 
   TMain& core_;

@@ -82,6 +82,19 @@ class TestCheckLayout : public QObject {
     QCOMPARE(grid->item(name_row, 1)->text(), QString::fromStdString(button->Name()));
     test::SaveScreenshot(program.Window(), "check_layout_followed.png");
 
+    // A finding gone stale (its control renamed since the check) says so and checks again.
+    const QString old_name = QString::fromStdString(button->Name());
+    button->SetName("Renamed");
+    test::ModalDriver driver;
+    QString told;
+    driver.ThenMessage(QMessageBox::Ok, &told);
+    DoubleClick(list->viewport(), list->visualItemRect(list->topLevelItem(0)).center());
+    QVERIFY(driver.WaitDone());
+    QCOMPARE(told, "The form Form1 has no control named " + old_name +
+                       " any more. The layout is checked again.");
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(2), QString("Renamed"));
+
     // The close box hides it; the command brings it back with a fresh list.
     dock.close();
     QVERIFY(!program.Main().LayoutCheck().Visible());
