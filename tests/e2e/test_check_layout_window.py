@@ -34,17 +34,28 @@ def prepare(s):
     return [s.project]
 
 
+def button_rows_shown(s, image):
+    """Whether the inspector's grey name column reaches its last Button row: the form's own
+    rows are fewer."""
+    origin = image.find(s.NAME_COLUMN_GREY)
+    if not origin:
+        return False
+    last = len(qbe2e.PT_BUTTON_ROWS) - 1
+    return image.pixel(origin[0] + 2, origin[1] + last * s.ROW_HEIGHT + 8) == s.NAME_COLUMN_GREY
+
+
 def journey(s):
     s.wait_window(r"^Quillboard 1\.21 - Demo$")
     s.designer_screen()
     before = qbe2e.read_ini(s.form)
 
+    assert not button_rows_shown(s, s.grab())  # the form is current
     s.menu("F8")
     mark = s.wait_picture("the finding's mark in the list", lambda im: im.find(ERROR_MARK))
     s.screenshot("findings")
     # The mark's first red pixel is the top of the disc; its middle lies 5 pixels below.
     s.double_click(mark[0], mark[1] + 5)
-    s.wait_picture("the finding's row selected", lambda im: not im.find(ERROR_MARK) and im)
+    s.wait_picture("the Button's rows in the inspector", lambda im: button_rows_shown(s, im))
     s.screenshot("button-current")
     s.assert_alive("after the double-click")
 
