@@ -41,10 +41,9 @@ std::string GenerateAnywayText(int errors) {
 }
 
 std::string FindingGoneText(const LayoutFinding& finding, bool form_found) {
-  const std::string what = form_found
-                               ? "The form " + finding.form + " has no control named " +
-                                     finding.control + " any more"
-                               : "No open form is named " + finding.form + " any more";
+  const std::string what = form_found ? "The form " + finding.form + " has no control named " +
+                                            finding.control + " any more"
+                                      : "No open form is named " + finding.form + " any more";
   return what + ". The layout is checked again.";
 }
 

@@ -33,8 +33,8 @@ QImage SeverityImage(FindingSeverity severity) {
     painter.drawEllipse(0, 0, kMarkSize - 1, kMarkSize - 1);
   } else {
     painter.setBrush(QColor::fromRgba(kWarningMarkColor));
-    const QPoint triangle[] = {{kMarkSize / 2, 0}, {kMarkSize - 1, kMarkSize - 1},
-                               {0, kMarkSize - 1}};
+    const QPoint triangle[] = {
+        {kMarkSize / 2, 0}, {kMarkSize - 1, kMarkSize - 1}, {0, kMarkSize - 1}};
     painter.drawPolygon(triangle, 3);
   }
   return image;

@@ -5,6 +5,7 @@
 
 #include "app/layout_check_window.h"
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,8 @@ class LayoutCheckWindowTest : public MainTest {
     EXPECT_TRUE(control.Selected());
     EXPECT_EQ(InspectorValue("Name"), control.Name());
     ASSERT_GE(inspector_.ChooserIndex(), 0);
-    EXPECT_EQ(inspector_.ChooserEntries().at(static_cast<std::size_t>(inspector_.ChooserIndex()))
+    EXPECT_EQ(inspector_.ChooserEntries()
+                  .at(static_cast<std::size_t>(inspector_.ChooserIndex()))
                   .control.Get(),
               &control);
   }
@@ -285,6 +287,54 @@ TEST_F(GenerateCheckTest, AnUnsavedProjectIsNotChecked) {
   EXPECT_EQ(ui_.ShownLog()[0].text, "You must save the project before code generation");
   EXPECT_EQ(generate_.shown, 0);
   EXPECT_EQ(Check().Version(), 0u);
+}
+
+}  // namespace
+}  // namespace qb::test
+
+namespace qb::test {
+namespace {
+
+// CControls menus take no marks: a finding about one makes it current without marks, and
+// leaves the other controls unmarked.
+class CControlsCheckTest : public MainTest {
+ protected:
+  CControlsCheckTest() {
+    StartProject(LibraryId::kCControls);
+    ui_.ClearLog();
+  }
+};
+
+TEST_F(CControlsCheckTest, AFindingAboutAMenuMakesItCurrentWithoutMarks) {
+  TChildFrm& form2 = main_.NewForm();
+  main_.State().pressed_button = PaletteButton::kMenu;
+  Designer& d = main_.GetDesigner();
+  const Point at{TChildFrm::kScreenLeft + 20, TChildFrm::kScreenTop + 40};
+  d.MouseDown(form2, MouseButton::kLeft, kSsLeft, at);
+  d.MouseUp(form2, MouseButton::kLeft, kSsLeft, at);
+  TControl* menu = main_.State().current_control.Get();
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->Class(), ControlClass::kCCMenu);
+  // The first form's name differs from the menu's only in letter case.
+  std::string upper = menu->Name();
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  Window(0).SetName(upper);
+  main_.Activate(Window(0));
+  main_.Execute(Command::kCheckLayout);
+  std::size_t index = main_.LayoutCheck().Findings().size();
+  for (std::size_t i = 0; i < main_.LayoutCheck().Findings().size(); ++i)
+    if (main_.LayoutCheck().Findings()[i].control == menu->Name()) index = i;
+  ASSERT_LT(index, main_.LayoutCheck().Findings().size())
+      << FindingsText(main_.LayoutCheck().Findings());
+
+  main_.LayoutCheck().OpenFinding(index);
+  EXPECT_EQ(main_.State().current_window.Get(), &form2);
+  EXPECT_EQ(main_.State().current_control.Get(), menu);
+  EXPECT_FALSE(menu->Selected());
+  std::string name;
+  for (const GridRow& r : inspector_.Rows())
+    if (r.name == "Name") name = r.value;
+  EXPECT_EQ(name, menu->Name());
 }
 
 }  // namespace
