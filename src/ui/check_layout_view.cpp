@@ -62,7 +62,8 @@ CheckLayoutView::CheckLayoutView(TMain& core, MainWindow& main)
   list_->setIconSize(QSize(kMarkSize, kMarkSize));
   list_->header()->setStretchLastSection(true);
   list_->installEventFilter(this);
-  layout->addWidget(note_);
+  // Alone, without findings, the note stays at the top.
+  layout->addWidget(note_, 0, Qt::AlignTop);
   layout->addWidget(list_);
   setWidget(body);
   connect(list_, &QTreeWidget::itemDoubleClicked, this,

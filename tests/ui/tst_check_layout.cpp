@@ -106,6 +106,7 @@ class TestCheckLayout : public QObject {
     QCOMPARE(dock.Note()->text(), QString("No problems found."));
     QCOMPARE(list->topLevelItemCount(), 0);
     QVERIFY(list->isHidden());
+    test::SaveScreenshot(program.Window(), "check_layout_clean.png");
 
     QVERIFY(test::LeaveWithoutSaving(program));
   }
