@@ -39,7 +39,8 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()),
       designer_(state_, ui_, *this),
-      clipboard_(state_, ui_, designer_) {
+      clipboard_(state_, ui_, designer_),
+      layout_check_(state_, ui_, designer_, fonts_) {
   zoom_.SetSource(&picture_source_);
   picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
@@ -192,6 +193,8 @@ void TMain::ExecuteUnchecked(Command command) {
       return ToggleGrid();
     case Command::kGenerateCode:
       return GenerateCode();
+    case Command::kCheckLayout:
+      return layout_check_.Run();
     case Command::kShortNames:
       return ToggleShortNames();
     case Command::kOptions:

@@ -15,6 +15,7 @@
 #include "app/frmNuevoProy.h"
 #include "app/frmOpciones.h"
 #include "app/frmZoom2x.h"
+#include "app/layout_check_window.h"
 #include "app/main_geometry.h"
 #include "app/main_links.h"
 #include "app/palette.h"
@@ -108,6 +109,9 @@ class TMain : private Hub {
   TfrmOpcionesGenerales& OptionsDialog() { return options_dialog_; }
   TfrmNProyecto& NewProjectDialog() { return new_project_dialog_; }
   TAboutBox& AboutBox() { return about_box_; }
+  // Project > Check Layout: the findings the dockable list shows.
+  LayoutCheckWindow& LayoutCheck() { return layout_check_; }
+  const LayoutCheckWindow& LayoutCheck() const { return layout_check_; }
   std::vector<PaletteButtonView> Palette() const { return PaletteView(state_); }
   // The visible designer windows, front first (the most recently activated or raised).
   std::vector<TChildFrm*> WindowsFrontToBack() const;
@@ -252,6 +256,7 @@ class TMain : private Hub {
   Designer designer_;
   // Edit > Cut, Copy and Paste.
   ControlClipboard clipboard_;
+  LayoutCheckWindow layout_check_;
 };
 
 }  // namespace qb

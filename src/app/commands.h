@@ -32,6 +32,7 @@ enum class Command {
   kGrid,
   // Project
   kGenerateCode,
+  kCheckLayout,
   kShortNames,
   // Tools
   kOptions,

@@ -38,6 +38,7 @@ void TMain::GenerateCode() {
     SaveProjectAs();
     return;
   }
+  if (!layout_check_.ConfirmGenerate()) return;
   generate_->ShowGenerateDialog();
 }
 

@@ -51,6 +51,8 @@ const std::vector<MenuDef> kMenus = {
      true,
      {
          {C::kGenerateCode, "&Generate Code...", "F7", "", false},
+         {C::kCheckLayout, "Check &Layout", "F8",
+          "Find what will look wrong or fail on the device", false},
          kSeparator,
          {C::kShortNames, "&Short names", "", "", true},
      }},

@@ -13,13 +13,15 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
     : bench_(ui_, std::move(program_dir), std::move(env)),
       window_(bench_.Main(), ui_),
       designers_(bench_, window_),
-      inspector_(bench_, window_) {
+      inspector_(bench_, window_),
+      check_layout_(bench_.Main(), window_) {
   RegisterAppDialogs(ui_, ui_);
   RegisterGenerateDialog(ui_);
   RegisterEditorDialogs(ui_);
   bench_.SetViewLinks(&designers_);
   window_.SetHost(&designers_);
   window_.AddSyncListener([this] { inspector_.Sync(); });
+  window_.AddSyncListener([this] { check_layout_.Sync(); });
 }
 
 void AppShell::Start() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/workbench.h"
+#include "ui/check_layout_view.h"
 #include "ui/designer_views.h"
 #include "ui/inspector_view.h"
 #include "ui/main_window.h"
@@ -30,6 +31,7 @@ class AppShell {
   MainWindow& Window() { return window_; }
   DesignerViews& Designers() { return designers_; }
   InspectorView& Inspector() { return inspector_; }
+  CheckLayoutView& CheckLayout() { return check_layout_; }
 
  private:
   QtUi ui_;
@@ -37,6 +39,7 @@ class AppShell {
   MainWindow window_;
   DesignerViews designers_;
   InspectorView inspector_;
+  CheckLayoutView check_layout_;
 };
 
 }  // namespace qb::ui

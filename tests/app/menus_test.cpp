@@ -30,7 +30,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "Cu&t|&Copy|&Paste|");
   EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|");
-  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|-|&Short names|");
+  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");
 }
@@ -56,6 +56,7 @@ TEST(Menus, ShortcutsAndHints) {
       {Command::kCopy, "Ctrl+C", "Copy to clipboard"},
       {Command::kPaste, "Ctrl+V", "Paste from clipboard"},
       {Command::kGenerateCode, "F7", ""},
+      {Command::kCheckLayout, "F8", "Find what will look wrong or fail on the device"},
   };
   for (const Case& c : cases) {
     const MenuItemDef* item = FindMenuItem(c.command);
