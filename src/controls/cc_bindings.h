@@ -40,7 +40,8 @@ inline constexpr PropertyBinding kLabelStyle = BindInt<L, &L::Style, &L::SetStyl
 using Cb = TCCCheckbox;
 inline constexpr PropertyBinding kCheckBoxContent =
     BindText<Cb, &Cb::Content, &Cb::SetContent>("Content", "CheckBox");
-inline constexpr PropertyBinding kCheckBoxState = BindInt<Cb, &Cb::State, &Cb::SetState>("State", 0);
+inline constexpr PropertyBinding kCheckBoxState =
+    BindInt<Cb, &Cb::State, &Cb::SetState>("State", 0);
 
 using Sw = TCCSwitch;
 inline constexpr PropertyBinding kSwitchContent =

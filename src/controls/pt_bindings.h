@@ -24,8 +24,9 @@ namespace qb::ptbind {
 using F = TCCForm;
 inline constexpr PropertyBinding kFormFill =
     BindColor<F, &F::ColorFormFill, &F::SetColorFormFill>("FormColorFill", kWhite, "FormFillColor");
-inline constexpr PropertyBinding kFormFrame = BindColor<F, &F::ColorFormFrame, &F::SetColorFormFrame>(
-    "FormColorFrame", kBlack, "FormFrameColor");
+inline constexpr PropertyBinding kFormFrame =
+    BindColor<F, &F::ColorFormFrame, &F::SetColorFormFrame>("FormColorFrame", kBlack,
+                                                            "FormFrameColor");
 inline constexpr PropertyBinding kFormSelectedFill =
     BindColor<F, &F::ColorSelectedFill, &F::SetColorSelectedFill>("ColorSelectedFill", kNavy,
                                                                   "ObjSelectedFillColor");
@@ -40,7 +41,8 @@ inline constexpr PropertyBinding kFormObjText =
     BindColor<F, &F::ColorText, &F::SetColorText>("ColorText", kBlack, "ObjForeTextColor");
 
 using Bt = TPTButton;
-inline constexpr PropertyBinding kButtonText = BindText<Bt, &Bt::Text, &Bt::SetText>("Text", "Button");
+inline constexpr PropertyBinding kButtonText =
+    BindText<Bt, &Bt::Text, &Bt::SetText>("Text", "Button");
 inline constexpr PropertyBinding kButtonFrame = BindInt<Bt, &Bt::Frame, &Bt::SetFrame>("Frame", 0);
 inline constexpr PropertyBinding kButtonType =
     BindInt<Bt, &Bt::ButtonType, &Bt::SetButtonType>("Type", 0);
@@ -75,7 +77,8 @@ inline constexpr PropertyBinding kSelectColors = BindText<Sl, &Sl::DOTColors, &S
 using Cb = TPTCheckbox;
 inline constexpr PropertyBinding kCheckBoxText =
     BindText<Cb, &Cb::Content, &Cb::SetContent>("Text", "CheckBox");
-inline constexpr PropertyBinding kCheckBoxState = BindInt<Cb, &Cb::State, &Cb::SetState>("State", 0);
+inline constexpr PropertyBinding kCheckBoxState =
+    BindInt<Cb, &Cb::State, &Cb::SetState>("State", 0);
 inline constexpr PropertyBinding kCheckBoxGroup =
     BindInt<Cb, &Cb::GroupNumber, &Cb::SetGroupNumber>("GroupNumber", 0).Placed();
 inline constexpr PropertyBinding kCheckBoxTextColor =
@@ -125,20 +128,21 @@ inline constexpr PropertyBinding kFieldCaret =
 inline constexpr PropertyBinding kFieldLines =
     BindColor<Fl, &Fl::ColorLines, &Fl::SetColorLines>("ColorLines", kBlack, "LineColor");
 inline constexpr PropertyBinding kFieldHighlightBack =
-    BindColor<Fl, &Fl::ColorHighlightBack, &Fl::SetColorHighlightBack>(
-        "ColorHighlightBack", kBlack, "HighlightBackColor");
+    BindColor<Fl, &Fl::ColorHighlightBack, &Fl::SetColorHighlightBack>("ColorHighlightBack", kBlack,
+                                                                       "HighlightBackColor");
 inline constexpr PropertyBinding kFieldHighlightFore =
-    BindColor<Fl, &Fl::ColorHighlightFore, &Fl::SetColorHighlightFore>(
-        "ColorHighlightFore", kWhite, "HighlightForeColor");
+    BindColor<Fl, &Fl::ColorHighlightFore, &Fl::SetColorHighlightFore>("ColorHighlightFore", kWhite,
+                                                                       "HighlightForeColor");
 
 using Dl = TPTDialog;
 inline constexpr PropertyBinding kDialogTitle =
     BindText<Dl, &Dl::Title, &Dl::SetTitle>("Title", "Dialog");
-inline constexpr PropertyBinding kDialogFill = BindColor<Dl, &Dl::ColorDialogFill, &Dl::SetColorDialogFill>(
-    "DialogColorFill", kWhite, "DialogFillColor");
+inline constexpr PropertyBinding kDialogFill =
+    BindColor<Dl, &Dl::ColorDialogFill, &Dl::SetColorDialogFill>("DialogColorFill", kWhite,
+                                                                 "DialogFillColor");
 inline constexpr PropertyBinding kDialogFrame =
     BindColor<Dl, &Dl::ColorDialogFrame, &Dl::SetColorDialogFrame>("DialogColorFrame", kBlack,
-                                                                  "DialogFrameColor");
+                                                                   "DialogFrameColor");
 inline constexpr PropertyBinding kDialogObjFrame =
     BindColor<Dl, &Dl::ColorFrame, &Dl::SetColorFrame>("ObjFrameColor", kBlack);
 inline constexpr PropertyBinding kDialogObjFill =
@@ -187,9 +191,9 @@ inline const std::vector<KindBindings>& Kinds() {
       {K::kPTList, {&kListItems, &kListMaxItems, &kListSelected, &kListStyle, &kListTrigger}},
       {K::kPTPopTrigger, {&kPopTriggerText}},
       {K::kPTField,
-       {&kFieldText, &kFieldSingleLine, &kFieldJustification, &kFieldUnderline,
-        &kFieldNumbersOnly, &kFieldEditable, &kFieldMaxChars, &kFieldFill, &kFieldTextColor,
-        &kFieldCaret, &kFieldLines, &kFieldHighlightBack, &kFieldHighlightFore}},
+       {&kFieldText, &kFieldSingleLine, &kFieldJustification, &kFieldUnderline, &kFieldNumbersOnly,
+        &kFieldEditable, &kFieldMaxChars, &kFieldFill, &kFieldTextColor, &kFieldCaret, &kFieldLines,
+        &kFieldHighlightBack, &kFieldHighlightFore}},
       {K::kPTDialog,
        {&kDialogTitle, &kDialogFill, &kDialogFrame, &kDialogObjFrame, &kDialogObjFill,
         &kDialogObjText, &kDialogSelectedFill, &kDialogSelectedFore}},

@@ -31,9 +31,7 @@ using K = KindId;
 
 const std::vector<PlacementRule> kRules = {
     {K::kCCButton, A::kPalm, true, false,
-     InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
-       c.SetContent(p.name);
-     })},
+     InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) { c.SetContent(p.name); })},
     {K::kCCLabel, A::kPanel, true, false, InitAs<TCCLabel>([](TCCLabel& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetLine(0);
@@ -51,16 +49,14 @@ const std::vector<PlacementRule> kRules = {
     {K::kCCEditLine, A::kPanel, true, false,
      InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) { c.SetContent(p.name); })},
     {K::kCCListBox, A::kPanel, true, false,
-     InitAs<TCCListBox>(
-         [](TCCListBox& c, const PlaceContext&) { c.SetItems(PlacedListItems()); })},
+     InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) { c.SetItems(PlacedListItems()); })},
     {K::kCCDropDown, A::kPanel, true, false,
      InitAs<TCCDropDown>([](TCCDropDown& c, const PlaceContext&) {
        c.SetItems(PlacedListItems());
        c.SetUserWidth(kDropDownUserWidth);
      })},
-    {K::kCCRadio, A::kPanel, true, false, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
-       c.SetItems(PlacedRadioItems());
-     })},
+    {K::kCCRadio, A::kPanel, true, false,
+     InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) { c.SetItems(PlacedRadioItems()); })},
     {K::kCCPopUp, A::kPanel, true, false, InitAs<TCCPopUp>([](TCCPopUp& c, const PlaceContext&) {
        c.SetItems(PlacedListItems());
        c.SetTest(1);

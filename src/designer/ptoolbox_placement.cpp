@@ -57,9 +57,8 @@ const std::vector<PlacementRule> kRules = {
        c.SetHeight(kCheckBoxHeight);
        c.SetContent(p.name);
      })},
-    {K::kPTList, A::kPanel, true, true, InitAs<TPTList>([](TPTList& c, const PlaceContext&) {
-       c.SetItems(PlacedListItems());
-     })},
+    {K::kPTList, A::kPanel, true, true,
+     InitAs<TPTList>([](TPTList& c, const PlaceContext&) { c.SetItems(PlacedListItems()); })},
     {K::kPTPopTrigger, A::kPanel, true, true,
      InitAs<TPTPopTrigger>(
          [](TPTPopTrigger& c, const PlaceContext&) { c.SetHeight(kPopTriggerHeight); })},

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "controls/CCMenu.h"
-#include "controls/cc_bindings.h"
 #include "controls/CCMenuBar.h"
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
+#include "controls/cc_bindings.h"
 #include "controls/factory.h"
 #include "form/form_keys.h"
 #include "model/code_page.h"

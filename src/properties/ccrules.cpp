@@ -102,8 +102,8 @@ std::vector<KindTable> BuildTables() {
       {K::kCCEdit,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {AlignmentRow(), TextRow(kEditContent), left, LineRow(kEditLine), name,
-        StyleRow(kEditStyle), top, TextRow(kEditTopic), width}},
+       {AlignmentRow(), TextRow(kEditContent), left, LineRow(kEditLine), name, StyleRow(kEditStyle),
+        top, TextRow(kEditTopic), width}},
       {K::kCCEditLine,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
@@ -111,8 +111,8 @@ std::vector<KindTable> BuildTables() {
       {K::kCCListBox,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {ItemsRow(kListBoxItems), left, name, IntRow(kListBoxSelected), top,
-        IntRow(kListBoxVisible), width}},
+       {ItemsRow(kListBoxItems), left, name, IntRow(kListBoxSelected), top, IntRow(kListBoxVisible),
+        width}},
       {K::kCCRadio,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
@@ -147,8 +147,7 @@ std::vector<KindTable> BuildTables() {
       {K::kCCTable,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {ItemsRow(), left, name, IntRow(kTableSelectedRow), top, IntRow(kTableVisibleRows),
-        width}},
+       {ItemsRow(), left, name, IntRow(kTableSelectedRow), top, IntRow(kTableVisibleRows), width}},
   };
 }
 

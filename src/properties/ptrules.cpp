@@ -116,12 +116,11 @@ std::vector<KindTable> BuildTables() {
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
        {FlagRow(kFieldEditable, vocab::kInvertedFlag), font, height,
-        FlagRow(kFieldJustification, vocab::kJustificationFlag), left, IntRow(kFieldMaxChars),
-        name, FlagRow(kFieldNumbersOnly, vocab::kOnFlag),
-        FlagRow(kFieldSingleLine, vocab::kOnFlag), TextRow(kFieldText), top,
-        FlagRow(kFieldUnderline, vocab::kInvertedFlag), width, ColorRow(kFieldFill),
-        ColorRow(kFieldTextColor), ColorRow(kFieldLines), ColorRow(kFieldCaret),
-        ColorRow(kFieldHighlightBack), ColorRow(kFieldHighlightFore)}},
+        FlagRow(kFieldJustification, vocab::kJustificationFlag), left, IntRow(kFieldMaxChars), name,
+        FlagRow(kFieldNumbersOnly, vocab::kOnFlag), FlagRow(kFieldSingleLine, vocab::kOnFlag),
+        TextRow(kFieldText), top, FlagRow(kFieldUnderline, vocab::kInvertedFlag), width,
+        ColorRow(kFieldFill), ColorRow(kFieldTextColor), ColorRow(kFieldLines),
+        ColorRow(kFieldCaret), ColorRow(kFieldHighlightBack), ColorRow(kFieldHighlightFore)}},
       {K::kPTDialog,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
@@ -138,8 +137,7 @@ std::vector<KindTable> BuildTables() {
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
        {font, TagGroupRow<TCCRadio>(), height, ItemsRow(kRadioItems), left, name,
-        FlagRow(kRadioOrientation, vocab::kOrientationFlag), IntRow(kRadioSelected), top,
-        width}},
+        FlagRow(kRadioOrientation, vocab::kOrientationFlag), IntRow(kRadioSelected), top, width}},
   };
 }
 

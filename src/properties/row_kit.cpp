@@ -29,11 +29,10 @@ RowSpec TextRow(const PropertyBinding& b) {
 }
 
 RowSpec ColorRow(const PropertyBinding& b) {
-  return {b.row, [&b](const TControl& c, const RowEnv&) { return ColorName(b.get_color(c)); },
-          [&b](TControl& c, const std::string& text, RowEnv&) {
-            b.set_color(c, ColorFromName(text));
-          },
-          &b};
+  return {
+      b.row, [&b](const TControl& c, const RowEnv&) { return ColorName(b.get_color(c)); },
+      [&b](TControl& c, const std::string& text, RowEnv&) { b.set_color(c, ColorFromName(text)); },
+      &b};
 }
 
 RowSpec WordsRow(const PropertyBinding& b, vocab::Words words) {
@@ -48,14 +47,13 @@ RowSpec WordsRow(const PropertyBinding& b, vocab::Words words) {
 }
 
 RowSpec FlagRow(const PropertyBinding& b, const vocab::FlagWords& flag) {
-  return {b.row,
-          [&b, &flag](const TControl& c, const RowEnv&) {
-            return vocab::FlagText(flag, b.get_int(c));
-          },
-          [&b, &flag](TControl& c, const std::string& text, RowEnv&) {
-            if (auto value = vocab::FlagValue(flag, text)) b.set_int(c, *value);
-          },
-          &b};
+  return {
+      b.row,
+      [&b, &flag](const TControl& c, const RowEnv&) { return vocab::FlagText(flag, b.get_int(c)); },
+      [&b, &flag](TControl& c, const std::string& text, RowEnv&) {
+        if (auto value = vocab::FlagValue(flag, text)) b.set_int(c, *value);
+      },
+      &b};
 }
 
 RowSpec SpecialRow(const PropertyBinding& b,

@@ -37,8 +37,9 @@ def journey(s):
     edit_cell(s, "Text", "Hello")
     # A click on a colour value opens its list; a letter picks the colour.
     s.click(*s.inspector_cell(ROWS.index("BackgroundColor")))
+    colour_row = ROWS.index("BackgroundColor")
     s.wait_picture("the colour list",
-                   lambda im: s.inspector_rows_with_list(im, len(ROWS)) == [ROWS.index("BackgroundColor")])
+                   lambda im: s.inspector_rows_with_list(im, len(ROWS)) == [colour_row])
     s.type("r")
     s.screenshot("field-rows")
 

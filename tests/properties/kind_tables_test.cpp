@@ -67,10 +67,8 @@ Entries LayoutCoordinates(LibraryId lib) {
 }
 
 const Table kTables[] = {
-    {"bound properties", BoundProperties, Every},
-    {"form file keys", FileKeys, Every},
-    {"placement", Placement, OnThePalette},
-    {"inspector rows", InspectorRows, Every},
+    {"bound properties", BoundProperties, Every},     {"form file keys", FileKeys, Every},
+    {"placement", Placement, OnThePalette},           {"inspector rows", InspectorRows, Every},
     {"layout coordinates", LayoutCoordinates, Every},
 };
 

@@ -124,7 +124,7 @@ TEST(PropertyBindings, NoTwoBindingsOfAKindReachOneMember) {
       std::set<std::string> keys;
       std::set<std::string> rows;
       for (const PropertyBinding* b : kind.bindings) {
-        const void* getter = b->get_int ? reinterpret_cast<const void*>(b->get_int)
+        const void* getter = b->get_int     ? reinterpret_cast<const void*>(b->get_int)
                              : b->get_color ? reinterpret_cast<const void*>(b->get_color)
                              : b->get_text  ? reinterpret_cast<const void*>(b->get_text)
                                             : reinterpret_cast<const void*>(b->get_list);
