@@ -21,12 +21,9 @@ namespace qb {
 namespace {
 
 constexpr int kSwitchWidth = 38;
-constexpr int kVisibleItems = 2;
 constexpr int kDropDownUserWidth = 36;
 constexpr int kTableUserWidth = 75;
-constexpr int kTableCols = 3;
 constexpr int kMenuLeftInset = 5;
-constexpr int kMenuTopicWidth = 36;
 constexpr int kMenuUserWidth = 38;
 
 using A = PlaceAt;
@@ -34,10 +31,7 @@ using K = KindId;
 
 const std::vector<PlacementRule> kRules = {
     {K::kCCButton, A::kPalm, true, false,
-     InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
-       c.SetContent(p.name);
-       c.SetShowForm(kNoneChoice);
-     })},
+     InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) { c.SetContent(p.name); })},
     {K::kCCLabel, A::kPanel, true, false, InitAs<TCCLabel>([](TCCLabel& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetLine(0);
@@ -49,38 +43,25 @@ const std::vector<PlacementRule> kRules = {
      InitAs<TCCSwitch>([](TCCSwitch& c, const PlaceContext& p) {
        c.SetContent(p.name);
        c.SetWidth(kSwitchWidth);
-       c.SetRadius(0);
      })},
-    {K::kCCEdit, A::kPanel, true, false, InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) {
-       c.SetContent(p.name);
-       c.SetTopic(kPlacedTopic);
-     })},
+    {K::kCCEdit, A::kPanel, true, false,
+     InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) { c.SetContent(p.name); })},
     {K::kCCEditLine, A::kPanel, true, false,
      InitAs<TCCEdit>([](TCCEdit& c, const PlaceContext& p) { c.SetContent(p.name); })},
     {K::kCCListBox, A::kPanel, true, false,
-     InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) {
-       c.SetVisibleItems(kVisibleItems);
-       c.SetItems(PlacedListItems());
-     })},
+     InitAs<TCCListBox>([](TCCListBox& c, const PlaceContext&) { c.SetItems(PlacedListItems()); })},
     {K::kCCDropDown, A::kPanel, true, false,
      InitAs<TCCDropDown>([](TCCDropDown& c, const PlaceContext&) {
-       c.SetVisibleItems(kVisibleItems);
        c.SetItems(PlacedListItems());
-       c.SetSelectedItem(0);
-       c.SetTestItems(0);
        c.SetUserWidth(kDropDownUserWidth);
      })},
-    {K::kCCRadio, A::kPanel, true, false, InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) {
-       c.SetItems(PlacedRadioItems());
-       c.SetSelectedItem(0);
-     })},
+    {K::kCCRadio, A::kPanel, true, false,
+     InitAs<TCCRadio>([](TCCRadio& c, const PlaceContext&) { c.SetItems(PlacedRadioItems()); })},
     {K::kCCPopUp, A::kPanel, true, false, InitAs<TCCPopUp>([](TCCPopUp& c, const PlaceContext&) {
-       c.SetVisibleItems(kVisibleItems);
        c.SetItems(PlacedListItems());
        c.SetTest(1);
      })},
     {K::kCCImage, A::kPanel, false, false, InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) {
-       c.SetStringBits("");
        c.SetTag(1);  // clickable
      })},
     {K::kCCTable, A::kPanel, true, false, InitAs<TCCTable>([](TCCTable& c, const PlaceContext&) {
@@ -88,14 +69,12 @@ const std::vector<PlacementRule> kRules = {
        c.SetColWidths({"25", "25", "25"});
        c.SetColAlign({"0", "0", "0"});
        c.SetUserWidth(kTableUserWidth);
-       c.SetCols(kTableCols);
      })},
     {K::kCCMenu, A::kMenu, false, false, InitAs<TCCMenu>([](TCCMenu& c, const PlaceContext& p) {
        const TCCForm& screen = p.form.Screen();
        c.SetTop(screen.Top());
        c.SetUserLeft(screen.Left() + kMenuLeftInset);
        c.SetItems({kPlacedMenuItem});
-       c.SetTopicWidth(kMenuTopicWidth);
        c.SetUserWidth(kMenuUserWidth);
      })},
     {K::kCCDialog, A::kDialog, true, false, InitPlacedDialog},

@@ -1,6 +1,7 @@
 #include "designer/placement.h"
 
 #include "controls/factory.h"
+#include "controls/property_binding.h"
 #include "designer/placement_tables.h"
 #include "model/font.h"
 
@@ -34,6 +35,8 @@ std::unique_ptr<TControl> MakePlacedControl(TChildFrm& form, const KindInfo& kin
   control->SetColor(color);
   if (kind.tag_marker != kAnyTag) control->SetTag(kind.tag_marker);
   if (rule.init) rule.init(*control, PlaceContext{form, name});
+  for (const PropertyBinding* binding : BindingsOf(kind.library, kind.id))
+    if (binding->placed) ApplyDefault(*binding, *control);
   if (rule.standard_font) control->SetFontName(kPilotStandard);
   switch (rule.at) {
     case PlaceAt::kPalm:

@@ -41,7 +41,8 @@ const std::vector<PlacementRule>& PlacementRules(LibraryId lib);
 const PlacementRule* FindPlacementRule(const KindInfo& kind);
 
 // A new control of the kind as the palette places it at (x, y) of the panel: named, in the
-// colour, with the kind's Tag marker, the rule's values and font, and the panel's colours where
+// colour, with the kind's Tag marker, the rule's values, the defaults of the kind's bound
+// properties marked as placed, the rule's font, and the panel's colours where
 // the rule says so. Menus and dialogs take no point. The caller attaches it.
 std::unique_ptr<TControl> MakePlacedControl(TChildFrm& form, const KindInfo& kind,
                                             const PlacementRule& rule, const std::string& name,
@@ -56,10 +57,8 @@ std::function<void(TControl&, const PlaceContext&)> InitAs(F f) {
 }
 
 // The texts placement writes.
-inline constexpr const char* kPlacedTopic = "Topic";
 inline constexpr const char* kPlacedMenuItem = "Item1";
 inline constexpr const char* kPlacedTableRow = "~~";
-inline constexpr const char* kPlacedFieldText = "Field";
 inline constexpr const char* kPlacedSelectTitle = "Select...";
 const StringList& PlacedListItems();   // "One", "Two", "Three"
 const StringList& PlacedRadioItems();  // "A", "B", "C"

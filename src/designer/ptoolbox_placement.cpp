@@ -23,8 +23,6 @@ constexpr int kSelectUserWidth = 34;
 constexpr int kDottedLine = 2;
 constexpr int kCheckBoxHeight = 15;
 constexpr int kPopTriggerHeight = 15;
-constexpr int kMaxItems = 2;
-constexpr int kFieldMaxChars = 20;
 
 using A = PlaceAt;
 using K = KindId;
@@ -34,7 +32,6 @@ const std::vector<PlacementRule> kRules = {
        c.SetUserHeight(kObjectUserHeight);
        c.SetUserWidth(kButtonUserWidth);
        c.SetText(p.name);
-       c.SetShowForm(kNoneChoice);
      })},
     {K::kPTSelect, A::kPalm, true, true, InitAs<TCCButton>([](TCCButton& c, const PlaceContext& p) {
        c.SetUserHeight(kObjectUserHeight);
@@ -54,21 +51,14 @@ const std::vector<PlacementRule> kRules = {
     // The label has neither a line nor a style in this library.
     {K::kPTLabel, A::kPanel, true, true,
      InitAs<TPTLabel>([](TPTLabel& c, const PlaceContext& p) { c.SetContent(p.name); })},
-    {K::kPTField, A::kPanel, true, false, InitAs<TPTEdit>([](TPTEdit& c, const PlaceContext&) {
-       c.SetText(kPlacedFieldText);
-       c.SetMaxChars(kFieldMaxChars);
-     })},
+    {K::kPTField, A::kPanel, true, false, nullptr},
     {K::kPTCheckBox, A::kPanel, true, true,
      InitAs<TPTCheckbox>([](TPTCheckbox& c, const PlaceContext& p) {
        c.SetHeight(kCheckBoxHeight);
        c.SetContent(p.name);
-       c.SetGroupNumber(0);
      })},
-    {K::kPTList, A::kPanel, true, true, InitAs<TPTList>([](TPTList& c, const PlaceContext&) {
-       c.SetMaxItems(kMaxItems);
-       c.SetItems(PlacedListItems());
-       c.SetTrigger(kNoneChoice);
-     })},
+    {K::kPTList, A::kPanel, true, true,
+     InitAs<TPTList>([](TPTList& c, const PlaceContext&) { c.SetItems(PlacedListItems()); })},
     {K::kPTPopTrigger, A::kPanel, true, true,
      InitAs<TPTPopTrigger>(
          [](TPTPopTrigger& c, const PlaceContext&) { c.SetHeight(kPopTriggerHeight); })},
@@ -77,8 +67,7 @@ const std::vector<PlacementRule> kRules = {
        c.SetTag(1);  // group number
        c.SetItems(PlacedRadioItems());
      })},
-    {K::kPTBitmap, A::kPanel, false, true,
-     InitAs<TCCBitmap>([](TCCBitmap& c, const PlaceContext&) { c.SetStringBits(""); })},
+    {K::kPTBitmap, A::kPanel, false, true, nullptr},
     {K::kPTGsi, A::kPanel, false, true, nullptr},
     {K::kPTDialog, A::kDialog, true, false, InitPlacedDialog},
 };

@@ -12,6 +12,7 @@
 #include "controls/CCMenuBar.h"
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
+#include "controls/cc_bindings.h"
 #include "controls/factory.h"
 #include "form/form_keys.h"
 #include "model/code_page.h"
@@ -95,12 +96,13 @@ std::vector<std::pair<ControlClass, KeySpec>> ExtraKeys() {
   using Dl = TPTDialog;
   using Mn = TCCMenu;
   using Mb = TCCMenuBar;
+  // The menus' Test is written by the form files for the device only, never read back.
   return {
       {Pt::kClass, Colour<Pt, &Pt::ColorText, &Pt::SetColorText>("ColorText", kBlack)},
       {Dl::kClass, Int<Dl, &Dl::GridVisible, &Dl::SetGridVisible>("GridVisible", 0)},
       {Dl::kClass, Int<Dl, &Dl::GridSpace, &Dl::SetGridSpace>("GridSpace", 4)},
-      {Mn::kClass, Int<Mn, &Mn::Test, &Mn::SetTest>("Test", 0)},
-      {Mb::kClass, Int<Mb, &Mb::Test, &Mb::SetTest>("Test", 0)},
+      {Mn::kClass, form_io::KeyOf(ccbind::kMenuTest)},
+      {Mb::kClass, form_io::KeyOf(ccbind::kMenuBarTest)},
   };
 }
 

@@ -35,6 +35,54 @@ KeySpec Special(const char* key, Codec codec) {
 
 }  // namespace
 
+KeySpec KeyOf(const PropertyBinding& b) {
+  KeySpec k;
+  k.key = b.key;
+  k.int_default = b.int_default;
+  k.text_default = b.text_default;
+  switch (b.type) {
+    case ValueType::kInt:
+      k.codec = Codec::kInt;
+      break;
+    case ValueType::kText:
+      k.codec = Codec::kText;
+      break;
+    case ValueType::kColor:
+      k.codec = Codec::kColor;
+      break;
+    case ValueType::kList:
+      k.codec = Codec::kList;
+      break;
+  }
+  k.get_int = b.get_int;
+  k.set_int = b.set_int;
+  k.get_color = b.get_color;
+  k.set_color = b.set_color;
+  k.get_text = b.get_text;
+  k.set_text = b.set_text;
+  k.get_list = b.get_list;
+  k.set_list = b.set_list;
+  return k;
+}
+
+KeySpec Key(const PropertyBinding& b) {
+  KeySpec k = KeyOf(b);
+  k.binding = &b;
+  return k;
+}
+
+KeySpec WrittenOnly(const PropertyBinding& b) {
+  KeySpec k = Key(b);
+  k.read = false;
+  return k;
+}
+
+KeySpec KeyFirst(const PropertyBinding& b) {
+  KeySpec k = Key(b);
+  k.first = true;
+  return k;
+}
+
 KeySpec ControlKey() { return Special(kControlKey, Codec::kControl); }
 
 KeySpec NameKey(const char* fallback) {

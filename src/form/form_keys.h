@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/property_binding.h"
 #include "model/library.h"
 
 namespace qb::form_io {
@@ -71,6 +72,9 @@ struct KeySpec {
   TextSet set_text = nullptr;
   ListGet get_list = nullptr;
   ListSet set_list = nullptr;
+  // The bound property the key carries; nullptr for the keys every control has and for the
+  // few whose file form is their own.
+  const PropertyBinding* binding = nullptr;
 };
 
 // A list kept in a section of its own, named after the control plus the suffix.
@@ -105,71 +109,31 @@ const LibraryLayout& CControlsLayout();
 const LibraryLayout& PToolboxLayout();
 const LibraryLayout& LayoutOf(LibraryId lib);
 
-// Builders for table rows. Get and Set are member functions of T (or of a base of T).
+// The key of a bound property.
+KeySpec Key(const PropertyBinding& binding);
+// The same key for a binding made on the spot, which the key does not keep.
+KeySpec KeyOf(const PropertyBinding& binding);
+// A bound integer the reader does not take from the file: it applies the default instead.
+KeySpec WrittenOnly(const PropertyBinding& binding);
+// A bound integer applied before the others.
+KeySpec KeyFirst(const PropertyBinding& binding);
+
+// Builders for keys outside the bindings. Get and Set are member functions of T (or of a base
+// of T).
 
 template <class T, auto Get, auto Set>
 KeySpec Int(const char* key, int fallback) {
-  KeySpec k;
-  k.key = key;
-  k.codec = Codec::kInt;
-  k.int_default = fallback;
-  k.get_int = [](const TControl& c) { return static_cast<int>((static_cast<const T&>(c).*Get)()); };
-  k.set_int = [](TControl& c, int v) { (static_cast<T&>(c).*Set)(v); };
-  return k;
+  return KeyOf(BindInt<T, Get, Set>(key, fallback));
 }
 
 template <class T, auto Get, auto Set>
 KeySpec Colour(const char* key, Color fallback) {
-  KeySpec k;
-  k.key = key;
-  k.codec = Codec::kColor;
-  k.int_default = static_cast<int>(fallback);
-  k.get_color = [](const TControl& c) { return (static_cast<const T&>(c).*Get)(); };
-  k.set_color = [](TControl& c, Color v) { (static_cast<T&>(c).*Set)(v); };
-  return k;
-}
-
-template <class T, auto Get, auto Set>
-KeySpec Text(const char* key, const char* fallback) {
-  KeySpec k;
-  k.key = key;
-  k.codec = Codec::kText;
-  k.text_default = fallback;
-  k.get_text = [](const TControl& c) { return std::string((static_cast<const T&>(c).*Get)()); };
-  k.set_text = [](TControl& c, const std::string& v) { (static_cast<T&>(c).*Set)(v); };
-  return k;
-}
-
-template <class T, auto Get, auto Set>
-KeySpec List() {
-  KeySpec k;
-  k.key = "List";
-  k.codec = Codec::kList;
-  k.get_list = [](const TControl& c) { return StringList((static_cast<const T&>(c).*Get)()); };
-  k.set_list = [](TControl& c, const StringList& v) { (static_cast<T&>(c).*Set)(v); };
-  return k;
+  return KeyOf(BindColor<T, Get, Set>(key, fallback));
 }
 
 template <class T, auto Get, auto Set>
 ListSection ListIn(const char* suffix) {
-  return {suffix, [](const TControl& c) { return StringList((static_cast<const T&>(c).*Get)()); },
-          [](TControl& c, const StringList& v) { (static_cast<T&>(c).*Set)(v); }};
-}
-
-// An integer the reader does not take from the file: it applies the default instead.
-template <class T, auto Get, auto Set>
-KeySpec WrittenOnly(const char* key, int applied) {
-  KeySpec k = Int<T, Get, Set>(key, applied);
-  k.read = false;
-  return k;
-}
-
-// An integer applied before the others.
-template <class T, auto Get, auto Set>
-KeySpec IntFirst(const char* key, int fallback) {
-  KeySpec k = Int<T, Get, Set>(key, fallback);
-  k.first = true;
-  return k;
+  return {suffix, &binding_access::GetList<T, Get>, &binding_access::SetList<T, Set>};
 }
 
 KeySpec ControlKey();

@@ -1,19 +1,6 @@
 #include "properties/ccrules.h"
 
-#include "controls/CCBitmap.h"
-#include "controls/CCButton.h"
-#include "controls/CCCheckbox.h"
-#include "controls/CCDropDown.h"
-#include "controls/CCEdit.h"
-#include "controls/CCLabel.h"
-#include "controls/CCListBox.h"
-#include "controls/CCMenu.h"
-#include "controls/CCMenuBar.h"
-#include "controls/CCPopUp.h"
-#include "controls/CCRadio.h"
-#include "controls/CCSwitch.h"
-#include "controls/CCTable.h"
-#include "controls/PTDialog.h"
+#include "controls/cc_bindings.h"
 #include "form/app_state.h"
 #include "form/hub.h"
 #include "properties/frmProperties.h"
@@ -33,7 +20,6 @@ using vocab::FlagValue;
 
 const SizeLimit kImageLimit{kImageMaxSize, kImageWidthMessage, kImageHeightMessage};
 
-template <typename T>
 RowSpec AlignmentRow() {
   return {rows::kAlignment,
           [](const TControl& c, const RowEnv&) {
@@ -45,159 +31,123 @@ RowSpec AlignmentRow() {
           }};
 }
 
-template <typename T>
-RowSpec ContentRow() {
-  return TextRow<T>(rows::kContent, &T::Content, &T::SetContent);
-}
+RowSpec LineRow(const PropertyBinding& b) { return WordsRow(b, vocab::kLineWords); }
 
-template <typename T>
-RowSpec LineRow() {
-  return WordsRow<T>(rows::kLine, &T::Line, &T::SetLine, vocab::kLineWords);
-}
+RowSpec StyleRow(const PropertyBinding& b) { return WordsRow(b, vocab::kTextStyleWords); }
 
-template <typename T>
-RowSpec StyleRow() {
-  return WordsRow<T>(rows::kStyle, &T::Style, &T::SetStyle, vocab::kTextStyleWords);
-}
-
-template <typename T>
-RowSpec SelectedItemRow() {
-  return IntRow<T>(rows::kSelectedItem, &T::SelectedItem, &T::SetSelectedItem);
-}
-
-template <typename T>
-RowSpec VisibleItemsRow() {
-  return IntRow<T>(rows::kVisibleItems, &T::VisibleItems, &T::SetVisibleItems);
-}
+RowSpec StateRow(const PropertyBinding& b) { return FlagRow(b, vocab::kStateFlag); }
 
 RowSpec MenuBarTestRow() {
-  return {rows::kTest,
-          [](const TControl& c, const RowEnv&) {
-            return vocab::FlagText(vocab::kStrictTestFlag, Of<TCCMenuBar>(c).Test());
-          },
-          [](TControl& c, const std::string& text, RowEnv& env) {
-            auto value = FlagValue(vocab::kStrictTestFlag, text);
-            if (!value) return;
-            Of<TCCMenuBar>(c).SetTest(*value);
-            if (*value != 0 || !env.window) return;
-            for (const auto& child : env.window->Client().Children()) {
-              if (auto* menu = As<TCCMenu>(child.get())) {
-                menu->SetTest(0);
-                menu->SetVisible(false);
-              }
-            }
-          }};
+  const PropertyBinding& test = ccbind::kMenuBarTest;
+  return SpecialRow(
+      test,
+      [&test](const TControl& c, const RowEnv&) {
+        return vocab::FlagText(vocab::kStrictTestFlag, test.get_int(c));
+      },
+      [&test](TControl& c, const std::string& text, RowEnv& env) {
+        auto value = FlagValue(vocab::kStrictTestFlag, text);
+        if (!value) return;
+        test.set_int(c, *value);
+        if (*value != 0 || !env.window) return;
+        for (const auto& child : env.window->Client().Children()) {
+          if (auto* menu = As<TCCMenu>(child.get())) {
+            menu->SetTest(0);
+            menu->SetVisible(false);
+          }
+        }
+      });
 }
 
 RowSpec MenuTestRow() {
-  return {rows::kTest,
-          [](const TControl& c, const RowEnv&) {
-            return vocab::FlagText(vocab::kStrictTestFlag, Of<TCCMenu>(c).Test());
-          },
-          [](TControl& c, const std::string& text, RowEnv& env) {
-            auto& menu = Of<TCCMenu>(c);
-            if (auto value = FlagValue(vocab::kStrictTestFlag, text)) menu.SetTest(*value);
-            if (env.window) OpenOnlyMenu(*env.window, menu);
-          }};
+  const PropertyBinding& test = ccbind::kMenuTest;
+  return SpecialRow(
+      test,
+      [&test](const TControl& c, const RowEnv&) {
+        return vocab::FlagText(vocab::kStrictTestFlag, test.get_int(c));
+      },
+      [&test](TControl& c, const std::string& text, RowEnv& env) {
+        if (auto value = FlagValue(vocab::kStrictTestFlag, text)) test.set_int(c, *value);
+        if (env.window) OpenOnlyMenu(*env.window, Of<TCCMenu>(c));
+      });
 }
 
 std::vector<KindTable> BuildTables() {
+  using namespace ccbind;  // NOLINT(build/namespaces)
   const RowSpec left = CoordRow(Axis::kLeft);
   const RowSpec top = CoordRow(Axis::kTop);
   const RowSpec width = CoordRow(Axis::kWidth);
   const RowSpec height = CoordRow(Axis::kHeight);
   const RowSpec name = NameRow();
   const RowSpec font = FontRow();
-  const RowSpec items = ItemsRow();
   return {
       {K::kCCButton,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       {ContentRow<TCCButton>(),
-        IntRow<TCCButton>(rows::kEdge, &TCCButton::Radius, &TCCButton::SetRadius), font, height,
-        left, LineRow<TCCButton>(), name,
-        TextRow<TCCButton>(rows::kShowForm, &TCCButton::ShowForm, &TCCButton::SetShowForm), top,
-        width}},
+       {TextRow(kButtonContent), IntRow(kButtonEdge), font, height, left, LineRow(kButtonLine),
+        name, TextRow(kButtonShowForm), top, width}},
       {K::kCCLabel,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {AlignmentRow<TCCLabel>(), ContentRow<TCCLabel>(), font, left, LineRow<TCCLabel>(), name,
-        StyleRow<TCCLabel>(), top, width}},
+       {AlignmentRow(), TextRow(kLabelContent), font, left, LineRow(kLabelLine), name,
+        StyleRow(kLabelStyle), top, width}},
       {K::kCCCheckBox,
        {CS::kPalm, CS::kPanel, CS::kNone},
        nullptr,
-       {ContentRow<TCCCheckbox>(), font, left, name,
-        FlagRow<TCCCheckbox>(rows::kState, &TCCCheckbox::State, &TCCCheckbox::SetState,
-                             vocab::kStateFlag),
-        top, width}},
+       {TextRow(kCheckBoxContent), font, left, name, StateRow(kCheckBoxState), top, width}},
       {K::kCCSwitch,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       {ContentRow<TCCSwitch>(),
-        IntRow<TCCSwitch>(rows::kEdge, &TCCSwitch::Radius, &TCCSwitch::SetRadius), font, height,
-        left, LineRow<TCCSwitch>(), name,
-        FlagRow<TCCSwitch>(rows::kState, &TCCSwitch::State, &TCCSwitch::SetState,
-                           vocab::kStateFlag),
-        top, width}},
+       {TextRow(kSwitchContent), IntRow(kSwitchEdge), font, height, left, LineRow(kSwitchLine),
+        name, StateRow(kSwitchState), top, width}},
       {K::kCCEdit,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {AlignmentRow<TCCEdit>(), ContentRow<TCCEdit>(), left, LineRow<TCCEdit>(), name,
-        StyleRow<TCCEdit>(), top,
-        TextRow<TCCEdit>(rows::kTopic, &TCCEdit::Topic, &TCCEdit::SetTopic), width}},
+       {AlignmentRow(), TextRow(kEditContent), left, LineRow(kEditLine), name, StyleRow(kEditStyle),
+        top, TextRow(kEditTopic), width}},
       {K::kCCEditLine,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {ContentRow<TCCEdit>(), left, LineRow<TCCEdit>(), name, StyleRow<TCCEdit>(), top, width}},
+       {TextRow(kEditContent), left, LineRow(kEditLine), name, StyleRow(kEditStyle), top, width}},
       {K::kCCListBox,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {items, left, name, SelectedItemRow<TCCListBox>(), top, VisibleItemsRow<TCCListBox>(),
+       {ItemsRow(kListBoxItems), left, name, IntRow(kListBoxSelected), top, IntRow(kListBoxVisible),
         width}},
       {K::kCCRadio,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       {height, items, left, name, SelectedItemRow<TCCRadio>(), top, width}},
+       {height, ItemsRow(kRadioItems), left, name, IntRow(kRadioSelected), top, width}},
       {K::kCCDropDown,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {items, left, name, SelectedItemRow<TCCDropDown>(),
-        FlagRow<TCCDropDown>(rows::kTestItems, &TCCDropDown::TestItems, &TCCDropDown::SetTestItems,
-                             vocab::kTestFlag),
-        top, VisibleItemsRow<TCCDropDown>(), width}},
+       {ItemsRow(kDropDownItems), left, name, IntRow(kDropDownSelected),
+        FlagRow(kDropDownTestItems, vocab::kTestFlag), top, IntRow(kDropDownVisible), width}},
       {K::kCCPopUp,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {items, left, name, SelectedItemRow<TCCPopUp>(),
-        FlagRow<TCCPopUp>(rows::kTest, &TCCPopUp::Test, &TCCPopUp::SetTest, vocab::kTestFlag), top,
-        VisibleItemsRow<TCCPopUp>(), width}},
+       {ItemsRow(kPopUpItems), left, name, IntRow(kPopUpSelected),
+        FlagRow(kPopUpTest, vocab::kTestFlag), top, IntRow(kPopUpVisible), width}},
       {K::kCCMenuBar, {CS::kNone, CS::kNone, CS::kNone}, nullptr, {name, MenuBarTestRow()}},
       {K::kCCMenu,
        {CS::kMenuLeft, CS::kPalm, CS::kNone},
        nullptr,
-       {items, left, name, MenuTestRow(),
-        TextRow<TCCMenu>(rows::kTopic, &TCCMenu::Topic, &TCCMenu::SetTopic),
-        IntRow<TCCMenu>(rows::kTopicWidth, &TCCMenu::TopicWidth, &TCCMenu::SetTopicWidth), width}},
+       {ItemsRow(kMenuItems), left, name, MenuTestRow(), TextRow(kMenuTopic),
+        IntRow(kMenuTopicWidth), width}},
       {K::kCCDialog,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
-       {TextRow<TPTDialog>(rows::kContent, &TPTDialog::Title, &TPTDialog::SetTitle), height, left,
-        name, DialogTestRow(), top, width}},
+       {TextRow(kDialogContent), height, left, name, DialogTestRow(), top, width}},
       {K::kCCImage,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        &kImageLimit,
-       {BitmapRow(),
+       {BitmapRow(kImageBits),
         FlagRow<TCCBitmap>(rows::kClickable, &TCCBitmap::Tag, &TCCBitmap::SetTag,
                            vocab::kClickableFlag),
         height, left, name, top, width}},
       {K::kCCTable,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {items, left, name,
-        IntRow<TCCTable>(rows::kSelectedRow, &TCCTable::SelectedRow, &TCCTable::SetSelectedRow),
-        top,
-        IntRow<TCCTable>(rows::kVisibleRows, &TCCTable::VisibleRows, &TCCTable::SetVisibleRows),
-        width}},
+       {ItemsRow(), left, name, IntRow(kTableSelectedRow), top, IntRow(kTableVisibleRows), width}},
   };
 }
 

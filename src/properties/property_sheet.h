@@ -13,6 +13,7 @@
 namespace qb {
 
 struct AppState;
+struct PropertyBinding;
 class Ui;
 class TfrmProperties;
 class Hub;
@@ -62,6 +63,9 @@ struct RowSpec {
   // Empty for rows that only a separate editor changes. May throw UserError before changing
   // anything.
   std::function<void(TControl&, const std::string&, RowEnv&)> apply;
+  // The bound property the row shows; nullptr for the rows every control has and for the few
+  // that are not a property of their own.
+  const PropertyBinding* binding = nullptr;
 };
 
 struct KindTable {

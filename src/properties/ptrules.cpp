@@ -1,17 +1,6 @@
 #include "properties/ptrules.h"
 
-#include "controls/CCBitmap.h"
-#include "controls/CCButton.h"
-#include "controls/CCForm.h"
-#include "controls/CCRadio.h"
-#include "controls/CCSwitch.h"
-#include "controls/PTButton.h"
-#include "controls/PTCheckBox.h"
-#include "controls/PTDialog.h"
-#include "controls/PTEdit.h"
-#include "controls/PTLabel.h"
-#include "controls/PTList.h"
-#include "controls/PTPopTrigger.h"
+#include "controls/pt_bindings.h"
 #include "form/app_state.h"
 #include "properties/frmProperties.h"
 #include "properties/items_transfer.h"
@@ -47,231 +36,119 @@ RowSpec SelectAlignRow() {
 // The format's label in the table of the current picker; the picker keeps its code when it
 // changes, so a date code under a time picker shows "(None)".
 RowSpec DateTimeFormatRow() {
-  return {rows::kDateTimeFormat,
-          [](const TControl& c, const RowEnv&) {
-            const auto& select = Of<TCCButton>(c);
-            return DateTimeFormatLabel(select.DOTPicker(), select.DOTFormat());
-          },
-          [](TControl& c, const std::string& text, RowEnv&) {
-            auto& select = Of<TCCButton>(c);
-            select.SetDOTFormat(DateTimeFormatCode(select.DOTPicker(), text));
-          }};
+  return SpecialRow(
+      ptbind::kSelectFormat,
+      [](const TControl& c, const RowEnv&) {
+        const auto& select = Of<TCCButton>(c);
+        return DateTimeFormatLabel(select.DOTPicker(), select.DOTFormat());
+      },
+      [](TControl& c, const std::string& text, RowEnv&) {
+        auto& select = Of<TCCButton>(c);
+        select.SetDOTFormat(DateTimeFormatCode(select.DOTPicker(), text));
+      });
 }
 
+// The colours are changed in the colour editor, offered only while there is a picker.
 RowSpec DateTimeColorsRow() {
-  return {rows::kDateTimeColors,
-          [](const TControl& c, const RowEnv&) {
-            return std::string(Of<TCCButton>(c).DOTPicker() != kPickerNone ? vocab::kColorsMarker
-                                                                           : kNoneChoice);
-          },
-          nullptr};
+  return SpecialRow(
+      ptbind::kSelectColors,
+      [](const TControl& c, const RowEnv&) {
+        return std::string(Of<TCCButton>(c).DOTPicker() != kPickerNone ? vocab::kColorsMarker
+                                                                       : kNoneChoice);
+      },
+      nullptr);
 }
 
-template <typename T>
-RowSpec TextOf() {
-  return TextRow<T>(rows::kText, &T::Text, &T::SetText);
-}
-
-template <typename T>
-RowSpec ContentAsText() {
-  return TextRow<T>(rows::kText, &T::Content, &T::SetContent);
-}
-
+// The group number of a push button and a radio group is their Tag.
 template <typename T>
 RowSpec TagGroupRow() {
   return IntRow<T>(rows::kGroupNumber, &T::Tag, &T::SetTag);
 }
 
-template <typename T>
-RowSpec StateRow() {
-  return FlagRow<T>(rows::kState, &T::State, &T::SetState, vocab::kStateFlag);
-}
-
-template <typename T>
-void AppendFillAndText(std::vector<RowSpec>* rows_out) {
-  rows_out->push_back(ColorRow<T>(rows::kFillColor, &T::ColorFill, &T::SetColorFill));
-  rows_out->push_back(ColorRow<T>(rows::kTextColor, &T::ColorText, &T::SetColorText));
-}
-
-// The object colours a dialog or the form hands to the controls on it.
-template <typename T>
-void AppendObjectColors(std::vector<RowSpec>* rows_out) {
-  rows_out->push_back(ColorRow<T>(rows::kObjFrameColor, &T::ColorFrame, &T::SetColorFrame));
-  rows_out->push_back(ColorRow<T>(rows::kObjFillColor, &T::ColorFill, &T::SetColorFill));
-  rows_out->push_back(ColorRow<T>(rows::kObjForeTextColor, &T::ColorText, &T::SetColorText));
-  rows_out->push_back(
-      ColorRow<T>(rows::kObjSelectedFillColor, &T::ColorSelectedFill, &T::SetColorSelectedFill));
-  rows_out->push_back(
-      ColorRow<T>(rows::kObjSelectedForeColor, &T::ColorSelectedFore, &T::SetColorSelectedFore));
-}
-
-std::vector<RowSpec> ButtonRows(const RowSpec& font, const RowSpec& height, const RowSpec& left,
-                                const RowSpec& name, const RowSpec& top, const RowSpec& width) {
-  using B = TPTButton;
-  std::vector<RowSpec> out = {
-      font,
-      WordsRow<B>(rows::kFrame, &B::Frame, &B::SetFrame, vocab::kFrameWords),
-      height,
-      left,
-      name,
-      TextRow<B>(rows::kShowForm, &B::ShowForm, &B::SetShowForm),
-      TextOf<B>(),
-      top,
-      FlagRow<B>(rows::kType, &B::ButtonType, &B::SetButtonType, vocab::kButtonTypeFlag),
-      width};
-  AppendFillAndText<B>(&out);
-  return out;
-}
-
-std::vector<RowSpec> SelectRows(const RowSpec& font, const RowSpec& height, const RowSpec& left,
-                                const RowSpec& name, const RowSpec& top) {
-  using S = TCCButton;
-  std::vector<RowSpec> out = {
-      SelectAlignRow(),
-      font,
-      height,
-      left,
-      name,
-      ContentAsText<S>(),
-      top,
-      WordsRow<S>(rows::kDateTimePicker, &S::DOTPicker, &S::SetDOTPicker, vocab::kPickerWords),
-      DateTimeFormatRow(),
-      TextRow<S>(rows::kDateTimeTitle, &S::DOTTitle, &S::SetDOTTitle),
-      DateTimeColorsRow()};
-  AppendFillAndText<S>(&out);
-  return out;
-}
-
-std::vector<RowSpec> FieldRows(const RowSpec& font, const RowSpec& height, const RowSpec& left,
-                               const RowSpec& name, const RowSpec& top, const RowSpec& width) {
-  using F = TPTEdit;
-  return {
-      FlagRow<F>(rows::kEditable, &F::Editable, &F::SetEditable, vocab::kInvertedFlag),
-      font,
-      height,
-      FlagRow<F>(rows::kJustification, &F::Justification, &F::SetJustification,
-                 vocab::kJustificationFlag),
-      left,
-      IntRow<F>(rows::kMaxChars, &F::MaxChars, &F::SetMaxChars),
-      name,
-      FlagRow<F>(rows::kNumbersOnly, &F::NumbersOnly, &F::SetNumbersOnly, vocab::kOnFlag),
-      FlagRow<F>(rows::kSingleLine, &F::SingleLine, &F::SetSingleLine, vocab::kOnFlag),
-      TextOf<F>(),
-      top,
-      FlagRow<F>(rows::kUnderline, &F::Underline, &F::SetUnderline, vocab::kInvertedFlag),
-      width,
-      ColorRow<F>(rows::kBackgroundColor, &F::ColorFill, &F::SetColorFill),
-      ColorRow<F>(rows::kTextColor, &F::ColorText, &F::SetColorText),
-      ColorRow<F>(rows::kLineColor, &F::ColorLines, &F::SetColorLines),
-      ColorRow<F>(rows::kCaretColor, &F::ColorCaret, &F::SetColorCaret),
-      ColorRow<F>(rows::kHighlightBackColor, &F::ColorHighlightBack, &F::SetColorHighlightBack),
-      ColorRow<F>(rows::kHighlightForeColor, &F::ColorHighlightFore, &F::SetColorHighlightFore),
-  };
-}
-
-std::vector<RowSpec> DialogRows(const RowSpec& height, const RowSpec& left, const RowSpec& name,
-                                const RowSpec& top, const RowSpec& width) {
-  using D = TPTDialog;
-  std::vector<RowSpec> out = {
-      height,
-      left,
-      name,
-      DialogTestRow(),
-      TextRow<D>(rows::kTitle, &D::Title, &D::SetTitle),
-      top,
-      width,
-      ColorRow<D>(rows::kDialogFrameColor, &D::ColorDialogFrame, &D::SetColorDialogFrame),
-      ColorRow<D>(rows::kDialogFillColor, &D::ColorDialogFill, &D::SetColorDialogFill)};
-  AppendObjectColors<D>(&out);
-  return out;
-}
+RowSpec StateRow(const PropertyBinding& b) { return FlagRow(b, vocab::kStateFlag); }
 
 std::vector<KindTable> BuildTables() {
+  using namespace ptbind;  // NOLINT(build/namespaces)
   const RowSpec left = CoordRow(Axis::kLeft);
   const RowSpec top = CoordRow(Axis::kTop);
   const RowSpec width = CoordRow(Axis::kWidth);
   const RowSpec height = CoordRow(Axis::kHeight);
   const RowSpec name = NameRow();
   const RowSpec font = FontRow();
-  const RowSpec items = ItemsRow();
-  using L = TPTList;
-  using R = TCCRadio;
   return {
       {K::kPTButton,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       ButtonRows(font, height, left, name, top, width)},
+       {font, WordsRow(kButtonFrame, vocab::kFrameWords), height, left, name,
+        TextRow(kButtonShowForm), TextRow(kButtonText), top,
+        FlagRow(kButtonType, vocab::kButtonTypeFlag), width, ColorRow(kButtonFill),
+        ColorRow(kButtonTextColor)}},
       {K::kPTPush,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       {font, TagGroupRow<TCCSwitch>(), height, left, name, StateRow<TCCSwitch>(),
-        ContentAsText<TCCSwitch>(), top, width}},
+       {font, TagGroupRow<TCCSwitch>(), height, left, name, StateRow(kPushState),
+        TextRow(kPushText), top, width}},
       {K::kPTSelect,
        {CS::kPalm, CS::kNone, CS::kPalm},
        nullptr,
-       SelectRows(font, height, left, name, top)},
+       {SelectAlignRow(), font, height, left, name, TextRow(kSelectText), top,
+        WordsRow(kSelectPicker, vocab::kPickerWords), DateTimeFormatRow(), TextRow(kSelectTitle),
+        DateTimeColorsRow(), ColorRow(kSelectFill), ColorRow(kSelectTextColor)}},
       {K::kPTCheckBox,
        {CS::kPalm, CS::kPanel, CS::kPanel},
        nullptr,
-       {font,
-        IntRow<TPTCheckbox>(rows::kGroupNumber, &TPTCheckbox::GroupNumber,
-                            &TPTCheckbox::SetGroupNumber),
-        height, left, name, StateRow<TPTCheckbox>(), ContentAsText<TPTCheckbox>(), top, width}},
+       {font, IntRow(kCheckBoxGroup), height, left, name, StateRow(kCheckBoxState),
+        TextRow(kCheckBoxText), top, width}},
       {K::kPTLabel,
        {CS::kPanel, CS::kNone, CS::kNone},
        nullptr,
-       {font, left, name, ContentAsText<TPTLabel>(), top,
-        ColorRow<TPTLabel>(rows::kTextColor, &TPTLabel::ColorText, &TPTLabel::SetColorText)}},
+       {font, left, name, TextRow(kLabelText), top, ColorRow(kLabelTextColor)}},
       {K::kPTList,
        {CS::kPalm, CS::kPalm, CS::kNone},
        nullptr,
-       {font, items, left, IntRow<L>(rows::kMaxItems, &L::MaxItems, &L::SetMaxItems), name,
-        IntRow<L>(rows::kSelectedItem, &L::SelectedItem, &L::SetSelectedItem),
-        WordsRow<L>(rows::kStyle, &L::Style, &L::SetStyle, vocab::kListStyleWords), top,
-        TextRow<L>(rows::kTrigger, &L::Trigger, &L::SetTrigger), width}},
+       {font, ItemsRow(kListItems), left, IntRow(kListMaxItems), name, IntRow(kListSelected),
+        WordsRow(kListStyle, vocab::kListStyleWords), top, TextRow(kListTrigger), width}},
       {K::kPTPopTrigger,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
-       {font, height, left, name, TextOf<TPTPopTrigger>(), top, width}},
+       {font, height, left, name, TextRow(kPopTriggerText), top, width}},
       {K::kPTField,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
-       FieldRows(font, height, left, name, top, width)},
+       {FlagRow(kFieldEditable, vocab::kInvertedFlag), font, height,
+        FlagRow(kFieldJustification, vocab::kJustificationFlag), left, IntRow(kFieldMaxChars), name,
+        FlagRow(kFieldNumbersOnly, vocab::kOnFlag), FlagRow(kFieldSingleLine, vocab::kOnFlag),
+        TextRow(kFieldText), top, FlagRow(kFieldUnderline, vocab::kInvertedFlag), width,
+        ColorRow(kFieldFill), ColorRow(kFieldTextColor), ColorRow(kFieldLines),
+        ColorRow(kFieldCaret), ColorRow(kFieldHighlightBack), ColorRow(kFieldHighlightFore)}},
       {K::kPTDialog,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
-       DialogRows(height, left, name, top, width)},
+       {height, left, name, DialogTestRow(), TextRow(kDialogTitle), top, width,
+        ColorRow(kDialogFrame), ColorRow(kDialogFill), ColorRow(kDialogObjFrame),
+        ColorRow(kDialogObjFill), ColorRow(kDialogObjText), ColorRow(kDialogSelectedFill),
+        ColorRow(kDialogSelectedFore)}},
       {K::kPTGsi, {CS::kPanel, CS::kNone, CS::kNone}, nullptr, {left, name, top}},
       {K::kPTBitmap,
        {CS::kPanel, CS::kPanel, CS::kPanel},
        nullptr,
-       {BitmapRow(), height, left, name, top, width,
-        ColorRow<TCCBitmap>(rows::kForeColor, &TCCBitmap::ColorFore, &TCCBitmap::SetColorFore)}},
+       {BitmapRow(kBitmapBits), height, left, name, top, width, ColorRow(kBitmapFore)}},
       {K::kPTRadio,
        {CS::kPalm, CS::kPalm, CS::kPalm},
        nullptr,
-       {font, TagGroupRow<R>(), height, items, left, name,
-        FlagRow<R>(rows::kOrientation, &R::Orientation, &R::SetOrientation,
-                   vocab::kOrientationFlag),
-        IntRow<R>(rows::kSelectedItem, &R::SelectedItem, &R::SetSelectedItem), top, width}},
+       {font, TagGroupRow<TCCRadio>(), height, ItemsRow(kRadioItems), left, name,
+        FlagRow(kRadioOrientation, vocab::kOrientationFlag), IntRow(kRadioSelected), top, width}},
   };
 }
 
 KindTable BuildFormTable() {
-  KindTable form{
-      KindId::kForm, {CS::kNone, CS::kNone, CS::kNone}, nullptr, {FormNameRow(), FormTitleRow()}};
-  using F = TCCForm;
-  form.rows.push_back(
-      FormColorRow(rows::kFormFrameColor, &F::ColorFormFrame, &F::SetColorFormFrame));
-  form.rows.push_back(FormColorRow(rows::kFormFillColor, &F::ColorFormFill, &F::SetColorFormFill));
-  form.rows.push_back(FormColorRow(rows::kObjFrameColor, &F::ColorFrame, &F::SetColorFrame));
-  form.rows.push_back(FormColorRow(rows::kObjFillColor, &F::ColorFill, &F::SetColorFill));
-  form.rows.push_back(FormColorRow(rows::kObjForeTextColor, &F::ColorText, &F::SetColorText));
-  form.rows.push_back(
-      FormColorRow(rows::kObjSelectedFillColor, &F::ColorSelectedFill, &F::SetColorSelectedFill));
-  form.rows.push_back(
-      FormColorRow(rows::kObjSelectedForeColor, &F::ColorSelectedFore, &F::SetColorSelectedFore));
-  return form;
+  using namespace ptbind;  // NOLINT(build/namespaces)
+  return {KindId::kForm,
+          {CS::kNone, CS::kNone, CS::kNone},
+          nullptr,
+          {FormNameRow(), FormTitleRow(), FormColorRow(kFormFrame), FormColorRow(kFormFill),
+           FormColorRow(kFormObjFrame), FormColorRow(kFormObjFill), FormColorRow(kFormObjText),
+           FormColorRow(kFormSelectedFill), FormColorRow(kFormSelectedFore)}};
 }
 
 }  // namespace

@@ -14,6 +14,78 @@ RowSpec MarkerRow(const char* name, std::string text) {
   return {name, [text](const TControl&, const RowEnv&) { return text; }, nullptr};
 }
 
+RowSpec IntRow(const PropertyBinding& b) {
+  return {b.row, [&b](const TControl& c, const RowEnv&) { return IntegerText(b.get_int(c)); },
+          [&b](TControl& c, const std::string& text, RowEnv&) {
+            int value = ParseInteger(text);
+            b.set_int(c, value);
+          },
+          &b};
+}
+
+RowSpec TextRow(const PropertyBinding& b) {
+  return {b.row, [&b](const TControl& c, const RowEnv&) { return b.get_text(c); },
+          [&b](TControl& c, const std::string& text, RowEnv&) { b.set_text(c, text); }, &b};
+}
+
+RowSpec ColorRow(const PropertyBinding& b) {
+  return {
+      b.row, [&b](const TControl& c, const RowEnv&) { return ColorName(b.get_color(c)); },
+      [&b](TControl& c, const std::string& text, RowEnv&) { b.set_color(c, ColorFromName(text)); },
+      &b};
+}
+
+RowSpec WordsRow(const PropertyBinding& b, vocab::Words words) {
+  return {b.row,
+          [&b, words](const TControl& c, const RowEnv&) {
+            return vocab::WordText(words, b.get_int(c));
+          },
+          [&b, words](TControl& c, const std::string& text, RowEnv&) {
+            if (auto value = vocab::WordValue(words, text)) b.set_int(c, *value);
+          },
+          &b};
+}
+
+RowSpec FlagRow(const PropertyBinding& b, const vocab::FlagWords& flag) {
+  return {
+      b.row,
+      [&b, &flag](const TControl& c, const RowEnv&) { return vocab::FlagText(flag, b.get_int(c)); },
+      [&b, &flag](TControl& c, const std::string& text, RowEnv&) {
+        if (auto value = vocab::FlagValue(flag, text)) b.set_int(c, *value);
+      },
+      &b};
+}
+
+RowSpec SpecialRow(const PropertyBinding& b,
+                   std::function<std::string(const TControl&, const RowEnv&)> show,
+                   std::function<void(TControl&, const std::string&, RowEnv&)> apply) {
+  return {b.row, std::move(show), std::move(apply), &b};
+}
+
+RowSpec ItemsRow(const PropertyBinding& b) {
+  RowSpec row = ItemsRow();
+  row.binding = &b;
+  return row;
+}
+
+RowSpec BitmapRow(const PropertyBinding& b) {
+  RowSpec row = BitmapRow();
+  row.binding = &b;
+  return row;
+}
+
+RowSpec FormColorRow(const PropertyBinding& b) {
+  return {b.row,
+          [&b](const TControl&, const RowEnv& env) {
+            TCCForm* screen = ScreenOf(env);
+            return screen ? ColorName(b.get_color(*screen)) : std::string();
+          },
+          [&b](TControl&, const std::string& text, RowEnv& env) {
+            if (TCCForm* screen = ScreenOf(env)) b.set_color(*screen, ColorFromName(text));
+          },
+          &b};
+}
+
 RowSpec ItemsRow() { return MarkerRow(rows::kItems, vocab::Bracketed(rows::kItems)); }
 
 RowSpec BitmapRow() { return MarkerRow(rows::kBitmap, vocab::Bracketed(rows::kBitmap)); }

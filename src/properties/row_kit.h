@@ -8,6 +8,7 @@
 
 #include "controls/CCForm.h"
 #include "controls/coordinates.h"
+#include "controls/property_binding.h"
 #include "model/datamod.h"
 #include "properties/property_sheet.h"
 #include "properties/rule_support.h"
@@ -70,6 +71,22 @@ RowSpec ColorRow(const char* name, Get get, Set set) {
             (Of<T>(c).*set)(ColorFromName(text));
           }};
 }
+
+// Rows of bound properties, named after the binding's row.
+RowSpec IntRow(const PropertyBinding& b);
+RowSpec TextRow(const PropertyBinding& b);
+RowSpec ColorRow(const PropertyBinding& b);
+RowSpec WordsRow(const PropertyBinding& b, vocab::Words words);
+RowSpec FlagRow(const PropertyBinding& b, const vocab::FlagWords& flag);
+// The bound property's own show and apply under the binding's row.
+RowSpec SpecialRow(const PropertyBinding& b,
+                   std::function<std::string(const TControl&, const RowEnv&)> show,
+                   std::function<void(TControl&, const std::string&, RowEnv&)> apply);
+// "(Items)" / "(Bitmap)": the list or picture is changed in its editor.
+RowSpec ItemsRow(const PropertyBinding& b);
+RowSpec BitmapRow(const PropertyBinding& b);
+// A colour of the form, carried by its screen panel.
+RowSpec FormColorRow(const PropertyBinding& b);
 
 // A row that always shows the same text and that only a separate editor changes.
 RowSpec MarkerRow(const char* name, std::string text);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The inspector's row names: the user-facing names of properties, shared by both libraries'
-// property rules, the cell types and the pick lists.
+// The inspector's row names that the rules, the cell types and the pick lists name in code.
+// The rows of bound properties take their names from the bindings (controls/*_bindings.h).
 
 namespace qb::rows {
 
@@ -15,10 +15,8 @@ inline constexpr const char* kContent = "Content";
 inline constexpr const char* kDateTimeColors = "DateTimeColors";
 inline constexpr const char* kDateTimeFormat = "DateTimeFormat";
 inline constexpr const char* kDateTimePicker = "DateTimePicker";
-inline constexpr const char* kDateTimeTitle = "DateTimeTitle";
 inline constexpr const char* kDialogFillColor = "DialogFillColor";
 inline constexpr const char* kDialogFrameColor = "DialogFrameColor";
-inline constexpr const char* kEdge = "Edge";
 inline constexpr const char* kEditable = "Editable";
 inline constexpr const char* kFillColor = "FillColor";
 inline constexpr const char* kFont = "Font";
@@ -35,8 +33,6 @@ inline constexpr const char* kJustification = "Justification";
 inline constexpr const char* kLeft = "Left";
 inline constexpr const char* kLine = "Line";
 inline constexpr const char* kLineColor = "LineColor";
-inline constexpr const char* kMaxChars = "MaxChars";
-inline constexpr const char* kMaxItems = "MaxItems";
 inline constexpr const char* kName = "Name";
 inline constexpr const char* kNumbersOnly = "NumbersOnly";
 inline constexpr const char* kObjFillColor = "ObjFillColor";
@@ -45,8 +41,6 @@ inline constexpr const char* kObjFrameColor = "ObjFrameColor";
 inline constexpr const char* kObjSelectedFillColor = "ObjSelectedFillColor";
 inline constexpr const char* kObjSelectedForeColor = "ObjSelectedForeColor";
 inline constexpr const char* kOrientation = "Orientation";
-inline constexpr const char* kSelectedItem = "SelectedItem";
-inline constexpr const char* kSelectedRow = "SelectedRow";
 inline constexpr const char* kShowForm = "ShowForm";
 inline constexpr const char* kSingleLine = "SingleLine";
 inline constexpr const char* kState = "State";
@@ -57,13 +51,9 @@ inline constexpr const char* kText = "Text";
 inline constexpr const char* kTextColor = "TextColor";
 inline constexpr const char* kTitle = "Title";
 inline constexpr const char* kTop = "Top";
-inline constexpr const char* kTopic = "Topic";
-inline constexpr const char* kTopicWidth = "TopicWidth";
 inline constexpr const char* kTrigger = "Trigger";
 inline constexpr const char* kType = "Type";
 inline constexpr const char* kUnderline = "Underline";
-inline constexpr const char* kVisibleItems = "VisibleItems";
-inline constexpr const char* kVisibleRows = "VisibleRows";
 inline constexpr const char* kWidth = "Width";
 
 }  // namespace qb::rows

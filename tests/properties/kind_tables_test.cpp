@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/property_binding.h"
 #include "designer/layout_commands.h"
 #include "designer/placement.h"
 #include "form/form_keys.h"
@@ -50,6 +51,14 @@ Entries InspectorRows(LibraryId lib) {
   return e;
 }
 
+// The form's own entry is checked below.
+Entries BoundProperties(LibraryId lib) {
+  Entries e;
+  for (const KindBindings& k : LibraryBindings(lib))
+    if (k.kind != KindId::kForm) ++e[k.kind];
+  return e;
+}
+
 Entries LayoutCoordinates(LibraryId lib) {
   Entries e;
   for (const LayoutKindRow& row : LayoutTable(lib))
@@ -58,9 +67,8 @@ Entries LayoutCoordinates(LibraryId lib) {
 }
 
 const Table kTables[] = {
-    {"form file keys", FileKeys, Every},
-    {"placement", Placement, OnThePalette},
-    {"inspector rows", InspectorRows, Every},
+    {"bound properties", BoundProperties, Every},     {"form file keys", FileKeys, Every},
+    {"placement", Placement, OnThePalette},           {"inspector rows", InspectorRows, Every},
     {"layout coordinates", LayoutCoordinates, Every},
 };
 
@@ -95,6 +103,11 @@ TEST(KindTables, EveryKindIdNamesOneCatalogueEntry) {
   EXPECT_EQ(FindKind(KindId::kForm), nullptr);
   EXPECT_EQ(CCRules::FormTable().kind, KindId::kForm);
   EXPECT_EQ(PTRules::FormTable().kind, KindId::kForm);
+  for (LibraryId lib : {LibraryId::kCControls, LibraryId::kPToolboxLib}) {
+    int forms = 0;
+    for (const KindBindings& k : LibraryBindings(lib)) forms += k.kind == KindId::kForm ? 1 : 0;
+    EXPECT_EQ(forms, 1) << LibraryListName(lib);
+  }
 }
 
 }  // namespace
