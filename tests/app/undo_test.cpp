@@ -342,8 +342,9 @@ TEST(Undo, DeletingADialogIsUndoneWithItsControlsAndChooserEntries) {
   const std::string inner_name = inner->Name();
   const std::string before = b.Text();
   const std::vector<std::string> chooser = b.ChooserTexts();
-  b.Pick(*dialog);
-  b.Main().KeyPress(DesignerKey::kDelete);
+  b.ChooseInChooser(dialog_name);
+  ASSERT_EQ(b.Current(), dialog);
+  b.D().RunPopCommand(b.Form(), PopCommand::kDelete);
   ASSERT_EQ(b.Form().FindControl(dialog_name), nullptr);
   ASSERT_EQ(b.Form().FindControl(inner_name), nullptr);
   b.Main().UndoStep();
