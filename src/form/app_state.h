@@ -42,6 +42,8 @@ struct AppState {
   std::string status_panels[4];
   // The outermost edit transaction while one is open; nested ones join it.
   EditTransaction* open_transaction = nullptr;
+  // Whether edits record undo steps; off only to measure what recording adds.
+  bool record_steps = true;
 };
 
 inline constexpr const char* kCursorKeysGridStep = "Cursor keys activated - Grid Step";

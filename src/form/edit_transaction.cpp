@@ -7,6 +7,7 @@ namespace qb {
 EditTransaction::EditTransaction(AppState& state, TChildFrm* form, std::string name,
                                  std::string merge_key)
     : state_(state), name_(std::move(name)), merge_key_(std::move(merge_key)) {
+  if (!state_.record_steps) return;
   if (state_.open_transaction) {
     outer_ = state_.open_transaction;
     // The outermost transaction records the step; a joined one may name it.
