@@ -14,6 +14,7 @@
 #include "main_fixture.h"
 #include "properties/frmBitmapEd.h"
 #include "properties/frmItemsEditor.h"
+#include "properties/frmPropSelect.h"
 #include "properties/frmTableEditor.h"
 
 namespace qb::test {
@@ -200,6 +201,20 @@ std::vector<StepCase> Cases() {
                        return true;
                      });
                      b.Inspector().ItemsButtonClicked();
+                   }});
+  cases.push_back({"colour editor", kPT,
+                   [](UndoBench& b) {
+                     b.Place(PaletteButton::kSelect, 10, 10);
+                     b.Apply("DateTimePicker", "Date");
+                   },
+                   [](UndoBench& b) {
+                     b.Ui().AnswerDialog([](DialogModel& d) {
+                       auto& colours = static_cast<TfrmDlgColor&>(d);
+                       colours.SelectRow(0);
+                       colours.ChooseColor(colours.ColorListIndex() == 3 ? 4 : 3);
+                       return true;
+                     });
+                     b.Inspector().ContentButtonClicked();
                    }});
   cases.push_back({"bitmap editor", kCC,
                    [](UndoBench& b) { b.Place(PaletteButton::kBitmap, 10, 10); },
