@@ -90,8 +90,9 @@ void RestoreFormSnapshot(AppState& state, TChildFrm& form, const FormSnapshot& s
   form.SetShownDialog(nullptr);
   TCCForm& screen = form.Screen();
   TDesignerClient& client = form.Client();
-  // Everything but the screen panel goes; the panel itself is set back in place.
-  while (!screen.Children().empty()) screen.RemoveChild(screen.Children().back().get());
+  // Everything but the screen panel goes; the panel itself is set back in place. Taken from
+  // the front, where RemoveChild finds a child at once.
+  while (!screen.Children().empty()) screen.RemoveChild(screen.Children().front().get());
   for (std::size_t i = client.Children().size(); i-- > 0;)
     if (client.Children()[i].get() != &screen) client.RemoveChild(client.Children()[i].get());
 
