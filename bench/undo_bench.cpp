@@ -60,11 +60,11 @@ void UndoRedo(benchmark::State& state, LibraryId lib, bool undo) {
 
 const bool kRegistered = [] {
   for (LibraryId lib : kLibraries) {
-    benchmark::RegisterBenchmark((std::string("Undo/") + LibraryName(lib)).c_str(), UndoRedo,
-                                 lib, true)
+    benchmark::RegisterBenchmark((std::string("Undo/") + LibraryName(lib)).c_str(), UndoRedo, lib,
+                                 true)
         ->Apply(GrowthArgs);
-    benchmark::RegisterBenchmark((std::string("Redo/") + LibraryName(lib)).c_str(), UndoRedo,
-                                 lib, false)
+    benchmark::RegisterBenchmark((std::string("Redo/") + LibraryName(lib)).c_str(), UndoRedo, lib,
+                                 false)
         ->Apply(GrowthArgs);
   }
   return true;

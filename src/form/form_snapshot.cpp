@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "controls/PTDialog.h"
+#include "controls/factory.h"
 #include "form/ChildFor.h"
 #include "form/app_state.h"
-#include "controls/factory.h"
 
 namespace qb {
 
@@ -135,7 +135,8 @@ void RestoreFormSnapshot(AppState& state, TChildFrm& form, const FormSnapshot& s
   if (s.control_list.size() == form.ControlList().size()) {
     std::vector<ControlListEntry> list;
     for (std::size_t i = 0; i < s.control_list.size(); ++i)
-      if (TControl* c = at(s.control_list[i])) list.push_back({s.control_list_texts[i], WeakRef<TControl>(c)});
+      if (TControl* c = at(s.control_list[i]))
+        list.push_back({s.control_list_texts[i], WeakRef<TControl>(c)});
     if (list.size() == s.control_list.size()) form.SetControlList(std::move(list));
   }
   form.SetLastSelected(at(s.last_selected));

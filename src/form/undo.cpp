@@ -34,9 +34,8 @@ void UndoStack::Clear(const TChildFrm& form) {
 }
 
 bool UndoStack::WouldMerge(const TChildFrm& form, const std::string& merge_key) const {
-  return !merge_key.empty() && position_ > 0 && position_ == steps_.size() &&
-         clean_ != position_ && form.ChangeCount() == rest_count_ &&
-         steps_.back().merge_key == merge_key;
+  return !merge_key.empty() && position_ > 0 && position_ == steps_.size() && clean_ != position_ &&
+         form.ChangeCount() == rest_count_ && steps_.back().merge_key == merge_key;
 }
 
 void UndoStack::Push(const TChildFrm& form, Step step) {

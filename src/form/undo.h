@@ -1,11 +1,11 @@
 #pragma once
 
 // Undo and redo, one stack per form. Every edit of a form runs inside an EditTransaction
-// (edit_transaction.h) opened where a user action starts (a command, a mouse press to its release, a key, an inspector apply, an
-// editor's OK, a paste). Nested transactions join the outermost one. A transaction that
-// changed nothing leaves no step; one that did pushes a step on its form's UndoStack, or
-// merges into the top step when both carry the same merge key (consecutive nudges of one
-// control, consecutive keystrokes into one inspector row).
+// (edit_transaction.h) opened where a user action starts (a command, a mouse press to its release,
+// a key, an inspector apply, an editor's OK, a paste). Nested transactions join the outermost one.
+// A transaction that changed nothing leaves no step; one that did pushes a step on its form's
+// UndoStack, or merges into the top step when both carry the same merge key (consecutive nudges of
+// one control, consecutive keystrokes into one inspector row).
 //
 // A step holds the form's state before it; the state after it is taken when the step is
 // undone, so a step costs one snapshot however long the action was (a drag included).

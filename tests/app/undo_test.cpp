@@ -62,14 +62,17 @@ class UndoBench {
     Point o = OriginInClient(Form(), c);
     return {o.x + c.Width() / 2, o.y + c.Height() / 2};
   }
-  void Pick(TControl& c, bool add = false) { Click(Centre(c), add ? ShiftState{kSsShift} : ShiftState{0}); }
+  void Pick(TControl& c, bool add = false) {
+    Click(Centre(c), add ? ShiftState{kSsShift} : ShiftState{0});
+  }
   // A drag from the centre (a move) or from the bottom-right corner (a resize), with moves
   // on the way as the mouse makes them.
   void Drag(TControl& c, int dx, int dy, bool resize = false) {
     Point o = OriginInClient(Form(), c);
     Point from = resize ? Point{o.x + c.Width() - 1, o.y + c.Height() - 1} : Centre(c);
     Press(from);
-    for (int i = 1; i <= 4; ++i) D().MouseMove(Form(), kSsLeft, {from.x + dx * i / 4, from.y + dy * i / 4});
+    for (int i = 1; i <= 4; ++i)
+      D().MouseMove(Form(), kSsLeft, {from.x + dx * i / 4, from.y + dy * i / 4});
     Release({from.x + dx, from.y + dy});
   }
   void Apply(const char* row, const std::string& text) {
@@ -80,7 +83,8 @@ class UndoBench {
   void ChooseInChooser(const std::string& name) {
     const auto& entries = Inspector().ChooserEntries();
     for (std::size_t i = 0; i < entries.size(); ++i)
-      if (entries[i].text.rfind(name + ":", 0) == 0) return Inspector().ChooseEntry(static_cast<int>(i));
+      if (entries[i].text.rfind(name + ":", 0) == 0)
+        return Inspector().ChooseEntry(static_cast<int>(i));
     FAIL() << "no chooser entry " << name;
   }
   std::vector<std::string> ChooserTexts() {
@@ -133,7 +137,8 @@ std::vector<StepCase> Cases() {
   std::vector<StepCase> cases;
   for (LibraryId lib : {kPT, kCC}) {
     auto none = [](UndoBench&) {};
-    cases.push_back({"place", lib, none, [](UndoBench& b) { b.Place(PaletteButton::kButton, 20, 30); }});
+    cases.push_back(
+        {"place", lib, none, [](UndoBench& b) { b.Place(PaletteButton::kButton, 20, 30); }});
     cases.push_back({"drag", lib, OneButton, [](UndoBench& b) { b.Drag(*b.Current(), 17, 9); }});
     cases.push_back(
         {"resize", lib, OneButton, [](UndoBench& b) { b.Drag(*b.Current(), 12, 7, true); }});
@@ -147,8 +152,8 @@ std::vector<StepCase> Cases() {
                      [](UndoBench& b) { b.Apply("Name", "Main"); }});
     cases.push_back({"form title", lib, [](UndoBench& b) { b.D().ShowFormProperties(b.Form()); },
                      [](UndoBench& b) { b.Apply("Title", "Main form"); }});
-    cases.push_back({"delete", lib, TwoButtons,
-                     [](UndoBench& b) { b.Main().KeyPress(DesignerKey::kDelete); }});
+    cases.push_back(
+        {"delete", lib, TwoButtons, [](UndoBench& b) { b.Main().KeyPress(DesignerKey::kDelete); }});
     cases.push_back({"cut", lib, OneButton, [](UndoBench& b) { b.Main().Execute(Command::kCut); }});
     cases.push_back({"paste", lib,
                      [](UndoBench& b) {
@@ -166,11 +171,11 @@ std::vector<StepCase> Cases() {
                        b.Inspector().ItemsButtonClicked();
                      }});
     const std::pair<const char*, PopCommand> layouts[] = {
-        {"align left", PopCommand::kAlignLeft},       {"align right", PopCommand::kAlignRight},
-        {"align top", PopCommand::kAlignTop},         {"align bottom", PopCommand::kAlignBottom},
-        {"same width", PopCommand::kSameWidth},       {"same height", PopCommand::kSameHeight},
+        {"align left", PopCommand::kAlignLeft},        {"align right", PopCommand::kAlignRight},
+        {"align top", PopCommand::kAlignTop},          {"align bottom", PopCommand::kAlignBottom},
+        {"same width", PopCommand::kSameWidth},        {"same height", PopCommand::kSameHeight},
         {"centre h", PopCommand::kCenterHorizontally}, {"centre v", PopCommand::kCenterVertically},
-        {"space h", PopCommand::kSpaceHorizontally},  {"space v", PopCommand::kSpaceVertically},
+        {"space h", PopCommand::kSpaceHorizontally},   {"space v", PopCommand::kSpaceVertically},
         {"send to back", PopCommand::kSendToBack}};
     for (const auto& [name, command] : layouts)
       cases.push_back({name, lib, ThreeMarked, Layout(command)});
