@@ -424,6 +424,15 @@ TEST(Undo, AnUnchangedProjectClosesWithoutAQuestionAndAChangedOneAsks) {
   EXPECT_TRUE(d.Main().State().windows.empty());
 }
 
+TEST(Undo, TheGridOptionIsNoChangeOfTheForm) {
+  UndoBench b(kPT);
+  b.Main().ToggleGrid();
+  EXPECT_FALSE(b.Main().Modified(b.Form()));
+  b.Place(PaletteButton::kButton, 20, 10);
+  b.Main().ToggleGrid();
+  EXPECT_TRUE(b.Main().Modified(b.Form()));
+}
+
 TEST(Undo, OpeningAProjectStartsWithNoSteps) {
   UndoBench b(kPT);
   b.Place(PaletteButton::kButton, 20, 10);
