@@ -39,9 +39,10 @@ TControl& Grip(TChildFrm& form) {
   return *form.Screen().Children().front();
 }
 
-void DragStep(benchmark::State& state, LibraryId lib) {
+void DragStep(benchmark::State& state, LibraryId lib, bool record_steps) {
   AppState app;
   app.library = lib;
+  app.record_steps = record_steps;
   NullUi ui;
   NullHub links;
   Designer designer(app, ui, links);
@@ -80,10 +81,15 @@ void DragStep(benchmark::State& state, LibraryId lib) {
 }
 
 const bool kRegistered = [] {
-  for (LibraryId lib : kLibraries)
+  for (LibraryId lib : kLibraries) {
     benchmark::RegisterBenchmark((std::string("DragStep/") + LibraryName(lib)).c_str(), DragStep,
-                                 lib)
+                                 lib, true)
         ->Apply(GrowthArgs);
+    // The same without undo steps: what the drag's step adds to each mouse move.
+    benchmark::RegisterBenchmark((std::string("DragStepNoUndo/") + LibraryName(lib)).c_str(),
+                                 DragStep, lib, false)
+        ->Apply(GrowthArgs);
+  }
   return true;
 }();
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/main_texts.h"
+#include "form/edit_transaction.h"
 #include "model/user_error.h"
 
 namespace qb {
@@ -113,6 +114,12 @@ bool TMain::Visible(Command command) const {
 
 bool TMain::Enabled(Command command) const {
   switch (command) {
+    case Command::kUndo:
+    case Command::kRedo: {
+      const TChildFrm* window = state_.current_window.Get();
+      if (!window || designer_.MouseStepOpen()) return false;
+      return command == Command::kUndo ? window->Undo().CanUndo() : window->Undo().CanRedo();
+    }
     case Command::kGenerateCode:
     case Command::kGenerateButton:
       return generate_enabled_;
@@ -145,8 +152,65 @@ void TMain::Execute(Command command) {
   }
 }
 
+std::string TMain::ItemText(Command command) const {
+  const TChildFrm* window = state_.current_window.Get();
+  switch (command) {
+    case Command::kUndo:
+      return window && window->Undo().CanUndo() ? "&Undo " + window->Undo().UndoName() : "&Undo";
+    case Command::kRedo:
+      return window && window->Undo().CanRedo() ? "&Redo " + window->Undo().RedoName() : "&Redo";
+    default:
+      return "";
+  }
+}
+
+bool TMain::UndoStep() {
+  TChildFrm* window = state_.current_window.Get();
+  // Not in the middle of an action (a drag whose button is held).
+  if (!window || designer_.MouseStepOpen() || state_.open_transaction) return false;
+  if (!window->Undo().Undo(state_, *window)) return false;
+  AfterRestore(*window);
+  return true;
+}
+
+bool TMain::RedoStep() {
+  TChildFrm* window = state_.current_window.Get();
+  if (!window || designer_.MouseStepOpen() || state_.open_transaction) return false;
+  if (!window->Undo().Redo(state_, *window)) return false;
+  AfterRestore(*window);
+  return true;
+}
+
+void TMain::AfterRestore(TChildFrm& window) {
+  if (inspector_view_) inspector_view_->HideEditors();
+  LoadChooser(window);
+  TControl* current = state_.current_control.Get();
+  if (!current || current == &window.Client()) {
+    state_.current_control.Reset(&window.Client());
+    ShowFormRows(window);
+    SelectChooserEntry(window.Client());
+  } else {
+    FillInspector(window, *current);
+    SelectChooserEntry(*current);
+  }
+  RepaintWindow(window);
+  zoom_.Redraw();
+}
+
+bool TMain::AnyFormModified() const {
+  for (const auto& window : state_.windows)
+    if (window->Visible() && Modified(*window)) return true;
+  return false;
+}
+
 void TMain::ExecuteUnchecked(Command command) {
   switch (command) {
+    case Command::kUndo:
+      UndoStep();
+      return;
+    case Command::kRedo:
+      RedoStep();
+      return;
     case Command::kNone:
     case Command::kRecentProjects:
       return;
@@ -179,12 +243,20 @@ void TMain::ExecuteUnchecked(Command command) {
       return recent_.Clear();
     case Command::kRemoveObsoleteRecent:
       return recent_.RemoveObsolete(file_exists_);
-    case Command::kCut:
+    case Command::kCut: {
+      TControl* current = state_.current_control.Get();
+      EditTransaction edit(state_, state_.current_window.Get(),
+                           current ? "Cut " + current->Name() : "Cut");
       return clipboard_.Cut();
+    }
     case Command::kCopy:
       return clipboard_.Copy();
-    case Command::kPaste:
-      return clipboard_.Paste();
+    case Command::kPaste: {
+      EditTransaction edit(state_, state_.current_window.Get());
+      clipboard_.Paste();
+      if (TControl* pasted = state_.current_control.Get()) edit.SetName("Paste " + pasted->Name());
+      return;
+    }
     case Command::kZoom:
       return ToggleZoom();
     case Command::kPropertiesEditor:

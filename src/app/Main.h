@@ -126,6 +126,15 @@ class TMain : private Hub {
   bool Checked(Command command) const;
   // Runs a command; a user mistake it raises is shown in the standard error box.
   void Execute(Command command);
+  // The text a menu item shows now when it differs from its caption ("&Undo Move Button1");
+  // empty for the fixed captions.
+  std::string ItemText(Command command) const;
+  // Undo and Redo on the current window; false when nothing was done.
+  bool UndoStep();
+  bool RedoStep();
+  // Whether a form was changed since it was last saved or opened.
+  bool Modified(const TChildFrm& window) const { return window.Undo().Modified(window); }
+  bool AnyFormModified() const;
   // The captions of the recent-projects entries, shortened with the menu's text width.
   std::vector<std::string> RecentCaptions(const TextWidthFn& width) const;
   void OpenRecent(std::size_t index);
@@ -191,6 +200,8 @@ class TMain : private Hub {
   void ShowInspector(const WindowRect& bounds);
   void RunLayoutEntry(PopCommand command);
   void ExecuteUnchecked(Command command);
+  // The inspector, the chooser and the window follow a form put back by undo or redo.
+  void AfterRestore(TChildFrm& window);
   // Asks for a file with the request opening in DialogFolder, and remembers the chosen
   // file's folder.
   std::optional<std::string> ChooseFile(FileRequest request, bool save);

@@ -23,6 +23,8 @@ enum class Command {
   kClearRecent,
   kRemoveObsoleteRecent,
   // Edit
+  kUndo,
+  kRedo,
   kCut,
   kCopy,
   kPaste,

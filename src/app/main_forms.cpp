@@ -72,6 +72,7 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
   CascadeWindow(window, state_.windows, geometry_);
   designer_.Activate(window);
   designer_.ShowFormProperties(window);
+  window.Undo().Clear(window);
   return window;
 }
 
@@ -100,6 +101,7 @@ void TMain::OpenFormFile(const std::string& path) {
   TChildFrm& window = NewForm(header.name);
   forms_->Read(window, path, state_);
   designer_.Activate(window);
+  window.Undo().Clear(window);
 }
 
 FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
@@ -119,6 +121,7 @@ FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
     return FormSaveResult::kKept;
   if (!forms_->Write(window, path, state_, ui_)) return FormSaveResult::kFailed;
   window.SetPath(path);
+  window.Undo().MarkClean(window);
   return FormSaveResult::kWritten;
 }
 

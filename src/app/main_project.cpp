@@ -38,6 +38,8 @@ void TMain::ShowInspector(const WindowRect& bounds) {
 
 bool TMain::SaveChangesPrompt() {
   if (state_.project_name.empty()) return SaveFormsWithoutProject();
+  // Nothing can be lost when every form is as it was saved or opened.
+  if (!AnyFormModified()) return true;
   MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveProjectChangesText(state_.project_name),
                                     MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
   if (answer == kMbNo) return true;
@@ -51,7 +53,7 @@ bool TMain::SaveFormsWithoutProject() {
   // a question would throw their work away.
   std::vector<TChildFrm*> windows;
   for (const auto& window : state_.windows)
-    if (window->Visible()) windows.push_back(window.get());
+    if (window->Visible() && Modified(*window)) windows.push_back(window.get());
   for (TChildFrm* window : windows) {
     MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveFormChangesText(window->Name()),
                                       MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
@@ -165,6 +167,7 @@ void TMain::LoadProject(const std::string& path) {
     TChildFrm& window = NewForm(header.name);
     forms_->Read(window, form_path, state_);
     designer_.Activate(window);
+    window.Undo().Clear(window);
   }
   if (data.inspector_active) ShowInspector(data.inspector_bounds);
   generate_enabled_ = true;

@@ -33,6 +33,9 @@ const std::vector<MenuDef> kMenus = {
      "",
      true,
      {
+         {C::kUndo, "&Undo", "Ctrl+Z", "Undo the last change of the form", false},
+         {C::kRedo, "&Redo", "Ctrl+Y", "Redo the change undone last", false},
+         kSeparator,
          {C::kCut, "Cu&t", "Ctrl+X", "Cut to clipboard", false},
          {C::kCopy, "&Copy", "Ctrl+C", "Copy to clipboard", false},
          {C::kPaste, "&Paste", "Ctrl+V", "Paste from clipboard", false},
@@ -89,7 +92,15 @@ const std::vector<ToolbarDef> kToolbars = {
          kToolSeparator,
          {C::kGenerateButton, "Generate Code"},
      }},
-    {"tbEdit", "Edit", 1, {{C::kCut, "Cut"}, {C::kCopy, "Copy"}, {C::kPaste, "Paste"}}},
+    {"tbEdit",
+     "Edit",
+     1,
+     {{C::kUndo, "Undo"},
+      {C::kRedo, "Redo"},
+      kToolSeparator,
+      {C::kCut, "Cut"},
+      {C::kCopy, "Copy"},
+      {C::kPaste, "Paste"}}},
     {"tbAlign",
      "Align & Size",
      1,
@@ -118,6 +129,10 @@ const std::vector<MenuDef>& MainMenus() { return kMenus; }
 const std::vector<MenuItemDef>& RecentProjectsCommands() { return kRecentCommands; }
 
 const std::vector<ToolbarDef>& Toolbars() { return kToolbars; }
+
+const char* AlternateShortcut(Command command) {
+  return command == Command::kRedo ? "Ctrl+Shift+Z" : "";
+}
 
 const MenuItemDef* FindMenuItem(Command command) {
   if (command == Command::kNone) return nullptr;

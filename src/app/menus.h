@@ -47,6 +47,9 @@ struct ToolbarDef {
 const std::vector<ToolbarDef>& Toolbars();
 inline constexpr const char* kPaletteToolbarName = "tbControls";
 
+// A second shortcut of a command ("Ctrl+Shift+Z" for Redo); empty for the others.
+const char* AlternateShortcut(Command command);
+
 // The menu item of a command; nullptr when no menu holds it.
 const MenuItemDef* FindMenuItem(Command command);
 

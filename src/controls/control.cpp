@@ -57,6 +57,12 @@ void TControl::Changed() {
   if (owner_) owner_->ControlChanged(*this);
 }
 
+void TControl::SetName(const std::string& name) {
+  if (name == name_) return;
+  name_ = name;
+  Changed();
+}
+
 void TControl::SetTag(int tag) {
   tag_ = tag;
   Changed();
@@ -112,7 +118,7 @@ void TControl::SetAlignment(TextAlign a) {
 
 void TControl::SetSelected(bool selected) {
   selected_ = selected;
-  Changed();
+  if (owner_) owner_->SelectionChanged(*this);
 }
 
 void TControl::SetPalmForm(TControl* panel) {

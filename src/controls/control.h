@@ -23,6 +23,8 @@ class ControlOwner {
   virtual void ControlChanged(TControl& control) = 0;
   // The window's resize notification, given to controls when they are attached.
   virtual void ControlResized(TControl& control) = 0;
+  // A selection mark came or went: a repaint, no change of the form's content.
+  virtual void SelectionChanged(TControl& control) { ControlChanged(control); }
 };
 
 // The toolkit's text alignment numbering.
@@ -50,7 +52,7 @@ class TControl {
   const Anchor& GetAnchor() const { return anchor_; }
 
   const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) { name_ = name; }
+  void SetName(const std::string& name);
   int Tag() const { return tag_; }
   virtual void SetTag(int tag);
 

@@ -126,7 +126,15 @@ void Designer::RefreshChooser(TChildFrm& form) {
 void Designer::FormControlResized(TChildFrm& form, TControl&) { ShowSelection(form, false); }
 
 void Designer::RunPopCommand(TChildFrm& form, PopCommand command) {
-  if (FindPopEntry(command)) RunLayoutCommand(*this, ui_, form, command);
+  const PopMenuEntry* entry = FindPopEntry(command);
+  if (!entry) return;
+  // A layout command over many controls is one step; Delete is named after what went.
+  std::string name;
+  if (command != PopCommand::kDelete)
+    for (const char* c = entry->caption; *c; ++c)
+      if (*c != '&') name += *c;
+  EditTransaction edit(state_, &form, name);
+  RunLayoutCommand(*this, ui_, form, command);
 }
 
 }  // namespace qb

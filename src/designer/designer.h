@@ -11,6 +11,7 @@
 // A new window: AddWindow, give it its name, ShowWindow, then Activate.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "designer/pop_menu.h"
 #include "form/ChildFor.h"
 #include "form/app_state.h"
+#include "form/edit_transaction.h"
 #include "form/hub.h"
 #include "form/mouse.h"
 #include "model/kinds.h"
@@ -102,6 +104,8 @@ class Designer : public FormListener {
   // Space, Delete and the arrows while cursor-key mode is on; true when the key acted. The
   // view passes every key on to the focused control either way.
   bool KeyPressed(DesignerKey key);
+  // Whether a mouse button is held on a designer window (its step is still open).
+  bool MouseStepOpen() const { return mouse_step_.has_value(); }
   void RunPopCommand(TChildFrm& form, PopCommand command);
   // The window to the front or back among the main window's windows.
   void RaiseWindow(TChildFrm& form) { hub_.RaiseWindow(form); }
@@ -130,6 +134,8 @@ class Designer : public FormListener {
   Hub& hub_;
   // Every window whose handlers point here, so that none is left pointing at a gone designer.
   std::vector<WeakRef<TChildFrm>> bound_;
+  // A mouse press to its release is one step (a whole drag, a placement with its menu bar).
+  std::optional<EditTransaction> mouse_step_;
 };
 
 }  // namespace qb

@@ -37,6 +37,9 @@ bool Designer::KeyPressed(DesignerKey key) {
   if (!control || !Nudgeable(*control)) return false;
   // Key moves are neither rounded to the grid nor kept inside the panel.
   int step = state_.grid_option && state_.grid_step ? kGridKeyStep : 1;
+  // Consecutive nudges of one control are one step.
+  EditTransaction edit(state_, state_.current_window.Get(), "Move " + control->Name(),
+                       "nudge " + control->Name());
   switch (key) {
     case DesignerKey::kLeft:
       control->SetLeft(control->Left() - step);

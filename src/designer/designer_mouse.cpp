@@ -36,6 +36,11 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
   // The control pressed keeps the mouse until the release, as the toolkit's capture does; a
   // second button pressed meanwhile goes to it too.
   TControl* captured = form.MouseCapture();
+  if (!captured) {
+    // A press whose release never came ends its step here.
+    mouse_step_.reset();
+    mouse_step_.emplace(state_, &form);
+  }
   TControl& target = captured ? *captured : HitTest(form, point);
   form.SetMouseCapture(&target);
   Point local = ToLocal(form, target, point);
@@ -67,6 +72,10 @@ void Designer::MouseMove(TChildFrm& form, ShiftState shift, Point point) {
 
 bool Designer::MouseUp(TChildFrm& form, MouseButton button, ShiftState shift, Point point) {
   Bind(form);
+  struct EndStep {
+    std::optional<EditTransaction>& step;
+    ~EndStep() { step.reset(); }
+  } end_step{mouse_step_};
   TControl* captured = form.MouseCapture();
   form.SetMouseCapture(nullptr);
   WeakRef<TControl> target(captured ? captured : &HitTest(form, point));

@@ -97,10 +97,16 @@ void TChildFrm::ApplyGridOption(bool on) {
   }
 }
 
-void TChildFrm::ControlChanged(TControl&) { picture_dirty_ = true; }
+void TChildFrm::ControlChanged(TControl&) {
+  picture_dirty_ = true;
+  ++change_count_;
+}
+
+void TChildFrm::SelectionChanged(TControl&) { picture_dirty_ = true; }
 
 void TChildFrm::ControlResized(TControl& control) {
   picture_dirty_ = true;
+  ++change_count_;
   if (listener_) listener_->FormControlResized(*this, control);
 }
 

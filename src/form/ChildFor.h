@@ -3,6 +3,7 @@
 // The designer window of one form: its client area with the screen panel, the menus of a
 // CControls form, the shown dialog, the last selected control and the control list.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "controls/control.h"
 #include "controls/designer_client.h"
 #include "form/cSnapToGrid.h"
+#include "form/undo.h"
 #include "model/weak_ref.h"
 
 namespace qb {
@@ -46,7 +48,10 @@ class TChildFrm : public ControlOwner {
   const Anchor& GetAnchor() const { return anchor_; }
 
   const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) { name_ = name; }
+  void SetName(const std::string& name) {
+    if (name != name_) ++change_count_;
+    name_ = name;
+  }
   const std::string& Path() const { return path_; }
   void SetPath(const std::string& path) { path_ = path; }
   const std::string& Caption() const { return caption_; }
@@ -105,6 +110,8 @@ class TChildFrm : public ControlOwner {
   const std::vector<ControlListEntry>& ControlList() const { return control_list_; }
   void AppendToControlList(TControl& control, const std::string& kind);
   void RebuildControlList(LibraryId lib);
+  // Puts back a list recorded earlier (undo), order included.
+  void SetControlList(std::vector<ControlListEntry> list) { control_list_ = std::move(list); }
 
   // Set whenever something the picture shows has changed.
   bool PictureDirty() const { return picture_dirty_; }
@@ -113,6 +120,15 @@ class TChildFrm : public ControlOwner {
 
   void ControlChanged(TControl& control) override;
   void ControlResized(TControl& control) override;
+  // A selection mark is no change of the form: it repaints without counting.
+  void SelectionChanged(TControl& control) override;
+
+  // Counts every change of the form's content (values, structure, its name); a transaction
+  // compares it to know whether it changed anything.
+  std::uint64_t ChangeCount() const { return change_count_; }
+  // This form's undo and redo steps and its clean point.
+  UndoStack& Undo() { return undo_; }
+  const UndoStack& Undo() const { return undo_; }
 
  private:
   Anchor anchor_{this};
@@ -134,6 +150,8 @@ class TChildFrm : public ControlOwner {
   WeakRef<TControl> last_selected_;
   std::vector<ControlListEntry> control_list_;
   bool picture_dirty_ = true;
+  std::uint64_t change_count_ = 0;
+  UndoStack undo_;
 };
 
 // The text of a control-list entry.

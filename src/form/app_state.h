@@ -15,6 +15,8 @@
 
 namespace qb {
 
+class EditTransaction;
+
 struct AppState {
   LibraryId library = LibraryId::kPToolboxLib;
   std::string project_name;  // empty: no project open
@@ -38,6 +40,10 @@ struct AppState {
   PaletteButton pressed_button = PaletteButton::kNone;
   // The status-bar panels: library, short names, cursor-key mode; the fourth is unused.
   std::string status_panels[4];
+  // The outermost edit transaction while one is open; nested ones join it.
+  EditTransaction* open_transaction = nullptr;
+  // Whether edits record undo steps; off only to measure what recording adds.
+  bool record_steps = true;
 };
 
 inline constexpr const char* kCursorKeysGridStep = "Cursor keys activated - Grid Step";

@@ -4,11 +4,13 @@
 #include "form/clipboard_format.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
 
 #include "controls/CCMenu.h"
+#include "controls/CCForm.h"
 #include "controls/CCMenuBar.h"
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
@@ -96,11 +98,27 @@ std::vector<std::pair<ControlClass, KeySpec>> ExtraKeys() {
   using Dl = TPTDialog;
   using Mn = TCCMenu;
   using Mb = TCCMenuBar;
-  // The menus' Test is written by the form files for the device only, never read back.
+  using Fm = TCCForm;
   return {
+      // The screen panel is never on a clipboard; its values are listed for the undo
+      // snapshots, which record every control through the same layout.
+      {Fm::kClass, form_io::Text<Fm, &Fm::Title, &Fm::SetTitle>("Title", "Form1")},
+      {Fm::kClass, Colour<Fm, &Fm::ColorFormFill, &Fm::SetColorFormFill>("ColorFormFill", kWhite)},
+      {Fm::kClass,
+       Colour<Fm, &Fm::ColorFormFrame, &Fm::SetColorFormFrame>("ColorFormFrame", kBlack)},
+      {Fm::kClass, Colour<Fm, &Fm::ColorFill, &Fm::SetColorFill>("ColorFill", kWhite)},
+      {Fm::kClass, Colour<Fm, &Fm::ColorFrame, &Fm::SetColorFrame>("ColorFrame", kBlack)},
+      {Fm::kClass, Colour<Fm, &Fm::ColorText, &Fm::SetColorText>("ColorText", kBlack)},
+      {Fm::kClass,
+       Colour<Fm, &Fm::ColorSelectedFill, &Fm::SetColorSelectedFill>("ColorSelectedFill", kBlack)},
+      {Fm::kClass,
+       Colour<Fm, &Fm::ColorSelectedFore, &Fm::SetColorSelectedFore>("ColorSelectedFore", kWhite)},
+      {Fm::kClass, Int<Fm, &Fm::GridVisible, &Fm::SetGridVisible>("GridVisible", 0)},
+      {Fm::kClass, Int<Fm, &Fm::GridSpace, &Fm::SetGridSpace>("GridSpace", 4)},
       {Pt::kClass, Colour<Pt, &Pt::ColorText, &Pt::SetColorText>("ColorText", kBlack)},
       {Dl::kClass, Int<Dl, &Dl::GridVisible, &Dl::SetGridVisible>("GridVisible", 0)},
       {Dl::kClass, Int<Dl, &Dl::GridSpace, &Dl::SetGridSpace>("GridSpace", 4)},
+      // The menus' Test is written by the form files for the device only, never read back.
       {Mn::kClass, form_io::KeyOf(ccbind::kMenuTest)},
       {Mb::kClass, form_io::KeyOf(ccbind::kMenuBarTest)},
   };
@@ -477,6 +495,69 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
   control->SetBounds(number(form_io::kLeftKey), number(form_io::kTopKey),
                      number(form_io::kWidthKey), number(form_io::kHeightKey));
   return {std::move(control), std::move(palm_form)};
+}
+
+namespace {
+
+// Every value of a control's class, in the clipboard layout's order.
+void ForEachKey(ControlClass cls, const std::function<void(const ClassKey&)>& fn) {
+  const ClassLayout& layout = LayoutOfClass(cls);
+  for (const auto* list : {&layout.keys, &layout.lists})
+    for (const ClassKey& k : *list) fn(k);
+}
+
+}  // namespace
+
+struct ControlValues::Value : ReadValue {};
+
+ControlValues::ControlValues() = default;
+ControlValues::~ControlValues() = default;
+ControlValues::ControlValues(ControlValues&&) noexcept = default;
+ControlValues& ControlValues::operator=(ControlValues&&) noexcept = default;
+
+ControlValues CaptureControlValues(const TControl& c) {
+  ControlValues out;
+  ForEachKey(c.Class(), [&](const ClassKey& key) {
+    ControlValues::Value v;
+    v.key = &key;
+    const KeySpec& k = key.def;
+    switch (k.codec) {
+      case Codec::kInt:
+        v.number = k.get_int(c);
+        break;
+      case Codec::kText:
+        v.text = k.get_text(c);
+        break;
+      case Codec::kColor:
+        v.color = k.get_color(c);
+        break;
+      case Codec::kFont:
+        v.font = c.Font();
+        break;
+      case Codec::kToolkitAlign:
+        v.number = static_cast<int>(c.Alignment());
+        break;
+      case Codec::kList:
+        v.list = k.get_list(c);
+        break;
+      default:
+        break;
+    }
+    out.values_.push_back(std::move(v));
+  });
+  out.left_ = c.Left();
+  out.top_ = c.Top();
+  out.width_ = c.Width();
+  out.height_ = c.Height();
+  return out;
+}
+
+void ApplyControlValues(const ControlValues& values, TControl& c) {
+  // As on pasting: reshaping setters first, the stored geometry last.
+  for (bool first : {true, false})
+    for (const ControlValues::Value& v : values.values_)
+      if (v.key->def.first == first) Apply(v, c);
+  c.SetBounds(values.left_, values.top_, values.width_, values.height_);
 }
 
 }  // namespace qb

@@ -26,6 +26,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/control.h"
 
@@ -54,5 +55,32 @@ struct ClipboardControl {
 // Reads a control written by WriteClipboardControl, owned by `owner` and without a parent.
 // Throws UserError, creating nothing, when the text cannot be read.
 ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner);
+
+// Every value a control's class carries on the clipboard (the same binding, so no property
+// is left out), held in memory for the undo snapshots: captured from one control and applied
+// to a fresh one of the same class. The name, PalmForm, visibility and parent are not part
+// of it.
+class ControlValues {
+ public:
+  ControlValues();
+  ~ControlValues();
+  ControlValues(ControlValues&&) noexcept;
+  ControlValues& operator=(ControlValues&&) noexcept;
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  struct Value;
+
+ private:
+  friend ControlValues CaptureControlValues(const TControl& control);
+  friend void ApplyControlValues(const ControlValues& values, TControl& control);
+  std::vector<Value> values_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+ControlValues CaptureControlValues(const TControl& control);
+void ApplyControlValues(const ControlValues& values, TControl& control);
 
 }  // namespace qb

@@ -6,6 +6,7 @@
 #include "controls/CCButton.h"
 #include "designer/selection.h"
 #include "form/app_state.h"
+#include "form/edit_transaction.h"
 #include "form/hub.h"
 #include "model/text_util.h"
 #include "model/ui.h"
@@ -159,6 +160,14 @@ void TfrmProperties::Apply(int row, const std::string& text) {
   SetCellText(row, text);
   std::string name = rows_[static_cast<std::size_t>(row)].name;
   if (!ValorOK(name, text)) return;
+  // Consecutive keystrokes into one row of one control are one step.
+  TChildFrm* window = CurrentWindow();
+  TControl* current = state_.current_control.Get();
+  std::string target = !current || (window && current == &window->Client())
+                           ? (window ? window->Name() : std::string())
+                           : current->Name();
+  EditTransaction edit(state_, window, "Change " + name + " of " + target,
+                       "inspector " + target + " " + name);
   try {
     Rules().ApplyValue(name, text);
   } catch (const UserError& error) {
@@ -218,6 +227,8 @@ void TfrmProperties::ChooseEntry(int index) {
   if (index < 0 || index >= static_cast<int>(chooser_.size())) return;
   TControl* control = chooser_[static_cast<std::size_t>(index)].control.Get();
   if (!control) return;
+  // Choosing a dialog shows it: a step.
+  EditTransaction edit(state_, CurrentWindow());
   state_.current_control.Reset(control);
   Rules().FillInspector(*control);
   if (TChildFrm* window = CurrentWindow()) ShowSelection(state_, *window, false);
@@ -256,6 +267,8 @@ void TfrmProperties::PickListPicked(int index) {
     return;
   int row = pick_list_.row;
   pick_list_.selected = index;
+  // A pick is a step of its own, not a keystroke to merge with.
+  EditTransaction edit(state_, CurrentWindow());
   Apply(row, pick_list_.entries[static_cast<std::size_t>(index)]);
   if (TControl* current = state_.current_control.Get()) Rules().FillInspector(*current);
   HidePickList();
@@ -263,9 +276,13 @@ void TfrmProperties::PickListPicked(int index) {
   SetFocus(InspectorWidget::kGrid);
 }
 
-void TfrmProperties::ItemsButtonClicked() { Rules().EditItems(); }
+void TfrmProperties::ItemsButtonClicked() {
+  EditTransaction edit(state_, CurrentWindow());
+  Rules().EditItems();
+}
 
 void TfrmProperties::ContentButtonClicked() {
+  EditTransaction edit(state_, CurrentWindow());
   TControl* current = state_.current_control.Get();
   if (auto* picture = As<TCCBitmap>(current))
     hub_.EditBitmap(*picture);

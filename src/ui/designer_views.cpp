@@ -178,7 +178,9 @@ void DesignerViews::SyncWindows() {
       it = views_.emplace(&form, View{WeakRef<TChildFrm>(&form), window, canvas}).first;
     }
     View& view = it->second;
-    view.window->setWindowTitle(QString::fromStdString(form.Caption()));
+    // The modified mark as Qt shows it: "Form1.qbf*".
+    view.window->setWindowTitle(QString::fromStdString(form.Caption()) + "[*]");
+    view.window->setWindowModified(form.Undo().Modified(form));
     if (form.Visible() && !view.window->isVisible()) view.window->show();
     if (!form.Visible() && view.window->isVisible()) view.window->hide();
     if (!form.Visible() && activated_ == &form) activated_ = nullptr;

@@ -114,7 +114,11 @@ void MainWindow::BuildMenus() {
         continue;
       }
       QAction* action = menu->addAction(Q(item.caption));
-      action->setShortcut(QKeySequence(Q(item.shortcut)));
+      if (*AlternateShortcut(item.command))
+        action->setShortcuts({QKeySequence(Q(item.shortcut)),
+                              QKeySequence(Q(AlternateShortcut(item.command)))});
+      else
+        action->setShortcut(QKeySequence(Q(item.shortcut)));
       action->setStatusTip(Q(item.hint));
       action->setToolTip(Q(item.hint));
       action->setCheckable(item.checkable);
@@ -219,6 +223,12 @@ void MainWindow::SyncActions() {
   for (auto& [command, action] : actions_) {
     action->setEnabled(core_.Enabled(command));
     if (action->isCheckable()) action->setChecked(core_.Checked(command));
+    // Undo and Redo name the step they would take.
+    const std::string text = core_.ItemText(command);
+    if (!text.empty()) {
+      action->setText(QString::fromStdString(text));
+      action->setToolTip(QString::fromStdString(text).remove('&'));
+    }
   }
   if (recent_action_) recent_action_->setVisible(core_.Visible(Command::kRecentProjects));
   if (recent_separator_) recent_separator_->setVisible(core_.Visible(Command::kRecentProjects));

@@ -47,6 +47,16 @@ Art kGenerate = {
   "..#wwwwwwww####.", "..#w####wwwwww#.", "..#wwwwwwwwwww#.", "..#w###wrrwwww#.",
   "..#wwwwwrrrwww#.", "..#w##wwrrrrww#.", "..#wwwwwrrrwww#.", "..#wwwwwrrwwww#.",
   "..############..", "................", "................", "................"};
+Art kUndo = {
+  "................", "................", "....#...........", "...##...........",
+  "..#b#######.....", ".#bbbbbbbbb##...", "..#b#######bb#..", "...##......#bb#.",
+  "....#.......#b#.", "............#b#.", "............#b#.", "...........#bb#.",
+  "......######b#..", "......#bbbbb#...", "......######....", "................"};
+Art kRedo = {
+  "................", "................", "...........#....", "...........##...",
+  ".....#######b#..", "...##bbbbbbbbb#.", "..#bb#######b#..", ".#bb#......##...",
+  ".#b#.......#....", ".#b#............", ".#b#............", ".#bb#...........",
+  "..#b######......", "...#bbbbb#......", "....######......", "................"};
 Art kCut = {
   "................", "....#......#....", "....#......#....", ".....#....#.....",
   ".....#....#.....", "......#..#......", ".......##.......", ".......##.......",
@@ -239,6 +249,8 @@ QIcon CommandIcon(Command command) {
     case C::kSaveForm: return IconFromArt(kSave);
     case C::kGenerateButton:
     case C::kGenerateCode: return IconFromArt(kGenerate);
+    case C::kUndo: return IconFromArt(kUndo);
+    case C::kRedo: return IconFromArt(kRedo);
     case C::kCut: return IconFromArt(kCut);
     case C::kCopy: return IconFromArt(kCopy);
     case C::kPaste: return IconFromArt(kPaste);

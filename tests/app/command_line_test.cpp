@@ -100,8 +100,7 @@ TEST_F(StartFile, AProjectOpensAsOpenProjectDoes) {
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
   ASSERT_TRUE(main_.SaveProject());
-  ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.CloseAll();  // just saved: nothing to ask about
   main_.State().library = LibraryId::kCControls;
 
   main_.OpenPath(Path("p.qbp"));

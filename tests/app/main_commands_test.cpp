@@ -175,8 +175,17 @@ TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
   EXPECT_EQ(w.Screen().Children().front().get(), right);
 }
 
+TEST_F(MainCommands, ExitOfAnUnchangedProjectAsksNothing) {
+  StartProject(LibraryId::kCControls);
+  ui_.ClearLog();
+  main_.Execute(Command::kExit);
+  EXPECT_TRUE(main_.QuitRequested());
+  EXPECT_TRUE(ui_.ShownLog().empty());
+}
+
 TEST_F(MainCommands, ExitAsksAboutTheProject) {
   StartProject(LibraryId::kCControls);
+  Touch(Window(0));
   ui_.AnswerMessage(kMbCancel);
   main_.Execute(Command::kExit);
   EXPECT_FALSE(main_.QuitRequested());

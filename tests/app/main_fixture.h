@@ -65,6 +65,8 @@ class MainTest : public ::testing::Test {
   }
 
   std::string Path(const std::string& name) const { return dir_.Path(name); }
+  // A change the form's file does not hold yet, so that closing has something to ask about.
+  void Touch(TChildFrm& window) { window.Screen().SetTitle(window.Screen().Title() + "2"); }
   TChildFrm& Window(std::size_t i) { return *main_.State().windows.at(i); }
 
   TempDir dir_;

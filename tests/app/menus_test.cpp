@@ -28,7 +28,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "&New Project...|&Save Project|Save Project &As...|&Open Project...|-|"
             "&Recent Projects|-|N&ew Form|Open &Form...|&Close Form|Sa&ve Form|"
             "Sav&e Form As...|C&lose All|-|E&xit|");
-  EXPECT_EQ(Captions(MainMenus()[1]), "Cu&t|&Copy|&Paste|");
+  EXPECT_EQ(Captions(MainMenus()[1]), "&Undo|&Redo|-|Cu&t|&Copy|&Paste|");
   EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|");
   EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
@@ -94,7 +94,7 @@ TEST(Toolbars, CaptionsRowsAndHints) {
   EXPECT_EQ(out,
             "tbFile:File:1:New Project,Open Project,Save Project,-,New Form,Open Form,"
             "Save Form,-,Generate Code,\n"
-            "tbEdit:Edit:1:Cut,Copy,Paste,\n"
+            "tbEdit:Edit:1:Undo,Redo,-,Cut,Copy,Paste,\n"
             "tbAlign:Align & Size:1:Align Left,Align Right,Align Top,Align Bottom,-,"
             "Same Height,Same Width,-,Center horizontally\nin form or dialog,"
             "Center vertically\nin form or dialog,-,Space controls equally,\nhorizontally,"

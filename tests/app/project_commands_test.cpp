@@ -88,7 +88,7 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
                 "\r\n[ActiveForms]\r\nForm0=" +
                 Path("one.qbf") + "\r\nForm2=" + Path("three.qbf") + "\r\n");
 
-  ui_.AnswerMessage(kMbNo);  // save changes?
+  // Just saved: nothing to ask about.
   main_.CloseAll();
   EXPECT_TRUE(main_.State().windows.empty());
 
@@ -177,6 +177,7 @@ TEST_F(ProjectCommands, NewProjectCancelledAfterYesKeepsTheSavedProject) {
   ui_.AnswerFile(Path("f.qbf"));
   ASSERT_TRUE(main_.SaveProject());
   ui_.ClearLog();
+  Touch(Window(0));
 
   ui_.AnswerMessage(kMbYes);  // save changes to project keep?
   ui_.AnswerMessage(kMbYes);  // replace f.qbf
@@ -197,6 +198,7 @@ TEST_F(ProjectCommands, NewProjectCancelledAfterYesKeepsTheSavedProject) {
 
 TEST_F(ProjectCommands, CancelOnTheSavePromptStopsTheCommand) {
   StartProject(LibraryId::kCControls);
+  Touch(Window(0));
   ui_.AnswerMessage(kMbCancel);
   main_.CloseAll();
   EXPECT_EQ(main_.State().windows.size(), 1u);
@@ -205,6 +207,7 @@ TEST_F(ProjectCommands, CancelOnTheSavePromptStopsTheCommand) {
 
 TEST_F(ProjectCommands, YesWhoseSaveIsCancelledDoesNotCloseTheProject) {
   StartProject(LibraryId::kCControls);
+  Touch(Window(0));
   ui_.AnswerMessage(kMbYes);
   ui_.AnswerFile(std::nullopt);  // the project's save dialog
   main_.CloseAll();
@@ -216,6 +219,7 @@ TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
   StartProject(LibraryId::kCControls);
   main_.ToggleZoom();
   ASSERT_FALSE(inspector_.ChooserEntries().empty());
+  Touch(Window(0));
   ui_.AnswerMessage(kMbNo);
   main_.CloseAll();
   const AppState& s = main_.State();

@@ -1,0 +1,46 @@
+#pragma once
+
+// The scope of one user action on a form; see undo.h.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "form/ChildFor.h"
+#include "form/app_state.h"
+#include "form/form_snapshot.h"
+#include "model/weak_ref.h"
+
+namespace qb {
+
+class EditTransaction {
+ public:
+  // `form` may be null (a command with no form); the name may be left empty and be given by
+  // a joined transaction or found from what changed.
+  EditTransaction(AppState& state, TChildFrm* form, std::string name = "",
+                  std::string merge_key = "");
+  ~EditTransaction();
+  EditTransaction(const EditTransaction&) = delete;
+  EditTransaction& operator=(const EditTransaction&) = delete;
+
+  void SetName(const std::string& name);
+  bool Joined() const { return outer_ != nullptr; }
+  // Ends the transaction early (the destructor then does nothing).
+  void Commit();
+
+ private:
+  AppState& state_;
+  EditTransaction* outer_ = nullptr;
+  bool open_ = false;
+  WeakRef<TChildFrm> form_;
+  std::string name_;
+  std::string merge_key_;
+  std::uint64_t start_count_ = 0;
+  std::optional<FormSnapshot> before_;
+};
+
+// A step's name made from what changed: "Place Button2", "Delete Label1", "Move Button1",
+// "Resize Button1", "Change Button1", "Change Form1".
+std::string DescribeStep(const AppState& state, const TChildFrm& form, const FormSnapshot& before);
+
+}  // namespace qb

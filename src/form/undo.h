@@ -1,0 +1,75 @@
+#pragma once
+
+// Undo and redo, one stack per form. Every edit of a form runs inside an EditTransaction
+// (edit_transaction.h) opened where a user action starts (a command, a mouse press to its release,
+// a key, an inspector apply, an editor's OK, a paste). Nested transactions join the outermost one.
+// A transaction that changed nothing leaves no step; one that did pushes a step on its form's
+// UndoStack, or merges into the top step when both carry the same merge key (consecutive nudges of
+// one control, consecutive keystrokes into one inspector row).
+//
+// A step holds the form's state before it; the state after it is taken when the step is
+// undone, so a step costs one snapshot however long the action was (a drag included).
+// Whether anything changed is read from the form's change counter, not from comparing
+// snapshots.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/form_snapshot.h"
+
+namespace qb {
+
+class TChildFrm;
+struct AppState;
+
+class UndoStack {
+ public:
+  struct Step {
+    std::string name;
+    std::string merge_key;
+    FormSnapshot before;
+    std::optional<FormSnapshot> after;
+  };
+
+  bool CanUndo() const { return position_ > 0; }
+  bool CanRedo() const { return position_ < steps_.size(); }
+  // The name of the step Undo or Redo would take back or do again; empty when none.
+  std::string UndoName() const;
+  std::string RedoName() const;
+  std::size_t Size() const { return steps_.size(); }
+  std::size_t Position() const { return position_; }
+
+  // Whether the form differs from what was last saved (or opened).
+  bool Modified(const TChildFrm& form) const;
+  // The form is as its file holds it: here is the clean point.
+  void MarkClean(const TChildFrm& form);
+  // Forgets every step; the form as it is now is clean.
+  void Clear(const TChildFrm& form);
+
+  // Whether a step with this key would merge into the top one now.
+  bool WouldMerge(const TChildFrm& form, const std::string& merge_key) const;
+  void Push(const TChildFrm& form, Step step);
+  // The top step absorbs a change made since: its after-state is taken afresh when undone.
+  void MergeIntoTop(const TChildFrm& form, const std::string& name);
+
+  // Puts the form back as it was before the last step; false when there is none.
+  bool Undo(AppState& state, TChildFrm& form);
+  // Does the undone step again; false when there is none, or when the form was changed
+  // outside a transaction since (the redo steps are then dropped).
+  bool Redo(AppState& state, TChildFrm& form);
+
+ private:
+  static constexpr std::size_t kNoCleanPoint = static_cast<std::size_t>(-1);
+  void Rest(const TChildFrm& form);
+
+  std::vector<Step> steps_;
+  std::size_t position_ = 0;
+  std::size_t clean_ = 0;
+  // The form's change count when the last step, undo or redo ended; a different count means
+  // a change made outside any transaction.
+  std::uint64_t rest_count_ = 0;
+};
+
+}  // namespace qb
