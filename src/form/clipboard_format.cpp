@@ -102,7 +102,7 @@ std::vector<std::pair<ControlClass, KeySpec>> ExtraKeys() {
   return {
       // The screen panel is never on a clipboard; its values are listed for the undo
       // snapshots, which record every control through the same layout.
-      {Fm::kClass, form_io::Text<Fm, &Fm::Title, &Fm::SetTitle>("Title", "Form1")},
+      {Fm::kClass, form_io::KeyOf(BindText<Fm, &Fm::Title, &Fm::SetTitle>("Title", "Form1"))},
       {Fm::kClass, Colour<Fm, &Fm::ColorFormFill, &Fm::SetColorFormFill>("ColorFormFill", kWhite)},
       {Fm::kClass,
        Colour<Fm, &Fm::ColorFormFrame, &Fm::SetColorFormFrame>("ColorFormFrame", kBlack)},
