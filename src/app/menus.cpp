@@ -45,6 +45,7 @@ const std::vector<MenuDef> kMenus = {
          {C::kPropertiesEditor, "&Properties Editor", "", "", true},
          kSeparator,
          {C::kGrid, "&Grid", "", "", true},
+         {C::kDesignerScale, kDesignerScaleCaption, "", "", false},
      }},
     {"&Project",
      "",
@@ -68,6 +69,18 @@ const std::vector<MenuDef> kMenus = {
 const std::vector<MenuItemDef> kRecentCommands = {
     {C::kClearRecent, "&Clear List", "", "", false},
     {C::kRemoveObsoleteRecent, "&Remove Obsolete", "", "", false},
+};
+
+const std::vector<MenuItemDef> kScaleCommands = {
+    {C::kScale1, "&1×", "Ctrl+0", "Show the designer windows at their own size", true},
+    {C::kScale2, "&2×", "", "Show the designer windows twice as large", true},
+    {C::kScale3, "&3×", "", "Show the designer windows three times as large", true},
+    {C::kScale4, "&4×", "", "Show the designer windows four times as large", true},
+    kSeparator,
+    {C::kScaleLarger, "&Larger", "Ctrl++", "Show the designer windows one step larger", false,
+     "Ctrl+="},
+    {C::kScaleSmaller, "&Smaller", "Ctrl+-", "Show the designer windows one step smaller",
+     false},
 };
 
 constexpr ToolButtonDef kToolSeparator = {C::kNone, ""};
@@ -115,6 +128,8 @@ const std::vector<MenuDef>& MainMenus() { return kMenus; }
 
 const std::vector<MenuItemDef>& RecentProjectsCommands() { return kRecentCommands; }
 
+const std::vector<MenuItemDef>& DesignerScaleCommands() { return kScaleCommands; }
+
 const std::vector<ToolbarDef>& Toolbars() { return kToolbars; }
 
 const MenuItemDef* FindMenuItem(Command command) {
@@ -123,6 +138,8 @@ const MenuItemDef* FindMenuItem(Command command) {
     for (const MenuItemDef& item : menu.items)
       if (item.command == command) return &item;
   for (const MenuItemDef& item : kRecentCommands)
+    if (item.command == command) return &item;
+  for (const MenuItemDef& item : kScaleCommands)
     if (item.command == command) return &item;
   return nullptr;
 }

@@ -15,6 +15,7 @@ struct MenuItemDef {
   const char* shortcut;  // "Ctrl+N", "F7" or empty
   const char* hint;
   bool checkable;
+  const char* other_shortcut = "";  // a second key for the same command, or empty
 };
 
 struct MenuDef {
@@ -29,6 +30,10 @@ const std::vector<MenuDef>& MainMenus();
 // The submenu of the recent projects: its caption and the two commands after the entries.
 inline constexpr const char* kRecentProjectsCaption = "&Recent Projects";
 const std::vector<MenuItemDef>& RecentProjectsCommands();
+// The designer-scale submenu of the View menu: its caption and its entries (the sizes are one
+// exclusive group).
+inline constexpr const char* kDesignerScaleCaption = "Designer &Scale";
+const std::vector<MenuItemDef>& DesignerScaleCommands();
 
 struct ToolButtonDef {
   Command command;  // kNone: a separator

@@ -36,9 +36,13 @@ struct AppState {
   std::vector<WeakRef<TChildFrm>> activation_order;
   // The palette button that is down, if any: the next click on a form places its kind.
   PaletteButton pressed_button = PaletteButton::kNone;
-  // The status-bar panels: library, short names, cursor-key mode; the fourth is unused.
+  // The status-bar panels: library, short names, cursor-key mode, and the readout of the
+  // control being dragged, resized or nudged ("x 40 y 24 w 42 h 13", Palm coordinates).
   std::string status_panels[4];
 };
+
+// The status-bar panel of the position and size readout.
+inline constexpr int kReadoutPanel = 3;
 
 inline constexpr const char* kCursorKeysGridStep = "Cursor keys activated - Grid Step";
 inline constexpr const char* kCursorKeysSingleStep = "Cursor keys activated - Single Step";
