@@ -104,3 +104,41 @@ TEST(Toolbars, CaptionsRowsAndHints) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST(Menus, DesignerScaleSubmenu) {
+  EXPECT_STREQ(kDesignerScaleCaption, "Designer &Scale");
+  const MenuItemDef* place = FindMenuItem(Command::kDesignerScale);
+  ASSERT_NE(place, nullptr);
+  EXPECT_STREQ(place->caption, "Designer &Scale");
+  struct Case {
+    Command command;
+    const char* caption;
+    const char* shortcut;
+    const char* other;
+    bool checkable;
+  };
+  const Case cases[] = {
+      {Command::kScale1, "&1×", "Ctrl+0", "", true},
+      {Command::kScale2, "&2×", "", "", true},
+      {Command::kScale3, "&3×", "", "", true},
+      {Command::kScale4, "&4×", "", "", true},
+      {Command::kNone, "", "", "", false},
+      {Command::kScaleLarger, "&Larger", "Ctrl++", "Ctrl+=", false},
+      {Command::kScaleSmaller, "&Smaller", "Ctrl+-", "", false},
+  };
+  const auto& items = DesignerScaleCommands();
+  ASSERT_EQ(items.size(), std::size(cases));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(items[i].command, cases[i].command) << i;
+    EXPECT_STREQ(items[i].caption, cases[i].caption);
+    EXPECT_STREQ(items[i].shortcut, cases[i].shortcut);
+    EXPECT_STREQ(items[i].other_shortcut, cases[i].other);
+    EXPECT_EQ(items[i].checkable, cases[i].checkable);
+  }
+}
+
+}  // namespace
+}  // namespace qb
