@@ -58,7 +58,7 @@ void TMain::Start() {
   state_.library = settings.library;
   if (settings.grid) ToggleGrid();
   if (settings.short_names) ToggleShortNames();
-  designer_scale_ = settings.scale;
+  SetDesignerScale(settings.scale);
 
   fonts_.LoadPalmFonts(program_dir_, ui_);
   recent_.Assign(settings.recent);
@@ -70,6 +70,9 @@ int TMain::ScaleOf(Command command) {
 
 void TMain::SetDesignerScale(int scale) {
   designer_scale_ = std::clamp(scale, kMinDesignerScale, kMaxDesignerScale);
+  // The zoom follows only a designer window that lies wholly inside the client area, which an
+  // enlarged window measures by its enlarged size.
+  geometry_.designer_scale = designer_scale_;
 }
 
 void TMain::FirstShown() {

@@ -29,7 +29,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "&Recent Projects|-|N&ew Form|Open &Form...|&Close Form|Sa&ve Form|"
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "Cu&t|&Copy|&Paste|");
-  EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|");
+  EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|Designer &Scale|");
   EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");

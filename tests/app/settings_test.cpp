@@ -80,7 +80,7 @@ TEST(GeneralSettings, WritingKeepsTheOptionsDialogsSections) {
   s.recent = {"/a.qbp", "/b.qbp"};
   ASSERT_TRUE(WriteGeneralSettings(path, s));
   EXPECT_EQ(ReadFileBytes(path),
-            "[Design]\r\nFormWhite=1\r\n"
+            "[Design]\r\nFormWhite=1\r\nScale=1\r\n"
             "\r\n[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
             "\r\n[MRU Items]\r\nF0=/a.qbp\r\nF1=/b.qbp\r\n");
   GeneralSettings back = ReadGeneralSettings(path);
@@ -157,7 +157,8 @@ TEST_F(StartUp, FreshInstallation) {
 
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")),
-            "[General]\r\nLib=2\r\nGrid=1\r\nShortNames=0\r\n");
+            "[General]\r\nLib=2\r\nGrid=1\r\nShortNames=0\r\n"
+            "\r\n[Design]\r\nScale=1\r\n");
 }
 
 TEST_F(StartUp, SettingsAreReadAndWrittenBack) {
@@ -175,6 +176,7 @@ TEST_F(StartUp, SettingsAreReadAndWrittenBack) {
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")),
             "[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+            "\r\n[Design]\r\nScale=1\r\n"
             "\r\n[MRU Items]\r\nF0=/p/b.qbp\r\nF1=/p/a.qbp\r\n");
 }
 
@@ -228,7 +230,8 @@ TEST_F(StartUp, TheSettingsLiveInTheUserFolderSeededByTheProgramFolder) {
   main_->ToggleShortNames();
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(config + "/quillboard/options.ini"),
-            "[General]\r\nLib=1\r\nGrid=1\r\nShortNames=1\r\n");
+            "[General]\r\nLib=1\r\nGrid=1\r\nShortNames=1\r\n"
+            "\r\n[Design]\r\nScale=1\r\n");
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")), "[General]\r\nLib=1\r\n");
 
   // The next run reads the user's file.
