@@ -6,6 +6,7 @@ rectangle drawn around them marks both for an arrow key. Ctrl+0 goes back to 1x,
 to 3x, and the last scale is kept in options.ini."""
 
 import os
+import time
 
 import qbe2e
 
@@ -93,7 +94,21 @@ def journey(s):
     s.click(*at_device(screen, scale, 120, 140))
     start = at_device(screen, scale, 10, 20)
     end = at_device(screen, scale, 100, 100)
-    s.drag(start[0], start[1], end[0], end[1])
+    s.move(*start)
+    s.await_press_gap()
+    s.xdo("mousedown", 1)
+    s.last_press = time.monotonic()
+    for i in range(1, 9):
+        s.move(start[0] + (end[0] - start[0]) * i // 8, start[1] + (end[1] - start[1]) * i // 8)
+    # The rectangle is drawn while the button is down: its dotted bottom line runs along the
+    # last screen row of device row 100 (grid dots alone blacken a few pixels of a row).
+    row = screen[1] + 100 * scale + scale - 1
+    s.wait_picture("the selection rectangle",
+                   lambda im: sum(im.pixel(x, row) == BLACK
+                                  for x in range(screen[0] + 20 * scale, screen[0] + 100 * scale))
+                   > 40)
+    s.screenshot("scale2-band-drawn")
+    s.xdo("mouseup", 1)
     s.screenshot("scale2-band-marked")
     s.key("Right")
     s.menu("alt+f", "s")
