@@ -133,8 +133,8 @@ class Designer : public FormListener {
   void StartBand(TChildFrm& form, TControl& panel, Point client_point);
   // Marks the controls the rectangle touches: the first becomes current.
   void SelectInBand(TChildFrm& form, TControl& panel, const Rect& client_rect);
-  // Shift+click on a marked control: it loses its mark, and another marked control of its
-  // panel (or else the form) becomes current.
+  // Shift+click (no move) on a marked control: it loses its mark, and another marked control
+  // of its panel (or else the form) becomes current.
   void Unmark(TChildFrm& form, TControl& control);
   bool GroupPress(const TChildFrm& form, const TControl& sender, ShiftState shift) const;
   bool ClaimName(TChildFrm& form, const std::string& name);
@@ -159,8 +159,8 @@ class Designer : public FormListener {
   // Every window whose handlers point here, so that none is left pointing at a gone designer.
   std::vector<WeakRef<TChildFrm>> bound_;
   std::optional<Band> band_;
-  // The control a Shift press unmarked: its release leaves the selection alone.
-  WeakRef<TControl> unmarked_;
+  // The marked control a Shift press went to: released without a move, it loses its mark.
+  WeakRef<TControl> shift_press_;
   // The marked control a plain press kept the selection for: a release without a move makes
   // it the only marked one.
   WeakRef<TControl> group_press_;

@@ -37,7 +37,7 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
   Bind(form);
   // A new action: the readout shows what it moves from its first step on.
   state_.status_panels[kReadoutPanel].clear();
-  unmarked_.Reset();
+  shift_press_.Reset();
   group_press_.Reset();
   // The control pressed keeps the mouse until the release, as the toolkit's capture does; a
   // second button pressed meanwhile goes to it too.
@@ -64,11 +64,6 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
                                                            : nullptr;
   WeakRef<TControl> pressed(&target);
   if (!mover || !mover->MouseDown(target, button, shift, local, point) || !pressed) return;
-  if (unmarked_.Get() == &target) {
-    // The control just lost its mark: the press does not drag it.
-    mover->CancelDrag();
-    return;
-  }
   if (band_press && &target == form.ShownDialog() && mover->Edges() == 0 &&
       local.y >= kDialogTitleZone) {
     mover->CancelDrag();
@@ -118,7 +113,7 @@ bool Designer::MouseUp(TChildFrm& form, MouseButton button, ShiftState shift, Po
   Point local = ToLocal(form, *target.Get(), point);
   if (!form.Snap().MouseUp(*target.Get(), button, shift, local, point))
     form.SnapDialog().MouseUp(*target.Get(), button, shift, local, point);
-  unmarked_.Reset();
+  shift_press_.Reset();
   group_press_.Reset();
   // The movers run first; then the control released on does its own handling.
   TControl* released = target.Get();
@@ -214,11 +209,11 @@ bool Designer::GroupPress(const TChildFrm& form, const TControl& sender, ShiftSt
 void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
   CursorKeysOn(state_);
   hub_.HideInlineEditors();
+  // Shift on a marked control still drags it (with the rest of the selection); only a Shift
+  // click, released without a move, takes its mark away.
   if (shift == (kSsShift | kSsLeft) && sender.Selected() &&
-      state_.current_window.Get() == &form && IsMarkable(form, sender)) {
-    Unmark(form, sender);
-    return;
-  }
+      state_.current_window.Get() == &form && IsMarkable(form, sender))
+    shift_press_.Reset(&sender);
   // The context menu acts on the current control and the marks. A right-click on a marked
   // control keeps both, so that the layout commands reach the whole selection; any other
   // right-click selects what it points at, as a left click does, so that Delete never hits a
@@ -241,7 +236,6 @@ void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState sh
 }
 
 void Designer::Unmark(TChildFrm& form, TControl& control) {
-  unmarked_.Reset(&control);
   control.SetSelected(false);
   std::vector<TControl*> rest = MarkedSiblings(control);
   if (rest.empty()) {
@@ -277,8 +271,10 @@ void Designer::DialogReleaseHandler(TChildFrm& form, TControl& sender, ShiftStat
 void Designer::ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized,
                               bool moved) {
   hub_.HideInlineEditors();
-  // The release of a press that unmarked the control leaves the new selection as it is.
-  if (unmarked_.Get() == &sender) return;
+  if (shift_press_.Get() == &sender && !moved && !resized) {
+    Unmark(form, sender);
+    return;
+  }
   if (group_press_.Get() == &sender && !moved && !resized) {
     // A click without a drag on one of several marked controls selects it alone.
     Inspect(form, sender);

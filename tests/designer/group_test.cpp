@@ -266,12 +266,14 @@ TEST_F(GroupTest, ShiftClickUnmarksAMarkedControl) {
   EXPECT_EQ(state.current_control.Get(), third_);
 }
 
-TEST_F(GroupTest, AShiftDragThatUnmarksDoesNotMove) {
-  Drag(*form_, OnScreen(15, 15), OnScreen(25, 25), kSsShift);
-  EXPECT_FALSE(first_->Selected());
-  EXPECT_EQ(BoxOf(*first_), (Box{12, 12, 32, 13}));
-  EXPECT_EQ(BoxOf(*second_), (Box{12, 32, 32, 13}));
-  EXPECT_EQ(state.current_control.Get(), second_);
+TEST_F(GroupTest, AShiftDragOfAMarkedControlMovesAndKeepsTheMarks) {
+  // Near the right edge: Shift makes it a move, which carries the other mark along.
+  Drag(*form_, OnScreen(12 + 30, 18), OnScreen(12 + 30 + 8, 18), kSsShift);
+  EXPECT_EQ(BoxOf(*first_), (Box{20, 12, 32, 13}));
+  EXPECT_EQ(BoxOf(*second_), (Box{20, 32, 32, 13}));
+  EXPECT_TRUE(first_->Selected());
+  EXPECT_TRUE(second_->Selected());
+  EXPECT_EQ(state.current_control.Get(), first_);
 }
 
 // A shown dialog (panel 3, 58, 156 × 84) with two labels at dialog (21, 18) and (21, 42) and
