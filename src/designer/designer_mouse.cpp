@@ -1,11 +1,11 @@
 // Mouse input: routing from the view to the movers and the panels, and the handlers.
 
+#include <algorithm>
+
 #include "controls/CCListBox.h"
 #include "controls/CCPopUp.h"
 #include "controls/CCTable.h"
 #include "controls/PTList.h"
-#include <algorithm>
-
 #include "designer/designer.h"
 #include "designer/hit_test.h"
 #include "designer/row_height.h"
@@ -39,6 +39,7 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
   state_.status_panels[kReadoutPanel].clear();
   shift_press_.Reset();
   group_press_.Reset();
+  band_.reset();
   // The control pressed keeps the mouse until the release, as the toolkit's capture does; a
   // second button pressed meanwhile goes to it too.
   TControl* captured = form.MouseCapture();
