@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/main_texts.h"
@@ -59,9 +60,21 @@ void TMain::Start() {
   state_.library = settings.library;
   if (settings.grid) ToggleGrid();
   if (settings.short_names) ToggleShortNames();
+  SetDesignerScale(settings.scale);
 
   fonts_.LoadPalmFonts(program_dir_, ui_);
   recent_.Assign(settings.recent);
+}
+
+int TMain::ScaleOf(Command command) {
+  return 1 + static_cast<int>(command) - static_cast<int>(Command::kScale1);
+}
+
+void TMain::SetDesignerScale(int scale) {
+  designer_scale_ = std::clamp(scale, kMinDesignerScale, kMaxDesignerScale);
+  // The zoom follows only a designer window that lies wholly inside the client area, which an
+  // enlarged window measures by its enlarged size.
+  geometry_.designer_scale = designer_scale_;
 }
 
 void TMain::FirstShown() {
@@ -83,6 +96,7 @@ void TMain::Finish() {
   settings.library = state_.library;
   settings.grid = state_.grid_option;
   settings.short_names = state_.short_names;
+  settings.scale = designer_scale_;
   settings.recent = recent_.Entries();
   if (settings_path_.empty()) settings_path_ = SettingsPath(program_dir_, env_);
   WriteGeneralSettings(settings_path_, settings);
@@ -138,6 +152,11 @@ bool TMain::Checked(Command command) const {
       return state_.grid_option;
     case Command::kShortNames:
       return state_.short_names;
+    case Command::kScale1:
+    case Command::kScale2:
+    case Command::kScale3:
+    case Command::kScale4:
+      return designer_scale_ == ScaleOf(command);
     default:
       return false;
   }
@@ -213,7 +232,17 @@ void TMain::ExecuteUnchecked(Command command) {
       return;
     case Command::kNone:
     case Command::kRecentProjects:
+    case Command::kDesignerScale:
       return;
+    case Command::kScale1:
+    case Command::kScale2:
+    case Command::kScale3:
+    case Command::kScale4:
+      return SetDesignerScale(ScaleOf(command));
+    case Command::kScaleLarger:
+      return SetDesignerScale(designer_scale_ + 1);
+    case Command::kScaleSmaller:
+      return SetDesignerScale(designer_scale_ - 1);
     case Command::kNewProject:
       return NewProject();
     case Command::kSaveProject:

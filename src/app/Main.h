@@ -124,6 +124,8 @@ class TMain : private Hub {
   bool Visible(Command command) const;
   bool Enabled(Command command) const;
   bool Checked(Command command) const;
+  // The size a command of the designer-scale submenu chooses (kScale1 … kScale4).
+  static int ScaleOf(Command command);
   // Runs a command; a user mistake it raises is shown in the standard error box.
   void Execute(Command command);
   // The text a menu item shows now when it differs from its caption ("&Undo Move Button1");
@@ -140,7 +142,10 @@ class TMain : private Hub {
   void OpenRecent(std::size_t index);
   void PressPalette(PaletteButton button) { PressPaletteButton(state_, button); }
   // A key press seen before its target; the key goes on to its target afterwards.
-  void KeyPress(DesignerKey key) { designer_.KeyPressed(key); }
+  void KeyPress(DesignerKey key, bool shift = false) { designer_.KeyPressed(key, shift); }
+  // Screen pixels per device pixel in every designer window (1 to 4).
+  int DesignerScale() const { return designer_scale_; }
+  void SetDesignerScale(int scale);
 
   // --- Designer windows ---
   void Activate(TChildFrm& window) { designer_.Activate(window); }
@@ -213,6 +218,7 @@ class TMain : private Hub {
   Ui& ui_;
   std::string program_dir_;
   SettingsEnvironment env_;
+  int designer_scale_ = 1;
   std::string settings_path_;
   AppState state_;
   MainGeometry geometry_;

@@ -32,6 +32,14 @@ enum class Command {
   kZoom,
   kPropertiesEditor,
   kGrid,
+  kDesignerScale,  // where the designer-scale submenu goes
+  // Designer-scale submenu
+  kScale1,
+  kScale2,
+  kScale3,
+  kScale4,
+  kScaleLarger,
+  kScaleSmaller,
   // Project
   kGenerateCode,
   kCheckLayout,

@@ -4,8 +4,8 @@ namespace qb {
 
 WindowRect DesignerWindowRect(const TChildFrm& window, const MainGeometry& geometry) {
   return {window.WindowLeft(), window.WindowTop(),
-          TDesignerClient::kClientWidth + geometry.frame_width,
-          TDesignerClient::kClientHeight + geometry.frame_height};
+          TDesignerClient::kClientWidth * geometry.designer_scale + geometry.frame_width,
+          TDesignerClient::kClientHeight * geometry.designer_scale + geometry.frame_height};
 }
 
 bool InsideClientArea(const WindowRect& rect, const MainGeometry& geometry) {

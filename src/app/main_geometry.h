@@ -27,6 +27,8 @@ struct MainGeometry {
   int frame_height = 0;
   // Whether this is the active application.
   bool app_active = true;
+  // Screen pixels per device pixel of the designer windows' pictures.
+  int designer_scale = 1;
 };
 
 // The designer window's outer rectangle in the main window's client area.

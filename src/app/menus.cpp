@@ -34,7 +34,7 @@ const std::vector<MenuDef> kMenus = {
      true,
      {
          {C::kUndo, "&Undo", "Ctrl+Z", "Undo the last change of the form", false},
-         {C::kRedo, "&Redo", "Ctrl+Y", "Redo the change undone last", false},
+         {C::kRedo, "&Redo", "Ctrl+Y", "Redo the change undone last", false, "Ctrl+Shift+Z"},
          kSeparator,
          {C::kCut, "Cu&t", "Ctrl+X", "Cut to clipboard", false},
          {C::kCopy, "&Copy", "Ctrl+C", "Copy to clipboard", false},
@@ -48,6 +48,7 @@ const std::vector<MenuDef> kMenus = {
          {C::kPropertiesEditor, "&Properties Editor", "", "", true},
          kSeparator,
          {C::kGrid, "&Grid", "", "", true},
+         {C::kDesignerScale, kDesignerScaleCaption, "", "", false},
      }},
     {"&Project",
      "",
@@ -73,6 +74,18 @@ const std::vector<MenuDef> kMenus = {
 const std::vector<MenuItemDef> kRecentCommands = {
     {C::kClearRecent, "&Clear List", "", "", false},
     {C::kRemoveObsoleteRecent, "&Remove Obsolete", "", "", false},
+};
+
+const std::vector<MenuItemDef> kScaleCommands = {
+    {C::kScale1, "&1×", "Ctrl+0", "Show the designer windows at their own size", true},
+    {C::kScale2, "&2×", "", "Show the designer windows twice as large", true},
+    {C::kScale3, "&3×", "", "Show the designer windows three times as large", true},
+    {C::kScale4, "&4×", "", "Show the designer windows four times as large", true},
+    kSeparator,
+    {C::kScaleLarger, "&Larger", "Ctrl++", "Show the designer windows one step larger", false,
+     "Ctrl+="},
+    {C::kScaleSmaller, "&Smaller", "Ctrl+-", "Show the designer windows one step smaller",
+     false},
 };
 
 constexpr ToolButtonDef kToolSeparator = {C::kNone, ""};
@@ -128,11 +141,9 @@ const std::vector<MenuDef>& MainMenus() { return kMenus; }
 
 const std::vector<MenuItemDef>& RecentProjectsCommands() { return kRecentCommands; }
 
-const std::vector<ToolbarDef>& Toolbars() { return kToolbars; }
+const std::vector<MenuItemDef>& DesignerScaleCommands() { return kScaleCommands; }
 
-const char* AlternateShortcut(Command command) {
-  return command == Command::kRedo ? "Ctrl+Shift+Z" : "";
-}
+const std::vector<ToolbarDef>& Toolbars() { return kToolbars; }
 
 const MenuItemDef* FindMenuItem(Command command) {
   if (command == Command::kNone) return nullptr;
@@ -140,6 +151,8 @@ const MenuItemDef* FindMenuItem(Command command) {
     for (const MenuItemDef& item : menu.items)
       if (item.command == command) return &item;
   for (const MenuItemDef& item : kRecentCommands)
+    if (item.command == command) return &item;
+  for (const MenuItemDef& item : kScaleCommands)
     if (item.command == command) return &item;
   return nullptr;
 }

@@ -15,6 +15,7 @@ struct MenuItemDef {
   const char* shortcut;  // "Ctrl+N", "F7" or empty
   const char* hint;
   bool checkable;
+  const char* other_shortcut = "";  // a second key for the same command, or empty
 };
 
 struct MenuDef {
@@ -29,6 +30,10 @@ const std::vector<MenuDef>& MainMenus();
 // The submenu of the recent projects: its caption and the two commands after the entries.
 inline constexpr const char* kRecentProjectsCaption = "&Recent Projects";
 const std::vector<MenuItemDef>& RecentProjectsCommands();
+// The designer-scale submenu of the View menu: its caption and its entries (the sizes are one
+// exclusive group).
+inline constexpr const char* kDesignerScaleCaption = "Designer &Scale";
+const std::vector<MenuItemDef>& DesignerScaleCommands();
 
 struct ToolButtonDef {
   Command command;  // kNone: a separator
@@ -46,9 +51,6 @@ struct ToolbarDef {
 // The four toolbars in dock order.
 const std::vector<ToolbarDef>& Toolbars();
 inline constexpr const char* kPaletteToolbarName = "tbControls";
-
-// A second shortcut of a command ("Ctrl+Shift+Z" for Redo); empty for the others.
-const char* AlternateShortcut(Command command);
 
 // The menu item of a command; nullptr when no menu holds it.
 const MenuItemDef* FindMenuItem(Command command);

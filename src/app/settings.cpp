@@ -17,6 +17,8 @@ constexpr const char* kRecentSection = "MRU Items";
 constexpr const char* kLibKey = "Lib";
 constexpr const char* kGridKey = "Grid";
 constexpr const char* kShortNamesKey = "ShortNames";
+constexpr const char* kDesignSection = "Design";
+constexpr const char* kScaleKey = "Scale";
 constexpr const char* kRecentKeyPrefix = "F";
 constexpr std::size_t kRecentKeys = 10;
 constexpr const char* kUserFolderName = "quillboard";
@@ -70,6 +72,8 @@ GeneralSettings ReadGeneralSettingsFromIni(const IniFile& ini) {
   if (lib == 1 || lib == 2) s.library = static_cast<LibraryId>(lib);
   s.grid = ini.ReadInteger(kGeneralSection, kGridKey, 1) == 1;
   s.short_names = ini.ReadInteger(kGeneralSection, kShortNamesKey, 0) == 1;
+  int scale = ini.ReadInteger(kDesignSection, kScaleKey, 1);
+  if (scale >= kMinDesignerScale && scale <= kMaxDesignerScale) s.scale = scale;
   for (std::size_t i = 0; i < kRecentKeys; ++i) {
     if (const std::string* value = ini.Find(kRecentSection, RecentKey(i)))
       s.recent.push_back(*value);
@@ -93,6 +97,7 @@ void WriteGeneralSettingsToIni(IniFile& ini, const GeneralSettings& settings) {
   ini.WriteInteger(kGeneralSection, kLibKey, static_cast<int>(settings.library));
   ini.WriteInteger(kGeneralSection, kGridKey, settings.grid ? 1 : 0);
   ini.WriteInteger(kGeneralSection, kShortNamesKey, settings.short_names ? 1 : 0);
+  ini.WriteInteger(kDesignSection, kScaleKey, settings.scale);
   ini.EraseSection(kRecentSection);
   for (std::size_t i = 0; i < settings.recent.size() && i < kRecentKeys; ++i)
     ini.WriteString(kRecentSection, RecentKey(i), settings.recent[i]);

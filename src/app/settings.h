@@ -14,6 +14,8 @@
 namespace qb {
 
 inline constexpr const char* kSettingsFileName = "options.ini";
+inline constexpr int kMinDesignerScale = 1;
+inline constexpr int kMaxDesignerScale = 4;
 
 // The outside world the settings location depends on; tests replace it.
 struct SettingsEnvironment {
@@ -38,6 +40,8 @@ struct GeneralSettings {
   LibraryId library = LibraryId::kPToolboxLib;
   bool grid = true;
   bool short_names = false;
+  // How many screen pixels show one device pixel in the designer windows.
+  int scale = 1;
   std::vector<std::string> recent;  // newest first
 };
 

@@ -123,7 +123,14 @@ void Designer::RefreshChooser(TChildFrm& form) {
   ShowSelection(form, false);
 }
 
-void Designer::FormControlResized(TChildFrm& form, TControl&) { ShowSelection(form, false); }
+void Designer::FormControlResized(TChildFrm& form, TControl&) {
+  if (!key_resizing_) ShowSelection(form, false);
+}
+
+std::string PositionReadout(const TControl& control) {
+  return "x " + std::to_string(control.UserLeft()) + " y " + std::to_string(control.UserTop()) +
+         " w " + std::to_string(control.UserWidth()) + " h " + std::to_string(control.UserHeight());
+}
 
 void Designer::RunPopCommand(TChildFrm& form, PopCommand command) {
   const PopMenuEntry* entry = FindPopEntry(command);

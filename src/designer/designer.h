@@ -38,6 +38,12 @@ const char* DuplicateNameMessage(LibraryId lib);
 inline constexpr int kGridKeyStep = 4;
 // A new window's offset from the toolbars and the inspector.
 inline constexpr int kWindowGap = 4;
+// A press on the shown dialog above this line (its title bar) moves the dialog; below it, on
+// free dialog area, it draws a selection rectangle.
+inline constexpr int kDialogTitleZone = 14;
+
+// The readout of a control's Palm position and size: "x 40 y 24 w 42 h 13".
+std::string PositionReadout(const TControl& control);
 
 class Designer : public FormListener {
  public:
@@ -103,7 +109,9 @@ class Designer : public FormListener {
   // --- Keys and the context menu ---
   // Space, Delete and the arrows while cursor-key mode is on; true when the key acted. The
   // view passes every key on to the focused control either way.
-  bool KeyPressed(DesignerKey key);
+  // With Shift, the arrows change the current control's width (Left, Right) or height (Up,
+  // Down) instead; without it they move every marked control of the current control's panel.
+  bool KeyPressed(DesignerKey key, bool shift = false);
   // Whether a mouse button is held on a designer window (its step is still open).
   bool MouseStepOpen() const { return mouse_step_.has_value(); }
   void RunPopCommand(TChildFrm& form, PopCommand command);
@@ -113,7 +121,25 @@ class Designer : public FormListener {
 
   void FormControlResized(TChildFrm& form, TControl& control) override;
 
+  // The selection rectangle being drawn in the window, in client-area pixels; nothing while
+  // none is drawn or the mouse has not moved since the press.
+  std::optional<Rect> BandRect(const TChildFrm& form) const;
+
  private:
+  // The selection rectangle, from the press on free panel area to the release.
+  struct Band {
+    WeakRef<TChildFrm> form;
+    WeakRef<TControl> panel;
+    Point start;
+    Point end;
+  };
+  void StartBand(TChildFrm& form, TControl& panel, Point client_point);
+  // Marks the controls the rectangle touches: the first becomes current.
+  void SelectInBand(TChildFrm& form, TControl& panel, const Rect& client_rect);
+  // Shift+click (no move) on a marked control: it loses its mark, and another marked control
+  // of its panel (or else the form) becomes current.
+  void Unmark(TChildFrm& form, TControl& control);
+  bool GroupPress(const TChildFrm& form, const TControl& sender, ShiftState shift) const;
   bool ClaimName(TChildFrm& form, const std::string& name);
   TControl* Attach(TChildFrm& form, std::unique_ptr<TControl> control, TControl& parent,
                    const KindInfo& kind);
@@ -122,7 +148,8 @@ class Designer : public FormListener {
                     const PlacementRule& rule);
   bool PlaceDialog(TChildFrm& form, const KindInfo& kind, const PlacementRule& rule);
   bool PlaceMenu(TChildFrm& form, const KindInfo& kind, const PlacementRule& rule);
-  void ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized);
+  void ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized,
+                      bool moved);
   // Whether a press leaves the marks and the current control as they are: a plain right-click
   // on a marked control of the current window.
   bool KeepsSelection(const TChildFrm& form, const TControl& sender, ShiftState shift) const;
@@ -136,6 +163,14 @@ class Designer : public FormListener {
   std::vector<WeakRef<TChildFrm>> bound_;
   // A mouse press to its release is one step (a whole drag, a placement with its menu bar).
   std::optional<EditTransaction> mouse_step_;
+  std::optional<Band> band_;
+  // The marked control a Shift press went to: released without a move, it loses its mark.
+  WeakRef<TControl> shift_press_;
+  // The marked control a plain press kept the selection for: a release without a move makes
+  // it the only marked one.
+  WeakRef<TControl> group_press_;
+  // Set while a key resizes the current control, whose marks then stay as they are.
+  bool key_resizing_ = false;
 };
 
 }  // namespace qb

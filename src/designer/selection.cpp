@@ -88,4 +88,39 @@ void ShowSelection(AppState& state, TChildFrm& form, bool add) {
   if (current) form.SetLastSelected(current);
 }
 
+std::vector<TControl*> MarkedSiblings(const TControl& control) {
+  std::vector<TControl*> out;
+  const TControl* parent = control.Parent();
+  if (!parent) return out;
+  for (const auto& sibling : parent->Children())
+    if (sibling.get() != &control && sibling->Selected()) out.push_back(sibling.get());
+  return out;
+}
+
+void MakePrimaryMark(TControl& control) {
+  for (TControl* other : MarkedSiblings(control)) {
+    if (other->Class() == ControlClass::kPTDialog) continue;
+    Color second = InsideDialog(*other) ? kMaroon : kNavy;
+    if (other->SelectColor() != second) other->SetSelectColor(second);
+  }
+  if (control.Class() != ControlClass::kPTDialog) {
+    Color first = MarkColor(control, false);
+    if (control.SelectColor() != first) control.SetSelectColor(first);
+  }
+  if (!control.Selected()) MarkControl(control, false);
+}
+
+std::vector<TControl*> ControlsTouching(const TControl& panel, const Rect& area) {
+  std::vector<TControl*> out;
+  for (const auto& child : panel.Children()) {
+    if (!child->Visible()) continue;
+    if (child->Class() == ControlClass::kCCMenu || child->Class() == ControlClass::kCCMenuBar)
+      continue;
+    bool apart = child->Left() >= area.right || child->Left() + child->Width() <= area.left ||
+                 child->Top() >= area.bottom || child->Top() + child->Height() <= area.top;
+    if (!apart) out.push_back(child.get());
+  }
+  return out;
+}
+
 }  // namespace qb

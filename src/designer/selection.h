@@ -2,6 +2,8 @@
 
 // Selection marks: which controls of a window are marked, and in which colour.
 
+#include <vector>
+
 #include "controls/control.h"
 #include "form/ChildFor.h"
 #include "form/app_state.h"
@@ -32,5 +34,16 @@ bool IsPrimaryMark(const TControl& control);
 // Whether a control lies on a form's screen panel or inside one of its dialogs, and so can
 // carry a selection mark.
 bool IsMarkable(const TChildFrm& form, const TControl& control);
+
+// The other marked controls lying on the same panel as the control, back to front.
+std::vector<TControl*> MarkedSiblings(const TControl& control);
+
+// Makes the control the first of its panel's selection: it takes the first colour (blue, red
+// inside a dialog), every other marked control of the panel the second (navy, maroon).
+void MakePrimaryMark(TControl& control);
+
+// The controls of a panel that a rectangle (in the panel's coordinates) touches, back to front:
+// visible controls only, never menus.
+std::vector<TControl*> ControlsTouching(const TControl& panel, const Rect& area);
 
 }  // namespace qb

@@ -38,13 +38,17 @@ struct AppState {
   std::vector<WeakRef<TChildFrm>> activation_order;
   // The palette button that is down, if any: the next click on a form places its kind.
   PaletteButton pressed_button = PaletteButton::kNone;
-  // The status-bar panels: library, short names, cursor-key mode; the fourth is unused.
+  // The status-bar panels: library, short names, cursor-key mode, and the readout of the
+  // control being dragged, resized or nudged ("x 40 y 24 w 42 h 13", Palm coordinates).
   std::string status_panels[4];
   // The outermost edit transaction while one is open; nested ones join it.
   EditTransaction* open_transaction = nullptr;
   // Whether edits record undo steps; off only to measure what recording adds.
   bool record_steps = true;
 };
+
+// The status-bar panel of the position and size readout.
+inline constexpr int kReadoutPanel = 3;
 
 inline constexpr const char* kCursorKeysGridStep = "Cursor keys activated - Grid Step";
 inline constexpr const char* kCursorKeysSingleStep = "Cursor keys activated - Single Step";

@@ -73,6 +73,24 @@ bool TSnapToGrid::DragResized() const {
          (control->Width() != start_width_ || control->Height() != start_height_);
 }
 
+bool TSnapToGrid::DragMoved() const {
+  const TControl* control = dragged_.Get();
+  return dragging_ && control && (control->Left() != start_left_ || control->Top() != start_top_);
+}
+
+void TSnapToGrid::SetFollowers(const std::vector<TControl*>& followers) {
+  followers_.clear();
+  for (TControl* control : followers)
+    if (control && control != dragged_.Get())
+      followers_.push_back({WeakRef<TControl>(control), control->Left(), control->Top()});
+}
+
+void TSnapToGrid::CancelDrag() {
+  dragging_ = false;
+  dragged_.Reset();
+  followers_.clear();
+}
+
 bool TSnapToGrid::MouseDown(TControl& target, MouseButton button, ShiftState shift, Point local,
                             Point screen) {
   if (!Handles(target) || !HandledButton(button) || (shift & kSsDouble)) return false;
@@ -80,6 +98,7 @@ bool TSnapToGrid::MouseDown(TControl& target, MouseButton button, ShiftState shi
   // The press decides, not the last move: Shift pressed while the pointer rested on an edge
   // still moves, and a press without a move before it finds its edge.
   edges_ = EdgesFor(target, shift, local);
+  followers_.clear();
   captured_.Reset(&target);
   if (OnMouseDown) OnMouseDown(target, button, shift, local.x, local.y);
   dragging_ = true;
@@ -144,6 +163,11 @@ void TSnapToGrid::Drag(ShiftState shift, Point screen) {
     height = kMinSize;
   }
   control->SetBounds(start_left_ + d_left, start_top_ + d_top, width, height);
+  if (edges_ != 0) return;
+  for (const Follower& follower : followers_)
+    if (TControl* other = follower.control.Get())
+      other->SetBounds(follower.left + d_left, follower.top + d_top, other->Width(),
+                       other->Height());
 }
 
 bool TSnapToGrid::MouseUp(TControl& target, MouseButton button, ShiftState shift, Point local,
@@ -154,6 +178,7 @@ bool TSnapToGrid::MouseUp(TControl& target, MouseButton button, ShiftState shift
   dragging_ = false;
   dragged_.Reset();
   captured_.Reset();
+  followers_.clear();
   return true;
 }
 

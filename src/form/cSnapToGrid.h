@@ -4,6 +4,7 @@
 // near an edge, resizing them, with every change rounded to the grid.
 
 #include <functional>
+#include <vector>
 
 #include "controls/control.h"
 #include "form/mouse.h"
@@ -59,7 +60,15 @@ class TSnapToGrid {
   // Whether the drag in progress has changed the control's size (asked at the release, before
   // the drag ends).
   bool DragResized() const;
+  // Whether the drag in progress has moved the control (asked at the release, like the size).
+  bool DragMoved() const;
   int Edges() const { return edges_; }
+  // Other controls that a move drag in progress carries along by the same rounded distance
+  // (the rest of a selection). Set after the press; a resize drag leaves them where they are.
+  void SetFollowers(const std::vector<TControl*>& followers);
+  // Ends the drag of the press without a release: the control stays where it is, and the
+  // release still reaches the handlers.
+  void CancelDrag();
   CursorShape Cursor() const { return cursor_; }
 
   // The edges a drag starting at (x, y) within a control of that size would move.
@@ -89,6 +98,12 @@ class TSnapToGrid {
   int start_top_ = 0;
   int start_width_ = 0;
   int start_height_ = 0;
+  struct Follower {
+    WeakRef<TControl> control;
+    int left = 0;
+    int top = 0;
+  };
+  std::vector<Follower> followers_;
 };
 
 }  // namespace qb

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "designer/pop_menu.h"
 #include "ui/palm_image.h"
@@ -41,8 +42,8 @@ Qt::CursorShape QtCursor(CursorShape shape) {
   return Qt::ArrowCursor;
 }
 
-Point PointOf(const QMouseEvent* e) {
-  return Point{static_cast<int>(e->position().x()), static_cast<int>(e->position().y())};
+Point PointOf(const QMouseEvent* e, int scale) {
+  return DesignerCanvas::DevicePoint(e->position().x(), e->position().y(), scale);
 }
 
 }  // namespace
@@ -55,6 +56,19 @@ DesignerCanvas::DesignerCanvas(Workbench& bench, MainWindow& main, TChildFrm& fo
   setFocusPolicy(Qt::ClickFocus);
 }
 
+Point DesignerCanvas::DevicePoint(double x, double y, int scale) {
+  if (scale < 1) scale = 1;
+  return Point{static_cast<int>(std::floor(x / scale)), static_cast<int>(std::floor(y / scale))};
+}
+
+void DesignerCanvas::SetScale(int scale) {
+  if (scale < 1) scale = 1;
+  if (scale == scale_) return;
+  scale_ = scale;
+  setFixedSize(TDesignerClient::kClientWidth * scale_, TDesignerClient::kClientHeight * scale_);
+  update();
+}
+
 QImage DesignerCanvas::Picture() {
   TChildFrm* form = form_.Get();
   if (!form) return QImage();
@@ -63,8 +77,29 @@ QImage DesignerCanvas::Picture() {
 
 void DesignerCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // The Palm picture is our own pixels; Qt only blits it.
-  painter.drawImage(0, 0, Picture());
+  // The Palm picture is our own pixels; Qt only blits it. Enlarged here, pixel for pixel, to
+  // the canvas's size in device pixels of the screen, so that neither the scale nor a screen
+  // scale factor ever smooths it.
+  QImage picture = Picture();
+  const qreal ratio = devicePixelRatioF();
+  const QSize target(qRound(width() * ratio), qRound(height() * ratio));
+  if (!picture.isNull() && picture.size() != target)
+    picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  picture.setDevicePixelRatio(ratio);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(0, 0, picture);
+  if (TChildFrm* form = form_.Get()) {
+    if (std::optional<Rect> band = bench_.GetDesigner().BandRect(*form)) {
+      // The selection rectangle covers whole device pixels, its outline inside them.
+      QPen pen(Qt::black, 1, Qt::DotLine);
+      pen.setCosmetic(true);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(band->left * scale_, band->top * scale_,
+                       (band->right - band->left) * scale_ - 1,
+                       (band->bottom - band->top) * scale_ - 1);
+    }
+  }
   if (TChildFrm* form = form_.Get()) form->ClearPictureDirty();
 }
 
@@ -75,7 +110,7 @@ void DesignerCanvas::mousePressEvent(QMouseEvent* e) {
   QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
   bench_.Main().Activate(*form);
-  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
+  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e, scale_));
   main_.Sync();
 }
 
@@ -84,7 +119,7 @@ void DesignerCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
   if (!form) return;
   QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button()) | kSsDouble;
-  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e));
+  bench_.GetDesigner().MouseDown(*form, ButtonOf(e->button()), shift, PointOf(e, scale_));
   main_.Sync();
 }
 
@@ -92,7 +127,7 @@ void DesignerCanvas::mouseMoveEvent(QMouseEvent* e) {
   TChildFrm* form = form_.Get();
   if (!form) return;
   QtUi::DeferErrors defer(main_.Ui());
-  bench_.GetDesigner().MouseMove(*form, ShiftOf(e->modifiers(), e->buttons()), PointOf(e));
+  bench_.GetDesigner().MouseMove(*form, ShiftOf(e->modifiers(), e->buttons()), PointOf(e, scale_));
   setCursor(QtCursor(form->Cursor()));
   if (form->PictureDirty()) update();
 }
@@ -102,7 +137,7 @@ void DesignerCanvas::mouseReleaseEvent(QMouseEvent* e) {
   if (!form) return;
   QtUi::DeferErrors defer(main_.Ui());
   ShiftState shift = ShiftOf(e->modifiers(), e->buttons() | e->button());
-  bool menu = bench_.GetDesigner().MouseUp(*form, ButtonOf(e->button()), shift, PointOf(e));
+  bool menu = bench_.GetDesigner().MouseUp(*form, ButtonOf(e->button()), shift, PointOf(e, scale_));
   main_.Sync();
   if (menu) ShowPopMenu(e->globalPosition().toPoint());
 }
@@ -178,6 +213,11 @@ void DesignerViews::SyncWindows() {
       it = views_.emplace(&form, View{WeakRef<TChildFrm>(&form), window, canvas}).first;
     }
     View& view = it->second;
+    if (view.canvas->Scale() != bench_.Main().DesignerScale()) {
+      // The window grows or shrinks with its picture.
+      view.canvas->SetScale(bench_.Main().DesignerScale());
+      view.window->adjustSize();
+    }
     // The modified mark as Qt shows it: "Form1.qbf*".
     view.window->setWindowTitle(QString::fromStdString(form.Caption()) + "[*]");
     view.window->setWindowModified(form.Undo().Modified(form));

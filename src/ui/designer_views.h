@@ -19,8 +19,14 @@ class DesignerCanvas : public QWidget {
  public:
   DesignerCanvas(Workbench& bench, MainWindow& main, TChildFrm& form);
   TChildFrm* Form() const { return form_.Get(); }
-  // The picture as drawn last, for tests and screenshots.
+  // The picture as drawn last, at the device's own size, for tests and screenshots.
   QImage Picture();
+  // Screen pixels per device pixel; the canvas takes the size of the enlarged picture.
+  int Scale() const { return scale_; }
+  void SetScale(int scale);
+  // A position on the canvas in device pixels: divided by the scale and rounded down, so that
+  // every screen pixel of an enlarged device pixel stands for that pixel.
+  static Point DevicePoint(double x, double y, int scale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,6 +41,7 @@ class DesignerCanvas : public QWidget {
   MainWindow& main_;
   WeakRef<TChildFrm> form_;
   FormPicture picture_;
+  int scale_ = 1;
 };
 
 class DesignerViews : public QObject, public DesignerWindowHost, public ViewLinks {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -113,21 +114,43 @@ void MainWindow::BuildMenus() {
         connect(recent_menu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
         continue;
       }
-      QAction* action = menu->addAction(Q(item.caption));
-      if (*AlternateShortcut(item.command))
-        action->setShortcuts({QKeySequence(Q(item.shortcut)),
-                              QKeySequence(Q(AlternateShortcut(item.command)))});
-      else
-        action->setShortcut(QKeySequence(Q(item.shortcut)));
-      action->setStatusTip(Q(item.hint));
-      action->setToolTip(Q(item.hint));
-      action->setCheckable(item.checkable);
-      action->setIcon(CommandIcon(item.command));
-      action->setIconVisibleInMenu(false);
-      Command command = item.command;
-      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
-      actions_[command] = action;
+      if (item.command == Command::kDesignerScale) {
+        BuildScaleMenu(menu->addMenu(Q(item.caption)));
+        continue;
+      }
+      AddCommandAction(menu, item);
     }
+  }
+}
+
+QAction* MainWindow::AddCommandAction(QMenu* menu, const MenuItemDef& item) {
+  QAction* action = menu->addAction(Q(item.caption));
+  QList<QKeySequence> keys;
+  if (*item.shortcut) keys.append(QKeySequence(Q(item.shortcut)));
+  if (*item.other_shortcut) keys.append(QKeySequence(Q(item.other_shortcut)));
+  action->setShortcuts(keys);
+  action->setStatusTip(Q(item.hint));
+  action->setToolTip(Q(item.hint));
+  action->setCheckable(item.checkable);
+  action->setIcon(CommandIcon(item.command));
+  action->setIconVisibleInMenu(false);
+  Command command = item.command;
+  connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+  actions_[command] = action;
+  return action;
+}
+
+void MainWindow::BuildScaleMenu(QMenu* menu) {
+  menu->setObjectName("mnuDesignerScale");
+  auto* sizes = new QActionGroup(menu);
+  sizes->setExclusive(true);
+  for (const MenuItemDef& item : DesignerScaleCommands()) {
+    if (item.command == Command::kNone) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = AddCommandAction(menu, item);
+    if (item.checkable) sizes->addAction(action);
   }
 }
 
@@ -205,7 +228,7 @@ void MainWindow::BuildStatusBar() {
     if (def.centred) label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    statusBar()->addWidget(label, &def == &kStatusPanels[std::size(kStatusPanels) - 1] ? 1 : 0);
+    statusBar()->addWidget(label, def.stretch ? 1 : 0);
     status_labels_.push_back(label);
   }
 }
@@ -338,7 +361,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!key->isAutoRepeat() || key->key() != Qt::Key_Space) {
       if (DesignerKeyOf(key->key(), &designer_key) &&
           static_cast<QWidget*>(watched)->window() == this) {
-        core_.KeyPress(designer_key);
+        core_.KeyPress(designer_key, key->modifiers() & Qt::ShiftModifier);
         Sync();
       }
     }

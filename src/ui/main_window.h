@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "app/menus.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  QAction* AddCommandAction(QMenu* menu, const MenuItemDef& item);
+  void BuildScaleMenu(QMenu* menu);
   void BuildToolbars();
   void BuildStatusBar();
   void FillRecentMenu();

@@ -29,7 +29,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "&Recent Projects|-|N&ew Form|Open &Form...|&Close Form|Sa&ve Form|"
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "&Undo|&Redo|-|Cu&t|&Copy|&Paste|");
-  EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|");
+  EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|Designer &Scale|");
   EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");
@@ -101,6 +101,44 @@ TEST(Toolbars, CaptionsRowsAndHints) {
             "Space controls equally,\nvertically,\n"
             "tbControls:Controls:2:\n");
   EXPECT_EQ(bars[0].buttons.back().command, Command::kGenerateButton);
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST(Menus, DesignerScaleSubmenu) {
+  EXPECT_STREQ(kDesignerScaleCaption, "Designer &Scale");
+  const MenuItemDef* place = FindMenuItem(Command::kDesignerScale);
+  ASSERT_NE(place, nullptr);
+  EXPECT_STREQ(place->caption, "Designer &Scale");
+  struct Case {
+    Command command;
+    const char* caption;
+    const char* shortcut;
+    const char* other;
+    bool checkable;
+  };
+  const Case cases[] = {
+      {Command::kScale1, "&1×", "Ctrl+0", "", true},
+      {Command::kScale2, "&2×", "", "", true},
+      {Command::kScale3, "&3×", "", "", true},
+      {Command::kScale4, "&4×", "", "", true},
+      {Command::kNone, "", "", "", false},
+      {Command::kScaleLarger, "&Larger", "Ctrl++", "Ctrl+=", false},
+      {Command::kScaleSmaller, "&Smaller", "Ctrl+-", "", false},
+  };
+  const auto& items = DesignerScaleCommands();
+  ASSERT_EQ(items.size(), std::size(cases));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(items[i].command, cases[i].command) << i;
+    EXPECT_STREQ(items[i].caption, cases[i].caption);
+    EXPECT_STREQ(items[i].shortcut, cases[i].shortcut);
+    EXPECT_STREQ(items[i].other_shortcut, cases[i].other);
+    EXPECT_EQ(items[i].checkable, cases[i].checkable);
+  }
 }
 
 }  // namespace

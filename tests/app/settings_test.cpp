@@ -80,7 +80,7 @@ TEST(GeneralSettings, WritingKeepsTheOptionsDialogsSections) {
   s.recent = {"/a.qbp", "/b.qbp"};
   ASSERT_TRUE(WriteGeneralSettings(path, s));
   EXPECT_EQ(ReadFileBytes(path),
-            "[Design]\r\nFormWhite=1\r\n"
+            "[Design]\r\nFormWhite=1\r\nScale=1\r\n"
             "\r\n[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
             "\r\n[MRU Items]\r\nF0=/a.qbp\r\nF1=/b.qbp\r\n");
   GeneralSettings back = ReadGeneralSettings(path);
@@ -88,6 +88,36 @@ TEST(GeneralSettings, WritingKeepsTheOptionsDialogsSections) {
   EXPECT_FALSE(back.grid);
   EXPECT_TRUE(back.short_names);
   EXPECT_EQ(back.recent, (std::vector<std::string>{"/a.qbp", "/b.qbp"}));
+}
+
+TEST(GeneralSettings, DesignerScaleIsOneToFourElseOne) {
+  struct Case {
+    const char* text;
+    int scale;
+  };
+  for (Case c : {Case{"", 1}, Case{"[Design]\r\nScale=2\r\n", 2},
+                 Case{"[Design]\r\nScale=4\r\n", 4}, Case{"[design]\r\nscale=3\r\n", 3},
+                 Case{"[Design]\r\nScale=0\r\n", 1}, Case{"[Design]\r\nScale=5\r\n", 1},
+                 Case{"[Design]\r\nScale=-2\r\n", 1}, Case{"[Design]\r\nScale=big\r\n", 1},
+                 Case{"[Design]\r\nScale=99999999999999\r\n", 1},
+                 Case{"[General]\r\nScale=3\r\n", 1}}) {
+    IniFile ini;
+    ini.Parse(c.text);
+    EXPECT_EQ(ReadGeneralSettingsFromIni(ini).scale, c.scale) << c.text;
+  }
+}
+
+TEST(GeneralSettings, TheScaleJoinsTheOptionsDialogsDesignSection) {
+  TempDir dir;
+  const std::string path = dir.Path("options.ini");
+  ASSERT_TRUE(WriteFileBytes(path, "[Design]\r\nFormWhite=1\r\n"));
+  GeneralSettings s;
+  s.scale = 3;
+  ASSERT_TRUE(WriteGeneralSettings(path, s));
+  EXPECT_EQ(ReadFileBytes(path),
+            "[Design]\r\nFormWhite=1\r\nScale=3\r\n"
+            "\r\n[General]\r\nLib=2\r\nGrid=1\r\nShortNames=0\r\n");
+  EXPECT_EQ(ReadGeneralSettings(path).scale, 3);
 }
 
 class StartUp : public ::testing::Test {
@@ -127,7 +157,8 @@ TEST_F(StartUp, FreshInstallation) {
 
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")),
-            "[General]\r\nLib=2\r\nGrid=1\r\nShortNames=0\r\n");
+            "[General]\r\nLib=2\r\nGrid=1\r\nShortNames=0\r\n"
+            "\r\n[Design]\r\nScale=1\r\n");
 }
 
 TEST_F(StartUp, SettingsAreReadAndWrittenBack) {
@@ -145,7 +176,31 @@ TEST_F(StartUp, SettingsAreReadAndWrittenBack) {
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")),
             "[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+            "\r\n[Design]\r\nScale=1\r\n"
             "\r\n[MRU Items]\r\nF0=/p/b.qbp\r\nF1=/p/a.qbp\r\n");
+}
+
+TEST_F(StartUp, TheDesignerScaleIsKeptAndItsCommandsStayInRange) {
+  std::filesystem::create_directory(dir_.Path("program"));
+  ASSERT_TRUE(WriteFileBytes(dir_.Path("program/options.ini"), "[Design]\r\nScale=2\r\n"));
+  Run(WritableEnvironment());
+  EXPECT_EQ(main_->DesignerScale(), 2);
+  struct Step {
+    Command command;
+    int scale;
+  };
+  for (Step step : {Step{Command::kScaleLarger, 3}, Step{Command::kScaleLarger, 4},
+                    Step{Command::kScaleLarger, 4}, Step{Command::kScale1, 1},
+                    Step{Command::kScaleSmaller, 1}, Step{Command::kScale4, 4},
+                    Step{Command::kScaleSmaller, 3}}) {
+    main_->Execute(step.command);
+    EXPECT_EQ(main_->DesignerScale(), step.scale);
+    // Exactly one size is checked: the one shown.
+    for (Command size : {Command::kScale1, Command::kScale2, Command::kScale3, Command::kScale4})
+      EXPECT_EQ(main_->Checked(size), TMain::ScaleOf(size) == step.scale);
+  }
+  main_->Finish();
+  EXPECT_EQ(ReadGeneralSettings(dir_.Path("program/options.ini")).scale, 3);
 }
 
 TEST_F(StartUp, MissingFontsAreEachReportedOnce) {
@@ -175,7 +230,8 @@ TEST_F(StartUp, TheSettingsLiveInTheUserFolderSeededByTheProgramFolder) {
   main_->ToggleShortNames();
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(config + "/quillboard/options.ini"),
-            "[General]\r\nLib=1\r\nGrid=1\r\nShortNames=1\r\n");
+            "[General]\r\nLib=1\r\nGrid=1\r\nShortNames=1\r\n"
+            "\r\n[Design]\r\nScale=1\r\n");
   EXPECT_EQ(ReadFileBytes(dir_.Path("program/options.ini")), "[General]\r\nLib=1\r\n");
 
   // The next run reads the user's file.

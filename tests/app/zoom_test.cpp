@@ -164,6 +164,25 @@ TEST_F(Zoom, TheFrameCountsAsPartOfTheWindow) {
   EXPECT_EQ(zoom_.Image().At(0, 0), 'a');
 }
 
+TEST_F(Zoom, AnEnlargedDesignerWindowCountsAtItsEnlargedSize) {
+  // 800 × 600 client area: at 2x the window is 334 × 452.
+  geometry_.designer_scale = 2;
+  struct Pos {
+    int left, top;
+    bool inside;
+  };
+  char letter = 'b';
+  for (Pos p : {Pos{466, 50, true}, Pos{467, 50, false}, Pos{10, 148, true},
+                Pos{10, 149, false}}) {
+    source_.designer = Filled(167, 226, ++letter);
+    window_.SetWindowPos(p.left, p.top);
+    EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
+  }
+  // The zoom still shows the device picture twice, whatever the designer's scale.
+  EXPECT_EQ(zoom_.Image().width, 334);
+  EXPECT_EQ(zoom_.Image().height, 452);
+}
+
 TEST_F(Zoom, ATickWithAnUnchangedSourceLeavesThePictureAlone) {
   ASSERT_TRUE(zoom_.Tick());
   const std::uint32_t* pixels = zoom_.Image().pixels.data();

@@ -330,3 +330,57 @@ TEST_F(SnapDrag, AControlDestroyedDuringTheDragEndsIt) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+// A second button on the panel, carried along by drags of the first.
+class FollowerDrag : public SnapDrag {
+ protected:
+  void SetUp() override {
+    SnapDrag::SetUp();
+    other_ = static_cast<TCCButton*>(panel_.AddChild(std::make_unique<TCCButton>(nullptr)));
+    other_->SetBounds(70, 90, 20, 10);
+  }
+  void Press(Point from, ShiftState keys = 0) {
+    snap_.MouseDown(*button_, MouseButton::kLeft, keys | kSsLeft, Local(from), from);
+    snap_.SetFollowers({other_});
+  }
+  TCCButton* other_ = nullptr;
+};
+
+TEST_F(FollowerDrag, FollowersMoveByTheSameRoundedDistance) {
+  Press({30, 36});
+  snap_.MouseMove(*button_, kSsLeft, Local({36, 41}), {36, 41});
+  ExpectBounds(28, 34, 40, 14);
+  EXPECT_EQ(other_->Left(), 78);
+  EXPECT_EQ(other_->Top(), 94);
+  EXPECT_TRUE(snap_.DragMoved());
+  snap_.MouseUp(*button_, MouseButton::kLeft, kSsLeft, Local({36, 41}), {36, 41});
+  // The next drag carries nobody unless asked again.
+  Drag({30, 36}, {38, 36});
+  EXPECT_EQ(other_->Left(), 78);
+}
+
+TEST_F(FollowerDrag, AResizeLeavesTheFollowersAlone) {
+  Press({59, 36});  // the right edge
+  snap_.MouseMove(*button_, kSsLeft, Local({67, 36}), {67, 36});
+  ExpectBounds(20, 30, 48, 14);
+  EXPECT_EQ(other_->Left(), 70);
+  EXPECT_FALSE(snap_.DragMoved());
+  EXPECT_TRUE(snap_.DragResized());
+}
+
+TEST_F(FollowerDrag, ACancelledDragMovesNothing) {
+  Press({30, 36});
+  snap_.CancelDrag();
+  EXPECT_FALSE(snap_.Dragging());
+  snap_.MouseMove(*button_, kSsLeft, Local({40, 46}), {40, 46});
+  ExpectBounds(20, 30, 40, 14);
+  EXPECT_EQ(other_->Left(), 70);
+  // The release still reaches the component.
+  EXPECT_TRUE(snap_.MouseUp(*button_, MouseButton::kLeft, kSsLeft, Local({40, 46}), {40, 46}));
+}
+
+}  // namespace
+}  // namespace qb
