@@ -3,6 +3,7 @@
 
 #include "controls/PTDialog.h"
 #include "designer/selection.h"
+#include "form/undo.h"
 #include "designer_fixture.h"
 
 namespace qb::test {
@@ -62,6 +63,23 @@ TEST_F(GroupTest, DraggingAMarkedControlMovesTheWholeSelection) {
   EXPECT_TRUE(second_->Selected());
   EXPECT_EQ(first_->SelectColor(), kBlueMark);
   EXPECT_EQ(second_->SelectColor(), kNavyMark);
+}
+
+TEST_F(GroupTest, AGroupDragAndAGroupNudgeAreOneUndoStepEach) {
+  UndoStack& undo = form_->Undo();
+  const std::size_t base = undo.Position();
+  Drag(*form_, OnScreen(22, 18), OnScreen(27, 20));
+  EXPECT_EQ(undo.Position(), base + 1);
+  EXPECT_TRUE(designer.KeyPressed(K::kRight));
+  EXPECT_EQ(undo.Position(), base + 2);
+  // Each undo puts every member of the group back at once, by name.
+  ASSERT_TRUE(undo.Undo(state, *form_));
+  EXPECT_EQ(BoxOf(*form_->FindControl("Label1")), (Box{17, 14, 32, 13}));
+  EXPECT_EQ(BoxOf(*form_->FindControl("Label2")), (Box{17, 34, 32, 13}));
+  ASSERT_TRUE(undo.Undo(state, *form_));
+  EXPECT_EQ(BoxOf(*form_->FindControl("Label1")), (Box{12, 12, 32, 13}));
+  EXPECT_EQ(BoxOf(*form_->FindControl("Label2")), (Box{12, 32, 32, 13}));
+  EXPECT_EQ(BoxOf(*form_->FindControl("Label3")), (Box{12, 52, 32, 13}));
 }
 
 TEST_F(GroupTest, AGroupDragMovesEveryoneByTheSameRoundedDistance) {
