@@ -202,6 +202,8 @@ bool TMain::RedoStep() {
 
 void TMain::AfterRestore(TChildFrm& window) {
   if (inspector_view_) inspector_view_->HideEditors();
+  // The readout told where the last drag or nudge left a control; after an undo it would lie.
+  state_.status_panels[kReadoutPanel].clear();
   LoadChooser(window);
   TControl* current = state_.current_control.Get();
   if (!current || current == &window.Client()) {

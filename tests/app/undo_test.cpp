@@ -32,6 +32,7 @@ class UndoBench {
     bench_.Main().NewProject();
   }
 
+  AppState& State() { return bench_.State(); }
   TChildFrm& Form() { return *bench_.State().windows.at(0); }
   TMain& Main() { return bench_.Main(); }
   Designer& D() { return bench_.GetDesigner(); }
@@ -301,7 +302,9 @@ TEST(Undo, ConsecutiveNudgesOfOneControlAreOneStep) {
   b.Main().KeyPress(DesignerKey::kDown);
   EXPECT_EQ(b.Form().Undo().Position(), base + 2);
   EXPECT_EQ(b.Main().ItemText(Command::kUndo), "&Undo Move " + second->Name());
+  EXPECT_FALSE(b.State().status_panels[kReadoutPanel].empty());
   b.Main().UndoStep();
+  EXPECT_TRUE(b.State().status_panels[kReadoutPanel].empty());
   EXPECT_EQ(b.Form().FindControl(name)->Left(), left + 5);
   b.Main().UndoStep();
   EXPECT_EQ(b.Form().FindControl(name)->Left(), left);
