@@ -8,7 +8,6 @@
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "codegen/layout_check.h"
-#include "form/form_file.h"
 #include "model/safe_file.h"
 
 namespace qb::cli {
@@ -65,19 +64,8 @@ int RunCheck(const std::vector<std::string>& args, CommandContext& context) {
                       ReadProblemText(path, read.status, kMaxDocumentFileSize));
 
   const ProjectFileData project = ReadProjectFile(path, 0, 0);
-  const int lib = static_cast<int>(project.library);
-  for (const auto& [key, form_path] : project.forms) {
-    const FormFileHeader header = InspectFormFile(form_path, project.library);
-    if (header.status == ReadStatus::kMissing)
-      return Failed(context, std::string(kFormMissing) + " " + form_path);
-    if (!header.ok())
-      return Failed(context, ReadProblemText(form_path, header.status, kMaxDocumentFileSize));
-    if (header.controls > kMaxFormControls)
-      return Failed(context, TooManyControlsText(form_path, header.controls));
-    if (header.lib != lib)
-      return Failed(context, form_path + ": " + kFormOfLibrary + " " + std::to_string(header.lib) +
-                                 ", " + kNotOfLibrary + " " + std::to_string(lib));
-  }
+  const std::string unusable = ListedFormsProblem(project);
+  if (!unusable.empty()) return Failed(context, unusable);
 
   BatchUi ui(context.err);
   TMain main(ui, context.program_dir);

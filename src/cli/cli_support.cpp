@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/project_file.h"
 #include "cli/cli_texts.h"
 #include "controls/font_registry.h"
+#include "form/form_file.h"
+#include "model/safe_file.h"
 
 namespace qb::cli {
 
@@ -13,6 +16,20 @@ int UsageError(CommandContext& context, const char* name, const char* usage,
   context.err << kProgramName << " " << name << ": " << why << "\n"
               << kUsageHeader << " " << kProgramName << " " << name << " " << usage << "\n";
   return kExitUsage;
+}
+
+std::string ListedFormsProblem(const ProjectFileData& project) {
+  const int lib = static_cast<int>(project.library);
+  for (const auto& [key, form_path] : project.forms) {
+    const FormFileHeader header = InspectFormFile(form_path, project.library);
+    if (header.status == ReadStatus::kMissing) return std::string(kFormMissing) + " " + form_path;
+    if (!header.ok()) return ReadProblemText(form_path, header.status, kMaxDocumentFileSize);
+    if (header.controls > kMaxFormControls) return TooManyControlsText(form_path, header.controls);
+    if (header.lib != lib)
+      return form_path + ": " + kFormOfLibrary + " " + std::to_string(header.lib) + ", " +
+             kNotOfLibrary + " " + std::to_string(lib);
+  }
+  return {};
 }
 
 void LoadPalmFaces(const std::string& folder, FontRegistry& fonts, std::ostream& err) {

@@ -96,20 +96,8 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
   // The designer skips a listed form whose file is gone; generated code without it would
   // build a different program, so a batch run stops instead.
   const ProjectFileData project = ReadProjectFile(path, 0, 0);
-  const int lib = static_cast<int>(project.library);
-  for (const auto& [key, form_path] : project.forms) {
-    const FormFileHeader header = InspectFormFile(form_path, project.library);
-    if (header.status == ReadStatus::kMissing)
-      return Failed(context, std::string(kFormMissing) + " " + form_path);
-    if (!header.ok())
-      return Failed(context, ReadProblemText(form_path, header.status, kMaxDocumentFileSize));
-    if (header.controls > kMaxFormControls)
-      return Failed(context, TooManyControlsText(form_path, header.controls));
-    const int form_lib = header.lib;
-    if (form_lib != lib)
-      return Failed(context, form_path + ": " + kFormOfLibrary + " " + std::to_string(form_lib) +
-                                 ", " + kNotOfLibrary + " " + std::to_string(lib));
-  }
+  const std::string unusable = ListedFormsProblem(project);
+  if (!unusable.empty()) return Failed(context, unusable);
 
   BatchUi ui(context.err);
   TMain main(ui, context.program_dir);
