@@ -5,22 +5,30 @@
 #include <map>
 #include <string_view>
 
-#include "form/app_state.h"
 #include "controls/CCButton.h"
+#include "controls/CCButton_paint.h"
 #include "controls/CCCheckbox.h"
+#include "controls/CCCheckbox_paint.h"
 #include "controls/CCDropDown.h"
+#include "controls/CCDropDown_paint.h"
 #include "controls/CCLabel.h"
+#include "controls/CCLabel_paint.h"
 #include "controls/CCListBox.h"
 #include "controls/CCPopUp.h"
 #include "controls/CCRadio.h"
 #include "controls/CCSwitch.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
+#include "controls/PTCheckBox_paint.h"
+#include "controls/PTGsi.h"
 #include "controls/PTLabel.h"
+#include "controls/PTLabel_paint.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
+#include "controls/PTPopTrigger_paint.h"
 #include "controls/font_registry.h"
 #include "controls/palm_look.h"
+#include "form/app_state.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -29,16 +37,6 @@ namespace {
 
 // The geometry the drawing gives a control, which for some classes is not the stored one
 // until the control is painted (a form loaded by the command line never is).
-constexpr int kLabelHeight = 13;  // CControls labels, edits and check boxes
-constexpr int kClosedDropDownHeight = 12;
-constexpr int kEmptyPTLabelHeight = 11;
-constexpr int kGsiWidth = 8;
-constexpr int kGsiHeight = 9;
-constexpr int kSelectPadding = 7;
-// Where the drawing starts the text of the kinds that do not centre it.
-constexpr int kCCCheckboxTextLeft = 13;
-constexpr int kPTCheckboxTextLeft = 18;
-constexpr int kPopTriggerTextLeft = 15;
 constexpr int kPTListStandAlone = 0;
 // The form's title tab and the line under it take the screen's first rows.
 constexpr int kTitleBandHeight = 15;
@@ -74,19 +72,21 @@ Rect DrawnBounds(const TControl& c, const FontRegistry& fonts) {
   switch (c.Class()) {
     case ControlClass::kCCLabel:
     case ControlClass::kCCEdit:
+      r.height = kCCLabelHeight;
+      break;
     case ControlClass::kCCCheckbox:
-      r.height = kLabelHeight;
+      r.height = kCCCheckboxHeight;
       break;
     case ControlClass::kCCDropDown:
       // The device shows it closed; the open list lies over what is below by design.
-      r.height = kClosedDropDownHeight;
+      r.height = kCCDropDownClosedHeight;
       break;
     case ControlClass::kPTLabel: {
       const auto& label = static_cast<const TPTLabel&>(c);
       const PalmFace& face = FaceOf(c, fonts);
       r.width = face.TextWidth(label.Content()) + 1;
       const int h = face.TextHeight(label.Content());
-      r.height = h != 0 ? h : kEmptyPTLabelHeight;
+      r.height = h != 0 ? h : kPTEmptyLabelHeight;
       break;
     }
     case ControlClass::kPTGsi:
@@ -96,7 +96,7 @@ Rect DrawnBounds(const TControl& c, const FontRegistry& fonts) {
     case ControlClass::kCCButton: {
       const auto& button = static_cast<const TCCButton&>(c);
       if (button.IsSelect())
-        r.width = FaceOf(c, fonts).TextWidth(button.Content()) + kSelectPadding;
+        r.width = FaceOf(c, fonts).TextWidth(button.Content()) + kCCSelectPadding;
       break;
     }
     default:
@@ -178,7 +178,7 @@ bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::stri
     case ControlClass::kPTCheckbox:
       return from(static_cast<const TPTCheckbox&>(c).Content(), kPTCheckboxTextLeft);
     case ControlClass::kPTPopTrigger:
-      return from(static_cast<const TPTPopTrigger&>(c).Text(), kPopTriggerTextLeft);
+      return from(static_cast<const TPTPopTrigger&>(c).Text(), kPTPopTriggerTextLeft);
     default:
       return false;
   }

@@ -7,14 +7,13 @@ namespace qb {
 
 namespace {
 // The Select kind is as wide as its text plus this.
-constexpr int kSelectPadding = 7;
 // Radius whose cut is rounded by the corner pixels.
 constexpr int kRoundedRadius = 4;
 }  // namespace
 
 void PaintCCButton(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& button = static_cast<TCCButton&>(control);
-  if (button.IsSelect()) button.SetWidth(canvas.TextWidth(button.Content()) + kSelectPadding);
+  if (button.IsSelect()) button.SetWidth(canvas.TextWidth(button.Content()) + kCCSelectPadding);
   const int w = button.Width();
   const int h = button.Height();
   const int c = CornerCut(button.Radius());

@@ -7,8 +7,7 @@ namespace qb {
 
 namespace {
 
-constexpr int kCheckboxHeight = 13;
-constexpr Point kTextAt = {13, 1};
+constexpr Point kTextAt = {kCCCheckboxTextLeft, 1};
 // The pixels where the tick breaks through the box.
 constexpr Point kBreaks[] = {{8, 3}, {9, 6}};
 
@@ -34,7 +33,7 @@ Color FontColor(const TControl& control) {
 
 void PaintCCCheckbox(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   auto& box = static_cast<TCCCheckbox&>(control);
-  if (box.Height() != kCheckboxHeight) box.SetHeight(kCheckboxHeight);
+  if (box.Height() != kCCCheckboxHeight) box.SetHeight(kCCCheckboxHeight);
   const Color background = box.Color();
 
   if (box.State() != 0) {

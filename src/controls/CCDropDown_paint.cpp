@@ -8,7 +8,6 @@ namespace qb {
 
 namespace {
 
-constexpr int kClosedHeight = 12;
 constexpr Point kClosedTextAt = {12, 1};
 
 // Open: the rows plus the box's frame and shadow.
@@ -31,7 +30,7 @@ void DrawClosed(PalmCanvas& canvas, const TCCDropDown& drop) {
 void PaintCCDropDown(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   auto& drop = static_cast<TCCDropDown&>(control);
   const bool open = drop.TestItems() != 0;
-  const int height = open ? OpenHeight(drop.VisibleItems()) : kClosedHeight;
+  const int height = open ? OpenHeight(drop.VisibleItems()) : kCCDropDownClosedHeight;
   if (drop.Height() != height) drop.SetHeight(height);
 
   if (open)

@@ -8,7 +8,6 @@ namespace qb {
 namespace {
 
 // Labels and edits are always this high.
-constexpr int kLabelHeight = 13;
 
 enum LabelStyle { kStylePlain = 0, kStyleUnderlined = 1, kStyleBoxed = 2 };
 
@@ -25,7 +24,7 @@ void DotUnderline(PalmCanvas& canvas, int w, int y, Color background) {
 void PaintCCLabel(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   // TCCEdit is a TCCLabel and draws the same way.
   auto& label = static_cast<TCCLabel&>(control);
-  if (label.Height() != kLabelHeight) label.SetHeight(kLabelHeight);
+  if (label.Height() != kCCLabelHeight) label.SetHeight(kCCLabelHeight);
   const int w = label.Width();
   const int h = label.Height();
   const Color background = label.Color();

@@ -8,7 +8,6 @@ namespace qb {
 
 namespace {
 
-constexpr int kTextLeft = 18;
 
 // Everything hangs from b, the top of the text centred in the panel.
 void DrawBox(PalmCanvas& canvas, int b) {
@@ -45,7 +44,7 @@ void PaintPTCheckbox(TControl& control, PalmCanvas& canvas, const PaintContext& 
   }
 
   canvas.SetTextColor(ink);
-  canvas.TextOut(kTextLeft, b + 1, box.Content());
+  canvas.TextOut(kPTCheckboxTextLeft, b + 1, box.Content());
   DrawSelectionMarks(canvas, box);
 }
 

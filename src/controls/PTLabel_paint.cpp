@@ -7,7 +7,6 @@ namespace qb {
 
 namespace {
 // The height of a label whose text measures nothing.
-constexpr int kEmptyLabelHeight = 11;
 }  // namespace
 
 void PaintPTLabel(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
@@ -15,7 +14,7 @@ void PaintPTLabel(TControl& control, PalmCanvas& canvas, const PaintContext& con
   TakeFormBackground(label, canvas, context);
   const int height = canvas.TextHeight(label.Content());
   label.SetBounds(label.Left(), label.Top(), canvas.TextWidth(label.Content()) + 1,
-                  height != 0 ? height : kEmptyLabelHeight);
+                  height != 0 ? height : kPTEmptyLabelHeight);
   canvas.SetTextColor(label.ColorText());
   canvas.TextOut(0, 0, label.Content());
   DrawSelectionMarks(canvas, label);

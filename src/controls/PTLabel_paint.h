@@ -4,6 +4,9 @@
 
 namespace qb {
 
+// The height of a label without text.
+inline constexpr int kPTEmptyLabelHeight = 11;
+
 // A PToolboxLib label, sized to its text.
 void PaintPTLabel(TControl& control, PalmCanvas& canvas, const PaintContext& context);
 

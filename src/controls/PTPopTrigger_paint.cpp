@@ -6,7 +6,6 @@
 namespace qb {
 
 namespace {
-constexpr int kTextLeft = 15;
 }  // namespace
 
 void PaintPTPopTrigger(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
@@ -19,7 +18,7 @@ void PaintPTPopTrigger(TControl& control, PalmCanvas& canvas, const PaintContext
   const int b = VCenteredTextY(canvas, trigger.Text(), trigger.Height());
 
   canvas.SetTextColor(ink);
-  canvas.TextOut(kTextLeft, b, trigger.Text());
+  canvas.TextOut(kPTPopTriggerTextLeft, b, trigger.Text());
   canvas.SetPen(ink);
   canvas.SetBrush(ink);
   canvas.Polygon({{3, b + 4}, {10, b + 4}, {7, b + 7}, {6, b + 7}});
