@@ -10,10 +10,12 @@ import sys
 import tempfile
 from pathlib import Path
 
-# Bottom to top. A folder may include its own headers and those of folders before it; properties
-# and codegen stand side by side and include neither each other.
-LAYERS = ["model", "controls", "form", "designer", "properties", "codegen", "app", "ui", "cli"]
-SIDE_BY_SIDE = {frozenset({"properties", "codegen"})}
+# Bottom to top. A folder may include its own headers and those of folders before it; properties,
+# codegen and preview stand side by side and include none of each other.
+LAYERS = ["model", "controls", "form", "designer", "properties", "codegen", "preview", "app", "ui",
+          "cli"]
+SIDE_BY_SIDE = {frozenset({"properties", "codegen"}), frozenset({"properties", "preview"}),
+                frozenset({"codegen", "preview"})}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 

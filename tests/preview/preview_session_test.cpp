@@ -1,0 +1,467 @@
+#include "preview/preview_session.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/CCButton.h"
+#include "controls/CCCheckbox.h"
+#include "controls/CCDropDown.h"
+#include "controls/CCEdit.h"
+#include "controls/CCListBox.h"
+#include "controls/CCMenu.h"
+#include "controls/CCPopUp.h"
+#include "controls/CCRadio.h"
+#include "controls/CCSwitch.h"
+#include "controls/PTButton.h"
+#include "controls/PTCheckBox.h"
+#include "controls/PTDialog.h"
+#include "controls/PTEdit.h"
+#include "controls/PTList.h"
+#include "controls/PTPopTrigger.h"
+#include "controls/factory.h"
+#include "designer/hit_test.h"
+#include "form/form_file.h"
+#include "support/fake_ui.h"
+#include "support/temp_dir.h"
+
+namespace qb {
+namespace {
+
+template <class T>
+T& Add(TChildFrm& form, TControl& parent, const std::string& name, Rect r, int tag = 0) {
+  auto c = CreateControl(T::kClass, &form);
+  c->SetTag(tag);
+  c->SetName(name);
+  c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  c->SetPalmForm(&parent);
+  return static_cast<T&>(*parent.AddChild(std::move(c)));
+}
+
+TChildFrm& NewForm(AppState& state, const std::string& name, const std::string& title) {
+  state.windows.push_back(std::make_unique<TChildFrm>());
+  TChildFrm& form = *state.windows.back();
+  form.SetName(name);
+  form.Screen().SetTitle(title);
+  return form;
+}
+
+// Two PToolboxLib forms: "Main" with one control of every kind and a dialog, "Second" with a
+// button that leads back into the dialog-free first form.
+class PreviewPT : public ::testing::Test {
+ public:
+  PreviewPT() {
+    design_.library = LibraryId::kPToolboxLib;
+    TChildFrm& main = NewForm(design_, "Main", "Main form");
+    TCCForm& s = main.Screen();
+    Add<TPTButton>(main, s, "Go", {5, 20, 45, 33}).SetShowForm("Second");
+    Add<TPTButton>(main, s, "Dlg", {50, 20, 90, 33}).SetShowForm("Info");
+    auto& select = Add<TCCButton>(main, s, "Sel", {95, 20, 135, 33}, kSelectTag);
+    select.SetShowForm("(None)");
+    select.SetContent("Pick");
+    Add<TCCSwitch>(main, s, "P1", {5, 40, 25, 53}, 1);
+    Add<TCCSwitch>(main, s, "P2", {30, 40, 50, 53}, 1);
+    Add<TCCSwitch>(main, s, "P3", {55, 40, 75, 53}, 0);
+    auto& radio = Add<TCCRadio>(main, s, "R1", {80, 40, 140, 53}, 1);
+    radio.SetItems({"a", "b", "c"});
+    radio.SetSelectedItem(0);
+    Add<TPTCheckbox>(main, s, "CB", {5, 60, 55, 72});
+    auto& list = Add<TPTList>(main, s, "L", {5, 80, 65, 100});
+    list.SetStyle(0);
+    list.SetItems({"one", "two", "three", "four", "five"});
+    list.SetMaxItems(2);
+    Add<TPTPopTrigger>(main, s, "T", {80, 60, 120, 72});
+    auto& pop = Add<TPTList>(main, s, "PL", {80, 75, 130, 100});
+    pop.SetItems({"x", "y", "z"});
+    pop.SetMaxItems(3);
+    pop.SetTrigger("T");
+    auto& field = Add<TPTEdit>(main, s, "F", {80, 120, 140, 135});
+    field.SetMaxChars(5);
+    field.SetText("");
+    auto& dialog = Add<TPTDialog>(main, s, "Info", {5, 105, 75, 155});
+    dialog.SetTitle("Info");
+    dialog.SetVisible(false);
+    Add<TPTButton>(main, dialog, "Close", {5, 20, 40, 33}).SetShowForm("Second");
+    TChildFrm& second = NewForm(design_, "Second", "Second form");
+    Add<TPTButton>(second, second.Screen(), "Home", {5, 20, 45, 33}).SetShowForm("Main");
+    for (auto& w : design_.windows) w->ClearPictureDirty();
+  }
+
+  TChildFrm& Main() { return *design_.windows[0]; }
+
+  // The centre of a control of the form shown, in device pixels.
+  static Point At(PreviewSession& p, const std::string& name, int dx = -1, int dy = -1) {
+    TControl* c = p.Find(name);
+    EXPECT_NE(c, nullptr) << name;
+    const Point o = OriginInClient(p.Shown(), *c);
+    return {o.x + (dx < 0 ? c->Width() / 2 : dx), o.y + (dy < 0 ? c->Height() / 2 : dy)};
+  }
+  static void TapAt(PreviewSession& p, Point at) {
+    p.PenDown(at);
+    p.PenUp(at);
+  }
+  static void Tap(PreviewSession& p, const std::string& name) { TapAt(p, At(p, name)); }
+
+  AppState design_;
+  FontRegistry fonts_;
+};
+
+// State before and after one tap, per kind.
+struct TapCase {
+  const char* kind;
+  std::function<void(PreviewSession&)> act;
+  std::function<std::string(PreviewSession&)> read;
+  std::string before;
+  std::string after;
+};
+
+std::string StateOf(PreviewSession& p, const std::string& name) {
+  TControl* c = p.Find(name);
+  if (auto* s = As<TCCSwitch>(c)) return std::to_string(s->State());
+  if (auto* r = As<TCCRadio>(c)) return std::to_string(r->SelectedItem());
+  if (auto* b = As<TPTCheckbox>(c)) return std::to_string(b->State());
+  if (auto* l = As<TPTList>(c))
+    return std::to_string(l->SelectedItem()) + (l->Visible() ? " open" : " closed") + " " +
+           (l->Items().empty() ? "" : l->Items()[0]);
+  if (auto* t = As<TPTPopTrigger>(c)) return t->Text();
+  if (auto* f = As<TPTEdit>(c)) return f->Text();
+  return "?";
+}
+
+TEST_F(PreviewPT, TapRulesPerKind) {
+  auto tap = [](const char* name) { return [name](PreviewSession& p) { Tap(p, name); }; };
+  auto state = [](const char* name) {
+    return [name](PreviewSession& p) { return StateOf(p, name); };
+  };
+  const std::vector<TapCase> cases = {
+      {"CheckBox toggles on", tap("CB"), state("CB"), "0", "1"},
+      {"Push without group toggles", tap("P3"), state("P3"), "0", "1"},
+      {"Push of a group selects", tap("P2"), state("P2"), "0", "1"},
+      {"Radio selects the third cell",
+       [](PreviewSession& p) { TapAt(p, At(p, "R1", 55)); }, state("R1"), "0", "2"},
+      {"List selects the second row",
+       [](PreviewSession& p) { TapAt(p, At(p, "L", 5, 14)); }, state("L"), "-1 open one",
+       "1 open one"},
+      {"List scrolls with its arrow",
+       [](PreviewSession& p) { TapAt(p, At(p, "L", 57, 14)); }, state("L"), "-1 open one",
+       "-1 open two"},
+      {"PopTrigger opens its list", tap("T"), state("PL"), "-1 closed x", "-1 open x"},
+  };
+  for (const TapCase& c : cases) {
+    SCOPED_TRACE(c.kind);
+    PreviewSession p(design_, Main(), fonts_);
+    EXPECT_EQ(c.read(p), c.before);
+    c.act(p);
+    EXPECT_EQ(c.read(p), c.after);
+  }
+}
+
+TEST_F(PreviewPT, PushAndRadioOfAGroupReleaseTheOthers) {
+  PreviewSession p(design_, Main(), fonts_);
+  Tap(p, "P1");
+  EXPECT_EQ(StateOf(p, "P1"), "1");
+  EXPECT_EQ(StateOf(p, "R1"), "-1");  // the radio of group 1 lets go
+  Tap(p, "P2");
+  EXPECT_EQ(StateOf(p, "P1"), "0");
+  EXPECT_EQ(StateOf(p, "P2"), "1");
+  TapAt(p, At(p, "R1", 30));
+  EXPECT_EQ(StateOf(p, "R1"), "1");
+  EXPECT_EQ(StateOf(p, "P2"), "0");
+  EXPECT_EQ(StateOf(p, "P3"), "0");  // group 0 is no group
+  Tap(p, "P2");
+  Tap(p, "P2");  // a selected Push of a group stays selected
+  EXPECT_EQ(StateOf(p, "P2"), "1");
+}
+
+TEST_F(PreviewPT, ListScrollsDownAndBackUpKeepingTheChosenRow) {
+  PreviewSession p(design_, Main(), fonts_);
+  TapAt(p, At(p, "L", 5, 3));  // row "one"
+  for (int i = 0; i < 3; ++i) TapAt(p, At(p, "L", 57, 14));
+  // Five items, two shown: three steps reach the end; the chosen row scrolled out of sight.
+  EXPECT_EQ(StateOf(p, "L"), "-1 open four");
+  // With nothing more below, the arrow's place is part of the row again.
+  TapAt(p, At(p, "L", 57, 14));
+  EXPECT_EQ(StateOf(p, "L"), "1 open four");  // "five", shown as the second row
+  TapAt(p, At(p, "L", 57, 3));
+  EXPECT_EQ(StateOf(p, "L"), "2 open three");
+}
+
+TEST_F(PreviewPT, PopTriggerTakesTheChosenEntry) {
+  PreviewSession p(design_, Main(), fonts_);
+  Tap(p, "T");
+  auto* list = As<TPTList>(p.Find("PL"));
+  ASSERT_TRUE(list->Visible());
+  TapAt(p, At(p, "PL", 5, list->RowHeight() * 2 + 2));
+  EXPECT_EQ(StateOf(p, "T"), "z");
+  EXPECT_EQ(StateOf(p, "PL"), "2 closed x");
+  // A tap outside an open list only closes it.
+  Tap(p, "T");
+  Tap(p, "CB");
+  EXPECT_FALSE(list->Visible());
+  EXPECT_EQ(StateOf(p, "CB"), "0");
+}
+
+TEST_F(PreviewPT, FieldTakesTypedTextWithinMaxChars) {
+  PreviewSession p(design_, Main(), fonts_);
+  p.Type("ab");  // nothing has the focus yet
+  EXPECT_EQ(StateOf(p, "F"), "");
+  Tap(p, "F");
+  EXPECT_EQ(p.Focused(), p.Find("F"));
+  p.Type("abc\x01" "defg");
+  EXPECT_EQ(StateOf(p, "F"), "abcde");
+  p.Backspace();
+  p.Backspace();
+  EXPECT_EQ(StateOf(p, "F"), "abc");
+  p.Type("\xC3\xA9\xC3\xA9\xC3\xA9");  // two-byte characters count once each
+  EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9\xC3\xA9");
+  p.Backspace();
+  EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9");
+  As<TPTEdit>(p.Find("F"))->SetNumbersOnly(1);
+  p.Type("x9");
+  EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9" "9");
+}
+
+TEST_F(PreviewPT, ShowFormSwitchesFormsAndDialogsAndBackReturns) {
+  PreviewSession p(design_, Main(), fonts_);
+  EXPECT_EQ(p.Title(), "Main form");
+  EXPECT_FALSE(p.CanGoBack());
+  Tap(p, "Dlg");
+  EXPECT_EQ(p.FormName(), "Main");
+  EXPECT_EQ(p.DialogName(), "Info");
+  EXPECT_TRUE(p.CanGoBack());
+  // The dialog takes the taps: the checkbox under nothing still answers only without it.
+  Tap(p, "CB");
+  EXPECT_EQ(StateOf(p, "CB"), "0");
+  Tap(p, "Close");
+  EXPECT_EQ(p.FormName(), "Second");
+  EXPECT_EQ(p.Title(), "Second form");
+  EXPECT_EQ(p.DialogName(), "");
+  Tap(p, "Home");
+  EXPECT_EQ(p.FormName(), "Main");
+  EXPECT_EQ(p.DialogName(), "");
+  p.Back();
+  EXPECT_EQ(p.FormName(), "Second");
+  p.Back();
+  EXPECT_EQ(p.FormName(), "Main");
+  EXPECT_EQ(p.DialogName(), "Info");
+  p.Back();
+  EXPECT_EQ(p.DialogName(), "");
+  EXPECT_FALSE(p.CanGoBack());
+  p.Back();  // nothing further back
+  EXPECT_EQ(p.Title(), "Main form");
+  Tap(p, "Go");
+  EXPECT_EQ(p.Title(), "Second form");
+}
+
+TEST_F(PreviewPT, ButtonIsPressedOnlyWhileThePenIsOnIt) {
+  PreviewSession p(design_, Main(), fonts_);
+  const PalmCanvas up = p.Frame();
+  const Rect r = PictureRect(*p.Find("Sel"));
+  p.PenDown(At(p, "Sel"));
+  const PalmCanvas down = p.Frame();
+  int inverted = 0;
+  for (int y = 0; y < up.Height(); ++y)
+    for (int x = 0; x < up.Width(); ++x) {
+      if (r.Contains(x, y)) {
+        ASSERT_EQ(down.At(x, y), up.At(x, y) ^ 0xFFFFFFu) << x << "," << y;
+        ++inverted;
+      } else {
+        ASSERT_EQ(down.At(x, y), up.At(x, y)) << x << "," << y;
+      }
+    }
+  EXPECT_EQ(inverted, (r.right - r.left) * (r.bottom - r.top));
+  EXPECT_GT(inverted, 13 * 10);
+  p.PenMove({r.right + 3, r.top});  // leaving releases it
+  EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
+  p.PenMove(At(p, "Sel"));
+  EXPECT_EQ(p.Frame().Pixels(), down.Pixels());
+  p.PenUp(At(p, "Sel"));
+  EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
+}
+
+TEST_F(PreviewPT, ToggledCheckBoxIsDrawnByItsPainterInTheCheckedState) {
+  PreviewSession tapped(design_, Main(), fonts_);
+  const PalmCanvas before = tapped.Frame();
+  Tap(tapped, "CB");
+  const PalmCanvas after = tapped.Frame();
+  PreviewSession set(design_, Main(), fonts_);
+  As<TPTCheckbox>(set.Find("CB"))->SetState(1);
+  EXPECT_EQ(after.Pixels(), set.Frame().Pixels());
+  // Only the check box's own pixels changed.
+  const Rect r = PictureRect(*tapped.Find("CB"));
+  int changed = 0;
+  for (int y = 0; y < before.Height(); ++y)
+    for (int x = 0; x < before.Width(); ++x)
+      if (before.At(x, y) != after.At(x, y)) {
+        ASSERT_TRUE(r.Contains(x, y)) << x << "," << y;
+        ++changed;
+      }
+  EXPECT_GT(changed, 0);
+}
+
+TEST_F(PreviewPT, CaretStandsBehindTheTypedText) {
+  PreviewSession p(design_, Main(), fonts_);
+  EXPECT_TRUE(p.CaretRect().Empty());
+  const PalmCanvas unfocused = p.Frame();
+  Tap(p, "F");
+  p.Type("ab");
+  const Rect caret = p.CaretRect();
+  const Rect field = PictureRect(*p.Find("F"));
+  ASSERT_FALSE(caret.Empty());
+  EXPECT_EQ(caret.right - caret.left, 1);
+  PalmCanvas measure(1, 1);
+  measure.SetFace(&fonts_.Face(p.Find("F")->Font().name));
+  EXPECT_EQ(caret.left, field.left + 1 + measure.TextWidth("ab"));
+  const PalmCanvas frame = p.Frame();
+  for (int y = caret.top; y < caret.bottom; ++y) EXPECT_EQ(frame.At(caret.left, y), kBlack) << y;
+  // Without the focus the same column shows what the field draws.
+  Tap(p, "CB");
+  EXPECT_TRUE(p.CaretRect().Empty());
+  const PalmCanvas& plain = p.Frame();
+  int differs = 0;
+  for (int y = caret.top; y < caret.bottom; ++y)
+    differs += plain.At(caret.left, y) != frame.At(caret.left, y);
+  EXPECT_GT(differs, 0);
+  (void)unfocused;
+}
+
+// Writes every form of the design the way the project saves it.
+std::vector<std::string> FormFiles(AppState& state, const test::TempDir& dir, const char* tag) {
+  std::vector<std::string> bytes;
+  test::FakeUi ui;
+  for (auto& w : state.windows) {
+    const std::string path = dir.Path(std::string(tag) + w->Name() + ".qbf");
+    EXPECT_TRUE(WriteForm(state.library, *w, path, ui));
+    bytes.push_back(test::ReadFileBytes(path));
+  }
+  return bytes;
+}
+
+TEST_F(PreviewPT, ASessionLeavesTheDesignAsItWas) {
+  test::TempDir dir;
+  const std::vector<std::string> before = FormFiles(design_, dir, "before");
+  std::vector<std::uint64_t> counts;
+  for (auto& w : design_.windows) {
+    counts.push_back(w->ChangeCount());
+    w->ClearPictureDirty();
+  }
+  {
+    PreviewSession p(design_, Main(), fonts_);
+    for (const char* name : {"CB", "P1", "P3", "R1", "L", "T", "Sel"}) Tap(p, name);
+    TapAt(p, At(p, "PL", 3, 3));
+    TapAt(p, At(p, "L", 57, 14));
+    Tap(p, "F");
+    p.Type("zz");
+    p.Frame();
+    Tap(p, "Dlg");
+    p.Frame();
+    Tap(p, "Close");
+    p.Frame();
+  }
+  for (std::size_t i = 0; i < design_.windows.size(); ++i) {
+    EXPECT_EQ(design_.windows[i]->ChangeCount(), counts[i]);
+    EXPECT_FALSE(design_.windows[i]->PictureDirty());
+    EXPECT_FALSE(design_.windows[i]->Undo().CanUndo());
+  }
+  EXPECT_EQ(FormFiles(design_, dir, "after"), before);
+  EXPECT_FALSE(As<TPTDialog>(Main().FindControl("Info"))->Visible());
+}
+
+// CControls: the lists that open, the edits and the menu bar.
+class PreviewCC : public ::testing::Test {
+ protected:
+  PreviewCC() {
+    design_.library = LibraryId::kCControls;
+    TChildFrm& form = NewForm(design_, "Cc", "CC form");
+    TCCForm& s = form.Screen();
+    auto& drop = Add<TCCDropDown>(form, s, "Dd", {5, 20, 65, 32});
+    drop.SetItems({"red", "green", "blue"});
+    drop.SetSelectedItem(0);
+    auto& pop = Add<TCCPopUp>(form, s, "Pu", {80, 20, 140, 56});
+    pop.SetItems({"p", "q", "r"});
+    Add<TCCCheckbox>(form, s, "Cb", {5, 70, 60, 82});
+    Add<TCCSwitch>(form, s, "Sw", {70, 70, 110, 83});
+    auto& box = Add<TCCListBox>(form, s, "Lb", {5, 90, 65, 114});
+    box.SetItems({"1", "2", "3"});
+    Add<TCCEdit>(form, s, "Ed", {80, 90, 140, 104}).SetContent("");
+    Add<TCCEdit>(form, s, "El", {80, 110, 140, 122}, kEditLineTag).SetContent("x");
+  }
+  AppState design_;
+  FontRegistry fonts_;
+};
+
+TEST_F(PreviewCC, TapRulesPerKind) {
+  PreviewSession p(design_, *design_.windows[0], fonts_);
+  auto* drop = As<TCCDropDown>(p.Find("Dd"));
+  auto* pop = As<TCCPopUp>(p.Find("Pu"));
+  EXPECT_EQ(drop->TestItems(), 0);
+  PreviewPT::Tap(p, "Cb");
+  EXPECT_EQ(As<TCCCheckbox>(p.Find("Cb"))->State(), 1);
+  PreviewPT::Tap(p, "Sw");
+  PreviewPT::Tap(p, "Sw");
+  PreviewPT::Tap(p, "Sw");
+  EXPECT_EQ(As<TCCSwitch>(p.Find("Sw"))->State(), 1);
+  PreviewPT::TapAt(p, PreviewPT::At(p, "Lb", 5, 12));
+  EXPECT_EQ(As<TCCListBox>(p.Find("Lb"))->SelectedItem(), 1);
+  PreviewPT::Tap(p, "Pu");
+  EXPECT_EQ(pop->Test(), 1);
+  PreviewPT::TapAt(p, PreviewPT::At(p, "Pu", 5, 25));
+  EXPECT_EQ(pop->Test(), 0);
+  EXPECT_EQ(pop->SelectedItem(), 2);
+  PreviewPT::Tap(p, "Dd");
+  EXPECT_EQ(drop->TestItems(), 1);
+  PreviewPT::TapAt(p, PreviewPT::At(p, "Dd", 5, 13));
+  EXPECT_EQ(drop->TestItems(), 0);
+  EXPECT_EQ(drop->SelectedItem(), 1);
+  PreviewPT::Tap(p, "El");
+  p.Type("yz");
+  p.Backspace();
+  EXPECT_EQ(As<TCCEdit>(p.Find("El"))->Content(), "xy");
+  PreviewPT::Tap(p, "Ed");
+  p.Type("hello");
+  EXPECT_EQ(As<TCCEdit>(p.Find("Ed"))->Content(), "hello");
+}
+
+TEST_F(PreviewCC, OpenDropDownIsDrawnAsItsPainterDrawsItOpen) {
+  PreviewSession tapped(design_, *design_.windows[0], fonts_);
+  const PalmCanvas closed = tapped.Frame();
+  PreviewPT::Tap(tapped, "Dd");
+  const PalmCanvas open = tapped.Frame();
+  EXPECT_NE(open.Pixels(), closed.Pixels());
+  PreviewSession set(design_, *design_.windows[0], fonts_);
+  As<TCCDropDown>(set.Find("Dd"))->SetTestItems(1);
+  EXPECT_EQ(set.Frame().Pixels(), open.Pixels());
+  // Its rows are drawn: the chosen first row is filled in black from its left edge.
+  const Rect r = PictureRect(*tapped.Find("Dd"));
+  EXPECT_EQ(r.bottom - r.top, 3 * 11 + 3);
+  EXPECT_EQ(open.At(r.left + 1, r.top + 5), kBlack);
+}
+
+TEST_F(PreviewCC, MenuBarOpensItsMenus) {
+  TChildFrm& form = *design_.windows[0];
+  auto bar = CreateControl(ControlClass::kCCMenuBar, &form);
+  bar->SetName("Mb");
+  bar->SetBounds(4, 2, 160, 13);
+  form.Client().AddChild(std::move(bar));
+  auto menu = CreateControl(ControlClass::kCCMenu, &form);
+  menu->SetName("File");
+  menu->SetBounds(6, 2, 30, 13);
+  static_cast<TCCMenu&>(*menu).SetItems({"Open", "Close"});
+  form.Client().AddChild(std::move(menu));
+  PreviewSession p(design_, form, fonts_);
+  auto* file = As<TCCMenu>(p.Find("File"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Test(), 0);
+  const PalmCanvas closed = p.Frame();
+  PreviewPT::TapAt(p, {OriginInClient(p.Shown(), *file).x + 3, OriginInClient(p.Shown(), *file).y + 4});
+  EXPECT_EQ(file->Test(), 1);
+  EXPECT_NE(p.Frame().Pixels(), closed.Pixels());
+  PreviewPT::Tap(p, "Cb");  // the next tap closes the menu and does nothing else
+  EXPECT_EQ(file->Test(), 0);
+  EXPECT_EQ(As<TCCCheckbox>(p.Find("Cb"))->State(), 0);
+}
+
+}  // namespace
+}  // namespace qb
