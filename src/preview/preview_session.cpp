@@ -350,6 +350,8 @@ void PreviewSession::FollowShowForm(TControl& control) {
   }
   for (const auto& copy : copies_.windows)
     if (SameName(copy->Name(), target)) {
+      // A form that shows itself stays where it is: the way back does not grow by a step.
+      if (copy.get() == &form && !form.ShownDialog()) return;
       way_.push_back({copy.get(), {}});
       Enter(way_.back());
       return;

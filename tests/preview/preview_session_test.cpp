@@ -327,6 +327,55 @@ TEST_F(PreviewPT, CaretStandsBehindTheTypedText) {
   (void)unfocused;
 }
 
+TEST_F(PreviewPT, TapsOutsideAnyControlOrOffTheDeviceChangeNothing) {
+  PreviewSession p(design_, Main(), fonts_);
+  const PalmCanvas start = p.Frame();
+  const std::vector<Point> points = {{-5, -5}, {0, 0}, {100000, 3}, {3, -100000},
+                                     {1 << 30, 1 << 30}, {150, 150}};
+  for (Point at : points) {
+    SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
+    p.PenDown(at);
+    p.PenMove({at.x + 1, at.y});
+    p.PenUp(at);
+    p.Type("q");
+    p.Backspace();
+    EXPECT_EQ(p.Frame().Pixels(), start.Pixels());
+    EXPECT_FALSE(p.CanGoBack());
+  }
+  // A pen that goes down on one control and comes up on another is no tap.
+  p.PenDown(At(p, "CB"));
+  p.PenUp(At(p, "P3"));
+  EXPECT_EQ(StateOf(p, "CB"), "0");
+  EXPECT_EQ(StateOf(p, "P3"), "0");
+}
+
+TEST_F(PreviewPT, AFormThatShowsItselfOrNothingKnownStaysPut) {
+  As<TPTButton>(Main().FindControl("Go"))->SetShowForm("main");
+  As<TPTButton>(Main().FindControl("Dlg"))->SetShowForm("Nowhere");
+  PreviewSession p(design_, Main(), fonts_);
+  Tap(p, "Go");
+  Tap(p, "Dlg");
+  EXPECT_EQ(p.FormName(), "Main");
+  EXPECT_FALSE(p.CanGoBack());
+}
+
+TEST(PreviewStart, StartsOnTheGivenFormOrTheFirstOrAnEmptyOne) {
+  FontRegistry fonts;
+  AppState design;
+  design.library = LibraryId::kPToolboxLib;
+  {
+    TChildFrm stranger;
+    PreviewSession none(design, stranger, fonts);
+    EXPECT_EQ(none.FormName(), "");
+    EXPECT_FALSE(none.Frame().Pixels().empty());
+  }
+  NewForm(design, "A", "First");
+  TChildFrm& b = NewForm(design, "B", "Second");
+  EXPECT_EQ(PreviewSession(design, b, fonts).Title(), "Second");
+  TChildFrm stranger;
+  EXPECT_EQ(PreviewSession(design, stranger, fonts).Title(), "First");
+}
+
 // Writes every form of the design the way the project saves it.
 std::vector<std::string> FormFiles(AppState& state, const test::TempDir& dir, const char* tag) {
   std::vector<std::string> bytes;
@@ -437,6 +486,22 @@ TEST_F(PreviewCC, OpenDropDownIsDrawnAsItsPainterDrawsItOpen) {
   const Rect r = PictureRect(*tapped.Find("Dd"));
   EXPECT_EQ(r.bottom - r.top, 3 * 11 + 3);
   EXPECT_EQ(open.At(r.left + 1, r.top + 5), kBlack);
+}
+
+TEST_F(PreviewCC, OpenPopUpIsDrawnAsItsPainterDrawsItOpen) {
+  PreviewSession tapped(design_, *design_.windows[0], fonts_);
+  const PalmCanvas closed = tapped.Frame();
+  PreviewPT::Tap(tapped, "Pu");
+  const PalmCanvas open = tapped.Frame();
+  PreviewSession set(design_, *design_.windows[0], fonts_);
+  As<TCCPopUp>(set.Find("Pu"))->SetTest(1);
+  EXPECT_EQ(set.Frame().Pixels(), open.Pixels());
+  // Closed it draws nothing: its place shows the form; open, its frame's top edge is black.
+  const Rect r = PictureRect(*tapped.Find("Pu"));
+  for (int x = r.left + 1; x < r.right - 3; ++x) {
+    EXPECT_EQ(closed.At(x, r.top), kWhite) << x;
+    EXPECT_EQ(open.At(x, r.top), kBlack) << x;
+  }
 }
 
 TEST_F(PreviewCC, MenuBarOpensItsMenus) {
