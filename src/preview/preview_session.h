@@ -41,7 +41,6 @@ namespace qb {
 
 // What the preview keeps per control beyond the copy's own properties.
 struct PreviewControlState {
-  bool pressed = false;
   // ListBox and List: the first row shown, and the full item list the copy shows a window of.
   int top_row = 0;
   StringList all_items;

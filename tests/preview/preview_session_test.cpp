@@ -24,6 +24,7 @@
 #include "controls/factory.h"
 #include "designer/hit_test.h"
 #include "form/form_file.h"
+#include "form/shown_dialog.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
@@ -255,30 +256,48 @@ TEST_F(PreviewPT, ShowFormSwitchesFormsAndDialogsAndBackReturns) {
   EXPECT_EQ(p.Title(), "Second form");
 }
 
-TEST_F(PreviewPT, ButtonIsPressedOnlyWhileThePenIsOnIt) {
-  PreviewSession p(design_, Main(), fonts_);
-  const PalmCanvas up = p.Frame();
-  const Rect r = PictureRect(*p.Find("Sel"));
-  p.PenDown(At(p, "Sel"));
-  const PalmCanvas down = p.Frame();
-  int inverted = 0;
-  for (int y = 0; y < up.Height(); ++y)
-    for (int x = 0; x < up.Width(); ++x) {
-      if (r.Contains(x, y)) {
-        ASSERT_EQ(down.At(x, y), up.At(x, y) ^ 0xFFFFFFu) << x << "," << y;
-        ++inverted;
-      } else {
-        ASSERT_EQ(down.At(x, y), up.At(x, y)) << x << "," << y;
+TEST_F(PreviewPT, ButtonSelectAndPushArePressedOnlyWhileThePenIsOnThem) {
+  for (const char* name : {"Go", "Sel", "P1"}) {
+    SCOPED_TRACE(name);
+    PreviewSession p(design_, Main(), fonts_);
+    const PalmCanvas up = p.Frame();
+    const Rect r = PictureRect(*p.Find(name));
+    p.PenDown(At(p, name));
+    const PalmCanvas down = p.Frame();
+    int inverted = 0;
+    for (int y = 0; y < up.Height(); ++y)
+      for (int x = 0; x < up.Width(); ++x) {
+        if (r.Contains(x, y)) {
+          ASSERT_EQ(down.At(x, y), up.At(x, y) ^ 0xFFFFFFu) << x << "," << y;
+          ++inverted;
+        } else {
+          ASSERT_EQ(down.At(x, y), up.At(x, y)) << x << "," << y;
+        }
       }
-    }
-  EXPECT_EQ(inverted, (r.right - r.left) * (r.bottom - r.top));
-  EXPECT_GT(inverted, 13 * 10);
-  p.PenMove({r.right + 3, r.top});  // leaving releases it
-  EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
-  p.PenMove(At(p, "Sel"));
-  EXPECT_EQ(p.Frame().Pixels(), down.Pixels());
-  p.PenUp(At(p, "Sel"));
-  EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
+    EXPECT_EQ(inverted, (r.right - r.left) * (r.bottom - r.top));
+    EXPECT_GT(inverted, 13 * 10);
+    const Point away{r.right + 2, r.top};
+    p.PenMove(away);  // leaving releases it
+    EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
+    p.PenMove(At(p, name));  // coming back presses it again
+    EXPECT_EQ(p.Frame().Pixels(), down.Pixels());
+    p.PenMove(away);
+    p.PenUp(away);  // lifted elsewhere: no tap
+    EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
+    EXPECT_EQ(p.FormName(), "Main");
+    EXPECT_EQ(StateOf(p, "P1"), "0");
+  }
+}
+
+TEST_F(PreviewPT, FrameShowsNoSelectionMarksGridOrDialogOfTheDesign) {
+  const PalmCanvas plain = PreviewSession(design_, Main(), fonts_).Frame();
+  Main().FindControl("CB")->SetSelected(true);
+  Main().FindControl("L")->SetSelected(true);
+  Main().ApplyGridOption(true);
+  ShowDialog(Main(), *As<TPTDialog>(Main().FindControl("Info")));
+  FormPicture designer(fonts_);
+  EXPECT_NE(designer.Render(Main().Client()).Pixels(), plain.Pixels());
+  EXPECT_EQ(PreviewSession(design_, Main(), fonts_).Frame().Pixels(), plain.Pixels());
 }
 
 TEST_F(PreviewPT, ToggledCheckBoxIsDrawnByItsPainterInTheCheckedState) {
