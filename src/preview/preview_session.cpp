@@ -404,6 +404,7 @@ void PreviewSession::Type(std::string_view utf8) {
   const std::size_t limit = LimitOf(*focus_);
   const auto* field = As<TPTEdit>(focus_);
   const bool digits_only = field && field->NumbersOnly() == 1;
+  std::size_t length = CodePoints(text);
   for (std::size_t i = 0; i < utf8.size();) {
     std::size_t n = 1;
     const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -412,10 +413,11 @@ void PreviewSession::Type(std::string_view utf8) {
     else if (lead >= 0xC0) n = 2;
     const std::string ch(utf8.substr(i, n));
     i += n;
-    if (CodePoints(text) >= limit) break;
+    if (length >= limit) break;
     if (digits_only && (ch.size() != 1 || ch[0] < '0' || ch[0] > '9')) continue;
     if (ch.size() == 1 && static_cast<unsigned char>(ch[0]) < 0x20) continue;
     text += ch;
+    ++length;
   }
   SetTextOfEdit(*focus_, text);
 }
@@ -433,12 +435,27 @@ void PreviewSession::Backspace() {
 Rect PreviewSession::CaretRect() const {
   if (!focus_) return {};
   const Rect area = PictureRect(*focus_);
-  const PalmFace& face = fonts_.Face(focus_->Font().name);
   PalmCanvas measure(1, 1);
-  measure.SetFace(&face);
-  const int x = std::min(area.left + 1 + measure.TextWidth(TextOfEdit(*focus_)), area.right - 1);
-  const int bottom = std::min(area.top + 1 + measure.TextHeight("X"), area.bottom - 1);
-  return {x, area.top + 1, x + 1, std::max(bottom, area.top + 2)};
+  measure.SetFace(&fonts_.Face(focus_->Font().name));
+  const std::string text = TextOfEdit(*focus_);
+  const int line = std::max(measure.TextHeight("A"), 1);
+  const int w = focus_->Width();
+  // Right behind the last character, where the painter put the text.
+  int x = 0;
+  int y = 0;
+  if (const auto* field = As<TPTEdit>(focus_)) {
+    const bool right = field->Justification() != 0 && field->SingleLine() != 0;
+    x = right ? w - 1 : measure.TextWidth(text);
+  } else {
+    x = AlignedTextX(measure, text, w, focus_->Alignment()) + measure.TextWidth(text);
+    y = VCenteredTextY(measure, text.empty() ? std::string_view("A") : std::string_view(text),
+                       focus_->Height());
+  }
+  x = std::clamp(x, 0, std::max(w - 1, 0));
+  const int top = std::max(y, 0);
+  const int bottom = std::min(top + line, focus_->Height());
+  if (bottom <= top) return {};
+  return {area.left + x, area.top + top, area.left + x + 1, area.top + bottom};
 }
 
 const PalmCanvas& PreviewSession::Frame() {

@@ -22,6 +22,8 @@
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
 #include "controls/factory.h"
+#include "controls/palm_look.h"
+#include "model/datamod.h"
 #include "designer/hit_test.h"
 #include "form/form_file.h"
 #include "form/shown_dialog.h"
@@ -224,6 +226,42 @@ TEST_F(PreviewPT, FieldTakesTypedTextWithinMaxChars) {
   EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9" "9");
 }
 
+TEST_F(PreviewPT, AFieldThatIsNotEditableTakesNoText) {
+  As<TPTEdit>(Main().FindControl("F"))->SetEditable(1);
+  PreviewSession p(design_, Main(), fonts_);
+  Tap(p, "F");
+  EXPECT_EQ(p.Focused(), nullptr);
+  p.Type("abc");
+  EXPECT_EQ(StateOf(p, "F"), "");
+}
+
+TEST_F(PreviewPT, ALongPasteStopsAtTheLimit) {
+  As<TPTEdit>(Main().FindControl("F"))->SetMaxChars(0);
+  PreviewSession p(design_, Main(), fonts_);
+  Tap(p, "F");
+  p.Type(std::string(100000, 'w'));
+  EXPECT_EQ(StateOf(p, "F").size(), 32767u);
+}
+
+TEST_F(PreviewPT, ShownDialogIsDrawnOverTheFormAndGoneAfterBack) {
+  PreviewSession p(design_, Main(), fonts_);
+  const PalmCanvas form = p.Frame();
+  Tap(p, "Dlg");
+  const PalmCanvas dialog = p.Frame();
+  const Rect r = PictureRect(*p.Find("Info"));
+  int inside = 0;
+  for (int y = 0; y < form.Height(); ++y)
+    for (int x = 0; x < form.Width(); ++x) {
+      if (r.Contains(x, y))
+        inside += form.At(x, y) != dialog.At(x, y);
+      else
+        ASSERT_EQ(form.At(x, y), dialog.At(x, y)) << x << "," << y;
+    }
+  EXPECT_GT(inside, 0);
+  p.Back();
+  EXPECT_EQ(p.Frame().Pixels(), form.Pixels());
+}
+
 TEST_F(PreviewPT, ShowFormSwitchesFormsAndDialogsAndBackReturns) {
   PreviewSession p(design_, Main(), fonts_);
   EXPECT_EQ(p.Title(), "Main form");
@@ -332,7 +370,10 @@ TEST_F(PreviewPT, CaretStandsBehindTheTypedText) {
   EXPECT_EQ(caret.right - caret.left, 1);
   PalmCanvas measure(1, 1);
   measure.SetFace(&fonts_.Face(p.Find("F")->Font().name));
-  EXPECT_EQ(caret.left, field.left + 1 + measure.TextWidth("ab"));
+  // The field draws its text from its top-left corner.
+  EXPECT_EQ(caret.left, field.left + measure.TextWidth("ab"));
+  EXPECT_EQ(caret.top, field.top);
+  EXPECT_EQ(caret.bottom - caret.top, measure.TextHeight("A"));
   const PalmCanvas frame = p.Frame();
   for (int y = caret.top; y < caret.bottom; ++y) EXPECT_EQ(frame.At(caret.left, y), kBlack) << y;
   // Without the focus the same column shows what the field draws.
@@ -505,6 +546,29 @@ TEST_F(PreviewCC, OpenDropDownIsDrawnAsItsPainterDrawsItOpen) {
   const Rect r = PictureRect(*tapped.Find("Dd"));
   EXPECT_EQ(r.bottom - r.top, 3 * 11 + 3);
   EXPECT_EQ(open.At(r.left + 1, r.top + 5), kBlack);
+}
+
+TEST_F(PreviewCC, CaretOfAnEditLineFollowsItsAlignedText) {
+  for (TextAlign align : {TextAlign::kLeft, TextAlign::kCenter, TextAlign::kRight}) {
+    design_.windows[0]->FindControl("El")->SetAlignment(align);
+    PreviewSession p(design_, *design_.windows[0], fonts_);
+    PreviewPT::Tap(p, "El");
+    p.Type("ab");
+    TControl& edit = *p.Find("El");
+    const Rect area = PictureRect(edit);
+    PalmCanvas measure(1, 1);
+    measure.SetFace(&fonts_.Face(edit.Font().name));
+    const int text_x = align == TextAlign::kLeft ? kTextInset
+                       : align == TextAlign::kCenter
+                           ? NearestDiv(edit.Width() - measure.TextWidth("xab"), 2)
+                           : edit.Width() - measure.TextWidth("xab") - kTextInset;
+    // Painting settles the line's height first; the caret stands where the text then is.
+    const PalmCanvas frame = p.Frame();
+    const Rect caret = p.CaretRect();
+    EXPECT_EQ(caret.left, area.left + text_x + measure.TextWidth("xab")) << int(align);
+    EXPECT_EQ(caret.top, area.top + VCenteredTextY(measure, "xab", edit.Height()));
+    for (int y = caret.top; y < caret.bottom; ++y) EXPECT_EQ(frame.At(caret.left, y), kBlack);
+  }
 }
 
 TEST_F(PreviewCC, OpenPopUpIsDrawnAsItsPainterDrawsItOpen) {
