@@ -533,6 +533,31 @@ TEST_F(PreviewCC, TapRulesPerKind) {
   EXPECT_EQ(As<TCCEdit>(p.Find("Ed"))->Content(), "hello");
 }
 
+TEST_F(PreviewCC, ASessionLeavesTheDesignAsItWas) {
+  TChildFrm& form = *design_.windows[0];
+  test::TempDir dir;
+  const std::vector<std::string> before = FormFiles(design_, dir, "before");
+  const std::uint64_t count = form.ChangeCount();
+  form.ClearPictureDirty();
+  {
+    PreviewSession p(design_, form, fonts_);
+    for (const char* name : {"Cb", "Sw", "Lb", "Pu", "Dd", "Ed"}) {
+      PreviewPT::Tap(p, name);
+      p.Frame();
+    }
+    p.Type("typed");
+    PreviewPT::Tap(p, "Dd");
+    PreviewPT::TapAt(p, PreviewPT::At(p, "Dd", 5, 25));
+    p.Frame();
+  }
+  EXPECT_EQ(form.ChangeCount(), count);
+  EXPECT_FALSE(form.PictureDirty());
+  EXPECT_FALSE(form.Undo().CanUndo());
+  EXPECT_EQ(FormFiles(design_, dir, "after"), before);
+  EXPECT_EQ(As<TCCDropDown>(form.FindControl("Dd"))->TestItems(), 0);
+  EXPECT_EQ(As<TCCDropDown>(form.FindControl("Dd"))->SelectedItem(), 0);
+}
+
 TEST_F(PreviewCC, OpenDropDownIsDrawnAsItsPainterDrawsItOpen) {
   PreviewSession tapped(design_, *design_.windows[0], fonts_);
   const PalmCanvas closed = tapped.Frame();
