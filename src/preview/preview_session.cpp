@@ -157,10 +157,13 @@ void PreviewSession::Enter(const Step& step) {
   pen_target_ = pressed_ = focus_ = nullptr;
   TChildFrm& form = *step.form;
   HideShownDialog(form);
-  if (!step.dialog.empty())
-    for (const auto& child : form.Screen().Children())
-      if (auto* dialog = As<TPTDialog>(child.get()); dialog && SameName(dialog->Name(), step.dialog))
-        ShowDialog(form, *dialog);
+  if (step.dialog.empty()) return;
+  // Showing brings the dialog to the front, reordering the panel's children: find it first.
+  TPTDialog* shown = nullptr;
+  for (const auto& child : form.Screen().Children())
+    if (auto* dialog = As<TPTDialog>(child.get()); dialog && SameName(dialog->Name(), step.dialog))
+      shown = dialog;
+  if (shown) ShowDialog(form, *shown);
 }
 
 void PreviewSession::Back() {
@@ -194,21 +197,19 @@ void PreviewSession::PenDown(Point device) {
   pen_target_ = nullptr;
   if (TapOpenList(device)) return;
   pen_target_ = Hit(device);
-  pressed_ = nullptr;
-  if (!pen_target_) return;
-  const ControlClass cls = pen_target_->Class();
-  if (cls == ControlClass::kCCButton || cls == ControlClass::kPTButton ||
-      (cls == ControlClass::kCCSwitch && copies_.library == LibraryId::kPToolboxLib))
-    pressed_ = pen_target_;
+  pressed_ = pen_target_ && ShowsPressed(*pen_target_) ? pen_target_ : nullptr;
+}
+
+bool PreviewSession::ShowsPressed(const TControl& control) const {
+  const ControlClass cls = control.Class();
+  // Button, Select, and the PToolboxLib Push (a CControls Switch simply toggles).
+  return cls == ControlClass::kCCButton || cls == ControlClass::kPTButton ||
+         (cls == ControlClass::kCCSwitch && copies_.library == LibraryId::kPToolboxLib);
 }
 
 void PreviewSession::PenMove(Point device) {
-  if (!pen_target_) return;
-  const bool press = pen_target_->Class() == ControlClass::kCCButton ||
-                     pen_target_->Class() == ControlClass::kPTButton ||
-                     (pen_target_->Class() == ControlClass::kCCSwitch &&
-                      copies_.library == LibraryId::kPToolboxLib);
-  if (press) pressed_ = Hit(device) == pen_target_ ? pen_target_ : nullptr;
+  if (!pen_target_ || !ShowsPressed(*pen_target_)) return;
+  pressed_ = Hit(device) == pen_target_ ? pen_target_ : nullptr;
 }
 
 void PreviewSession::PenUp(Point device) {
@@ -341,12 +342,17 @@ void PreviewSession::FollowShowForm(TControl& control) {
   TChildFrm& form = Shown();
   // A control on the form may show a dialog of its form; one inside a dialog shows forms only.
   if (!form.ShownDialog()) {
+    std::string dialog_name;
     for (const auto& child : form.Screen().Children())
       if (auto* dialog = As<TPTDialog>(child.get()); dialog && SameName(dialog->Name(), target)) {
-        way_.push_back({&form, dialog->Name()});
-        Enter(way_.back());
-        return;
+        dialog_name = dialog->Name();
+        break;
       }
+    if (!dialog_name.empty()) {
+      way_.push_back({&form, dialog_name});
+      Enter(way_.back());
+      return;
+    }
   }
   for (const auto& copy : copies_.windows)
     if (SameName(copy->Name(), target)) {

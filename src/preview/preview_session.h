@@ -90,6 +90,7 @@ class PreviewSession {
   };
 
   void Enter(const Step& step);
+  bool ShowsPressed(const TControl& control) const;
   void Tap(TControl& control, Point local);
   bool TapOpenList(Point device);
   void CloseLists();
