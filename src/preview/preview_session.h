@@ -80,6 +80,11 @@ class PreviewSession {
   TChildFrm& Shown();
   TControl* Find(const std::string& name) const;
   TControl* Focused() const { return focus_; }
+  // The control drawn pressed, the open list (DropDown, PopUp or pop-up List) and the open
+  // menu; nullptr when none.
+  TControl* Pressed() const { return pressed_; }
+  TControl* OpenList() const { return open_list_; }
+  TControl* OpenMenu() const { return open_menu_; }
   // Where the caret stands in the frame (device pixels), or an empty rectangle without focus.
   Rect CaretRect() const;
 

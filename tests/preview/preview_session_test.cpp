@@ -196,6 +196,7 @@ TEST_F(PreviewPT, PopTriggerTakesTheChosenEntry) {
   Tap(p, "T");
   auto* list = As<TPTList>(p.Find("PL"));
   ASSERT_TRUE(list->Visible());
+  EXPECT_EQ(p.OpenList(), list);
   TapAt(p, At(p, "PL", 5, list->RowHeight() * 2 + 2));
   EXPECT_EQ(StateOf(p, "T"), "z");
   EXPECT_EQ(StateOf(p, "PL"), "2 closed x");
@@ -301,6 +302,7 @@ TEST_F(PreviewPT, ButtonSelectAndPushArePressedOnlyWhileThePenIsOnThem) {
     const PalmCanvas up = p.Frame();
     const Rect r = PictureRect(*p.Find(name));
     p.PenDown(At(p, name));
+    EXPECT_EQ(p.Pressed(), p.Find(name));
     const PalmCanvas down = p.Frame();
     int inverted = 0;
     for (int y = 0; y < up.Height(); ++y)
@@ -316,6 +318,7 @@ TEST_F(PreviewPT, ButtonSelectAndPushArePressedOnlyWhileThePenIsOnThem) {
     EXPECT_GT(inverted, 13 * 10);
     const Point away{r.right + 2, r.top};
     p.PenMove(away);  // leaving releases it
+    EXPECT_EQ(p.Pressed(), nullptr);
     EXPECT_EQ(p.Frame().Pixels(), up.Pixels());
     p.PenMove(At(p, name));  // coming back presses it again
     EXPECT_EQ(p.Frame().Pixels(), down.Pixels());
@@ -630,10 +633,15 @@ TEST_F(PreviewCC, MenuBarOpensItsMenus) {
   const PalmCanvas closed = p.Frame();
   PreviewPT::TapAt(p, {OriginInClient(p.Shown(), *file).x + 3, OriginInClient(p.Shown(), *file).y + 4});
   EXPECT_EQ(file->Test(), 1);
+  EXPECT_EQ(p.OpenMenu(), file);
   EXPECT_NE(p.Frame().Pixels(), closed.Pixels());
   PreviewPT::Tap(p, "Cb");  // the next tap closes the menu and does nothing else
   EXPECT_EQ(file->Test(), 0);
   EXPECT_EQ(As<TCCCheckbox>(p.Find("Cb"))->State(), 0);
+  // A tap on the bar beside the topics opens its first menu.
+  PreviewPT::TapAt(p, {120, 6});
+  EXPECT_EQ(p.OpenMenu(), file);
+  EXPECT_EQ(file->Test(), 1);
 }
 
 }  // namespace
