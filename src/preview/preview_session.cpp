@@ -81,14 +81,16 @@ void SetTextOfEdit(TControl& c, const std::string& text) {
 
 std::size_t LimitOf(const TControl& c) {
   if (const auto* field = As<TPTEdit>(&c))
-    if (field->MaxChars() > 0) return static_cast<std::size_t>(std::min(field->MaxChars(), kLongestText));
+    if (field->MaxChars() > 0)
+      return static_cast<std::size_t>(std::min(field->MaxChars(), kLongestText));
   return kLongestText;
 }
 
 // The pop-up List a PopTrigger opens: the first List of the form whose Trigger names it.
 TPTList* ListOfTrigger(TChildFrm& form, const TControl& trigger) {
   for (TControl* c : form.AllControls())
-    if (auto* list = As<TPTList>(c); list && list->Style() != 0 && SameName(list->Trigger(), trigger.Name()))
+    if (auto* list = As<TPTList>(c);
+        list && list->Style() != 0 && SameName(list->Trigger(), trigger.Name()))
       return list;
   return nullptr;
 }
@@ -178,8 +180,8 @@ TControl* PreviewSession::Hit(Point device) {
   // A closed PopUp draws nothing and is hidden, yet a tap on its place opens it.
   if (!form.ShownDialog())
     for (const auto& child : form.Screen().Children())
-      if (auto* pop = As<TCCPopUp>(child.get()); pop && pop->Test() == 0 &&
-                                                PictureRect(*pop).Contains(device.x, device.y))
+      if (auto* pop = As<TCCPopUp>(child.get());
+          pop && pop->Test() == 0 && PictureRect(*pop).Contains(device.x, device.y))
         hit = pop;
   return Answering(form, *hit);
 }
@@ -366,7 +368,9 @@ void PreviewSession::FollowShowForm(TControl& control) {
 
 void PreviewSession::ShowWindowOfRows(TControl& control) {
   PreviewControlState& st = StateOf(control);
-  const auto first = st.all_items.begin() + std::min<std::ptrdiff_t>(st.top_row, static_cast<std::ptrdiff_t>(st.all_items.size()));
+  const auto first =
+      st.all_items.begin() +
+      std::min<std::ptrdiff_t>(st.top_row, static_cast<std::ptrdiff_t>(st.all_items.size()));
   const StringList shown(first, st.all_items.end());
   const int selected = st.selected >= st.top_row ? st.selected - st.top_row : -1;
   if (auto* box = As<TCCListBox>(&control)) {
@@ -414,9 +418,12 @@ void PreviewSession::Type(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     std::size_t n = 1;
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead >= 0xF0) n = 4;
-    else if (lead >= 0xE0) n = 3;
-    else if (lead >= 0xC0) n = 2;
+    if (lead >= 0xF0)
+      n = 4;
+    else if (lead >= 0xE0)
+      n = 3;
+    else if (lead >= 0xC0)
+      n = 2;
     const std::string ch(utf8.substr(i, n));
     i += n;
     if (length >= limit) break;

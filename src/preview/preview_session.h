@@ -116,7 +116,7 @@ class PreviewSession {
   TControl* pen_target_ = nullptr;  // the control the pen went down on
   TControl* pressed_ = nullptr;     // shown pressed now
   TControl* focus_ = nullptr;
-  TControl* open_list_ = nullptr;    // an open DropDown, PopUp or pop-up List
+  TControl* open_list_ = nullptr;  // an open DropDown, PopUp or pop-up List
   TControl* open_menu_ = nullptr;
   FormPicture picture_;
   PalmCanvas frame_;

@@ -23,10 +23,10 @@
 #include "controls/PTPopTrigger.h"
 #include "controls/factory.h"
 #include "controls/palm_look.h"
-#include "model/datamod.h"
 #include "designer/hit_test.h"
 #include "form/form_file.h"
 #include "form/shown_dialog.h"
+#include "model/datamod.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
@@ -142,14 +142,12 @@ TEST_F(PreviewPT, TapRulesPerKind) {
       {"CheckBox toggles on", tap("CB"), state("CB"), "0", "1"},
       {"Push without group toggles", tap("P3"), state("P3"), "0", "1"},
       {"Push of a group selects", tap("P2"), state("P2"), "0", "1"},
-      {"Radio selects the third cell",
-       [](PreviewSession& p) { TapAt(p, At(p, "R1", 55)); }, state("R1"), "0", "2"},
-      {"List selects the second row",
-       [](PreviewSession& p) { TapAt(p, At(p, "L", 5, 14)); }, state("L"), "-1 open one",
-       "1 open one"},
-      {"List scrolls with its arrow",
-       [](PreviewSession& p) { TapAt(p, At(p, "L", 57, 14)); }, state("L"), "-1 open one",
-       "-1 open two"},
+      {"Radio selects the third cell", [](PreviewSession& p) { TapAt(p, At(p, "R1", 55)); },
+       state("R1"), "0", "2"},
+      {"List selects the second row", [](PreviewSession& p) { TapAt(p, At(p, "L", 5, 14)); },
+       state("L"), "-1 open one", "1 open one"},
+      {"List scrolls with its arrow", [](PreviewSession& p) { TapAt(p, At(p, "L", 57, 14)); },
+       state("L"), "-1 open one", "-1 open two"},
       {"PopTrigger opens its list", tap("T"), state("PL"), "-1 closed x", "-1 open x"},
   };
   for (const TapCase& c : cases) {
@@ -213,7 +211,9 @@ TEST_F(PreviewPT, FieldTakesTypedTextWithinMaxChars) {
   EXPECT_EQ(StateOf(p, "F"), "");
   Tap(p, "F");
   EXPECT_EQ(p.Focused(), p.Find("F"));
-  p.Type("abc\x01" "defg");
+  p.Type(
+      "abc\x01"
+      "defg");
   EXPECT_EQ(StateOf(p, "F"), "abcde");
   p.Backspace();
   p.Backspace();
@@ -224,7 +224,9 @@ TEST_F(PreviewPT, FieldTakesTypedTextWithinMaxChars) {
   EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9");
   As<TPTEdit>(p.Find("F"))->SetNumbersOnly(1);
   p.Type("x9");
-  EXPECT_EQ(StateOf(p, "F"), "abc\xC3\xA9" "9");
+  EXPECT_EQ(StateOf(p, "F"),
+            "abc\xC3\xA9"
+            "9");
 }
 
 TEST_F(PreviewPT, AFieldThatIsNotEditableTakesNoText) {
@@ -393,7 +395,7 @@ TEST_F(PreviewPT, CaretStandsBehindTheTypedText) {
 TEST_F(PreviewPT, TapsOutsideAnyControlOrOffTheDeviceChangeNothing) {
   PreviewSession p(design_, Main(), fonts_);
   const PalmCanvas start = p.Frame();
-  const std::vector<Point> points = {{-5, -5}, {0, 0}, {100000, 3}, {3, -100000},
+  const std::vector<Point> points = {{-5, -5},           {0, 0},    {100000, 3}, {3, -100000},
                                      {1 << 30, 1 << 30}, {150, 150}};
   for (Point at : points) {
     SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
@@ -631,7 +633,8 @@ TEST_F(PreviewCC, MenuBarOpensItsMenus) {
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->Test(), 0);
   const PalmCanvas closed = p.Frame();
-  PreviewPT::TapAt(p, {OriginInClient(p.Shown(), *file).x + 3, OriginInClient(p.Shown(), *file).y + 4});
+  PreviewPT::TapAt(
+      p, {OriginInClient(p.Shown(), *file).x + 3, OriginInClient(p.Shown(), *file).y + 4});
   EXPECT_EQ(file->Test(), 1);
   EXPECT_EQ(p.OpenMenu(), file);
   EXPECT_NE(p.Frame().Pixels(), closed.Pixels());
