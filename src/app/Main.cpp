@@ -42,7 +42,8 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       forms_(&LibraryFormAccess()),
       designer_(state_, ui_, *this),
       clipboard_(state_, ui_, designer_),
-      layout_check_(state_, ui_, designer_, fonts_) {
+      layout_check_(state_, ui_, designer_, fonts_),
+      preview_(state_, ui_, fonts_) {
   zoom_.SetSource(&picture_source_);
   picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
@@ -298,6 +299,8 @@ void TMain::ExecuteUnchecked(Command command) {
       return GenerateCode();
     case Command::kCheckLayout:
       return layout_check_.Run();
+    case Command::kPreview:
+      return preview_.Open();
     case Command::kShortNames:
       return ToggleShortNames();
     case Command::kOptions:

@@ -16,6 +16,7 @@
 #include "app/frmOpciones.h"
 #include "app/frmZoom2x.h"
 #include "app/layout_check_window.h"
+#include "app/preview_window.h"
 #include "app/main_geometry.h"
 #include "app/main_links.h"
 #include "app/palette.h"
@@ -112,6 +113,9 @@ class TMain : private Hub {
   // Project > Check Layout: the findings the dockable list shows.
   LayoutCheckWindow& LayoutCheck() { return layout_check_; }
   const LayoutCheckWindow& LayoutCheck() const { return layout_check_; }
+  // Project > Preview: the current form running on a copy of the forms.
+  PreviewWindow& Preview() { return preview_; }
+  const PreviewWindow& Preview() const { return preview_; }
   std::vector<PaletteButtonView> Palette() const { return PaletteView(state_); }
   // The visible designer windows, front first (the most recently activated or raised).
   std::vector<TChildFrm*> WindowsFrontToBack() const;
@@ -274,6 +278,7 @@ class TMain : private Hub {
   // Edit > Cut, Copy and Paste.
   ControlClipboard clipboard_;
   LayoutCheckWindow layout_check_;
+  PreviewWindow preview_;
 };
 
 }  // namespace qb

@@ -43,6 +43,7 @@ enum class Command {
   // Project
   kGenerateCode,
   kCheckLayout,
+  kPreview,
   kShortNames,
   // Tools
   kOptions,

@@ -57,6 +57,7 @@ const std::vector<MenuDef> kMenus = {
          {C::kGenerateCode, "&Generate Code...", "F7", "", false},
          {C::kCheckLayout, "Check &Layout", "F8",
           "Find what will look wrong or fail on the device", false},
+         {C::kPreview, "&Preview", "Ctrl+R", "Try the form as on the device", false},
          kSeparator,
          {C::kShortNames, "&Short names", "", "", true},
      }},

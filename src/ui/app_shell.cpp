@@ -14,7 +14,8 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
       window_(bench_.Main(), ui_),
       designers_(bench_, window_),
       inspector_(bench_, window_),
-      check_layout_(bench_.Main(), window_) {
+      check_layout_(bench_.Main(), window_),
+      preview_(bench_.Main(), window_) {
   RegisterAppDialogs(ui_, ui_);
   RegisterGenerateDialog(ui_);
   RegisterEditorDialogs(ui_);
@@ -22,6 +23,7 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
   window_.SetHost(&designers_);
   window_.AddSyncListener([this] { inspector_.Sync(); });
   window_.AddSyncListener([this] { check_layout_.Sync(); });
+  window_.AddSyncListener([this] { preview_.Sync(); });
 }
 
 void AppShell::Start() {

@@ -11,6 +11,7 @@
 #include "ui/designer_views.h"
 #include "ui/inspector_view.h"
 #include "ui/main_window.h"
+#include "ui/preview_view.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -32,6 +33,7 @@ class AppShell {
   DesignerViews& Designers() { return designers_; }
   InspectorView& Inspector() { return inspector_; }
   CheckLayoutView& CheckLayout() { return check_layout_; }
+  PreviewView& Preview() { return preview_; }
 
  private:
   QtUi ui_;
@@ -40,6 +42,7 @@ class AppShell {
   DesignerViews designers_;
   InspectorView inspector_;
   CheckLayoutView check_layout_;
+  PreviewView preview_;
 };
 
 }  // namespace qb::ui

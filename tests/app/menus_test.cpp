@@ -30,7 +30,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "&Undo|&Redo|-|Cu&t|&Copy|&Paste|");
   EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|Designer &Scale|");
-  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|-|&Short names|");
+  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|&Preview|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");
 }
@@ -57,6 +57,7 @@ TEST(Menus, ShortcutsAndHints) {
       {Command::kPaste, "Ctrl+V", "Paste from clipboard"},
       {Command::kGenerateCode, "F7", ""},
       {Command::kCheckLayout, "F8", "Find what will look wrong or fail on the device"},
+      {Command::kPreview, "Ctrl+R", "Try the form as on the device"},
   };
   for (const Case& c : cases) {
     const MenuItemDef* item = FindMenuItem(c.command);
