@@ -167,6 +167,13 @@ void PreviewView::Sync() {
   shown_version_ = preview.Version();
   Follow();
   canvas_->update();
+  if (!placed_) {
+    // The first time over the middle of the main window, as a dialog opens; afterwards where
+    // the user left it.
+    adjustSize();
+    move(main_.geometry().center() - QPoint(width() / 2, height() / 2));
+    placed_ = true;
+  }
   show();
   raise();
   activateWindow();

@@ -65,6 +65,7 @@ class PreviewView : public QWidget {
   PreviewCanvas* canvas_;
   QPushButton* back_;
   unsigned shown_version_ = 0;
+  bool placed_ = false;
 };
 
 }  // namespace qb::ui
