@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "controls/PTEdit.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
+#include "controls/designer_client.h"
 #include "controls/factory.h"
 #include "controls/palm_look.h"
 #include "designer/hit_test.h"
@@ -645,6 +647,56 @@ TEST_F(PreviewCC, MenuBarOpensItsMenus) {
   PreviewPT::TapAt(p, {120, 6});
   EXPECT_EQ(p.OpenMenu(), file);
   EXPECT_EQ(file->Test(), 1);
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+// Pen down, a move to a neighbour and up at every third pixel of the window and a little
+// beyond, typing and Back now and then: the session stays on a form of the design, draws a
+// frame of the window's size, and leaves nothing pressed once the pen is up.
+void Sweep(PreviewSession& p, const std::vector<std::string>& forms) {
+  int taps = 0;
+  for (int y = -4; y < TDesignerClient::kClientHeight + 4; y += 3) {
+    for (int x = -4; x < TDesignerClient::kClientWidth + 4; x += 3) {
+      p.PenDown({x, y});
+      p.PenMove({x + 2, y + 1});
+      p.PenUp({x + 2, y + 1});
+      ASSERT_EQ(p.Pressed(), nullptr) << x << "," << y;
+      if (++taps % 7 == 0) p.Type("9x");
+      if (taps % 5 == 0) p.Backspace();
+      if (taps % 97 == 0) p.Back();
+      ASSERT_NE(std::find(forms.begin(), forms.end(), p.FormName()), forms.end());
+      const PalmCanvas& frame = p.Frame();
+      ASSERT_EQ(frame.Width(), TDesignerClient::kClientWidth);
+      ASSERT_EQ(frame.Height(), TDesignerClient::kClientHeight);
+    }
+  }
+}
+
+TEST_F(PreviewPT, TapsEverywhereOnEmptyAndOversizedListsStayOnTheDevice) {
+  auto& list = *As<TPTList>(Main().FindControl("L"));
+  list.SetItems({});
+  list.SetMaxItems(0);
+  auto& pop = *As<TPTList>(Main().FindControl("PL"));
+  pop.SetMaxItems(40);
+  As<TCCRadio>(Main().FindControl("R1"))->SetItems({});
+  As<TPTEdit>(Main().FindControl("F"))->SetMaxChars(-3);
+  PreviewSession p(design_, Main(), fonts_);
+  Sweep(p, {"Main", "Second"});
+}
+
+TEST_F(PreviewCC, TapsEverywhereOnEmptyListsStayOnTheDevice) {
+  TChildFrm& form = *design_.windows[0];
+  As<TCCDropDown>(form.FindControl("Dd"))->SetItems({});
+  As<TCCDropDown>(form.FindControl("Dd"))->SetVisibleItems(0);
+  As<TCCPopUp>(form.FindControl("Pu"))->SetItems({});
+  As<TCCListBox>(form.FindControl("Lb"))->SetItems({});
+  PreviewSession p(design_, form, fonts_);
+  Sweep(p, {"Cc"});
 }
 
 }  // namespace
