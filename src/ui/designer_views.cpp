@@ -77,17 +77,8 @@ QImage DesignerCanvas::Picture() {
 
 void DesignerCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // The Palm picture is our own pixels; Qt only blits it. Enlarged here, pixel for pixel, to
-  // the canvas's size in device pixels of the screen, so that neither the scale nor a screen
-  // scale factor ever smooths it.
-  QImage picture = Picture();
-  const qreal ratio = devicePixelRatioF();
-  const QSize target(qRound(width() * ratio), qRound(height() * ratio));
-  if (!picture.isNull() && picture.size() != target)
-    picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  picture.setDevicePixelRatio(ratio);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(0, 0, picture);
+  // The Palm picture is our own pixels; Qt only blits it.
+  DrawEnlarged(painter, *this, Picture());
   if (TChildFrm* form = form_.Get()) {
     if (std::optional<Rect> band = bench_.GetDesigner().BandRect(*form)) {
       // The selection rectangle covers whole device pixels, its outline inside them.

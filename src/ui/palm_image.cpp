@@ -19,4 +19,15 @@ QImage ToQImage(const PalmCanvas& canvas) {
   return ToQImage(canvas.Pixels().data(), canvas.Width(), canvas.Height());
 }
 
+void DrawEnlarged(QPainter& painter, const QWidget& widget, QImage picture) {
+  if (picture.isNull()) return;
+  const qreal ratio = widget.devicePixelRatioF();
+  const QSize target(qRound(widget.width() * ratio), qRound(widget.height() * ratio));
+  if (picture.size() != target)
+    picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  picture.setDevicePixelRatio(ratio);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(0, 0, picture);
+}
+
 }  // namespace qb::ui

@@ -54,19 +54,12 @@ QImage PreviewCanvas::Picture() {
 
 void PreviewCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  // As the designer canvas: our own pixels, enlarged without smoothing.
-  QImage picture = Picture();
+  const QImage picture = Picture();
   if (picture.isNull()) {
     painter.fillRect(rect(), Qt::white);
     return;
   }
-  const qreal ratio = devicePixelRatioF();
-  const QSize target(qRound(width() * ratio), qRound(height() * ratio));
-  if (picture.size() != target)
-    picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  picture.setDevicePixelRatio(ratio);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(0, 0, picture);
+  DrawEnlarged(painter, *this, picture);
   if (const Rect caret = Session()->CaretRect(); !caret.Empty())
     painter.fillRect(caret.left * scale_, caret.top * scale_, (caret.right - caret.left) * scale_,
                      (caret.bottom - caret.top) * scale_, Qt::black);
