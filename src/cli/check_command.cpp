@@ -2,9 +2,6 @@
 
 #include <ostream>
 
-#include "app/Main.h"
-#include "app/project_file.h"
-#include "cli/batch_ui.h"
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "codegen/layout_check.h"
@@ -63,18 +60,10 @@ int RunCheck(const std::vector<std::string>& args, CommandContext& context) {
     return UsageError(context, kCheckName, kCheckUsage,
                       ReadProblemText(path, read.status, kMaxDocumentFileSize));
 
-  const ProjectFileData project = ReadProjectFile(path, 0, 0);
-  const std::string unusable = ListedFormsProblem(project);
-  if (!unusable.empty()) return Failed(context, unusable);
-
-  BatchUi ui(context.err);
-  TMain main(ui, context.program_dir);
-  main.FirstShown();
-  // Text widths are measured with the faces the designer draws with.
-  LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
-  main.State().project_path = path;
-  main.LoadProject(path);
-  if (ui.Messages() > 0) return Failed(context, kNotChecked);
+  std::string unusable;
+  const auto project = OpenBatchProject(path, context, kNotChecked, &unusable);
+  if (!project) return Failed(context, unusable);
+  TMain& main = project->main;
 
   const std::vector<const TChildFrm*> forms = FormsToCheck(main.State());
   // A file that is no project at all reads as one without forms; a gate must not pass it.

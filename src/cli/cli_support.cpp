@@ -41,4 +41,23 @@ void LoadPalmFaces(const std::string& folder, FontRegistry& fonts, std::ostream&
   }
 }
 
+std::unique_ptr<BatchProject> OpenBatchProject(const std::string& path,
+                                               const CommandContext& context, const char* not_done,
+                                               std::string* why) {
+  *why = ListedFormsProblem(ReadProjectFile(path, 0, 0));
+  if (!why->empty()) return nullptr;
+  auto project = std::make_unique<BatchProject>(context);
+  TMain& main = project->main;
+  main.FirstShown();
+  // Text widths are measured with the faces the designer draws with.
+  LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
+  main.State().project_path = path;
+  main.LoadProject(path);
+  if (project->ui.Messages() > 0) {
+    *why = not_done;
+    return nullptr;
+  }
+  return project;
+}
+
 }  // namespace qb::cli

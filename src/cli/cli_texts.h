@@ -73,6 +73,7 @@ inline constexpr const char* kFormatJson = "json";
 inline constexpr const char* kBadFormat = "--format must be text or json, not";
 inline constexpr const char* kSecondFormat = "--format given twice";
 inline constexpr const char* kNoFormsToCheck = "the project lists no form to check";
-inline constexpr const char* kNotChecked = "the project did not open cleanly; see the messages above";
+inline constexpr const char* kNotChecked =
+    "the project did not open cleanly; see the messages above";
 
 }  // namespace qb::cli

@@ -4,9 +4,6 @@
 #include <optional>
 #include <ostream>
 
-#include "app/Main.h"
-#include "app/project_file.h"
-#include "cli/batch_ui.h"
 #include "cli/cli_support.h"
 #include "cli/cli_texts.h"
 #include "cli/generate_options.h"
@@ -95,19 +92,11 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
     return Failed(context, path + ": " + kNoSuchFile);
   // The designer skips a listed form whose file is gone; generated code without it would
   // build a different program, so a batch run stops instead.
-  const ProjectFileData project = ReadProjectFile(path, 0, 0);
-  const std::string unusable = ListedFormsProblem(project);
-  if (!unusable.empty()) return Failed(context, unusable);
-
-  BatchUi ui(context.err);
-  TMain main(ui, context.program_dir);
-  main.FirstShown();
-  LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
-  main.State().project_path = path;
-  main.LoadProject(path);
-  // Opening asks nothing; whatever it had to say (a form of the other library, an unreadable
-  // file) means the forms are not what the project lists.
-  if (ui.Messages() > 0) return Failed(context, kNotWritten);
+  std::string unusable;
+  const auto project = OpenBatchProject(path, context, kNotWritten, &unusable);
+  if (!project) return Failed(context, unusable);
+  TMain& main = project->main;
+  BatchUi& ui = project->ui;
 
   const GenerateSession session = GenerateSessionFor(main.State());
   if (session.forms.empty()) return Failed(context, kNoFormsOpen);
