@@ -8,11 +8,8 @@
 
 #include "bench_support.h"
 #include "controls/form_picture.h"
-#include "designer/designer.h"
 #include "designer/hit_test.h"
-#include "workload/form_workload.h"
-#include "workload/null_hub.h"
-#include "workload/null_ui.h"
+#include "workload/designed_form.h"
 
 namespace qb::bench {
 
@@ -40,18 +37,10 @@ TControl& Grip(TChildFrm& form) {
 }
 
 void DragStep(benchmark::State& state, LibraryId lib, bool record_steps) {
-  AppState app;
-  app.library = lib;
-  app.record_steps = record_steps;
-  NullUi ui;
-  NullHub links;
-  Designer designer(app, ui, links);
-  TChildFrm& form = designer.AddWindow();
-  FormSpec form_spec;
-  form_spec.controls = static_cast<int>(state.range(0));
-  ReadInto(lib, form_spec, form, app);
-  designer.ShowWindow(form);
-  designer.Activate(form);
+  DesignedForm designed(lib, static_cast<int>(state.range(0)), record_steps);
+  NullUi& ui = designed.ui;
+  Designer& designer = designed.designer;
+  TChildFrm& form = designed.form;
   FormPicture picture(Fonts());
   picture.Render(form.Client());
 

@@ -8,12 +8,9 @@
 
 #include "bench_support.h"
 #include "controls/form_picture.h"
-#include "designer/designer.h"
 #include "properties/frmProperties.h"
 #include "properties/row_names.h"
-#include "workload/form_workload.h"
-#include "workload/null_hub.h"
-#include "workload/null_ui.h"
+#include "workload/designed_form.h"
 
 namespace qb::bench {
 
@@ -32,19 +29,11 @@ struct TypedRow {
 };
 
 void Keystroke(benchmark::State& state, LibraryId lib, TypedRow typed, bool record_steps) {
-  AppState app;
-  app.library = lib;
-  app.record_steps = record_steps;
-  NullUi ui;
-  NullHub links;
-  Designer designer(app, ui, links);
-  TfrmProperties inspector(app, ui, links);
-  TChildFrm& form = designer.AddWindow();
-  FormSpec form_spec;
-  form_spec.controls = static_cast<int>(state.range(0));
-  ReadInto(lib, form_spec, form, app);
-  designer.ShowWindow(form);
-  designer.Activate(form);
+  DesignedForm designed(lib, static_cast<int>(state.range(0)), record_steps);
+  AppState& app = designed.app;
+  NullUi& ui = designed.ui;
+  TChildFrm& form = designed.form;
+  TfrmProperties inspector(app, ui, designed.links);
   FormPicture picture(Fonts());
   picture.Render(form.Client());
 
@@ -89,8 +78,8 @@ const bool kRegistered = [] {
                                  true)
         ->Apply(GrowthArgs);
     // The same without undo steps: what a keystroke's step adds.
-    benchmark::RegisterBenchmark(("InspectorKeyNoUndo" + suffix).c_str(), Keystroke, lib,
-                                 kLeftRow, false)
+    benchmark::RegisterBenchmark(("InspectorKeyNoUndo" + suffix).c_str(), Keystroke, lib, kLeftRow,
+                                 false)
         ->Apply(GrowthArgs);
   }
   return true;

@@ -5,28 +5,18 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "designer/designer.h"
 #include "form/edit_transaction.h"
-#include "workload/form_workload.h"
-#include "workload/null_hub.h"
-#include "workload/null_ui.h"
+#include "workload/designed_form.h"
 
 namespace qb::bench {
 
 namespace {
 
 void UndoRedo(benchmark::State& state, LibraryId lib, bool undo) {
-  AppState app;
-  app.library = lib;
-  NullUi ui;
-  NullHub links;
-  Designer designer(app, ui, links);
-  TChildFrm& form = designer.AddWindow();
-  FormSpec form_spec;
-  form_spec.controls = static_cast<int>(state.range(0));
-  ReadInto(lib, form_spec, form, app);
-  designer.ShowWindow(form);
-  designer.Activate(form);
+  DesignedForm designed(lib, static_cast<int>(state.range(0)));
+  AppState& app = designed.app;
+  Designer& designer = designed.designer;
+  TChildFrm& form = designed.form;
   form.Undo().Clear(form);
   // One step: a nudge of the first control.
   app.current_control.Reset(form.Screen().Children().front().get());

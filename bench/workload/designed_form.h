@@ -1,0 +1,37 @@
+#pragma once
+
+// The set-up of the benchmarks that drive the designer: a form of generated controls, read as
+// the program reads a form file, shown and active in a designer with nothing around it.
+
+#include "designer/designer.h"
+#include "workload/form_workload.h"
+#include "workload/null_hub.h"
+#include "workload/null_ui.h"
+
+namespace qb::bench {
+
+struct DesignedForm {
+  DesignedForm(LibraryId lib, int controls, bool record_steps = true)
+      : designer(app, ui, links), form(Setup(lib, record_steps)) {
+    FormSpec spec;
+    spec.controls = controls;
+    ReadInto(lib, spec, form, app);
+    designer.ShowWindow(form);
+    designer.Activate(form);
+  }
+
+  AppState app;
+  NullUi ui;
+  NullHub links;
+  Designer designer;
+  TChildFrm& form;
+
+ private:
+  TChildFrm& Setup(LibraryId lib, bool record_steps) {
+    app.library = lib;
+    app.record_steps = record_steps;
+    return designer.AddWindow();
+  }
+};
+
+}  // namespace qb::bench
