@@ -38,9 +38,7 @@ class TestCheckLayout : public QObject {
     QVERIFY(form);
     TControl* label = program.State().current_control.Get();
     QVERIFY(label);
-    TPTButton* button = nullptr;
-    for (const auto& entry : form->ControlList())
-      if (auto* b = As<TPTButton>(entry.control.Get())) button = b;
+    TPTButton* button = test::PlacedButton(*form);
     QVERIFY(button);
     button->SetShowForm("Nowhere");
 

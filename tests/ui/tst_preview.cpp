@@ -28,9 +28,7 @@ class TestPreview : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
     TChildFrm* first = test::NewProjectWithTwoControls(program, "PToolBox");
     QVERIFY(first);
-    TPTButton* button = nullptr;
-    for (const auto& entry : first->ControlList())
-      if (auto* b = As<TPTButton>(entry.control.Get())) button = b;
+    TPTButton* button = test::PlacedButton(*first);
     QVERIFY(button);
     program.Trigger(Command::kNewForm);
     QCOMPARE(program.State().windows.size(), std::size_t{2});

@@ -25,6 +25,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/PTButton.h"
 #include "ui/app_shell.h"
 
 namespace qb::test {
@@ -232,6 +233,13 @@ inline TChildFrm* NewProjectWithTwoControls(Program& program, const QString& lib
   program.Window().PaletteAction(PaletteButton::kLabel)->trigger();
   Click(canvas, OnScreen(form, 20, 70));
   return &form;
+}
+
+// The Button NewProjectWithTwoControls placed on a PToolBox form; nullptr when there is none.
+inline TPTButton* PlacedButton(const TChildFrm& form) {
+  for (const auto& entry : form.ControlList())
+    if (auto* button = As<TPTButton>(entry.control.Get())) return button;
+  return nullptr;
 }
 
 // Saves a screenshot under test_output/ of the build folder.
