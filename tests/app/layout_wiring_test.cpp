@@ -15,12 +15,7 @@ class LayoutWiring : public ::testing::Test {
   LayoutWiring() : bench_(ui_, dir_.Path("program"), WritableEnvironment()) {
     std::filesystem::create_directory(dir_.Path("program"));
     bench_.Main().FirstShown();
-    ui_.AnswerDialog([](DialogModel& d) {
-      static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(LibraryId::kPToolboxLib) -
-                                                      1);
-      return true;
-    });
-    bench_.Main().NewProject();
+    StartNewProject(bench_.Main(), ui_, LibraryId::kPToolboxLib);
   }
 
   TChildFrm& Form(std::size_t i) { return *bench_.State().windows.at(i); }

@@ -15,6 +15,15 @@
 
 namespace qb::test {
 
+// File > New Project with the library chosen in its dialog, which ui answers.
+inline void StartNewProject(TMain& main, FakeUi& ui, LibraryId lib) {
+  ui.AnswerDialog([lib](DialogModel& d) {
+    static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(lib) - 1);
+    return true;
+  });
+  main.NewProject();
+}
+
 // The form readers and writers, counting what they were asked to do.
 class CountingForms : public FormAccess {
  public:
@@ -56,13 +65,7 @@ class MainTest : public ::testing::Test {
   }
 
   // New Project with the library chosen in its dialog.
-  void StartProject(LibraryId lib) {
-    ui_.AnswerDialog([lib](DialogModel& d) {
-      static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(lib) - 1);
-      return true;
-    });
-    main_.NewProject();
-  }
+  void StartProject(LibraryId lib) { StartNewProject(main_, ui_, lib); }
 
   std::string Path(const std::string& name) const { return dir_.Path(name); }
   // A change the form's file does not hold yet, so that closing has something to ask about.

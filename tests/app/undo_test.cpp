@@ -25,11 +25,7 @@ class UndoBench {
   explicit UndoBench(LibraryId lib) : bench_(ui_, dir_.Path("program"), WritableEnvironment()) {
     std::filesystem::create_directory(dir_.Path("program"));
     bench_.Main().FirstShown();
-    ui_.AnswerDialog([lib](DialogModel& d) {
-      static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(lib) - 1);
-      return true;
-    });
-    bench_.Main().NewProject();
+    StartNewProject(bench_.Main(), ui_, lib);
   }
 
   AppState& State() { return bench_.State(); }

@@ -29,12 +29,7 @@ class ViewWiring : public ::testing::Test {
     std::filesystem::create_directory(dir_.Path("program"));
     bench_.SetViewLinks(&views_);
     bench_.Main().FirstShown();
-    ui_.AnswerDialog([](DialogModel& d) {
-      static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(LibraryId::kPToolboxLib) -
-                                                      1);
-      return true;
-    });
-    bench_.Main().NewProject();
+    StartNewProject(bench_.Main(), ui_, LibraryId::kPToolboxLib);
   }
   ~ViewWiring() override { bench_.SetViewLinks(nullptr); }
 
