@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "codegen/layout_check.h"
 #include "controls/CCButton.h"
 #include "controls/CCLabel.h"
@@ -24,27 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCli = std::string(QB_BIN_DIR) + "/quillboard-cli";
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
 CliRun RunCheck(const TempDir& dir, const std::string& args) {
-  const std::string out_path = dir.Path("stdout.txt");
-  const std::string err_path = dir.Path("stderr.txt");
-  const std::string command = "cd " + Quote(dir.Path("")) + " && " + Quote(kCli) + " check " +
-                              args + " >" + Quote(out_path) + " 2>" + Quote(err_path);
-  const int raw = std::system(command.c_str());
-  CliRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFileBytes(out_path);
-  run.err = ReadFileBytes(err_path);
-  return run;
+  return RunCli(dir, "check " + args, dir.Path(""));
 }
 
 using B = PaletteButton;

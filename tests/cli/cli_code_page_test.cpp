@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cli_run.h"
 #include "model/code_page.h"
 #include "support/png_reader.h"
 #include "support/temp_dir.h"
@@ -21,23 +22,9 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-const std::string kCli = std::string(QB_BIN_DIR) + "/quillboard-cli";
-
-struct CliRun {
-  int status = -1;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-CliRun RunCli(const TempDir& logs, const std::string& args) {
-  const std::string err_path = logs.Path("stderr.txt");
-  const int raw = std::system((Quote(kCli) + " " + args + " 2>" + Quote(err_path)).c_str());
-  CliRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.err = ReadFileBytes(err_path);
-  return run;
-}
+using test::CliRun;
+using test::Quote;
+using test::RunCli;
 
 // A CControls form with one label whose content is `text` (bytes as the file holds them).
 std::string LabelForm(const std::string& text) {

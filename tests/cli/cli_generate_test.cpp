@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "codegen/cc_demo_project.h"
 #include "codegen/default_icons.h"
 #include "codegen/pt_demo.h"
@@ -23,33 +24,17 @@ namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CliRun;
 using test::FakeUi;
+using test::Quote;
 using test::ReadFileBytes;
 using test::TempDir;
 
-const std::string kCli = std::string(QB_BIN_DIR) + "/quillboard-cli";
 const std::string kCodegen = std::string(QB_TEST_DATA_DIR) + "/codegen/";
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-// Runs the program in `cwd` with the arguments (already quoted where needed).
-CliRun RunCli(const TempDir& logs, const std::string& cwd, const std::string& args) {
-  const std::string out_path = logs.Path("stdout.txt");
-  const std::string err_path = logs.Path("stderr.txt");
-  const std::string command = "cd " + Quote(cwd) + " && " + Quote(kCli) + " generate " + args +
-                              " >" + Quote(out_path) + " 2>" + Quote(err_path);
-  const int raw = std::system(command.c_str());
-  CliRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFileBytes(out_path);
-  run.err = ReadFileBytes(err_path);
-  return run;
+// Runs quillboard-cli generate in `cwd` with the arguments (already quoted where needed).
+CliRun RunGenerate(const TempDir& logs, const std::string& cwd, const std::string& args) {
+  return test::RunCli(logs, "generate " + args, cwd);
 }
 
 // The expected file with its line feeds made CRLF, as the generated files are written.
@@ -139,8 +124,8 @@ TEST_P(CliGenerateGolden, WritesTheExpectedFilesWithCrlfAndTheIcons) {
   const GoldenCase& c = GetParam();
   SavedProject project(c.lib);
   const std::string project_before = ReadFileBytes(project.Path());
-  const CliRun run = RunCli(project.Dir(), project.Dir().Root().string(),
-                            Quote(project.Path()) + " --out out " + c.options);
+  const CliRun run = RunGenerate(project.Dir(), project.Dir().Root().string(),
+                                 Quote(project.Path()) + " --out out " + c.options);
   ASSERT_EQ(run.status, 0) << run.err;
 
   for (const char* file : kTextFiles) {
@@ -185,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliGenerate, ProjectCodeKeysChooseTargetColourFieldsAndFolder) {
   SavedProject project(LibraryId::kPToolboxLib,
                        "[Code]\r\nOutput=keys\r\nMemo=1\r\nColor=0\r\nCreatorID=ABCD\r\n");
-  const CliRun run = RunCli(project.Dir(), project.Dir().Root().string(), Quote(project.Path()));
+  const CliRun run =
+      RunGenerate(project.Dir(), project.Dir().Root().string(), Quote(project.Path()));
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string dir = project.Dir().Path("keys/");
   EXPECT_EQ(ReadFileBytes(dir + "Demo.pc"),
@@ -193,8 +179,8 @@ TEST(CliGenerate, ProjectCodeKeysChooseTargetColourFieldsAndFolder) {
   EXPECT_FALSE(fs::exists(dir + "large1.bmp"));
 
   // Options override the keys: the desktop target shows the project's creator ID.
-  const CliRun pde = RunCli(project.Dir(), project.Dir().Root().string(),
-                            Quote(project.Path()) + " --pde --out pde");
+  const CliRun pde = RunGenerate(project.Dir(), project.Dir().Root().string(),
+                                 Quote(project.Path()) + " --pde --out pde");
   ASSERT_EQ(pde.status, 0) << pde.err;
   const std::string main = ReadFileBytes(project.Dir().Path("pde/Demo.pc"));
   EXPECT_EQ(main.rfind("@cid \"ABCD\";\r\n@name \"Application\";\r\n", 0), 0u) << main;
@@ -204,11 +190,13 @@ TEST(CliGenerate, ProjectCodeKeysChooseTargetColourFieldsAndFolder) {
 TEST(CliGenerate, FirstFormFromTheOptionOrTheProjectKey) {
   SavedProject project(LibraryId::kCControls, "[Code]\r\nFirstForm=form2\r\n");
   const std::string cwd = project.Dir().Root().string();
-  ASSERT_EQ(RunCli(project.Dir(), cwd, Quote(project.Path()) + " --out key").status, 0);
-  ASSERT_EQ(RunCli(project.Dir(), cwd, Quote(project.Path()) + " --out opt --first FORM2").status,
-            0);
-  ASSERT_EQ(RunCli(project.Dir(), cwd, Quote(project.Path()) + " --out one --first Form1").status,
-            0);
+  ASSERT_EQ(RunGenerate(project.Dir(), cwd, Quote(project.Path()) + " --out key").status, 0);
+  ASSERT_EQ(
+      RunGenerate(project.Dir(), cwd, Quote(project.Path()) + " --out opt --first FORM2").status,
+      0);
+  ASSERT_EQ(
+      RunGenerate(project.Dir(), cwd, Quote(project.Path()) + " --out one --first Form1").status,
+      0);
   const std::string by_key = ReadFileBytes(project.Dir().Path("key/Demo.pc"));
   EXPECT_EQ(by_key, ReadFileBytes(project.Dir().Path("opt/Demo.pc")));
   EXPECT_NE(by_key, ReadFileBytes(project.Dir().Path("one/Demo.pc")));
@@ -223,7 +211,7 @@ TEST(CliGenerate, ExistingFilesAreReplacedOnlyWithForce) {
   test::WriteFileBytes(project.Out("DemoForms.pc"), "mine");
   test::WriteFileBytes(project.Out("small4.bmp"), "mine too");
 
-  const CliRun refused = RunCli(project.Dir(), cwd, Quote(project.Path()) + " --out out");
+  const CliRun refused = RunGenerate(project.Dir(), cwd, Quote(project.Path()) + " --out out");
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("exists already (use --force to replace it): " +
                              fs::absolute(project.Out("DemoForms.pc")).string()),
@@ -233,7 +221,8 @@ TEST(CliGenerate, ExistingFilesAreReplacedOnlyWithForce) {
   EXPECT_EQ(ReadFileBytes(project.Out("DemoForms.pc")), "mine");
   EXPECT_FALSE(fs::exists(project.Out("Demo.pc"))) << "nothing is written when one file exists";
 
-  const CliRun forced = RunCli(project.Dir(), cwd, Quote(project.Path()) + " --out out --force");
+  const CliRun forced =
+      RunGenerate(project.Dir(), cwd, Quote(project.Path()) + " --out out --force");
   ASSERT_EQ(forced.status, 0) << forced.err;
   EXPECT_EQ(ReadFileBytes(project.Out("DemoForms.pc")),
             Crlf(ReadFileBytes(kCodegen + "pt/demo/color/DemoForms.pc")));
@@ -280,7 +269,7 @@ TEST_P(CliGenerateFailure, ReportsAndWritesNothing) {
   test::WriteFileBytes(dir.Path("Big.qbf"), big);
   test::WriteFileBytes(dir.Path("big.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
                                                 root + "/Big.qbf\r\n");
-  const CliRun run = RunCli(dir, root, Expand(GetParam().args, root));
+  const CliRun run = RunGenerate(dir, root, Expand(GetParam().args, root));
   EXPECT_EQ(run.status, GetParam().status);
   const std::string message = Expand(GetParam().message, root);
   EXPECT_EQ(run.err.substr(0, message.size()), message) << run.err;
@@ -346,7 +335,7 @@ TEST(CliGenerate, AWriteFailingMidwayPutsBackWhatTheRunReplaced) {
   test::WriteFileBytes(dir.Path("out/Demo.pc"), "my old main text");
   // The last text cannot be written: a folder stands where it goes.
   fs::create_directory(dir.Path("out/Demo.h"));
-  const CliRun run = RunCli(dir, root, "Demo.qbp --out out --force");
+  const CliRun run = RunGenerate(dir, root, "Demo.qbp --out out --force");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Unable to write to " + dir.Path("out/Demo.h")), std::string::npos)
       << run.err;
@@ -361,7 +350,7 @@ TEST(CliGenerate, ColourOptionOfACControlsProjectIsOnlyAWarning) {
   test::WriteFileBytes(dir.Path("Main.qbf"), "[FORM]\r\nName=Main\r\nLib=1\r\n");
   test::WriteFileBytes(dir.Path("One.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
                                                 root + "/Main.qbf\r\n");
-  const CliRun run = RunCli(dir, root, "One.qbp --no-color");
+  const CliRun run = RunGenerate(dir, root, "One.qbp --no-color");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("warning: --color and --no-color apply to PToolboxLib projects only"),
             std::string::npos)

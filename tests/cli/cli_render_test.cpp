@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cli_run.h"
 #include "support/full_disk.h"
 #include "support/png_reader.h"
 #include "support/temp_dir.h"
@@ -18,26 +19,11 @@ namespace {
 using test::ReadPng;
 using test::TempDir;
 
-const std::string kCli = std::string(QB_BIN_DIR) + "/quillboard-cli";
 const std::string kData = std::string(QB_TEST_DATA_DIR) + "/render/";
 
-struct CliRun {
-  int status = -1;
-  std::string err;
-};
-
-// Runs the program with the arguments (already quoted where needed), its errors in a file.
-CliRun RunCli(const TempDir& dir, const std::string& args) {
-  const std::string err_path = dir.Path("stderr.txt");
-  const std::string command = "'" + kCli + "' " + args + " 2>'" + err_path + "'";
-  const int raw = std::system(command.c_str());
-  CliRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.err = test::ReadFileBytes(err_path);
-  return run;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+using test::CliRun;
+using test::Quote;
+using test::RunCli;
 
 void ExpectSameAsGolden(const std::string& form, const std::string& lib, const std::string& extra,
                         const std::string& golden) {
