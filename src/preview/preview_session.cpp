@@ -23,6 +23,7 @@
 #include "designer/hit_test.h"
 #include "form/form_snapshot.h"
 #include "form/shown_dialog.h"
+#include "model/code_page.h"
 
 namespace qb {
 
@@ -55,11 +56,6 @@ bool InsideDialog(const TControl& c, const TControl* dialog) {
   for (const TControl* p = &c; p; p = p->Parent())
     if (p == dialog) return true;
   return false;
-}
-
-std::size_t CodePoints(const std::string& s) {
-  return static_cast<std::size_t>(std::count_if(
-      s.begin(), s.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
 }
 
 bool IsEdit(const TControl& c) {
@@ -414,22 +410,13 @@ void PreviewSession::Type(std::string_view utf8) {
   const std::size_t limit = LimitOf(*focus_);
   const auto* field = As<TPTEdit>(focus_);
   const bool digits_only = field && field->NumbersOnly() == 1;
-  std::size_t length = CodePoints(text);
-  for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t n = 1;
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead >= 0xF0)
-      n = 4;
-    else if (lead >= 0xE0)
-      n = 3;
-    else if (lead >= 0xC0)
-      n = 2;
-    const std::string ch(utf8.substr(i, n));
-    i += n;
-    if (length >= limit) break;
-    if (digits_only && (ch.size() != 1 || ch[0] < '0' || ch[0] > '9')) continue;
-    if (ch.size() == 1 && static_cast<unsigned char>(ch[0]) < 0x20) continue;
-    text += ch;
+  std::size_t length = CharacterCount(text);
+  for (std::size_t pos = 0; pos < utf8.size() && length < limit;) {
+    const std::size_t start = pos;
+    const char32_t ch = NextCodePoint(utf8, &pos);
+    if (digits_only && (ch < U'0' || ch > U'9')) continue;
+    if (ch < 0x20) continue;
+    text += utf8.substr(start, pos - start);
     ++length;
   }
   SetTextOfEdit(*focus_, text);
@@ -437,12 +424,9 @@ void PreviewSession::Type(std::string_view utf8) {
 
 void PreviewSession::Backspace() {
   if (!focus_) return;
-  std::string text = TextOfEdit(*focus_);
+  const std::string text = TextOfEdit(*focus_);
   if (text.empty()) return;
-  std::size_t cut = text.size() - 1;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  text.erase(cut);
-  SetTextOfEdit(*focus_, text);
+  SetTextOfEdit(*focus_, text.substr(0, CharactersPrefixSize(text, CharacterCount(text) - 1)));
 }
 
 Rect PreviewSession::CaretRect() const {
@@ -474,19 +458,15 @@ Rect PreviewSession::CaretRect() const {
 const PalmCanvas& PreviewSession::Frame() {
   frame_ = picture_.Render(Shown().Client());
   // What no property holds: the pressed inversion and the caret.
-  if (pressed_) {
-    const Rect r = PictureRect(*pressed_).Intersect({0, 0, frame_.Width(), frame_.Height()});
-    frame_.SetOrigin({0, 0});
-    frame_.SetClip({0, 0, frame_.Width(), frame_.Height()});
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) {
-        const Color c = frame_.At(x, y);
-        frame_.SetPixel(x, y, c ^ 0xFFFFFFu);
-      }
-  }
-  const Rect caret = CaretRect().Intersect({0, 0, frame_.Width(), frame_.Height()});
+  const Rect whole{0, 0, frame_.Width(), frame_.Height()};
   frame_.SetOrigin({0, 0});
-  frame_.SetClip({0, 0, frame_.Width(), frame_.Height()});
+  frame_.SetClip(whole);
+  if (pressed_) {
+    const Rect r = PictureRect(*pressed_).Intersect(whole);
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) frame_.SetPixel(x, y, frame_.At(x, y) ^ 0xFFFFFFu);
+  }
+  const Rect caret = CaretRect().Intersect(whole);
   for (int y = caret.top; y < caret.bottom; ++y)
     for (int x = caret.left; x < caret.right; ++x) frame_.SetPixel(x, y, kBlack);
   return frame_;
