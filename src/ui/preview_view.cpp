@@ -35,7 +35,7 @@ PreviewCanvas::PreviewCanvas(TMain& core) : core_(core) {
   setObjectName("imgPreview");
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  SetScale(PreviewWindow::ScaleFor(1));
+  SetScale(kSmallestPreviewScale);
 }
 
 void PreviewCanvas::SetScale(int scale) {
@@ -59,10 +59,8 @@ void PreviewCanvas::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     return;
   }
+  // The frame holds the caret and the pressed button.
   DrawEnlarged(painter, *this, picture);
-  if (const Rect caret = Session()->CaretRect(); !caret.Empty())
-    painter.fillRect(caret.left * scale_, caret.top * scale_, (caret.right - caret.left) * scale_,
-                     (caret.bottom - caret.top) * scale_, Qt::black);
 }
 
 void PreviewCanvas::After() {
