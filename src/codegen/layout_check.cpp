@@ -27,6 +27,7 @@
 #include "controls/PTPopTrigger.h"
 #include "controls/PTPopTrigger_paint.h"
 #include "controls/font_registry.h"
+#include "controls/none_choice.h"
 #include "controls/palm_look.h"
 #include "form/app_state.h"
 #include "model/text_util.h"
@@ -40,7 +41,6 @@ namespace {
 constexpr int kPTListStandAlone = 0;
 // The form's title tab and the line under it take the screen's first rows.
 constexpr int kTitleBandHeight = 15;
-constexpr std::string_view kNone = "(None)";
 
 // Wide enough that no sum or difference of two control coordinates overflows.
 using Px = long long;
@@ -60,8 +60,6 @@ Px HalfToEven(Px a) {
   if (a % 2 == 0 || q % 2 == 0) return q;
   return a > 0 ? q + 1 : q - 1;
 }
-
-bool IsNone(std::string_view value) { return value.empty() || value == kNone; }
 
 const PalmFace& FaceOf(const TControl& c, const FontRegistry& fonts) {
   return fonts.Face(c.Font().name);

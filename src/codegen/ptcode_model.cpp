@@ -213,8 +213,6 @@ std::string ControlColorLine(const TControl& control) {
   }
 }
 
-bool IsNone(std::string_view value) { return value.empty() || value == kNoForm; }
-
 std::string Indent(int blanks, std::string_view line) {
   std::string out(static_cast<std::size_t>(blanks), ' ');
   out += line;

@@ -10,6 +10,7 @@
 
 #include "codegen/generator.h"
 #include "controls/control.h"
+#include "controls/none_choice.h"
 #include "model/colors.h"
 
 namespace qb::ptcode {
@@ -97,7 +98,6 @@ inline constexpr std::string_view kButColorsSignature = "ButColors(int id, int c
 inline constexpr std::string_view kFieldColorsSignature =
     "FieldColors(int id, int clBack, int clText, int clLines, int clCaret, int clHlBg, int "
     "clHlFg)";
-inline constexpr std::string_view kNoForm = "(None)";
 
 // Suffixes of a panel's function names.
 inline constexpr std::string_view kCreateSuffix = "Create";
@@ -116,9 +116,6 @@ std::string FormColorsCall(int type, const std::array<Color, 7>& colors);
 std::string PanelColorLine(const Panel& panel);
 // The ButColors or FieldColors call of a control; empty for kinds without one.
 std::string ControlColorLine(const TControl& control);
-
-// A text value that is unset (empty) or "(None)".
-bool IsNone(std::string_view value);
 
 // The line with the given number of leading blanks.
 std::string Indent(int blanks, std::string_view line);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "controls/control.h"
+#include "controls/none_choice.h"
 
 namespace qb {
-
-inline constexpr const char* kNoneChoice = "(None)";
 
 // Style: 0 stand-alone, 1 pop-triggered, 2 popup-list; Style and Trigger stay consistent.
 class TPTList : public TControl {

@@ -19,6 +19,7 @@
 #include "controls/PTEdit.h"
 #include "controls/PTList.h"
 #include "controls/PTPopTrigger.h"
+#include "controls/none_choice.h"
 #include "controls/palm_look.h"
 #include "designer/hit_test.h"
 #include "form/form_snapshot.h"
@@ -39,10 +40,6 @@ bool SameName(const std::string& a, const std::string& b) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
-}
-
-bool NamesNothing(const std::string& show_form) {
-  return show_form.empty() || show_form == "(None)";
 }
 
 // Push buttons and radios of PToolboxLib keep their group in Tag; 0 is no group.
@@ -271,9 +268,9 @@ void PreviewSession::CloseLists() {
 void PreviewSession::Tap(TControl& control, Point local) {
   focus_ = nullptr;
   if (auto* button = As<TCCButton>(&control)) {
-    if (!NamesNothing(button->ShowForm())) FollowShowForm(control);
+    if (!IsNone(button->ShowForm())) FollowShowForm(control);
   } else if (auto* button_pt = As<TPTButton>(&control)) {
-    if (!NamesNothing(button_pt->ShowForm())) FollowShowForm(control);
+    if (!IsNone(button_pt->ShowForm())) FollowShowForm(control);
   } else if (auto* check = As<TCCCheckbox>(&control)) {
     check->SetState(check->State() ? 0 : 1);
   } else if (auto* check_pt = As<TPTCheckbox>(&control)) {
