@@ -184,19 +184,15 @@ std::string TMain::ItemText(Command command) const {
   }
 }
 
-bool TMain::UndoStep() {
+bool TMain::UndoStep() { return Step(&UndoStack::Undo); }
+
+bool TMain::RedoStep() { return Step(&UndoStack::Redo); }
+
+bool TMain::Step(bool (UndoStack::*step)(AppState&, TChildFrm&)) {
   TChildFrm* window = state_.current_window.Get();
   // Not in the middle of an action (a drag whose button is held).
   if (!window || designer_.MouseStepOpen() || state_.open_transaction) return false;
-  if (!window->Undo().Undo(state_, *window)) return false;
-  AfterRestore(*window);
-  return true;
-}
-
-bool TMain::RedoStep() {
-  TChildFrm* window = state_.current_window.Get();
-  if (!window || designer_.MouseStepOpen() || state_.open_transaction) return false;
-  if (!window->Undo().Redo(state_, *window)) return false;
+  if (!(window->Undo().*step)(state_, *window)) return false;
   AfterRestore(*window);
   return true;
 }

@@ -209,6 +209,8 @@ class TMain : private Hub {
   void ShowInspector(const WindowRect& bounds);
   void RunLayoutEntry(PopCommand command);
   void ExecuteUnchecked(Command command);
+  // Undo or Redo (the stack's member) on the current window, and AfterRestore when it did.
+  bool Step(bool (UndoStack::*step)(AppState&, TChildFrm&));
   // The inspector, the chooser and the window follow a form put back by undo or redo.
   void AfterRestore(TChildFrm& window);
   // Asks for a file with the request opening in DialogFolder, and remembers the chosen
