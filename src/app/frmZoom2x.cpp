@@ -48,7 +48,7 @@ void TfrmZoom::Move(int left, int top) {
 
 void TfrmZoom::Show() {
   visible_ = true;
-  Tick();
+  Take(false);
   if (left_ == 0 && top_ == 0) {
     left_ = geometry_.client_width - (client_width_ + geometry_.frame_width);
     top_ = geometry_.dock_height;
@@ -77,14 +77,16 @@ void TfrmZoom::NotifyRefreshing() {
 
 void TfrmZoom::Resume() {
   NotifyRefreshing();
-  if (Refreshing()) Tick();
+  if (Refreshing()) Take(false);
 }
 
 void TfrmZoom::Redraw() {
-  if (visible_) Tick();
+  if (visible_) Take(false);
 }
 
-bool TfrmZoom::Tick() {
+bool TfrmZoom::Tick() { return Take(true); }
+
+bool TfrmZoom::Take(bool timer) {
   if (ui_.ModalDepth() > 0) return false;
   TChildFrm* window = state_.current_window.Get();
   if (!window || !geometry_.app_active) return false;
@@ -95,10 +97,19 @@ bool TfrmZoom::Tick() {
     client_width_ = kEditorWidth;
     client_height_ = source_->ColorEditorSelectVisible() ? kEditorSelectHeight : kEditorTimeHeight;
     source = source_->ColorEditorSample();
+    looked_window_ = nullptr;
   } else {
+    const bool shown = image_.width == kClientWidth && image_.height == kClientHeight;
     client_width_ = kClientWidth;
     client_height_ = kClientHeight;
+    if (timer && shown && looked_window_ == window && looked_serial_ == window->PictureSerial() &&
+        ++ticks_unlooked_ < kLookAnywayTicks)
+      return false;
     source = source_->DesignerPicture(*window);
+    // Painting may itself correct a size and mark the picture; what was painted is this serial.
+    looked_window_ = window;
+    looked_serial_ = window->PictureSerial();
+    ticks_unlooked_ = 0;
   }
   if (source.Empty()) return false;
   // An idle designer gives the same picture tick after tick: stretching it and handing it to

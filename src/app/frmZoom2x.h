@@ -101,9 +101,16 @@ class TfrmZoom {
   // designer window, while the application is inactive, while the window is not wholly inside
   // the client area below the dock, and while something modal is up; false too when the
   // source shows exactly what it showed at the last change.
+  // An idle designer costs next to nothing: while the same designer window is shown and its
+  // picture has not been marked changed, the tick does not paint it again, except once every
+  // kLookAnywayTicks ticks, which keeps the zoom true to anything drawn without a mark.
   bool Tick();
+  static constexpr int kLookAnywayTicks = 20;
 
  private:
+  // Takes the picture; a timer tick may skip an unmarked designer picture, the other callers
+  // (show, resume, an applied property) always look.
+  bool Take(bool timer);
   void NotifyRefreshing();
 
   const AppState& state_;
@@ -118,6 +125,10 @@ class TfrmZoom {
   int client_height_ = kClientHeight;
   ZoomImage image_;
   ZoomImage last_source_;  // what image_ was stretched from
+  // The designer window and its picture serial at the last look at it, and the ticks since.
+  const TChildFrm* looked_window_ = nullptr;
+  std::uint64_t looked_serial_ = 0;
+  int ticks_unlooked_ = 0;
   std::uint64_t image_version_ = 0;
   std::function<void(bool)> listener_;
   bool last_refreshing_ = false;

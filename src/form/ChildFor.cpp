@@ -82,9 +82,11 @@ void TChildFrm::RebuildControlList(LibraryId lib) {
 void TChildFrm::SetShownDialog(TPTDialog* dialog) {
   shown_dialog_.Reset(dialog);
   snap_dialog_.SetSnapToGridWindow(dialog);
+  DirtyPicture();
 }
 
 void TChildFrm::ApplyGridOption(bool on) {
+  DirtyPicture();
   screen_->SetGridVisible(on ? 1 : 0);
   if (on) screen_->SetGridSpace(kGridSpaceOn);
   snap_.SetGridSize(on ? kGridSizeOn : 1);
@@ -98,14 +100,14 @@ void TChildFrm::ApplyGridOption(bool on) {
 }
 
 void TChildFrm::ControlChanged(TControl&) {
-  picture_dirty_ = true;
+  DirtyPicture();
   ++change_count_;
 }
 
-void TChildFrm::SelectionChanged(TControl&) { picture_dirty_ = true; }
+void TChildFrm::SelectionChanged(TControl&) { DirtyPicture(); }
 
 void TChildFrm::ControlResized(TControl& control) {
-  picture_dirty_ = true;
+  DirtyPicture();
   ++change_count_;
   if (listener_) listener_->FormControlResized(*this, control);
 }

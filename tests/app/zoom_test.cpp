@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/Main.h"
 #include "app/frmZoom2x.h"
 #include "controls/form_picture.h"
@@ -56,8 +58,13 @@ class Zoom : public ::testing::Test {
     geometry_.dock_height = 40;
     window_.SetWindowPos(10, 50);
     state_.current_window.Reset(&window_);
-    source_.designer = Filled(167, 226, 'a');
+    Draw(Filled(167, 226, 'a'));
     zoom_.SetSource(&source_);
+  }
+  // The designer's picture changes as a form change draws it: marked.
+  void Draw(ZoomImage picture) {
+    source_.designer = std::move(picture);
+    window_.MarkPictureDirty();
   }
   AppState state_;
   FakeUi ui_;
@@ -112,7 +119,7 @@ TEST_F(Zoom, ShowRefreshesAtOnceAndPlacesItselfAtTheRightEdge) {
 }
 
 TEST_F(Zoom, PictureIsTheDevicePictureMagnifiedTwice) {
-  source_.designer = Filled(167, 226, 'a');
+  Draw(Filled(167, 226, 'a'));
   source_.designer.pixels[0] = 'x';              // top-left pixel
   source_.designer.pixels[167 * 226 - 1] = 'y';  // bottom-right pixel
   ASSERT_TRUE(zoom_.Tick());
@@ -138,17 +145,17 @@ TEST_F(Zoom, FreezesWhileTheWindowIsPartlyOutside) {
   char letter = 'b';
   for (const Pos& p : positions) {
     char shown = static_cast<char>(zoom_.Image().At(0, 0));
-    source_.designer = Filled(167, 226, ++letter);
+    Draw(Filled(167, 226, ++letter));
     window_.SetWindowPos(p.left, p.top);
     EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
     EXPECT_EQ(zoom_.Image().At(0, 0), p.inside ? letter : shown) << p.left << "," << p.top;
   }
-  source_.designer = Filled(167, 226, 'b');
+  Draw(Filled(167, 226, 'b'));
   window_.SetWindowPos(10, 50);
   ASSERT_TRUE(zoom_.Tick());
   // Frozen ticks keep the last picture.
   window_.SetWindowPos(-5, 50);
-  source_.designer = Filled(167, 226, 'c');
+  Draw(Filled(167, 226, 'c'));
   zoom_.Tick();
   EXPECT_EQ(zoom_.Image().At(0, 0), 'b');
 }
@@ -158,7 +165,7 @@ TEST_F(Zoom, TheFrameCountsAsPartOfTheWindow) {
   geometry_.frame_height = 20;
   window_.SetWindowPos(625, 354);
   EXPECT_TRUE(zoom_.Tick());
-  source_.designer = Filled(167, 226, 'b');
+  Draw(Filled(167, 226, 'b'));
   window_.SetWindowPos(626, 354);
   EXPECT_FALSE(zoom_.Tick());
   EXPECT_EQ(zoom_.Image().At(0, 0), 'a');
@@ -174,7 +181,7 @@ TEST_F(Zoom, AnEnlargedDesignerWindowCountsAtItsEnlargedSize) {
   char letter = 'b';
   for (Pos p : {Pos{466, 50, true}, Pos{467, 50, false}, Pos{10, 148, true},
                 Pos{10, 149, false}}) {
-    source_.designer = Filled(167, 226, ++letter);
+    Draw(Filled(167, 226, ++letter));
     window_.SetWindowPos(p.left, p.top);
     EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
   }
@@ -203,6 +210,7 @@ TEST_F(Zoom, ATickWithAnUnchangedSourceLeavesThePictureAlone) {
     SCOPED_TRACE(step.what);
     if (step.changed_pixel >= 0)
       ++source_.designer.pixels[static_cast<std::size_t>(step.changed_pixel)];
+    window_.MarkPictureDirty();  // the zoom looks at every tick, and finds what changed
     EXPECT_EQ(zoom_.Tick(), step.refreshed);
     if (!step.refreshed) {
       EXPECT_EQ(zoom_.Image().pixels.data(), pixels);
@@ -215,8 +223,44 @@ TEST_F(Zoom, ATickWithAnUnchangedSourceLeavesThePictureAlone) {
     }
   }
   // A picture of another size is taken even when it starts alike.
-  source_.designer = Filled(167, 225, 'a');
+  Draw(Filled(167, 225, 'a'));
   EXPECT_TRUE(zoom_.Tick());
+}
+
+TEST_F(Zoom, AnUnmarkedPictureIsLookedAtOnlyNowAndThen) {
+  zoom_.Show();
+  ASSERT_EQ(source_.designer_calls, 1);
+  TChildFrm other;
+  other.SetWindowPos(10, 50);
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool looked;
+  };
+  const Step steps[] = {
+      {"an idle tick", [] {}, false},
+      {"the picture marked changed", [&] { window_.MarkPictureDirty(); }, true},
+      {"a selection mark", [&] { window_.SelectionChanged(window_.Screen()); }, true},
+      {"idle again", [] {}, false},
+      {"another current window", [&] { state_.current_window.Reset(&other); }, true},
+      {"back to the first", [&] { state_.current_window.Reset(&window_); }, true},
+      {"a property applied", [&] { zoom_.Redraw(); }, true},
+      {"the refresh resumed", [&] { zoom_.Resume(); }, true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    const int before = source_.designer_calls;
+    step.act();
+    zoom_.Tick();
+    EXPECT_EQ(source_.designer_calls > before, step.looked);
+  }
+  // Something drawn without a mark still reaches the zoom, a little later.
+  zoom_.Redraw();
+  ++source_.designer.pixels[0];
+  int ticks = 0;
+  while (!zoom_.Tick() && ticks < 100) ++ticks;
+  EXPECT_EQ(ticks + 1, TfrmZoom::kLookAnywayTicks);
+  EXPECT_EQ(zoom_.Image().At(0, 0), source_.designer.pixels[0]);
 }
 
 TEST_F(Zoom, FreezesWithoutWindowOrWhileTheApplicationIsInactive) {
@@ -242,7 +286,7 @@ TEST_F(Zoom, PausedWhileAnythingModalIsUp) {
   EXPECT_FALSE(zoom_.Refreshing());
   ui_.LeaveModal();
   EXPECT_TRUE(zoom_.Refreshing());
-  source_.designer = Filled(167, 226, 'b');
+  Draw(Filled(167, 226, 'b'));
   EXPECT_TRUE(zoom_.Tick());
   zoom_.Hide();
   EXPECT_EQ(changes, (std::vector<bool>{true, false, true, false}));
