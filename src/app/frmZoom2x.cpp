@@ -97,12 +97,12 @@ bool TfrmZoom::Take(bool timer) {
     client_width_ = kEditorWidth;
     client_height_ = source_->ColorEditorSelectVisible() ? kEditorSelectHeight : kEditorTimeHeight;
     source = source_->ColorEditorSample();
-    looked_window_ = nullptr;
   } else {
-    const bool shown = image_.width == kClientWidth && image_.height == kClientHeight;
+    // Nothing shown yet, or the colour editor's sample: the designer picture must be taken.
+    const bool shows_designer = image_.width == kClientWidth && image_.height == kClientHeight;
     client_width_ = kClientWidth;
     client_height_ = kClientHeight;
-    if (timer && shown && looked_window_ == window && looked_serial_ == window->PictureSerial() &&
+    if (timer && shows_designer && looked_window_ == window && looked_serial_ == window->PictureSerial() &&
         ++ticks_unlooked_ < kLookAnywayTicks)
       return false;
     source = source_->DesignerPicture(*window);

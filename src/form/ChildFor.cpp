@@ -82,11 +82,11 @@ void TChildFrm::RebuildControlList(LibraryId lib) {
 void TChildFrm::SetShownDialog(TPTDialog* dialog) {
   shown_dialog_.Reset(dialog);
   snap_dialog_.SetSnapToGridWindow(dialog);
-  DirtyPicture();
+  MarkPictureDirty();
 }
 
 void TChildFrm::ApplyGridOption(bool on) {
-  DirtyPicture();
+  MarkPictureDirty();
   screen_->SetGridVisible(on ? 1 : 0);
   if (on) screen_->SetGridSpace(kGridSpaceOn);
   snap_.SetGridSize(on ? kGridSizeOn : 1);
@@ -100,14 +100,14 @@ void TChildFrm::ApplyGridOption(bool on) {
 }
 
 void TChildFrm::ControlChanged(TControl&) {
-  DirtyPicture();
+  MarkPictureDirty();
   ++change_count_;
 }
 
-void TChildFrm::SelectionChanged(TControl&) { DirtyPicture(); }
+void TChildFrm::SelectionChanged(TControl&) { MarkPictureDirty(); }
 
 void TChildFrm::ControlResized(TControl& control) {
-  DirtyPicture();
+  MarkPictureDirty();
   ++change_count_;
   if (listener_) listener_->FormControlResized(*this, control);
 }

@@ -116,7 +116,10 @@ class TChildFrm : public ControlOwner {
   // Set whenever something the picture shows has changed.
   bool PictureDirty() const { return picture_dirty_; }
   void ClearPictureDirty() { picture_dirty_ = false; }
-  void MarkPictureDirty() { DirtyPicture(); }
+  void MarkPictureDirty() {
+    picture_dirty_ = true;
+    ++picture_serial_;
+  }
   // Counts the marks above and is never cleared, so that a second viewer of the picture (the
   // zoom) can tell whether it changed since it last looked.
   std::uint64_t PictureSerial() const { return picture_serial_; }
@@ -152,10 +155,6 @@ class TChildFrm : public ControlOwner {
   CursorShape cursor_ = CursorShape::kArrow;
   WeakRef<TControl> last_selected_;
   std::vector<ControlListEntry> control_list_;
-  void DirtyPicture() {
-    picture_dirty_ = true;
-    ++picture_serial_;
-  }
   bool picture_dirty_ = true;
   std::uint64_t picture_serial_ = 0;
   std::uint64_t change_count_ = 0;
