@@ -13,9 +13,9 @@ namespace qb::bench {
 struct DesignedForm {
   DesignedForm(LibraryId lib, int controls, bool record_steps = true)
       : designer(app, ui, links), form(Setup(lib, record_steps)) {
-    FormSpec spec;
-    spec.controls = controls;
-    ReadInto(lib, spec, form, app);
+    FormSpec form_spec;
+    form_spec.controls = controls;
+    ReadInto(lib, form_spec, form, app);
     designer.ShowWindow(form);
     designer.Activate(form);
   }
