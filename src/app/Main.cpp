@@ -65,6 +65,14 @@ void TMain::Start() {
 
   fonts_.LoadPalmFonts(program_dir_, ui_);
   recent_.Assign(settings.recent);
+  autosave_seconds_ = settings.autosave_seconds;
+  if (!recovery_) {
+    if (const std::string folder = RecoveryFolder(env_); !folder.empty()) {
+      const auto now = std::chrono::system_clock::now();
+      recovery_ = std::make_unique<RecoveryStore>(folder, NewInstanceId(now),
+                                                  [] { return std::chrono::system_clock::now(); });
+    }
+  }
 }
 
 int TMain::ScaleOf(Command command) {
@@ -92,6 +100,8 @@ void TMain::FirstShown() {
 bool TMain::CloseRequest() { return SaveChangesPrompt(); }
 
 void TMain::Finish() {
+  // A clean end: nothing is left to recover.
+  if (recovery_) recovery_->Remove();
   fonts_.Unload();
   GeneralSettings settings;
   settings.library = state_.library;

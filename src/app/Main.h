@@ -4,23 +4,26 @@
 // the tool windows' state, the dialogs' logic, the recent-projects list and the settings,
 // runs every command of the menus, toolbars and keys, and reaches the user through Ui.
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
+#include "app/disk_records.h"
 #include "app/form_access.h"
 #include "app/frmAbout.h"
 #include "app/frmNuevoProy.h"
 #include "app/frmOpciones.h"
 #include "app/frmZoom2x.h"
 #include "app/layout_check_window.h"
-#include "app/preview_window.h"
 #include "app/main_geometry.h"
 #include "app/main_links.h"
 #include "app/palette.h"
+#include "app/preview_window.h"
 #include "app/recent_projects.h"
+#include "app/recovery_store.h"
 #include "app/settings.h"
 #include "app/view_links.h"
 #include "app/zoom_picture.h"
@@ -46,9 +49,10 @@ struct InspectorWindow {
 // How a form save ended.
 enum class FormSaveResult {
   kWritten,
-  kCancelled,  // the save dialog was cancelled
-  kKept,       // the user chose not to replace the existing file
-  kFailed,     // the file could not be written (reported)
+  kCancelled,    // the save dialog was cancelled
+  kKept,         // the user chose not to replace the existing file
+  kChangedKept,  // the file was changed by another program; the user chose to keep it
+  kFailed,       // the file could not be written (reported)
 };
 
 // The application implements the hub: the designer and the inspector reach upward through it.
@@ -190,6 +194,25 @@ class TMain : private Hub {
   // last; empty before either exists.
   std::string DialogFolder() const;
 
+  // --- Recovery ---
+  // Where recovery sets go. Start makes the store in the user's state folder unless one was
+  // given (tests); without such a folder there is none and nothing is written.
+  void SetRecoveryStore(std::unique_ptr<RecoveryStore> store) { recovery_ = std::move(store); }
+  RecoveryStore* Recovery() { return recovery_.get(); }
+  // Seconds between recovery sets ("AutoSave"/"Seconds"); 0 writes none.
+  int AutoSaveSeconds() const { return autosave_seconds_; }
+  void SetAutoSaveSeconds(int seconds) { autosave_seconds_ = seconds; }
+  // The view calls it every second. The first call starts the interval; once it has passed,
+  // a recovery set is written when a form is modified and no transaction, drag or modal dialog
+  // is open (else the next call tries again), and a set is removed when nothing is modified
+  // any more. True when a set was written.
+  bool AutoSaveTick();
+  // At start-up: asks about the newest set left by an instance that did not end cleanly, and
+  // brings it back (Yes) or keeps it as the discarded one (No). True when it was brought back.
+  bool OfferRecovery();
+  // When the last recovery set was written, for the status bar; empty before the first.
+  const std::string& RecoveryNote() const { return recovery_note_; }
+
   // --- View and options commands ---
   void ToggleZoom();
   void TogglePropertiesEditor();
@@ -204,6 +227,24 @@ class TMain : private Hub {
 
  private:
   void SaveCurrentForm(bool save_as);
+  // Tells why the file is not opened as a project, if so; true then.
+  bool RefusedAsProject(const std::string& path);
+  // Asks whether to replace a file another program changed since it was read or written
+  // here; false when it is to be kept.
+  bool AskReplaceChanged(const std::string& path);
+  // Save Project stopped at `what` (a form's name, the project file's name): says so.
+  void ReportProjectNotSaved(const std::string& what);
+  // Opens a form the project lists as Load project does; a form that cannot be opened is
+  // added to `problems` and kept listed.
+  void OpenListedForm(const std::string& form_path, std::vector<std::string>& problems);
+  // What a recovery set holds of the work now.
+  RecoveryContent RecoveryContentNow();
+  // Changes when anything a recovery set holds may have changed.
+  std::string RecoverySignature() const;
+  // Opens the set's project and forms, the forms it holds marked modified.
+  void Recover(const RecoverySet& set);
+  // Everything is saved: the recovery set is not needed any more.
+  void DropRecoveryIfSaved();
   void SetProjectCaption(const std::string& text);
   void SetProjectNameFromPath(const std::string& path);
   void ShowInspector(const WindowRect& bounds);
@@ -217,7 +258,8 @@ class TMain : private Hub {
   // file's folder.
   std::optional<std::string> ChooseFile(FileRequest request, bool save);
   bool FileExists(const std::string& path) const { return file_exists_(path); }
-  // Why a form file cannot be opened (unreadable, not a file, too many controls), if so.
+  // Why a form file cannot be opened (unreadable, not a file, not one of our forms, too many
+  // controls), if so.
   std::optional<std::string> FormRefusal(const std::string& path,
                                          const FormFileHeader& header) const;
 
@@ -243,6 +285,13 @@ class TMain : private Hub {
   std::function<bool(const std::string&)> file_exists_;
   // Forms the open project lists but that could not be opened; saving keeps listing them.
   std::vector<std::string> unopened_forms_;
+  // What the project's and the forms' files held when last read or written here.
+  DiskRecords records_;
+  std::unique_ptr<RecoveryStore> recovery_;
+  int autosave_seconds_ = kDefaultAutoSaveSeconds;
+  std::optional<std::chrono::system_clock::time_point> next_autosave_;
+  std::string recovery_signature_;
+  std::string recovery_note_;
 
   ViewLinks* views_ = nullptr;
   NoGenerateDialog no_generate_;

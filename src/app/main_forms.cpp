@@ -40,14 +40,14 @@ TChildFrm* TMain::FormWindowFor(const std::string& path) const {
   // and two windows of one file would save over each other.
   const std::string wanted = CanonicalPathText(path);
   for (const auto& window : state_.windows)
-    if (!window->Path().empty() && CanonicalPathText(window->Path()) == wanted)
-      return window.get();
+    if (!window->Path().empty() && CanonicalPathText(window->Path()) == wanted) return window.get();
   return nullptr;
 }
 
 std::optional<std::string> TMain::FormRefusal(const std::string& path,
                                               const FormFileHeader& header) const {
   if (!header.ok()) return ReadProblemText(path, header.status, kMaxDocumentFileSize);
+  if (std::string foreign = ForeignFormText(path, header); !foreign.empty()) return foreign;
   if (header.controls > kMaxFormControls) return TooManyControlsText(path, header.controls);
   return std::nullopt;
 }
@@ -89,7 +89,12 @@ void TMain::OpenFormFile(const std::string& path) {
     return;
   }
   const FormFileHeader header = forms_->Inspect(path, state_.library);
-  if (header.status == ReadStatus::kMissing || (header.ok() && header.name.empty())) return;
+  if (header.status == ReadStatus::kMissing) return;
+  // A file that is not one of our forms is said first: its library means nothing.
+  if (std::string foreign = ForeignFormText(path, header); !foreign.empty()) {
+    ui_.MessageBox(kCaptionError, foreign, MsgIcon::kError, kMbOk, kMbOk);
+    return;
+  }
   if (header.ok() && header.lib != static_cast<int>(state_.library)) {
     ui_.MessageBox(kCaptionError, OtherLibraryText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
@@ -100,28 +105,39 @@ void TMain::OpenFormFile(const std::string& path) {
   }
   TChildFrm& window = NewForm(header.name);
   forms_->Read(window, path, state_);
+  records_.Note(path);
   designer_.Activate(window);
   window.Undo().Clear(window);
+}
+
+bool TMain::AskReplaceChanged(const std::string& path) {
+  return ui_.MessageBox(kCaptionWarning, ChangedOnDiskText(path), MsgIcon::kWarning, kMbYesNo,
+                        kMbNo) == kMbYes;
 }
 
 FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
   std::string path = window.Path();
   if (save_as || path.empty()) {
-    std::optional<std::string> chosen =
-        ChooseFile({kFormSaveTitle, kFormSaveFilter, kFormExtension, "",
-                    path.empty() ? window.Caption() : path},
-                   true);
+    std::optional<std::string> chosen = ChooseFile({kFormSaveTitle, kFormSaveFilter, kFormExtension,
+                                                    "", path.empty() ? window.Caption() : path},
+                                                   true);
     if (!chosen) return FormSaveResult::kCancelled;
     path = *chosen;
   }
   // The chosen path becomes the form's only once the form is written there: a form whose
   // save was declined or failed stays tied to the file it came from.
-  if (FileExists(path) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(path),
-                                         MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes)
+  // A file changed by another program gets that question instead of the plain one.
+  if (records_.ChangedBehindUs(path)) {
+    if (!AskReplaceChanged(path)) return FormSaveResult::kChangedKept;
+  } else if (FileExists(path) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(path),
+                                                MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes) {
     return FormSaveResult::kKept;
+  }
   if (!forms_->Write(window, path, state_, ui_)) return FormSaveResult::kFailed;
+  records_.Note(path);
   window.SetPath(path);
   window.Undo().MarkClean(window);
+  DropRecoveryIfSaved();
   return FormSaveResult::kWritten;
 }
 

@@ -12,8 +12,6 @@ namespace qb {
 
 namespace {
 
-constexpr const char* kNewProjectName = "Project1";
-
 // The file name without its folder and its extension (".qbp").
 std::string ProjectNameFromPath(const std::string& path) {
   std::string name = ExtractFileName(path);
@@ -77,6 +75,7 @@ void TMain::CloseProject() {
   state_.project_name.clear();
   state_.project_path.clear();
   unopened_forms_.clear();
+  records_.Clear();
 }
 
 void TMain::NewProject() {
@@ -103,7 +102,16 @@ void TMain::OpenProject() {
   OpenProjectFile(*path);
 }
 
+bool TMain::RefusedAsProject(const std::string& path) {
+  const std::string refusal = ProjectRefusal(path);
+  if (refusal.empty()) return false;
+  // Refused before the open project closes: nothing is made of the file, nothing listed.
+  ui_.MessageBox(kCaptionError, refusal, MsgIcon::kError, kMbOk, kMbOk);
+  return true;
+}
+
 void TMain::OpenProjectFile(const std::string& path) {
+  if (RefusedAsProject(path)) return;
   CloseProject();
   state_.project_path = path;
   recent_.Add(path);
@@ -133,6 +141,7 @@ void TMain::OpenRecent(std::size_t index) {
   if (index >= recent_.Entries().size()) return;
   const std::string path = recent_.Entries()[index];
   if (!SaveChangesPrompt()) return;
+  if (RefusedAsProject(path)) return;
   CloseProject();
   state_.project_path = path;
   LoadProject(path);
@@ -141,36 +150,46 @@ void TMain::OpenRecent(std::size_t index) {
 void TMain::LoadProject(const std::string& path) {
   SetProjectNameFromPath(path);
   ProjectFileData data = ReadProjectFile(path, zoom_.Top(), zoom_.Left());
+  records_.Note(path);
   state_.library = data.library;
   SetPaletteForLibrary(state_);
   if (data.zoom_active) {
     zoom_.Show();
     zoom_.Move(data.zoom_left, data.zoom_top);
   }
-  for (const auto& [key, form_path] : data.forms) {
-    // A file listed twice would load as two windows that overwrite each other on saving.
-    if (FormWindowFor(form_path)) continue;
-    const FormFileHeader header = forms_->Inspect(form_path, state_.library);
-    if (header.status == ReadStatus::kMissing) continue;
-    std::optional<std::string> refusal = FormRefusal(form_path, header);
-    // Read with this library, a form of the other one would lose every control this library
-    // lacks, and the next save would write the emptied form over it.
-    if (!refusal && !header.name.empty() && header.lib != static_cast<int>(state_.library))
-      refusal = FormOfOtherLibraryText(form_path, header.lib, state_.library);
-    if (refusal) {
-      ui_.MessageBox(kCaptionError, *refusal, MsgIcon::kError, kMbOk, kMbOk);
-      // The project keeps listing the form it could not open.
-      unopened_forms_.push_back(form_path);
-      continue;
-    }
-    if (header.name.empty()) continue;
-    TChildFrm& window = NewForm(header.name);
-    forms_->Read(window, form_path, state_);
-    designer_.Activate(window);
-    window.Undo().Clear(window);
-  }
+  // Every form that cannot be opened is said in one message, and the project keeps listing
+  // it, so that saving does not drop it from the project.
+  std::vector<std::string> problems;
+  for (const auto& [key, form_path] : data.forms) OpenListedForm(form_path, problems);
+  if (!problems.empty())
+    ui_.MessageBox(kCaptionError, JoinLines(problems), MsgIcon::kError, kMbOk, kMbOk);
   if (data.inspector_active) ShowInspector(data.inspector_bounds);
   generate_enabled_ = true;
+}
+
+void TMain::OpenListedForm(const std::string& form_path, std::vector<std::string>& problems) {
+  // A file listed twice would load as two windows that overwrite each other on saving.
+  if (FormWindowFor(form_path)) return;
+  const FormFileHeader header = forms_->Inspect(form_path, state_.library);
+  std::optional<std::string> refusal;
+  if (header.status == ReadStatus::kMissing)
+    refusal = ListedFormMissingText(form_path);
+  else
+    refusal = FormRefusal(form_path, header);
+  // Read with this library, a form of the other one would lose every control this library
+  // lacks, and the next save would write the emptied form over it.
+  if (!refusal && header.lib != static_cast<int>(state_.library))
+    refusal = FormOfOtherLibraryText(form_path, header.lib, state_.library);
+  if (refusal) {
+    problems.push_back(*refusal);
+    unopened_forms_.push_back(form_path);
+    return;
+  }
+  TChildFrm& window = NewForm(header.name);
+  forms_->Read(window, form_path, state_);
+  records_.Note(form_path);
+  designer_.Activate(window);
+  window.Undo().Clear(window);
 }
 
 bool TMain::SaveProject() {
@@ -195,7 +214,16 @@ bool TMain::SaveProjectAs() {
   return true;
 }
 
+void TMain::ReportProjectNotSaved(const std::string& what) {
+  ui_.MessageBox(kCaptionWarning, ProjectNotSavedText(what), MsgIcon::kWarning, kMbOk, kMbOk);
+}
+
 bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
+  // Asked before any form is written, so that No leaves everything as it was.
+  if (records_.ChangedBehindUs(path) && !AskReplaceChanged(path)) {
+    ReportProjectNotSaved(ExtractFileName(path));
+    return false;
+  }
   ProjectFileData data;
   data.library = state_.library;
   data.inspector_active = inspector_.visible;
@@ -207,6 +235,10 @@ bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
     TChildFrm& window = *state_.windows[i];
     if (!window.Visible()) continue;
     const FormSaveResult saved = SaveFormFile(window, false);
+    if (saved == FormSaveResult::kChangedKept) {
+      ReportProjectNotSaved(window.Name());
+      return false;
+    }
     // A form without a file cannot be listed; the project is not saved without it.
     if (saved == FormSaveResult::kFailed || saved == FormSaveResult::kCancelled ||
         window.Path().empty())
@@ -219,7 +251,9 @@ bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
     ui_.MessageBox(kCaptionError, UnableToWriteMessage(path), MsgIcon::kError, kMbOk, kMbOk);
     return false;
   }
+  records_.Note(path);
   SetProjectCaption(ExtractFileName(path));
+  DropRecoveryIfSaved();
   return true;
 }
 

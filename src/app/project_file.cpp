@@ -66,6 +66,16 @@ ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_le
   return data;
 }
 
+std::string ProjectRefusal(const std::string& path) {
+  IniFile ini;
+  const ReadStatus read = ini.LoadFile(path);
+  if (read == ReadStatus::kMissing) return {};
+  if (read != ReadStatus::kOk) return ReadProblemText(path, read, kMaxDocumentFileSize);
+  if (!ini.HasSection(kProjectSection))
+    return path + " is not a Quillboard project: it has no [" + kProjectSection + "] section.";
+  return {};
+}
+
 bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
                       const std::string& origin) {
   IniFile ini;

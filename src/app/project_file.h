@@ -36,6 +36,11 @@ ProjectFileData ReadProjectFile(const std::string& path, int zoom_top, int zoom_
 bool WriteProjectFile(const std::string& path, const ProjectFileData& data,
                       const std::string& origin = "");
 
+// Why the file is not opened as a project: it cannot be read, or "<path> is not a Quillboard
+// project: it has no [Project] section."; empty for a project file and for a missing one (a
+// stale recent entry opens as an empty project named after it).
+std::string ProjectRefusal(const std::string& path);
+
 // The same on a file's content in memory ("Project"/"Name" is the caller's).
 ProjectFileData ReadProjectFromIni(const IniFile& ini, int zoom_top, int zoom_left);
 void WriteProjectToIni(IniFile& ini, const ProjectFileData& data);

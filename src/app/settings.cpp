@@ -19,6 +19,8 @@ constexpr const char* kGridKey = "Grid";
 constexpr const char* kShortNamesKey = "ShortNames";
 constexpr const char* kDesignSection = "Design";
 constexpr const char* kScaleKey = "Scale";
+constexpr const char* kAutoSaveSection = "AutoSave";
+constexpr const char* kSecondsKey = "Seconds";
 constexpr const char* kRecentKeyPrefix = "F";
 constexpr std::size_t kRecentKeys = 10;
 constexpr const char* kUserFolderName = "quillboard";
@@ -48,6 +50,17 @@ std::string UserSettingsFolder(const SettingsEnvironment& env) {
   return "";
 }
 
+std::string RecoveryFolder(const SettingsEnvironment& env) {
+  fs::path state;
+  if (auto xdg = env.get_env("XDG_STATE_HOME"); xdg && fs::path(*xdg).is_absolute())
+    state = fs::path(*xdg);
+  else if (auto home = env.get_env("HOME"))
+    state = fs::path(*home) / ".local" / "state";
+  else
+    return "";
+  return (state / kUserFolderName / "recovery").string();
+}
+
 std::string SettingsPath(const std::string& program_dir, const SettingsEnvironment& env) {
   const std::string user = UserSettingsFolder(env);
   if (user.empty()) return (fs::path(program_dir) / kSettingsFileName).string();
@@ -74,6 +87,9 @@ GeneralSettings ReadGeneralSettingsFromIni(const IniFile& ini) {
   s.short_names = ini.ReadInteger(kGeneralSection, kShortNamesKey, 0) == 1;
   int scale = ini.ReadInteger(kDesignSection, kScaleKey, 1);
   if (scale >= kMinDesignerScale && scale <= kMaxDesignerScale) s.scale = scale;
+  // Only read: a user's own value stays in the file as it was typed.
+  int seconds = ini.ReadInteger(kAutoSaveSection, kSecondsKey, kDefaultAutoSaveSeconds);
+  if (seconds >= 0 && seconds <= kMaxAutoSaveSeconds) s.autosave_seconds = seconds;
   for (std::size_t i = 0; i < kRecentKeys; ++i) {
     if (const std::string* value = ini.Find(kRecentSection, RecentKey(i)))
       s.recent.push_back(*value);

@@ -16,6 +16,9 @@ namespace qb {
 inline constexpr const char* kSettingsFileName = "options.ini";
 inline constexpr int kMinDesignerScale = 1;
 inline constexpr int kMaxDesignerScale = 4;
+// Seconds between recovery copies ("AutoSave"/"Seconds"); 0 writes none.
+inline constexpr int kDefaultAutoSaveSeconds = 60;
+inline constexpr int kMaxAutoSaveSeconds = 24 * 60 * 60;
 
 // The outside world the settings location depends on; tests replace it.
 struct SettingsEnvironment {
@@ -35,6 +38,9 @@ std::string SettingsPath(const std::string& program_dir, const SettingsEnvironme
 std::string SettingsSourcePath(const std::string& program_dir, const std::string& chosen);
 // The user's configuration folder for the program; empty when neither variable is set.
 std::string UserSettingsFolder(const SettingsEnvironment& env);
+// Where recovery sets are kept: $XDG_STATE_HOME/quillboard/recovery, else
+// ~/.local/state/quillboard/recovery; empty when neither variable is set (no recovery).
+std::string RecoveryFolder(const SettingsEnvironment& env);
 
 struct GeneralSettings {
   LibraryId library = LibraryId::kPToolboxLib;
@@ -42,6 +48,8 @@ struct GeneralSettings {
   bool short_names = false;
   // How many screen pixels show one device pixel in the designer windows.
   int scale = 1;
+  // Seconds between recovery copies, 0 for none; a bad value reads as the default.
+  int autosave_seconds = kDefaultAutoSaveSeconds;
   std::vector<std::string> recent;  // newest first
 };
 

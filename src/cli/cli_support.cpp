@@ -24,6 +24,7 @@ std::string ListedFormsProblem(const ProjectFileData& project) {
     const FormFileHeader header = InspectFormFile(form_path, project.library);
     if (header.status == ReadStatus::kMissing) return std::string(kFormMissing) + " " + form_path;
     if (!header.ok()) return ReadProblemText(form_path, header.status, kMaxDocumentFileSize);
+    if (std::string foreign = ForeignFormText(form_path, header); !foreign.empty()) return foreign;
     if (header.controls > kMaxFormControls) return TooManyControlsText(form_path, header.controls);
     if (header.lib != lib)
       return form_path + ": " + kFormOfLibrary + " " + std::to_string(header.lib) + ", " +
@@ -44,6 +45,9 @@ void LoadPalmFaces(const std::string& folder, FontRegistry& fonts, std::ostream&
 std::unique_ptr<BatchProject> OpenBatchProject(const std::string& path,
                                                const CommandContext& context, const char* not_done,
                                                std::string* why) {
+  // The designer refuses a file that is not one of our projects with the same words.
+  *why = ProjectRefusal(path);
+  if (!why->empty()) return nullptr;
   *why = ListedFormsProblem(ReadProjectFile(path, 0, 0));
   if (!why->empty()) return nullptr;
   auto project = std::make_unique<BatchProject>(context);

@@ -23,8 +23,9 @@ int UsageError(CommandContext& context, const char* name, const char* usage,
                const std::string& why);
 
 // The first reason the forms a project lists cannot be used by a batch run: a form missing,
-// unreadable, over the control limit or of the other library; empty when every one can. The
-// designer would skip such a form, and output without it would be a different program.
+// unreadable, not one of our forms, over the control limit or of the other library; empty when
+// every one can. The designer would skip such a form, and output without it would be a different
+// program.
 std::string ListedFormsProblem(const ProjectFileData& project);
 
 // The faces from the program's folder, as the designer loads them; a missing face is
@@ -39,11 +40,11 @@ struct BatchProject {
   TMain main;
 };
 
-// The project at path opened as the designer opens it, with the program's faces, once every
-// form it lists can be used. nullptr with the reason in *why otherwise: the listed forms'
-// problem, or not_done when opening had something to say (already on the error stream: a
-// form of the other library, an unreadable file), since the forms are then not what the
-// project lists.
+// The project at path opened as the designer opens it, with the program's faces, once it is
+// one of our projects and every form it lists can be used. nullptr with the reason in *why
+// otherwise: the designer's refusal of the file, the listed forms' problem, or not_done when
+// opening had something to say (already on the error stream: a form of the other library, an
+// unreadable file), since the forms are then not what the project lists.
 std::unique_ptr<BatchProject> OpenBatchProject(const std::string& path,
                                                const CommandContext& context, const char* not_done,
                                                std::string* why);

@@ -26,7 +26,6 @@ inline constexpr const char* kNoLib = "no library given (--lib 1 or --lib 2)";
 inline constexpr const char* kBadLib = "--lib must be 1 (CControls) or 2 (PToolboxLib), not";
 inline constexpr const char* kBadScale = "--scale must be a whole number from 1 to 16, not";
 inline constexpr const char* kNoSuchFile = "no such file";
-inline constexpr const char* kNotAForm = "not a form file (no Name in its FORM section)";
 inline constexpr const char* kFormOfLibrary = "is a form of library";
 inline constexpr const char* kNotOfLibrary = "not of library";
 inline constexpr const char* kNoSuchMenu = "the form has no menu named";

@@ -63,8 +63,12 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
                 << ReadProblemText(path, header.status, kMaxDocumentFileSize) << "\n";
     return kExitFailed;
   }
+  // The designer's own words for a file that is not one of our forms.
+  if (const std::string foreign = ForeignFormText(path, header); !foreign.empty()) {
+    context.err << kProgramName << " " << kRenderName << ": " << foreign << "\n";
+    return kExitFailed;
+  }
   const std::string& name = header.name;
-  if (name.empty()) return Failed(context, path, kNotAForm);
   const int file_lib = header.lib;
   if (file_lib != options->library)
     return Failed(context, path,

@@ -68,12 +68,18 @@ FormReadResult ReadForm(LibraryId lib, TChildFrm& form, const std::string& path,
 // What an opener checks before it creates a window for a form file.
 struct FormFileHeader {
   ReadStatus status = ReadStatus::kUnreadable;
-  std::string name;  // "FORM"/"Name"; empty when missing
-  int lib = 0;       // "FORM"/"Lib"; 0 when missing
-  int controls = 0;  // control sections the reader of `lib` would read, uncapped
+  std::string name;           // "FORM"/"Name"; empty when missing
+  int lib = 0;                // "FORM"/"Lib"; 0 when missing
+  int controls = 0;           // control sections the reader of `lib` would read, uncapped
+  bool form_section = false;  // whether the file has a "FORM" section at all
   bool ok() const { return status == ReadStatus::kOk; }
 };
 FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib);
+
+// Why a readable file is not one of our forms: "<path> is not a Quillboard form: it has no
+// [FORM] section." or "...: its [FORM] section has no Name."; empty for a form file. Every
+// opener refuses such a file, so that nothing is made of it and nothing written over it.
+std::string ForeignFormText(const std::string& path, const FormFileHeader& header);
 
 // "<path> holds <n> controls; a form holds at most 4096. It was not opened."
 std::string TooManyControlsText(const std::string& path, int controls);

@@ -552,6 +552,7 @@ FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib) {
   header.status = ini.LoadFile(path);
   header.name = ini.ReadString(kFormSection, kFormNameKey, "");
   header.lib = ini.ReadInteger(kFormSection, kFormLibKey, 0);
+  header.form_section = ini.HasSection(kFormSection);
   const LibraryLayout& layout = form_io::LayoutOf(reading_lib);
   bool menu_bar = false;
   for (const std::string& section : ini.SectionNames()) {
@@ -567,6 +568,14 @@ FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib) {
     ++header.controls;
   }
   return header;
+}
+
+std::string ForeignFormText(const std::string& path, const FormFileHeader& header) {
+  if (!header.ok()) return {};
+  const std::string start = path + " is not a Quillboard form: ";
+  if (!header.form_section) return start + "it has no [" + kFormSection + "] section.";
+  if (header.name.empty()) return start + "its [" + kFormSection + "] section has no Name.";
+  return {};
 }
 
 std::string LibraryNameText(int lib) {

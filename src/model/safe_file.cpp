@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <random>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -63,6 +65,17 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+std::vector<std::pair<int, WriteObserver>>& Observers() {
+  static std::vector<std::pair<int, WriteObserver>> observers;
+  return observers;
+}
+
+void NotifyObservers(const std::string& path, std::string_view bytes) {
+  // A copy: an observer may add or remove observers.
+  const auto observers = Observers();
+  for (const auto& [id, observer] : observers) observer(path, bytes);
+}
+
 }  // namespace
 
 std::string WriteTargetFor(const std::string& path) {
@@ -115,9 +128,20 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
       return false;
     }
     SyncFolder(FolderOf(target));
+    NotifyObservers(path, bytes);
     return true;
   }
   return false;
+}
+
+int AddWriteObserver(WriteObserver observer) {
+  static int last_id = 0;
+  Observers().emplace_back(++last_id, std::move(observer));
+  return last_id;
+}
+
+void RemoveWriteObserver(int id) {
+  std::erase_if(Observers(), [id](const auto& entry) { return entry.first == id; });
 }
 
 std::string CanonicalPathText(const std::string& path) {
@@ -136,8 +160,8 @@ ReadResult ReadRegularFile(const std::string& path, std::uintmax_t max_size) {
   // Non-blocking, so that opening a FIFO returns at once; it is refused below.
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing
-                                                        : ReadStatus::kUnreadable;
+    result.status =
+        errno == ENOENT || errno == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kUnreadable;
     return result;
   }
   struct stat st {};

@@ -51,6 +51,13 @@ bool IsRegularFile(const std::string& path);
 // A sentence for the user naming the path and why it could not be read.
 std::string ReadProblemText(const std::string& path, ReadStatus status, std::uintmax_t max_size);
 
+// Told of every write that succeeded, with the path as given and the bytes now in the file,
+// so that whoever keeps what a file held hears of the program's own writes. Removing it by
+// the number AddWriteObserver gave.
+using WriteObserver = std::function<void(const std::string& path, std::string_view bytes)>;
+int AddWriteObserver(WriteObserver observer);
+void RemoveWriteObserver(int id);
+
 // Tests replace the low-level write to simulate a full disk: the function gets the bytes
 // still to write and returns how many it wrote, or -1 with errno set. Null restores it.
 using WriteChunkHook = std::function<long(const char* data, std::size_t size)>;

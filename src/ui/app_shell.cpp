@@ -31,6 +31,7 @@ void AppShell::Start() {
   bench_.Start();
   window_.showMaximized();
   bench_.Main().FirstShown();
+  window_.StartAutoSave();
   window_.Sync();
 }
 

@@ -61,12 +61,12 @@ int main(int argc, char** argv) {
   // share folder.
   qb::ui::AppShell shell(qb::DataFolderFor(QCoreApplication::applicationDirPath().toStdString()));
   shell.Start();
-  if (!request.path.empty()) {
-    // Once the event loop runs, so that a message about the file stands over a shown window.
-    QTimer::singleShot(0, &app, [&shell, path = request.path] {
-      shell.Main().OpenPath(path);
-      shell.Window().Sync();
-    });
-  }
+  // Once the event loop runs, so that a question or a message about the file stands over a
+  // shown window: first the work a run that did not end cleanly left, then the file named.
+  QTimer::singleShot(0, &app, [&shell, path = request.path] {
+    shell.Main().OfferRecovery();
+    if (!path.empty()) shell.Main().OpenPath(path);
+    shell.Window().Sync();
+  });
   return app.exec();
 }

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
-#include <QActionGroup>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -23,13 +22,26 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 
 bool DesignerKeyOf(int key, DesignerKey* out) {
   switch (key) {
-    case Qt::Key_Space: *out = DesignerKey::kSpace; return true;
-    case Qt::Key_Delete: *out = DesignerKey::kDelete; return true;
-    case Qt::Key_Left: *out = DesignerKey::kLeft; return true;
-    case Qt::Key_Up: *out = DesignerKey::kUp; return true;
-    case Qt::Key_Right: *out = DesignerKey::kRight; return true;
-    case Qt::Key_Down: *out = DesignerKey::kDown; return true;
-    default: return false;
+    case Qt::Key_Space:
+      *out = DesignerKey::kSpace;
+      return true;
+    case Qt::Key_Delete:
+      *out = DesignerKey::kDelete;
+      return true;
+    case Qt::Key_Left:
+      *out = DesignerKey::kLeft;
+      return true;
+    case Qt::Key_Up:
+      *out = DesignerKey::kUp;
+      return true;
+    case Qt::Key_Right:
+      *out = DesignerKey::kRight;
+      return true;
+    case Qt::Key_Down:
+      *out = DesignerKey::kDown;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -280,8 +292,8 @@ void MainWindow::SyncZoom() {
     zoom_window_->adjustSize();
   }
   if (!image.Empty() && zoom.ImageVersion() != zoom_version_shown_) {
-    zoom_label_->setPixmap(QPixmap::fromImage(ToQImage(image.pixels.data(), image.width,
-                                                       image.height)));
+    zoom_label_->setPixmap(
+        QPixmap::fromImage(ToQImage(image.pixels.data(), image.width, image.height)));
     zoom_version_shown_ = zoom.ImageVersion();
   }
   if (!zoom_window_->isVisible()) {
@@ -307,6 +319,18 @@ void MainWindow::BuildZoomWindow() {
   MainGeometry& g = core_.Geometry();
   g.frame_width = zoom_window_->width() - zoom_label_->width();
   g.frame_height = zoom_window_->height() - zoom_label_->height();
+}
+
+void MainWindow::StartAutoSave() {
+  constexpr int kTickMs = 1000;
+  constexpr int kNoteMs = 10000;
+  if (core_.AutoSaveSeconds() <= 0) return;
+  autosave_timer_.setInterval(kTickMs);
+  connect(&autosave_timer_, &QTimer::timeout, this, [this] {
+    if (core_.AutoSaveTick())
+      statusBar()->showMessage(QString::fromStdString(core_.RecoveryNote()), kNoteMs);
+  });
+  autosave_timer_.start();
 }
 
 void MainWindow::Sync() {

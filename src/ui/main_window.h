@@ -34,6 +34,8 @@ class MainWindow : public QMainWindow {
   QAction* PaletteAction(PaletteButton button) const;
   // Brings every view in line with the core's state; called after each forwarded input.
   void Sync();
+  // Starts the recovery timer when the settings ask for recovery sets.
+  void StartAutoSave();
   // The designer windows' hosts, for the designer and inspector views to attach to.
   DesignerWindowHost* Host() { return host_; }
   void SetHost(DesignerWindowHost* host) { host_ = host; }
@@ -71,6 +73,8 @@ class MainWindow : public QMainWindow {
   QMdiSubWindow* zoom_window_ = nullptr;
   QLabel* zoom_label_ = nullptr;
   QTimer zoom_timer_;
+  // Once a second; the core decides when a recovery set is due.
+  QTimer autosave_timer_;
   quint64 zoom_version_shown_ = 0;
   DesignerWindowHost* host_ = nullptr;
   std::vector<std::function<void()>> listeners_;

@@ -74,7 +74,9 @@ TEST_F(FormCommands, FormOfTheOtherLibraryIsRefused) {
   }
 }
 
-TEST_F(FormCommands, FormWithoutNameIsIgnoredSilently) {
+// A form without a name is not ours and is refused aloud; a vanished file or a cancelled
+// dialog opens nothing and says nothing.
+TEST_F(FormCommands, FormWithoutNameIsRefusedAndAbsentOneIgnored) {
   main_.State().library = LibraryId::kCControls;
   ASSERT_TRUE(WriteFileBytes(Path("x.qbf"), "[FORM]\r\nName=\r\nLib=1\r\n"));
   ui_.AnswerFile(Path("x.qbf"));
@@ -84,7 +86,9 @@ TEST_F(FormCommands, FormWithoutNameIsIgnoredSilently) {
   ui_.AnswerFile(std::nullopt);
   main_.OpenForm();
   EXPECT_TRUE(main_.State().windows.empty());
-  EXPECT_TRUE(ui_.Texts().empty());
+  EXPECT_EQ(ui_.Texts(), std::vector<std::string>{
+                             Path("x.qbf") +
+                             " is not a Quillboard form: its [FORM] section has no Name."});
 }
 
 TEST_F(FormCommands, SaveFormAsksForAPathOnlyOnce) {

@@ -261,7 +261,7 @@ TEST_F(ProjectCommands, StaleRecentEntryOpensAsEmptyLibrary1Project) {
   EXPECT_TRUE(ui_.ShownLog().empty());
 }
 
-TEST_F(ProjectCommands, MissingProjectFormIsSkippedSilently) {
+TEST_F(ProjectCommands, MissingAndNamelessProjectFormsAreSaidInOneMessage) {
   const std::string project = Path("p.qbp");
   ASSERT_TRUE(WriteFileBytes(Path("a.qbf"), "[FORM]\r\nName=Alpha\r\nLib=1\r\n"));
   ASSERT_TRUE(WriteFileBytes(Path("noname.qbf"), "[FORM]\r\nTitle=T\r\n"));
@@ -284,14 +284,18 @@ TEST_F(ProjectCommands, MissingProjectFormIsSkippedSilently) {
   EXPECT_EQ(main_.Zoom().Top(), 70);
   EXPECT_EQ(main_.Zoom().Left(), 80);
   EXPECT_EQ(main_.State().current_window.Get(), &Window(0));
-  EXPECT_TRUE(ui_.Texts().empty());
+  EXPECT_EQ(ui_.Texts(),
+            std::vector<std::string>{Path("missing.qbf") + " is missing. It was not opened.\n" +
+                                     Path("noname.qbf") +
+                                     " is not a Quillboard form: its [FORM] section has no Name."});
+  EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
 }
 
 TEST_F(ProjectCommands, AFormListedTwiceLoadsOnce) {
   const std::string project = Path("p.qbp");
   ASSERT_TRUE(WriteFileBytes(Path("a.qbf"), "[FORM]\r\nName=Alpha\r\nLib=1\r\n"));
-  ASSERT_TRUE(WriteFileBytes(
-      project, "[ActiveForms]\r\nForm0=" + Path("a.qbf") + "\r\nForm1=" + Path("a.qbf") + "\r\n"));
+  ASSERT_TRUE(WriteFileBytes(project, "[Project]\r\n[ActiveForms]\r\nForm0=" + Path("a.qbf") +
+                                          "\r\nForm1=" + Path("a.qbf") + "\r\n"));
   ui_.AnswerFile(project);
   main_.OpenProject();
   EXPECT_EQ(main_.State().windows.size(), 1u);

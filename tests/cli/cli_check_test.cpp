@@ -155,10 +155,21 @@ TEST_F(CliCheckTest, AFormTheProjectListsIsMissing) {
                          dir.Path("Form1.qbf") + "\n");
 }
 
-// Text that is no project reads as a project without forms: nothing to check is a failure.
-TEST_F(CliCheckTest, NoFormsToCheck) {
+// Text that is no project is refused with the designer's own words.
+TEST_F(CliCheckTest, TextThatIsNoProject) {
   WriteFileBytes(dir.Path("Notes.qbp"), "just some notes\n");
   const CliRun run = RunCheck(dir, "Notes.qbp");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "quillboard-cli check: Notes.qbp is not a Quillboard project: it has no "
+            "[Project] section.\n");
+}
+
+// A project without forms: nothing to check is a failure.
+TEST_F(CliCheckTest, NoFormsToCheck) {
+  WriteFileBytes(dir.Path("Empty.qbp"), "[Project]\r\nLib=1\r\n");
+  const CliRun run = RunCheck(dir, "Empty.qbp");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "quillboard-cli check: the project lists no form to check\n");

@@ -109,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"Folder", "$D --lib 1 -o $D/out.png", 1,
                 "quillboard-cli render: $D: no such file\n"},
         Failure{"NotAForm", "$D/plain.txt --lib 1 -o $D/out.png", 1,
-                "quillboard-cli render: $D/plain.txt: not a form file (no Name in its FORM "
-                "section)\n"},
+                "quillboard-cli render: $D/plain.txt is not a Quillboard form: it has no [FORM] "
+                "section.\n"},
         Failure{"OtherLibrary", "$D/cc.qbf --lib 2 -o $D/out.png", 1,
                 "quillboard-cli render: $D/cc.qbf: is a form of library 1, not of library 2\n"},
         Failure{"NoLibInFile", "$D/nolib.qbf --lib 1 -o $D/out.png", 1,
@@ -156,8 +156,8 @@ TEST(CliRender, AFullDiskKeepsTheOldPicture) {
   const std::string out = disk.Path("out.png");
   ASSERT_TRUE(test::WriteFileBytes(out, "old picture"));
   disk.FillUp();
-  const CliRun run = RunCli(dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " +
-                                     Quote(out) + " --scale 4");
+  const CliRun run = RunCli(
+      dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " + Quote(out) + " --scale 4");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "quillboard-cli render: " + out + ": cannot write\n");
   EXPECT_EQ(test::ReadFileBytes(out), "old picture");
@@ -170,8 +170,8 @@ TEST(CliRender, APictureBehindALinkIsReplacedAndTheLinkStays) {
   std::filesystem::create_directory(dir.Path("real"));
   ASSERT_TRUE(test::WriteFileBytes(dir.Path("real/out.png"), "old picture"));
   std::filesystem::create_symlink(dir.Path("real/out.png"), dir.Path("out.png"));
-  const CliRun run =
-      RunCli(dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " + Quote(dir.Path("out.png")));
+  const CliRun run = RunCli(
+      dir, "render " + Quote(dir.Path("cc.qbf")) + " --lib 1 -o " + Quote(dir.Path("out.png")));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(dir.Path("out.png"))));
   std::string error;

@@ -3,7 +3,7 @@ pointer and key events through xdotool, screenshots read back pixel by pixel.
 
 Every session gets its own Xvfb (display number chosen by the server), its own program folder
 (a copy of the executable with the Palm faces, the converter and the manual beside it) and its
-own XDG_CONFIG_HOME, where options.ini is written. Waits poll with a time-out; nothing sleeps blindly
+own XDG_CONFIG_HOME, where options.ini is written, and XDG_STATE_HOME, where recovery sets go. Waits poll with a time-out; nothing sleeps blindly
 for long.
 """
 
@@ -213,7 +213,8 @@ class Session:
         self.program_dir = os.path.join(self.temp, "program")
         self.work = os.path.join(self.temp, "work")
         self.config = os.path.join(self.temp, "config")
-        for d in (self.program_dir, self.work, self.config):
+        self.state = os.path.join(self.temp, "state")
+        for d in (self.program_dir, self.work, self.config, self.state):
             os.makedirs(d)
         for entry in os.listdir(self.bin_dir):
             if entry == "quillboard" or entry.lower().endswith(".fon") or entry == "makedoc.exe":
@@ -230,20 +231,34 @@ class Session:
             "DISPLAY": self.display,
             "QT_QPA_PLATFORM": "xcb",
             "XDG_CONFIG_HOME": self.config,
+            "XDG_STATE_HOME": self.state,
             "HOME": self.temp,
             "LANG": "C.UTF-8",
             "QT_ACCESSIBILITY": "0",
             "QT_QPA_PLATFORMTHEME": "",
         })
         self.log = open(os.path.join(self.out_dir, "program.log"), "wb")
-        self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")] + args,
+        self.launch(args)
+
+    def launch(self, args=()):
+        self.app = subprocess.Popen([os.path.join(self.program_dir, "quillboard")] + list(args),
                                     cwd=self.work,
                                     env=self.env, stdout=self.log, stderr=subprocess.STDOUT,
                                     preexec_fn=_die_with_parent)
+        self.ended = False
         self.main = self.wait_window(r"^Quillboard", timeout=30)
         # A message shown at start-up (prepare set dialog_at_start) keeps the focus.
         if not getattr(self, "dialog_at_start", False):
             self.activate(self.main)
+
+    def restart(self, args=(), dialog_at_start=False):
+        """Starts the program again in the same folders once the last run has ended (or was
+        killed), e.g. to see what it makes of what the last run left."""
+        if self.alive():
+            raise E2EError("the program still runs")
+        self.wait_window_gone(r"^Quillboard")
+        self.dialog_at_start = dialog_at_start
+        self.launch(args)
 
     def start_x(self):
         read_end, write_end = os.pipe()

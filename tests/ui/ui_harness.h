@@ -6,8 +6,8 @@
 // the designer windows.
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -30,13 +30,15 @@
 
 namespace qb::test {
 
-// The settings file in a private configuration folder, so that tests neither read nor leave
-// the user's settings file.
+// The settings file and the recovery sets in a private folder, so that tests neither read nor
+// leave the user's files.
 inline SettingsEnvironment PrivateSettings(const QString& folder) {
   SettingsEnvironment env = SettingsEnvironment::System();
   const std::string config = folder.toStdString();
   env.get_env = [config](const char* name) -> std::optional<std::string> {
     if (std::string(name) == "XDG_CONFIG_HOME") return config;
+    // Recovery sets, too, stay in the test's own folder.
+    if (std::string(name) == "XDG_STATE_HOME") return config + "/state";
     return std::nullopt;
   };
   return env;
