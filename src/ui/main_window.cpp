@@ -323,7 +323,7 @@ void MainWindow::BuildZoomWindow() {
 
 void MainWindow::StartAutoSave() {
   constexpr int kTickMs = 1000;
-  constexpr int kNoteMs = 10000;
+  constexpr int kNoteMs = 5000;
   if (core_.AutoSaveSeconds() <= 0) return;
   autosave_timer_.setInterval(kTickMs);
   connect(&autosave_timer_, &QTimer::timeout, this, [this] {
