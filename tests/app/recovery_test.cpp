@@ -364,3 +364,53 @@ TEST_F(Recovery, SavedFormsComeBackFromTheirFilesAndModifiedOnesFromTheSet) {
 
 }  // namespace
 }  // namespace qb::test
+
+namespace qb::test {
+namespace {
+
+// A set.ini written by hand or damaged: what cannot be trusted is left out, nothing outside
+// the set is read, and the rest still comes back.
+TEST(RecoveryStoreTest, AHostileIndexIsReadSafely) {
+  struct Case {
+    const char* what;
+    std::string index;
+    std::size_t forms;  // forms that come back
+  };
+  const Case cases[] = {
+      {"copy outside the set", "[Recovery]\r\n[Form0]\r\nName=A\r\nCopy=../outside.qbf\r\n", 0},
+      {"copy of the parent", "[Recovery]\r\n[Form0]\r\nName=A\r\nCopy=..\r\n", 0},
+      {"copy missing, file named",
+       "[Recovery]\r\n[Form0]\r\nName=A\r\nPath=/x/a.qbf\r\nCopy=gone.qbf\r\n", 1},
+      {"form without a name", "[Recovery]\r\n[Form0]\r\nPath=/x/a.qbf\r\n", 0},
+      {"time and library nonsense",
+       "[Recovery]\r\nWritten=99999999999999999999999\r\nLib=7\r\n[Form0]\r\nName=A\r\n"
+       "Copy=own.qbf\r\n",
+       1},
+      {"no Recovery section", "[Form0]\r\nName=A\r\nCopy=own.qbf\r\n", 0},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    fs::create_directories(dir.Path("rec/x"));
+    ASSERT_TRUE(WriteFileBytes(dir.Path("rec/outside.qbf"), "[FORM]\r\nName=Secret\r\n"));
+    ASSERT_TRUE(WriteFileBytes(dir.Path("rec/x/own.qbf"), "[FORM]\r\nName=A\r\n"));
+    ASSERT_TRUE(WriteFileBytes(dir.Path("rec/x/set.ini"), c.index));
+    FakeClock clock;
+    RecoveryStore store(dir.Path("rec"), "me", clock.Fn());
+    const std::vector<RecoverySet> found = store.Orphans();
+    const std::size_t forms = found.empty() ? 0 : found[0].content.forms.size();
+    EXPECT_EQ(forms, c.forms) << c.what;
+    for (const RecoverySet& set : found) {
+      EXPECT_EQ(set.content.library, LibraryId::kCControls) << c.what;
+      for (const RecoveryForm& form : set.content.forms)
+        EXPECT_EQ(form.content.find("Secret"), std::string::npos) << c.what;
+    }
+  }
+  // A set whose index is a folder is no set.
+  TempDir dir;
+  fs::create_directories(dir.Path("rec/x/set.ini"));
+  FakeClock clock;
+  EXPECT_TRUE(RecoveryStore(dir.Path("rec"), "me", clock.Fn()).Orphans().empty());
+}
+
+}  // namespace
+}  // namespace qb::test
