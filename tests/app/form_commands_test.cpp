@@ -86,9 +86,9 @@ TEST_F(FormCommands, FormWithoutNameIsRefusedAndAbsentOneIgnored) {
   ui_.AnswerFile(std::nullopt);
   main_.OpenForm();
   EXPECT_TRUE(main_.State().windows.empty());
-  EXPECT_EQ(ui_.Texts(), std::vector<std::string>{
-                             Path("x.qbf") +
-                             " is not a Quillboard form: its [FORM] section has no Name."});
+  EXPECT_EQ(ui_.Texts(),
+            std::vector<std::string>{Path("x.qbf") +
+                                     " is not a Quillboard form: its [FORM] section has no Name."});
 }
 
 TEST_F(FormCommands, SaveFormAsksForAPathOnlyOnce) {
