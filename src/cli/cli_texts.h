@@ -36,7 +36,8 @@ inline constexpr const char* kFaceMissing =
 // generate
 inline constexpr const char* kGenerateName = "generate";
 inline constexpr const char* kGenerateUsage =
-    "PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] [--color | --no-color] [--force]";
+    "PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] [--color | --no-color] [--force] "
+    "[--no-keep-code]";
 inline constexpr const char* kOptionOutDir = "--out";
 inline constexpr const char* kOptionFirst = "--first";
 inline constexpr const char* kOptionPde = "--pde";
@@ -44,6 +45,7 @@ inline constexpr const char* kOptionMemo = "--memo";
 inline constexpr const char* kOptionColor = "--color";
 inline constexpr const char* kOptionNoColor = "--no-color";
 inline constexpr const char* kOptionForce = "--force";
+inline constexpr const char* kOptionNoKeepCode = "--no-keep-code";
 inline constexpr const char* kNoProject = "no project file given";
 inline constexpr const char* kSecondProject = "more than one project file given";
 inline constexpr const char* kTwoTargets = "--pde and --memo exclude each other";

@@ -50,6 +50,7 @@ bool ApplyOptions(const GenerateOptions& options, TfrmGenerate& dialog, CommandC
     else
       context.err << kProgramName << ": " << kColorOfPToolbox << "\n";
   }
+  if (options.no_keep_code) dialog.ClickKeepCode(false);
   return true;
 }
 
@@ -124,13 +125,16 @@ int RunGenerate(const std::vector<std::string>& args, CommandContext& context) {
     if (exists) return kExitFailed;
   }
   // A write that fails halfway puts back what the earlier writes replaced.
-  std::vector<FileSnapshot> before = TakeSnapshots(targets);
+  std::vector<std::string> written = targets;
+  for (const std::string& base : dialog.BaseTargets()) written.push_back(base);
+  std::vector<FileSnapshot> before = TakeSnapshots(written);
   dialog.Save();
   if (ui.Errors() > 0) {
     RestoreSnapshots(before);
     return Failed(context, kNotWritten);
   }
   for (const std::string& target : targets) context.out << target << "\n";
+  if (!dialog.KeptText().empty()) context.err << kProgramName << ": " << dialog.KeptText() << "\n";
   return kExitOk;
 }
 

@@ -34,6 +34,8 @@ std::optional<GenerateOptions> ParseGenerateOptions(const std::vector<std::strin
       if (!SetSwitch(options.color, arg == kOptionColor)) return Fail(error, kTwoColors);
     } else if (arg == kOptionForce) {
       options.force = true;
+    } else if (arg == kOptionNoKeepCode) {
+      options.no_keep_code = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return Fail(error, std::string(kUnknownOption) + " " + arg);
     } else if (!options.project_path.empty()) {

@@ -15,6 +15,8 @@ struct GenerateOptions {
   std::optional<bool> memo;
   std::optional<bool> color;
   bool force = false;
+  // Replaced files get the fresh texts, without the code written in them.
+  bool no_keep_code = false;
 };
 
 // The options of "generate"; nullopt with the reason in *error when they are wrong.

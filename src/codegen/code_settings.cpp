@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "codegen/merge_texts.h"
+
 namespace qb {
 
 namespace {
@@ -26,6 +28,7 @@ CodeSettings ReadCodeSettings(const IniFile& ini) {
   s.app_db = ini.ReadString(kCodeSection, kAppDbKey, kDefaultAppDb);
   s.version = ini.ReadString(kCodeSection, kVersionKey, kDefaultVersion);
   s.color = ReadBool(ini, kColorKey, true);
+  s.keep_code = ReadBool(ini, kKeepCodeKey, true);
   return s;
 }
 
@@ -38,6 +41,10 @@ void WriteCodeSettings(IniFile& ini, const CodeSettings& s, bool with_color) {
   ini.WriteString(kCodeSection, kAppDbKey, s.app_db);
   ini.WriteString(kCodeSection, kVersionKey, s.version);
   if (with_color) WriteBool(ini, kColorKey, s.color);
+  if (s.keep_code)
+    ini.DeleteKey(kCodeSection, kKeepCodeKey);
+  else
+    WriteBool(ini, kKeepCodeKey, false);
 }
 
 std::array<std::string, kIconCount> ReadIconPaths(const IniFile& ini) {

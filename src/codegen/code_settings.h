@@ -24,6 +24,8 @@ struct CodeSettings {
   std::string app_db = kDefaultAppDb;
   std::string version = kDefaultVersion;
   bool color = true;
+  // Kept in the file only when off, so that projects from before it stay as they are.
+  bool keep_code = true;
 };
 
 CodeSettings ReadCodeSettings(const IniFile& ini);

@@ -81,6 +81,7 @@ void TfrmGenerate::ReadProjectKeys() {
   app_db_ = s.app_db;
   version_ = s.version;
   if (color_visible_) color_ = s.color;
+  keep_code_ = s.keep_code;
   const auto paths = ReadIconPaths(ini);
   for (int i = 0; i < kIconCount; ++i) {
     const std::string& path = paths[static_cast<std::size_t>(i)];
@@ -94,6 +95,10 @@ void TfrmGenerate::SelectForm(int index) {
 
 void TfrmGenerate::ClearTexts() {
   for (CodeTextArea& area : areas_) area.Clear();
+  for (auto& lines : generated_) lines.clear();
+  for (auto& bytes : merged_with_) bytes.reset();
+  texts_generated_ = false;
+  kept_text_.clear();
 }
 
 void TfrmGenerate::ClickTarget(GenerateTarget target) {
@@ -107,7 +112,7 @@ void TfrmGenerate::ClickColor(bool checked) {
 }
 
 void TfrmGenerate::ChooseOutputFolder() {
-  if (auto folder = ui_.ChooseFolder(kOutputChooserTitle, output_)) output_ = *folder;
+  if (auto folder = ui_.ChooseFolder(kOutputChooserTitle, output_)) SetOutputFolder(*folder);
 }
 
 bool TfrmGenerate::EditCreatorId(const std::string& text) {
@@ -164,6 +169,7 @@ CodeSettings TfrmGenerate::CurrentSettings() const {
   s.app_db = app_db_;
   s.version = version_;
   s.color = color_;
+  s.keep_code = keep_code_;
   return s;
 }
 
@@ -193,8 +199,9 @@ std::vector<std::string> TfrmGenerate::LeadingLines() const {
 void TfrmGenerate::Generate() {
   const CodeSettings settings = CurrentSettings();
   const bool with_color = RulesFor(session_.library).color_option;
-  if (!batch_ && !UpdateProjectFile(session_.project_path,
-                         [&](IniFile& ini) { WriteCodeSettings(ini, settings, with_color); }))
+  if (!batch_ && !UpdateProjectFile(session_.project_path, [&](IniFile& ini) {
+        WriteCodeSettings(ini, settings, with_color);
+      }))
     Error(UnableToWriteMessage(session_.project_path));
 
   Area(CodeText::kMain).ClearCounters();
@@ -224,10 +231,12 @@ void TfrmGenerate::Generate() {
     Error(UnshownTextsMessage(unshown));
     return;
   }
-  Area(CodeText::kMain).SetLines(code.main);
-  Area(CodeText::kForms).SetLines(code.forms);
-  Area(CodeText::kEvents).SetLines(code.events);
-  Area(CodeText::kHeader).SetLines(code.header);
+  generated_ = {std::move(code.main), std::move(code.forms), std::move(code.events),
+                std::move(code.header)};
+  for (const CodeTextFile& file : kCodeTextFiles)
+    Area(file.text).SetLines(generated_[static_cast<std::size_t>(file.text)]);
+  KeepWrittenCode();
+  texts_generated_ = true;
   ++generate_count_;
   if (target_ == GenerateTarget::kMemo && !batch_) WriteTempFiles();
   save_enabled_ = true;

@@ -6,6 +6,7 @@
 // databases for Palm memos. It is made once and reused; each Show starts from the project.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,12 @@ class TfrmGenerate : public DialogModel {
   bool ColorChecked() const { return color_; }
   // A click on the colour check box also clears the texts.
   void ClickColor(bool checked);
+  // "Keep the code written in the files": Generate merges the new texts with the files in
+  // the output folder (desktop compiler only). A click clears the texts.
+  bool KeepCodeChecked() const { return keep_code_; }
+  void ClickKeepCode(bool checked);
+  // What the last Generate kept of the code written in the files; empty when it merged none.
+  const std::string& KeptText() const { return kept_text_; }
 
   bool PrcPropertiesVisible() const { return target_ == GenerateTarget::kPde; }
   // Both targets write there: the sources, or the DOC databases.
@@ -86,7 +93,8 @@ class TfrmGenerate : public DialogModel {
   bool SaveEnabled() const { return save_enabled_; }
 
   const std::string& OutputFolder() const { return output_; }
-  void SetOutputFolder(std::string folder) { output_ = std::move(folder); }
+  // A folder whose files change the merged texts generates them again.
+  void SetOutputFolder(std::string folder);
   // The folder chooser; may create folders.
   void ChooseOutputFolder();
   const std::string& CreatorId() const { return creator_id_; }
@@ -114,6 +122,8 @@ class TfrmGenerate : public DialogModel {
   // The files Save writes, in its order: the four texts and, for the desktop compiler, the
   // icons that hold a picture.
   std::vector<std::string> SaveTargets() const;
+  // The base beside each of the four texts' files, written with it (merge.h).
+  std::vector<std::string> BaseTargets() const;
   // A run without the dialog (the command line) leaves the project file and the converter's
   // texts alone: Generate neither records the "Code" keys nor writes the memo texts.
   void SetBatch(bool batch) { batch_ = batch; }
@@ -125,6 +135,11 @@ class TfrmGenerate : public DialogModel {
 
  private:
   void ClearTexts();
+  std::string TextPath(const CodeTextFile& file) const;
+  bool MergesWithFolder() const;
+  void KeepWrittenCode();
+  bool CodeKeptIn(CodeText text, const std::string& path) const;
+  bool WriteBase(CodeText text, const std::string& path);
   void ReadProjectKeys();
   CodeSettings CurrentSettings() const;
   bool LoadIcon(int slot, const std::string& path);
@@ -156,7 +171,14 @@ class TfrmGenerate : public DialogModel {
   std::string app_name_ = kDefaultAppName;
   std::string app_db_ = kDefaultAppDb;
   std::string version_ = kDefaultVersion;
+  bool keep_code_ = true;
   std::array<CodeTextArea, kCodeTextCount> areas_;
+  // The texts as generated, before any merge: what the bases are written from.
+  std::array<std::vector<std::string>, kCodeTextCount> generated_;
+  // The file each text was merged with, as read; nullopt when it was not merged.
+  std::array<std::optional<std::string>, kCodeTextCount> merged_with_;
+  bool texts_generated_ = false;
+  std::string kept_text_;
   int generate_count_ = 0;
   std::array<IconPicture, kIconCount> icons_;
 };

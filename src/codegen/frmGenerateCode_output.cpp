@@ -6,6 +6,7 @@
 #include "codegen/frmGenerateCode.h"
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
+#include "codegen/merge_texts.h"
 #include "codegen/text_line.h"
 #include "codegen/unshown_texts.h"
 #include "form/form_file.h"
@@ -84,10 +85,12 @@ void TfrmGenerate::Save() {
     return;
   }
   for (const CodeTextFile& file : kCodeTextFiles) {
-    const std::string path = folder + session_.project_name + file.file_suffix;
+    const std::string path = TextPath(file);
     if (FileExists(path)) {
-      const MsgButton answer = ui_.MessageBox(kCaptionWarning, ReplaceFileText(FullPathText(path)),
-                                              MsgIcon::kWarning, kMbYesNoCancel, kMbYes);
+      std::string question = ReplaceFileText(FullPathText(path));
+      if (CodeKeptIn(file.text, path)) question += kCodeKeptSuffix;
+      const MsgButton answer =
+          ui_.MessageBox(kCaptionWarning, question, MsgIcon::kWarning, kMbYesNoCancel, kMbYes);
       if (answer == kMbCancel) return;
       if (answer != kMbYes) continue;
     }
@@ -95,17 +98,31 @@ void TfrmGenerate::Save() {
       Error(UnableToWriteMessage(FullPathText(path)));
       return;
     }
+    if (!WriteBase(file.text, path)) return;
   }
   // The icons belong to the desktop compiler's resources; a memo has none.
   if (target_ == GenerateTarget::kPde && !WriteIcons(folder)) return;
   CheckLibrary(folder);
 }
 
+bool TfrmGenerate::WriteBase(CodeText text, const std::string& path) {
+  // What the generator wrote, without the user's code: the next merge's base.
+  const std::string base = path + kBaseSuffix;
+  if (WriteTextLines(base, DeviceLines(generated_[static_cast<std::size_t>(text)]))) return true;
+  Error(UnableToWriteMessage(FullPathText(base)));
+  return false;
+}
+
+std::vector<std::string> TfrmGenerate::BaseTargets() const {
+  std::vector<std::string> paths;
+  for (const CodeTextFile& file : kCodeTextFiles) paths.push_back(TextPath(file) + kBaseSuffix);
+  return paths;
+}
+
 std::vector<std::string> TfrmGenerate::SaveTargets() const {
   const std::string folder = OutputFolderPrefix(output_);
   std::vector<std::string> paths;
-  for (const CodeTextFile& file : kCodeTextFiles)
-    paths.push_back(folder + session_.project_name + file.file_suffix);
+  for (const CodeTextFile& file : kCodeTextFiles) paths.push_back(TextPath(file));
   if (target_ == GenerateTarget::kPde)
     for (int i = 0; i < kIconCount; ++i)
       if (Icon(i).HoldsPicture())
@@ -158,8 +175,8 @@ void TfrmGenerate::SaveDoc() {
       return;
     }
   }
-  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, doc_folder), MsgIcon::kInformation,
-                 kMbOk, kMbOk);
+  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, doc_folder), MsgIcon::kInformation, kMbOk,
+                 kMbOk);
 }
 
 void TfrmGenerate::Copy(CodeText text) { ui_.SetClipboard({{"text/plain", Area(text).Text()}}); }

@@ -25,9 +25,8 @@ constexpr std::string_view kShowFormIndent = "      ";
 constexpr int kCaseBodyIndent = 6;
 
 // Buttons report themselves through event 250 on library version 7.5 and later.
-constexpr std::string_view kButtonEventStart[] = {
-    "    //this code only works with PToolbox 7.5 or better",
-    "    case 250:", "      bt=Fctl(402,0);", "      switch(bt){"};
+constexpr std::string_view kButtonEventStart[] = {kButtonEventNote, kButtonEventCase,
+                                                  "      bt=Fctl(402,0);", "      switch(bt){"};
 constexpr std::string_view kButtonCase = "        case ";
 constexpr std::string_view kButtonBreak = "        break;";
 constexpr std::string_view kButtonSwitchEnd = "      }";

@@ -26,6 +26,12 @@ inline constexpr std::string_view kHeaderFileSuffix = ".h";
 // What the memo target puts first in each of the forms, events and header texts.
 inline constexpr std::string_view kMemoTitle = "/$ ";
 
+// The block of an events function where buttons report themselves through event 250 opens
+// with these two lines.
+inline constexpr std::string_view kButtonEventNote =
+    "    //this code only works with PToolbox 7.5 or better";
+inline constexpr std::string_view kButtonEventCase = "    case 250:";
+
 // A number in decimal without leading zeros, where a piece must be a text.
 inline std::string Num(int value) { return std::to_string(value); }
 

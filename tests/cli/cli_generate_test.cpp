@@ -285,7 +285,7 @@ TEST_P(CliGenerateFailure, ReportsAndWritesNothing) {
 
 const std::string kUsageLine =
     "usage: quillboard-cli generate PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] "
-    "[--color | --no-color] [--force]\n";
+    "[--color | --no-color] [--force] [--no-keep-code]\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CliGenerateFailure,

@@ -184,7 +184,7 @@ TEST(Cli, UnknownOrMissingCommandShowsTheUsage) {
       "usage:\n  quillboard-cli render FORM.qbf --lib 1|2 -o OUT.png [--scale N] [--show-menu "
       "NAME]\n"
       "  quillboard-cli generate PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] "
-      "[--color | --no-color] [--force]\n"
+      "[--color | --no-color] [--force] [--no-keep-code]\n"
       "  quillboard-cli check PROJECT.qbp [--format text|json]\n"
       "check prints what will look wrong or fail on the device: one line per finding,\n"
       "  \"<severity>: <form>: <control>: <message> (<rule>)\" (no control part for a form), "
