@@ -79,6 +79,7 @@ class TfrmGenerate : public DialogModel {
   void ClickColor(bool checked);
   // "Keep the code written in the files": Generate merges the new texts with the files in
   // the output folder (desktop compiler only). A click clears the texts.
+  bool KeepCodeVisible() const { return target_ == GenerateTarget::kPde; }
   bool KeepCodeChecked() const { return keep_code_; }
   void ClickKeepCode(bool checked);
   // What the last Generate kept of the code written in the files; empty when it merged none.

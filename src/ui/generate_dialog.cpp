@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "codegen/merge_texts.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -141,8 +142,13 @@ QWidget* GenerateDialog::BuildTop() {
   target_layout->addWidget(rbt_pde_);
   target_layout->addWidget(rbt_memos_);
   grid->addWidget(target, 2, 0);
+  auto* boxes = new QVBoxLayout;
   chk_color_ = Named(new QCheckBox(kColorCaption, top), "chkColor");
-  grid->addWidget(chk_color_, 3, 0);
+  chk_keep_code_ = Named(new QCheckBox(kKeepCodeCaption, top), "chkKeepCode");
+  boxes->addWidget(chk_color_);
+  boxes->addWidget(chk_keep_code_);
+  boxes->addStretch(1);
+  grid->addLayout(boxes, 3, 0);
 
   auto* output = new QWidget(top);
   auto* output_layout = new QHBoxLayout(output);
@@ -160,6 +166,9 @@ QWidget* GenerateDialog::BuildTop() {
   grid->addWidget(BuildIcons(), 2, 2, 2, 1);
 
   auto* buttons = new QHBoxLayout;
+  // What Generate kept of the code written in the files.
+  lbl_kept_ = Named(new QLabel(top), "lblKept");
+  buttons->addWidget(lbl_kept_);
   buttons->addStretch(1);
   but_generar_ = Named(new QPushButton(kGenerateCaption, top), "butGenerar");
   // Save and Save DOC share one place; only the current target's button is shown.
@@ -263,8 +272,15 @@ void GenerateDialog::Connect() {
     model_.ClickColor(checked);
     Refresh();
   });
-  connect(ded_output_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { model_.SetOutputFolder(text.toStdString()); });
+  connect(chk_keep_code_, &QCheckBox::clicked, this, [this](bool checked) {
+    model_.ClickKeepCode(checked);
+    Refresh();
+  });
+  connect(ded_output_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    const int runs = model_.GenerateCount();
+    model_.SetOutputFolder(text.toStdString());
+    if (model_.GenerateCount() != runs) Refresh();  // merged with another folder's files
+  });
   connect(ded_output_button_, &QToolButton::clicked, this, [this] {
     model_.ChooseOutputFolder();
     Refresh();
@@ -334,6 +350,9 @@ void GenerateDialog::Refresh() {
   rbt_memos_->setChecked(!pde);
   chk_color_->setVisible(model_.ColorVisible());
   chk_color_->setChecked(model_.ColorChecked());
+  chk_keep_code_->setVisible(model_.KeepCodeVisible());
+  chk_keep_code_->setChecked(model_.KeepCodeChecked());
+  lbl_kept_->setText(Q(model_.KeptText()));
   grp_prc_prop_->setVisible(model_.PrcPropertiesVisible());
   for (QWidget* w : {static_cast<QWidget*>(lbl_output_), static_cast<QWidget*>(ded_output_),
                      static_cast<QWidget*>(ded_output_button_)})

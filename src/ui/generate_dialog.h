@@ -74,6 +74,8 @@ class GenerateDialog : public QDialog {
   QRadioButton* rbt_pde_ = nullptr;
   QRadioButton* rbt_memos_ = nullptr;
   QCheckBox* chk_color_ = nullptr;
+  QCheckBox* chk_keep_code_ = nullptr;
+  QLabel* lbl_kept_ = nullptr;
   QPushButton* but_generar_ = nullptr;
   QPushButton* but_save_ = nullptr;
   QPushButton* but_save_doc_ = nullptr;

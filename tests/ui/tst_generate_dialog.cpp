@@ -1,6 +1,7 @@
 // The real generate dialog, offscreen: Generate, edits, the targets, then Save into a
 // temporary folder and Exit.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,46 @@ class TestGenerateDialog : public QObject {
     QCOMPARE(large->pixmap().size(), QSize(32, 32));
     QCOMPARE(Find<QLabel>(dialog, "imgSmall4")->pixmap().size(), QSize(15, 9));
     QCOMPARE(large->cursor().shape(), Qt::PointingHandCursor);
+  }
+
+  void keepsTheCodeWrittenInTheFilesAndSaysSo() {
+    OpenOnProject();
+    qb::ui::GenerateDialog dialog(*model_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* keep = Find<QCheckBox>(dialog, "chkKeepCode");
+    QVERIFY(keep->isVisible());
+    QVERIFY(keep->isChecked());
+    QCOMPARE(keep->text(), QString("&Keep the code written in the files"));
+    const QString out = dir_.filePath("keep");
+    auto* output = Find<QLineEdit>(dialog, "dedOutput");
+    output->selectAll();
+    QTest::keyClicks(output, out);
+    QTest::mouseClick(Find<QPushButton>(dialog, "butGenerar"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(dialog, "butSave"), Qt::LeftButton);
+    QCOMPARE(ReadAll(out + "/Demo.h.base"), ReadAll(out + "/Demo.h"));
+
+    QFile header(out + "/Demo.h");
+    QVERIFY(header.open(QIODevice::Append));
+    header.write("//mine\r\n");
+    header.close();
+    QTest::mouseClick(Find<QPushButton>(dialog, "butGenerar"), Qt::LeftButton);
+    QCOMPARE(Find<QPlainTextEdit>(dialog, "memHeader")->toPlainText(),
+             QString("//Form and dialog prototypes\nForm2();\nForm1();\n//mine\n"));
+    QCOMPARE(Find<QLabel>(dialog, "lblKept")->text(),
+             QString("Kept your code in 1 line outside handlers."));
+
+    // Off: the fresh texts at once.
+    QTest::mouseClick(keep, Qt::LeftButton);
+    QVERIFY(!model_->KeepCodeChecked());
+    QCOMPARE(Find<QPlainTextEdit>(dialog, "memHeader")->toPlainText(),
+             QString("//Form and dialog prototypes\nForm2();\nForm1();\n"));
+    QCOMPARE(Find<QLabel>(dialog, "lblKept")->text(), QString());
+    QTest::mouseClick(Find<QRadioButton>(dialog, "rbtMemos"), Qt::LeftButton);
+    QVERIFY(!keep->isVisible());
+    QTest::mouseClick(Find<QRadioButton>(dialog, "rbtPDE"), Qt::LeftButton);
+    QTest::mouseClick(keep, Qt::LeftButton);
+    QVERIFY(model_->KeepCodeChecked());
   }
 
   void creatorIdTakesFourCharacters() {
