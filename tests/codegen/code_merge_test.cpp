@@ -417,6 +417,20 @@ TEST(MergeUnedited, GivesTheFreshText) {
   }
 }
 
+// A file with nothing left of its base keeps every line, ahead of the new text.
+TEST(MergeUnedited, AFileRewrittenWholeIsKeptAboveTheNewText) {
+  Lines base, written;
+  for (int i = 0; i < 4000; ++i) {
+    base.push_back("Form" + std::to_string(i) + "();");
+    written.push_back("  my(" + std::to_string(i) + ");");
+  }
+  const CodeMerge merge = MergeCode(LibraryId::kCControls, false, base, written, base);
+  Lines expected = written;
+  expected.insert(expected.end(), base.begin(), base.end());
+  EXPECT_EQ(merge.lines, expected);
+  EXPECT_EQ(merge.kept_lines, 4000);
+}
+
 // The blocks of a text are the text again, and find the handlers users write in.
 TEST(CodeBlocks, CutTheHandlersOutOfTheText) {
   const std::vector<CodeBlock> cc = SplitCode(LibraryId::kCControls, true, Split(kCcBase));
