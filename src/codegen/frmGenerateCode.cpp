@@ -196,10 +196,10 @@ std::vector<std::string> TfrmGenerate::LeadingLines() const {
   return lines;
 }
 
-void TfrmGenerate::Generate() {
+void TfrmGenerate::Generate(bool record) {
   const CodeSettings settings = CurrentSettings();
   const bool with_color = RulesFor(session_.library).color_option;
-  if (!batch_ && !UpdateProjectFile(session_.project_path, [&](IniFile& ini) {
+  if (!batch_ && record && !UpdateProjectFile(session_.project_path, [&](IniFile& ini) {
         WriteCodeSettings(ini, settings, with_color);
       }))
     Error(UnableToWriteMessage(session_.project_path));

@@ -118,7 +118,7 @@ class TfrmGenerate : public DialogModel {
   // A click on an icon image: the picture chooser, then the chosen bitmap and its key.
   void ClickIcon(int slot);
 
-  void Generate();
+  void Generate() { Generate(true); }
   void Save();
   // The files Save writes, in its order: the four texts and, for the desktop compiler, the
   // icons that hold a picture.
@@ -136,6 +136,8 @@ class TfrmGenerate : public DialogModel {
 
  private:
   void ClearTexts();
+  // Generate; `record` false leaves the project file alone (a run the user did not ask for).
+  void Generate(bool record);
   std::string TextPath(const CodeTextFile& file) const;
   bool MergesWithFolder() const;
   void KeepWrittenCode();

@@ -53,8 +53,9 @@ void TfrmGenerate::SetOutputFolder(std::string folder) {
   if (folder == output_) return;
   const bool merged_before = MergesWithFolder();
   output_ = std::move(folder);
-  // The texts were merged with the other folder's files, or these files change them.
-  if (texts_generated_ && (merged_before || MergesWithFolder())) Generate();
+  // The texts were merged with the other folder's files, or these files change them. Typing
+  // a folder is no Generate of the user's: the project file is left alone.
+  if (texts_generated_ && (merged_before || MergesWithFolder())) Generate(false);
 }
 
 void TfrmGenerate::ClickKeepCode(bool checked) {

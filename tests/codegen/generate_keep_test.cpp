@@ -161,8 +161,10 @@ TEST_F(KeepTest, ChangingTheFolderGeneratesTheMergedTextsAgain) {
   dialog_.Generate();
   EXPECT_EQ(dialog_.Area(CodeText::kEvents).Text().find("Beep"), std::string::npos);
   const int runs = dialog_.GenerateCount();
+  const std::string project = ReadFileBytes(project_path_);
   dialog_.SetOutputFolder(out);  // the folder with the written code: merged now
   EXPECT_EQ(dialog_.GenerateCount(), runs + 1);
+  EXPECT_EQ(ReadFileBytes(project_path_), project) << "typing a folder records nothing";
   EXPECT_NE(dialog_.Area(CodeText::kEvents).Text().find("Beep"), std::string::npos);
   dialog_.SetOutputFolder(dir_.Path("elsewhere"));  // and fresh again
   EXPECT_EQ(dialog_.Area(CodeText::kEvents).Text().find("Beep"), std::string::npos);
