@@ -79,17 +79,33 @@ Lines AddedLines(const Lines& from, const Lines& to) {
 
 void Append(Lines& out, const Lines& lines) { out.insert(out.end(), lines.begin(), lines.end()); }
 
+bool StartsWith(const std::string& text, const char* start) { return text.rfind(start, 0) == 0; }
+
+// Where the end block an earlier merge left at the end of the file begins: the first of the
+// last lines that all are comments and that open with a title of the block; the size when the
+// file ends otherwise.
+std::size_t EarlierEndBlock(const Lines& lines) {
+  std::size_t start = lines.size();
+  for (std::size_t i = lines.size(); i-- > 0 && StartsWith(lines[i], kKeptMark);)
+    if (StartsWith(lines[i], kKeptHandlerOpen) || lines[i] == kKeptLinesTitle) start = i;
+  return start;
+}
+
 }  // namespace
 
 CodeMerge MergeCode(LibraryId library, bool events, const Lines& base, const Lines& written,
                     const Lines& fresh) {
   CodeMerge merge;
+  // An earlier end block stays at the end, ahead of what this merge adds to it.
+  const std::size_t end_block = EarlierEndBlock(written);
+  const Lines earlier(written.begin() + static_cast<long>(end_block), written.end());
+  const Lines mine(written.begin(), written.begin() + static_cast<long>(end_block));
   const auto all = [](const std::string&) { return true; };
   const Version b = Prepare(SplitCode(library, events, base), all);
   const Version n = Prepare(SplitCode(library, events, fresh), all);
   // A function of the user's that looks like a handler the generator never wrote is code
   // between handlers.
-  const Version e = Prepare(SplitCode(library, events, written), [&](const std::string& key) {
+  const Version e = Prepare(SplitCode(library, events, mine), [&](const std::string& key) {
     return b.handlers.count(key) || n.handlers.count(key);
   });
 
@@ -151,6 +167,7 @@ CodeMerge MergeCode(LibraryId library, bool events, const Lines& base, const Lin
   }
 
   // The code of handlers the design no longer has, then the lines without a place.
+  Append(out, earlier);
   for (const CodeBlock& block : e.blocks) {
     if (!block.handler || n.Find(block.key)) continue;
     const CodeBlock* was = b.Find(block.key);
