@@ -11,11 +11,11 @@ import tempfile
 from pathlib import Path
 
 # Bottom to top. A folder may include its own headers and those of folders before it; properties,
-# codegen and preview stand side by side and include none of each other.
-LAYERS = ["model", "controls", "form", "designer", "properties", "codegen", "preview", "app", "ui",
-          "cli"]
-SIDE_BY_SIDE = {frozenset({"properties", "codegen"}), frozenset({"properties", "preview"}),
-                frozenset({"codegen", "preview"})}
+# codegen, preview and map stand side by side and include none of each other.
+LAYERS = ["model", "controls", "form", "designer", "properties", "codegen", "preview", "map", "app",
+          "ui", "cli"]
+BESIDE = ["properties", "codegen", "preview", "map"]
+SIDE_BY_SIDE = {frozenset({a, b}) for a in BESIDE for b in BESIDE if a != b}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 
@@ -100,6 +100,9 @@ def self_test():
         ({"codegen/a.cpp": '#include "properties/b.h"', "properties/b.h": ""},
          "side-by-side layers"),
         ({"gadgets/a.cpp": '#include "model/b.h"', "model/b.h": ""}, "not in the layer order"),
+        ({"map/a.cpp": '#include "preview/b.h"', "preview/b.h": ""}, "side-by-side layers"),
+        ({"map/a.cpp": '#include "designer/b.h"', "designer/b.h": ""}, None),
+        ({"designer/a.cpp": '#include "map/b.h"', "map/b.h": ""}, "designer -> map: include points up"),
     ]
     failed = 0
     for number, (files, expected) in enumerate(cases):
