@@ -43,7 +43,8 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       designer_(state_, ui_, *this),
       clipboard_(state_, ui_, designer_),
       layout_check_(state_, ui_, designer_, fonts_),
-      preview_(state_, ui_, fonts_) {
+      preview_(state_, ui_, fonts_),
+      project_map_(state_, ui_, designer_, fonts_, unopened_forms_) {
   zoom_.SetSource(&picture_source_);
   picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
@@ -307,6 +308,8 @@ void TMain::ExecuteUnchecked(Command command) {
       return layout_check_.Run();
     case Command::kPreview:
       return preview_.Open();
+    case Command::kProjectMap:
+      return project_map_.Open();
     case Command::kShortNames:
       return ToggleShortNames();
     case Command::kOptions:

@@ -22,6 +22,7 @@
 #include "app/main_links.h"
 #include "app/palette.h"
 #include "app/preview_window.h"
+#include "app/project_map_window.h"
 #include "app/recent_projects.h"
 #include "app/recovery_store.h"
 #include "app/settings.h"
@@ -120,6 +121,9 @@ class TMain : private Hub {
   // Project > Preview: the current form running on a copy of the forms.
   PreviewWindow& Preview() { return preview_; }
   const PreviewWindow& Preview() const { return preview_; }
+  // Project > Project Map: every form and where each tap leads.
+  ProjectMapWindow& MapWindow() { return project_map_; }
+  const ProjectMapWindow& MapWindow() const { return project_map_; }
   std::vector<PaletteButtonView> Palette() const { return PaletteView(state_); }
   // The visible designer windows, front first (the most recently activated or raised).
   std::vector<TChildFrm*> WindowsFrontToBack() const;
@@ -330,6 +334,7 @@ class TMain : private Hub {
   ControlClipboard clipboard_;
   LayoutCheckWindow layout_check_;
   PreviewWindow preview_;
+  ProjectMapWindow project_map_;
 };
 
 }  // namespace qb

@@ -44,6 +44,7 @@ enum class Command {
   kGenerateCode,
   kCheckLayout,
   kPreview,
+  kProjectMap,
   kShortNames,
   // Tools
   kOptions,

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/PTDialog.h"
-#include "form/mouse.h"
-#include "form/shown_dialog.h"
+#include "app/lead_to_control.h"
 
 namespace qb {
 
@@ -12,13 +10,6 @@ namespace {
 
 std::string Counted(std::size_t n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-// The dialog a control lies in, or the dialog itself; nullptr on the screen panel.
-TPTDialog* DialogOf(TControl& control) {
-  for (TControl* c = &control; c; c = c->Parent())
-    if (auto* dialog = As<TPTDialog>(c)) return dialog;
-  return nullptr;
 }
 
 }  // namespace
@@ -94,21 +85,7 @@ void LayoutCheckWindow::OpenFinding(std::size_t index) {
     Run();
     return;
   }
-  if (!control) {
-    // As a click on the screen panel: the form's own rows, no marks.
-    designer_.ScreenPress(*window);
-    designer_.ShowFormProperties(*window);
-    return;
-  }
-  // A control of a hidden dialog cannot be clicked: the dialog comes up first, as its Test
-  // row would show it.
-  if (TPTDialog* dialog = DialogOf(*control); dialog && window->ShownDialog() != dialog) {
-    ShowDialog(*window, *dialog);
-    window->MarkPictureDirty();
-  }
-  // The press of a left click; its release, without a drag, would only inspect it again.
-  designer_.SelectionHandler(*window, *control, kSsLeft);
-  window->MarkPictureDirty();
+  LeadToControl(designer_, *window, control);
 }
 
 void LayoutCheckWindow::ListFocused() { CursorKeysOff(state_); }

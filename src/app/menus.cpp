@@ -58,6 +58,8 @@ const std::vector<MenuDef> kMenus = {
          {C::kCheckLayout, "Check &Layout", "F8",
           "Find what will look wrong or fail on the device", false},
          {C::kPreview, "&Preview", "Ctrl+R", "Try the form as on the device", false},
+         {C::kProjectMap, "Project &Map", "Ctrl+M", "See every form and where each tap leads",
+          false},
          kSeparator,
          {C::kShortNames, "&Short names", "", "", true},
      }},

@@ -15,7 +15,8 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
       designers_(bench_, window_),
       inspector_(bench_, window_),
       check_layout_(bench_.Main(), window_),
-      preview_(bench_.Main(), window_) {
+      preview_(bench_.Main(), window_),
+      project_map_(bench_.Main(), window_) {
   RegisterAppDialogs(ui_, ui_);
   RegisterGenerateDialog(ui_);
   RegisterEditorDialogs(ui_);
@@ -24,6 +25,7 @@ AppShell::AppShell(std::string program_dir, SettingsEnvironment env)
   window_.AddSyncListener([this] { inspector_.Sync(); });
   window_.AddSyncListener([this] { check_layout_.Sync(); });
   window_.AddSyncListener([this] { preview_.Sync(); });
+  window_.AddSyncListener([this] { project_map_.Sync(); });
 }
 
 void AppShell::Start() {

@@ -12,6 +12,7 @@
 #include "ui/inspector_view.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
+#include "ui/project_map_view.h"
 #include "ui/qt_ui.h"
 
 namespace qb::ui {
@@ -34,6 +35,7 @@ class AppShell {
   InspectorView& Inspector() { return inspector_; }
   CheckLayoutView& CheckLayout() { return check_layout_; }
   PreviewView& Preview() { return preview_; }
+  ProjectMapView& ProjectMap() { return project_map_; }
 
  private:
   QtUi ui_;
@@ -43,6 +45,7 @@ class AppShell {
   InspectorView inspector_;
   CheckLayoutView check_layout_;
   PreviewView preview_;
+  ProjectMapView project_map_;
 };
 
 }  // namespace qb::ui

@@ -30,7 +30,7 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "&Undo|&Redo|-|Cu&t|&Copy|&Paste|");
   EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|Designer &Scale|");
-  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|&Preview|-|&Short names|");
+  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|&Preview|Project &Map|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");
 }
@@ -58,6 +58,7 @@ TEST(Menus, ShortcutsAndHints) {
       {Command::kGenerateCode, "F7", ""},
       {Command::kCheckLayout, "F8", "Find what will look wrong or fail on the device"},
       {Command::kPreview, "Ctrl+R", "Try the form as on the device"},
+      {Command::kProjectMap, "Ctrl+M", "See every form and where each tap leads"},
   };
   for (const Case& c : cases) {
     const MenuItemDef* item = FindMenuItem(c.command);
