@@ -77,4 +77,11 @@ inline constexpr const char* kNoFormsToCheck = "the project lists no form to che
 inline constexpr const char* kNotChecked =
     "the project did not open cleanly; see the messages above";
 
+// map
+inline constexpr const char* kMapName = "map";
+inline constexpr const char* kMapUsage = "PROJECT.qbp -o MAP.png|MAP.svg [--scale N]";
+inline constexpr const char* kNoMapOutput = "no output file given (-o MAP.png or -o MAP.svg)";
+inline constexpr const char* kBadMapOutput = "-o must name a .png or an .svg file, not";
+inline constexpr const char* kNoFormsToMap = "the project lists no form to map";
+
 }  // namespace qb::cli

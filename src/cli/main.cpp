@@ -10,6 +10,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/generate_command.h"
+#include "cli/map_command.h"
 #include "cli/program_dir.h"
 #include "cli/render_command.h"
 
@@ -22,6 +23,7 @@ constexpr Command kCommands[] = {
     {qb::cli::kRenderName, qb::cli::kRenderUsage, qb::cli::RunRender},
     {qb::cli::kGenerateName, qb::cli::kGenerateUsage, qb::cli::RunGenerate},
     {qb::cli::kCheckName, qb::cli::kCheckUsage, qb::cli::RunCheck},
+    {qb::cli::kMapName, qb::cli::kMapUsage, qb::cli::RunMap},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -162,6 +162,35 @@ void DrawHead(PalmCanvas& canvas, Point from, Point tip, Color color) {
   canvas.Polygon({tip, a, b});
 }
 
+enum Side { kLeftSide, kRightSide, kTopSide, kBottomSide };
+
+// The points where lines meet the thumbnails' edges: a point already taken moves on along the
+// edge by kMapSpread (back to the edge's start past its end), so that no two lines share one.
+class EdgePoints {
+ public:
+  int Take(int thumbnail, Side side, int along, int first, int last) {
+    std::set<int>& used = taken_[{thumbnail, side}];
+    for (int tries = (last - first) / kMapSpread + 1; used.count(along) && tries > 0; --tries) {
+      along += kMapSpread;
+      if (along > last) along = first;
+    }
+    used.insert(along);
+    return along;
+  }
+  // The same for a point on the outline of r standing off by kOutside.
+  Point Take(int thumbnail, const Rect& r, Point p) {
+    if (p.x == r.left - kOutside || p.x == r.right - 1 + kOutside)
+      return {p.x, Take(thumbnail, p.x < r.left ? kLeftSide : kRightSide, p.y, r.top - kOutside,
+                        r.bottom - 1 + kOutside)};
+    return {Take(thumbnail, p.y < r.top ? kTopSide : kBottomSide, p.x, r.left - kOutside,
+                 r.right - 1 + kOutside),
+            p.y};
+  }
+
+ private:
+  std::map<std::pair<int, Side>, std::set<int>> taken_;
+};
+
 Color LineColor(const MapLink& link) {
   if (link.missing) return kMapStub;
   return link.kind == MapLinkKind::kTrigger ? kMapTriggerLine : kMapShowFormLine;
@@ -357,6 +386,7 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
   }
 
   // Links, form by form in the map's order, each form's back to front.
+  EdgePoints edges;
   for (std::size_t index : map.order) {
     const TChildFrm* form = open[index];
     if (!form) continue;
@@ -396,14 +426,20 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
       };
       out.start_area = place(*start);
       out.start = Middle(out.start_area);
-      const int y0 = std::clamp(out.start.y, from.top, from.bottom - 1);
+      const int y = std::clamp(out.start.y, from.top, from.bottom - 1);
+      auto exit = [&](Side side) {
+        return edges.Take(out.from, side, y, from.top - kOutside, from.bottom - 1 + kOutside);
+      };
       if (out.missing) {
-        const Point e{from.right + kOutside - 1, y0};
+        const Point e{from.right + kOutside - 1, exit(kRightSide)};
         out.end = {e.x + kMapStubLength, e.y};
         out.path = {e, out.end};
       } else if (list_end) {
         out.to = out.from;
-        const int y1 = std::clamp(Middle(place(*list_end)).y, from.top, from.bottom - 1);
+        const int y0 = exit(kLeftSide);
+        const int y1 = edges.Take(out.from, kLeftSide,
+                                  std::clamp(Middle(place(*list_end)).y, from.top, from.bottom - 1),
+                                  from.top - kOutside, from.bottom - 1 + kOutside);
         const int side = from.left - kOutside;
         out.end = {side, y1};
         out.path = {
@@ -416,15 +452,16 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
         const Rect& to = map.thumbnails[static_cast<std::size_t>(out.to)].rect;
         if (out.to == out.from) {
           // A form showing itself: out at the right edge and back in above.
-          const Point e{from.right + kOutside - 1, y0};
-          const int top = from.top + kMapLeave;
-          out.end = {e.x, top};
-          out.path = {e, {e.x + kMapLeave, y0}, {e.x + kMapLeave, top}, out.end};
+          const Point e{from.right + kOutside - 1, exit(kRightSide)};
+          out.end = {e.x, edges.Take(out.from, kRightSide, from.top + kMapLeave,
+                                     from.top - kOutside, from.bottom - 1 + kOutside)};
+          out.path = {e, {e.x + kMapLeave, e.y}, {e.x + kMapLeave, out.end.y}, out.end};
         } else {
           const bool right = Middle(to).x >= Middle(from).x;
-          const Point e{right ? from.right + kOutside - 1 : from.left - kOutside, y0};
-          const Point leave{e.x + (right ? kMapLeave : -kMapLeave), y0};
-          out.end = NearestOnOutline(to, kOutside, leave);
+          const Point e{right ? from.right + kOutside - 1 : from.left - kOutside,
+                        exit(right ? kRightSide : kLeftSide)};
+          const Point leave{e.x + (right ? kMapLeave : -kMapLeave), e.y};
+          out.end = edges.Take(out.to, to, NearestOnOutline(to, kOutside, leave));
           out.path = {e, leave, out.end};
         }
       }

@@ -18,6 +18,8 @@
 //   the control's place to that thumbnail; a List whose Trigger names a PopTrigger beside it is
 //   a short arrow beside its thumbnail from the trigger's row to the list's; a link that names
 //   nothing that exists is a red stub labelled with the name it asks for.
+// - Lines meet an edge at the control's height (or, coming in, at the point of the edge nearest
+//   to them); a point another line took already moves on by kMapSpread along the edge.
 // - Nothing is drawn over a thumbnail: arrows leave and reach thumbnails at their edges and
 //   pass under them, so each thumbnail stays the form's picture pixel for pixel.
 //
@@ -75,7 +77,7 @@ struct MapLink {
 
 // The layout's measures, in map pixels.
 inline constexpr int kMapMargin = 16;
-inline constexpr int kMapSlotGap = 40;  // between one form's slot and the next
+inline constexpr int kMapSlotGap = 64;  // between one form's slot and the next
 inline constexpr int kMapRowGap = 32;
 inline constexpr int kMapDialogGap = 24;  // between a form and the column of its dialogs
 inline constexpr int kMapLabelGap = 2;    // between a label and its thumbnail
@@ -84,6 +86,8 @@ inline constexpr int kMapLeave = 8;         // a ShowForm line's first run away 
 inline constexpr int kMapTriggerReach = 6;  // how far a Trigger's arrow stands off the edge
 inline constexpr int kMapStubLength = 16;
 inline constexpr int kMapHeadLength = 5;
+// Lines meeting one edge keep this far apart.
+inline constexpr int kMapSpread = 4;
 inline constexpr int kMapPlaceholderWidth = TDesignerClient::kClientWidth;
 inline constexpr int kMapPlaceholderHeight = TDesignerClient::kClientHeight;
 
