@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -10,6 +11,13 @@
 #include "ui/palm_image.h"
 
 namespace qb::ui {
+
+namespace {
+
+// The dock opens showing a row of forms, but never takes more of the window than this.
+constexpr int kMaxOpenHeight = 320;
+
+}  // namespace
 
 ProjectMapCanvas::ProjectMapCanvas(TMain& core) : core_(core) {
   setObjectName("mapCanvas");
@@ -49,7 +57,6 @@ ProjectMapView::ProjectMapView(TMain& core, MainWindow& main)
   scroll_->setObjectName("scrMap");
   scroll_->setWidget(canvas_);
   scroll_->setWidgetResizable(false);
-  scroll_->setMinimumHeight(160);
   layout->addWidget(note_, 0, Qt::AlignTop);
   layout->addWidget(scroll_);
   setWidget(body);
@@ -91,6 +98,9 @@ void ProjectMapView::Show() {
   note_->setVisible(!map.Note().empty());
   canvas_->SetPicture(ToQImage(map.Map().picture));
   scroll_->setVisible(map.Note().empty());
+  // Tall enough for a row of forms, the scroll bar below it included.
+  const int frame = 2 * scroll_->frameWidth() + scroll_->horizontalScrollBar()->sizeHint().height();
+  scroll_->setMinimumHeight(std::min(kMaxOpenHeight, canvas_->height() + frame));
 }
 
 void ProjectMapView::Open(Point map_point) {

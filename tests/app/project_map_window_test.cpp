@@ -98,6 +98,7 @@ TEST_F(ProjectMapWindowTest, FollowsEachChangeAndOnlyThen) {
 
 TEST_F(ProjectMapWindowTest, ADoubleClickLeadsToTheFormOrTheControl) {
   main_.Activate(Window(2));
+  for (std::size_t i = 0; i < 3; ++i) Window(i).Undo().Clear(Window(i));
   main_.Execute(Command::kProjectMap);
   const ProjectMap& map = Map().Map();
   // Form1's thumbnail away from any control: Form1's window becomes the current one.
@@ -109,6 +110,8 @@ TEST_F(ProjectMapWindowTest, ADoubleClickLeadsToTheFormOrTheControl) {
   EXPECT_EQ(main_.State().current_window.Get(), &Window(2));
   EXPECT_EQ(main_.State().current_control.Get(), Window(2).FindControl("On"));
   EXPECT_TRUE(Window(2).FindControl("On")->Selected());
+  // Leading there is no change of the form.
+  EXPECT_FALSE(main_.Modified(Window(2)));
   // The background leads nowhere.
   Map().OpenAt({0, 0});
   EXPECT_EQ(main_.State().current_window.Get(), &Window(2));
