@@ -346,16 +346,16 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
     thumb.form = index;
     if (form) {
       thumb.name = form->Name();
-      thumb.picture = pictures.Form(design, *form);
     } else {
       thumb.kind = MapThumbnailKind::kPlaceholder;
       thumb.name = ExtractFileName(forms[index].file);
-      thumb.picture.Reset(kMapPlaceholderWidth, kMapPlaceholderHeight, kMapPlaceholder);
     }
-    const int form_width = thumb.picture.Width();
+    // Every form's picture is its client area; the pictures come once the size is known.
+    const int form_width = TDesignerClient::kClientWidth;
     const int label_width = face.TextWidth(thumb.name);
     thumb.label = {x, y};
-    thumb.rect = {x, y + label_height, x + form_width, y + label_height + thumb.picture.Height()};
+    thumb.rect = {x, y + label_height, x + form_width,
+                  y + label_height + TDesignerClient::kClientHeight};
     int slot_height = thumb.rect.bottom - y;
     map.thumbnails.push_back(std::move(thumb));
     int column_width = 0, dy = y;
@@ -367,12 +367,12 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
         d.kind = MapThumbnailKind::kDialog;
         d.form = index;
         d.name = dialog->Name();
-        d.picture = pictures.Dialog(design, *form, dialog->Name());
+        // Its rectangle of the form's picture, at least a pixel.
+        const int w = std::max(1, dialog->Width()), h = std::max(1, dialog->Height());
         const int dx = x + form_width + kMapDialogGap;
         d.label = {dx, dy};
-        d.rect = {dx, dy + label_height, dx + d.picture.Width(),
-                  dy + label_height + d.picture.Height()};
-        column_width = std::max({column_width, d.picture.Width(), face.TextWidth(d.name)});
+        d.rect = {dx, dy + label_height, dx + w, dy + label_height + h};
+        column_width = std::max({column_width, w, face.TextWidth(d.name)});
         dy = d.rect.bottom + kMapRowGap;
         slot_height = std::max(slot_height, d.rect.bottom - y);
         map.thumbnails.push_back(std::move(d));
@@ -383,6 +383,26 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
     x += slot_width + kMapSlotGap;
     row_height = std::max(row_height, slot_height);
     ++slots;
+  }
+
+  // Too many forms or dialogs for one picture: said before any is drawn.
+  auto too_large = [&](int w, int h) {
+    if (static_cast<std::int64_t>(w + kMapMargin) * (h + kMapMargin) <= kMaxMapPixels) return false;
+    map.too_large = true;
+    map.wanted = {w + kMapMargin, h + kMapMargin};
+    return true;
+  };
+  int height = kMapMargin;
+  for (const MapThumbnail& t : map.thumbnails) height = std::max(height, t.rect.bottom);
+  if (too_large(width, height)) return map;
+  for (MapThumbnail& t : map.thumbnails) {
+    const TChildFrm* form = open[t.form];
+    if (t.kind == MapThumbnailKind::kForm)
+      t.picture = pictures.Form(design, *form);
+    else if (t.kind == MapThumbnailKind::kDialog)
+      t.picture = pictures.Dialog(design, *form, t.name);
+    else
+      t.picture.Reset(kMapPlaceholderWidth, kMapPlaceholderHeight, kMapPlaceholder);
   }
 
   // Links, form by form in the map's order, each form's back to front.
@@ -470,8 +490,6 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
   }
 
   // The picture: frames and labels, the links, and the thumbnails over all of it.
-  int height = kMapMargin;
-  for (const MapThumbnail& t : map.thumbnails) height = std::max(height, t.rect.bottom);
   for (const MapLink& l : map.links)
     for (const Point& p : l.path) {
       width = std::max(width, p.x + 1);
@@ -479,12 +497,7 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
     }
   for (const MapLink& l : map.links)
     if (l.missing) width = std::max(width, l.end.x + 3 + face.TextWidth(l.target));
-  const std::int64_t area = static_cast<std::int64_t>(width + kMapMargin) * (height + kMapMargin);
-  if (area > kMaxMapPixels) {
-    map.too_large = true;
-    map.wanted = {width + kMapMargin, height + kMapMargin};
-    return map;
-  }
+  if (too_large(width, height)) return map;
   map.picture.Reset(width + kMapMargin, height + kMapMargin, kMapBackground);
   PalmCanvas& canvas = map.picture;
   canvas.SetFace(&face);

@@ -516,3 +516,27 @@ TEST_F(MapOfTwoForms, SvgHasOneImagePerThumbnailAndOnePathPerLink) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST(ProjectMap, TooLargeToDrawIsSaidBeforeDrawing) {
+  Project p;
+  TChildFrm& form = p.Form("A");
+  p.Dialog(form, "Huge", {0, 0, 6000, 6000});
+  p.Button(form, "Go", "Huge");
+  const ProjectMap map = p.Map();
+  const int label = p.Fonts().Face(kPilotStandard).Height() + kMapLabelGap;
+  EXPECT_TRUE(map.too_large);
+  EXPECT_EQ(map.wanted, (Point{kMapMargin + 167 + kMapDialogGap + 6000 + kMapMargin,
+                               kMapMargin + label + 6000 + kMapMargin}));
+  EXPECT_EQ(map.picture.Width(), 0);
+  // Nothing was drawn: no thumbnail has its picture.
+  for (const MapThumbnail& t : map.thumbnails) EXPECT_EQ(t.picture.Width(), 0) << t.name;
+  // A smaller one is drawn.
+  As<TPTDialog>(form.FindControl("Huge"))->SetBounds(0, 0, 100, 60);
+  EXPECT_FALSE(p.Map().too_large);
+}
+
+}  // namespace
+}  // namespace qb
