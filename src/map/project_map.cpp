@@ -191,6 +191,22 @@ class EdgePoints {
   std::map<std::pair<int, Side>, std::set<int>> taken_;
 };
 
+// Whether the segment passes over a thumbnail other than the two given (frames included).
+bool PassesUnder(const std::vector<MapThumbnail>& thumbnails, Point a, Point b, int from, int to) {
+  const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+  for (std::size_t i = 0; i < thumbnails.size(); ++i) {
+    if (static_cast<int>(i) == from || static_cast<int>(i) == to) continue;
+    const Rect framed = thumbnails[i].rect;
+    const Rect r{framed.left - 1, framed.top - 1, framed.right + 1, framed.bottom + 1};
+    for (int k = 0; k <= steps; ++k) {
+      const int x = steps ? a.x + (b.x - a.x) * k / steps : a.x;
+      const int y = steps ? a.y + (b.y - a.y) * k / steps : a.y;
+      if (r.Contains(x, y)) return true;
+    }
+  }
+  return false;
+}
+
 Color LineColor(const MapLink& link) {
   if (link.missing) return kMapStub;
   return link.kind == MapLinkKind::kTrigger ? kMapTriggerLine : kMapShowFormLine;
@@ -334,16 +350,20 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
   const int label_height = face.Height() + kMapLabelGap;
   // Thumbnails, slot by slot: the form, then its dialogs in a column beside it.
   int x = kMapMargin, y = kMapMargin, row_height = 0, slots = 0, width = 0;
+  std::vector<int> row_tops{y};
   for (std::size_t index : map.order) {
     if (slots == kMapSlotsPerRow) {
       x = kMapMargin;
       y += row_height + kMapRowGap;
+      row_tops.push_back(y);
       row_height = 0;
       slots = 0;
     }
+    const int row = static_cast<int>(row_tops.size()) - 1;
     const TChildFrm* form = open[index];
     MapThumbnail thumb;
     thumb.form = index;
+    thumb.row = row;
     if (form) {
       thumb.name = form->Name();
     } else {
@@ -366,6 +386,7 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
         MapThumbnail d;
         d.kind = MapThumbnailKind::kDialog;
         d.form = index;
+        d.row = row;
         d.name = dialog->Name();
         // Its rectangle of the form's picture, at least a pixel.
         const int w = std::max(1, dialog->Width()), h = std::max(1, dialog->Height());
@@ -481,8 +502,25 @@ ProjectMap BuildProjectMap(const AppState& design, const std::vector<MapForm>& f
           const Point e{right ? from.right + kOutside - 1 : from.left - kOutside,
                         exit(right ? kRightSide : kLeftSide)};
           const Point leave{e.x + (right ? kMapLeave : -kMapLeave), e.y};
-          out.end = edges.Take(out.to, to, NearestOnOutline(to, kOutside, leave));
-          out.path = {e, leave, out.end};
+          const Point straight = NearestOnOutline(to, kOutside, leave);
+          const MapThumbnail& target_thumb = map.thumbnails[static_cast<std::size_t>(out.to)];
+          const int row = map.thumbnails[static_cast<std::size_t>(out.from)].row;
+          if (target_thumb.row == row &&
+              PassesUnder(map.thumbnails, leave, straight, out.from, out.to)) {
+            // Up to a lane above the row, along it, and in beside the target.
+            const int top = row_tops[static_cast<std::size_t>(row)];
+            const int lane = edges.Take(-1 - row, kTopSide, top - kMapLaneBand, top - kMapLaneBand,
+                                        top - kMapSpread);
+            const Side side = right ? kLeftSide : kRightSide;
+            const int edge = right ? to.left - kOutside : to.right - 1 + kOutside;
+            const int beside = edge + (right ? -kMapApproach : kMapApproach);
+            out.end = {edge, edges.Take(out.to, side, to.top + kMapLeave, to.top - kOutside,
+                                        to.bottom - 1 + kOutside)};
+            out.path = {e, leave, {leave.x, lane}, {beside, lane}, {beside, out.end.y}, out.end};
+          } else {
+            out.end = edges.Take(out.to, to, straight);
+            out.path = {e, leave, out.end};
+          }
         }
       }
       map.links.push_back(std::move(out));

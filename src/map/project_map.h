@@ -19,7 +19,9 @@
 //   a short arrow beside its thumbnail from the trigger's row to the list's; a link that names
 //   nothing that exists is a red stub labelled with the name it asks for.
 // - Lines meet an edge at the control's height (or, coming in, at the point of the edge nearest
-//   to them); a point another line took already moves on by kMapSpread along the edge.
+//   to them); a point another line took already moves on by kMapSpread along the edge. A line
+//   to a thumbnail of its own row that would pass under another goes up to a lane above the
+//   row, along it and down beside the target instead; other lines are straight.
 // - Nothing is drawn over a thumbnail: arrows leave and reach thumbnails at their edges and
 //   pass under them, so each thumbnail stays the form's picture pixel for pixel.
 //
@@ -54,6 +56,7 @@ struct MapThumbnail {
   std::string name;      // the form's or dialog's name, or the placeholder's file name
   Rect rect;             // the picture's place in the map
   Point label;           // the label's top-left corner
+  int row = 0;           // the row of slots it stands in
   PalmCanvas picture;    // exactly what the rectangle shows
 };
 
@@ -76,7 +79,7 @@ struct MapLink {
 };
 
 // The layout's measures, in map pixels.
-inline constexpr int kMapMargin = 16;
+inline constexpr int kMapMargin = 28;
 inline constexpr int kMapSlotGap = 64;  // between one form's slot and the next
 inline constexpr int kMapRowGap = 32;
 inline constexpr int kMapDialogGap = 24;  // between a form and the column of its dialogs
@@ -86,6 +89,10 @@ inline constexpr int kMapLeave = 8;         // a ShowForm line's first run away 
 inline constexpr int kMapTriggerReach = 6;  // how far a Trigger's arrow stands off the edge
 inline constexpr int kMapStubLength = 16;
 inline constexpr int kMapHeadLength = 5;
+// A line to a thumbnail of its row that would pass under another takes a lane in the band this
+// high above the row, and comes in from the side this far off the target's edge.
+inline constexpr int kMapLaneBand = 24;
+inline constexpr int kMapApproach = 16;
 // Lines meeting one edge keep this far apart.
 inline constexpr int kMapSpread = 4;
 inline constexpr int kMapPlaceholderWidth = TDesignerClient::kClientWidth;

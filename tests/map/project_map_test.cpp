@@ -281,6 +281,9 @@ TEST_F(MapOfTwoForms, ArrowEndsInMapCoordinates) {
              note = Thumb(3).rect;
   // The screen panel lies at (4, 2) of the client area; Go is at (10, 20) of it, 40 x 13.
   const auto row = [&](const Rect& on, int top) { return on.top + 2 + top + 6; };
+  // Lines to a thumbnail of the row that would pass under Info take the lanes above the row,
+  // in order, and come in beside their target.
+  const int lane = Thumb(0).label.y - kMapLaneBand;
   // A PToolboxLib list is drawn MaxItems (2) rows of the face high, plus 3.
   const int list_middle = 100 + (2 * p_.Fonts().Face(kPilotStandard).Height() + 3) / 2;
   const struct {
@@ -299,7 +302,10 @@ TEST_F(MapOfTwoForms, ArrowEndsInMapCoordinates) {
        main.Offset(14, 22),
        {{main.right + 1, row(main, 20)},
         {main.right + 1 + kMapLeave, row(main, 20)},
-        {second.left - 2, row(main, 20)}}},
+        {main.right + 1 + kMapLeave, lane},
+        {second.left - 2 - kMapApproach, lane},
+        {second.left - 2 - kMapApproach, second.top + kMapLeave},
+        {second.left - 2, second.top + kMapLeave}}},
       {"Dlg",
        "Info",
        false,
@@ -317,7 +323,10 @@ TEST_F(MapOfTwoForms, ArrowEndsInMapCoordinates) {
        main.Offset(14, 22 + 32),
        {{main.right + 1, row(main, 52)},
         {main.right + 1 + kMapLeave, row(main, 52)},
-        {note.left - 2, row(main, 52)}}},
+        {main.right + 1 + kMapLeave, lane + kMapSpread},
+        {note.left - 2 - kMapApproach, lane + kMapSpread},
+        {note.left - 2 - kMapApproach, note.top + kMapLeave},
+        {note.left - 2, note.top + kMapLeave}}},
       {"Lost",
        "Nowhere",
        true,
@@ -346,16 +355,19 @@ TEST_F(MapOfTwoForms, ArrowEndsInMapCoordinates) {
        {{info.right + 1, info.top + 36},
         {info.right + 1 + kMapLeave, info.top + 36},
         {second.left - 2, info.top + 36}}},
-      // Go's arrow came in at that point of the edge already: Back leaves below it.
+      // To the left, under Info: the third lane, in at Main's right edge.
       {"Back",
        "Main",
        false,
        2,
        0,
        second.Offset(14, 22),
-       {{second.left - 2, row(second, 20) + kMapSpread},
-        {second.left - 2 - kMapLeave, row(second, 20) + kMapSpread},
-        {main.right + 1, row(second, 20) + kMapSpread}}},
+       {{second.left - 2, row(second, 20)},
+        {second.left - 2 - kMapLeave, row(second, 20)},
+        {second.left - 2 - kMapLeave, lane + 2 * kMapSpread},
+        {main.right + 1 + kMapApproach, lane + 2 * kMapSpread},
+        {main.right + 1 + kMapApproach, main.top + kMapLeave},
+        {main.right + 1, main.top + kMapLeave}}},
       // A form showing itself: out and back in above.
       {"Self",
        "Second",
@@ -387,7 +399,7 @@ TEST_F(MapOfTwoForms, ArrowEndsInMapCoordinates) {
   // The lines are drawn in their colours outside the thumbnails.
   const Point stub = LinkOf("Lost").end;
   EXPECT_EQ(map_.picture.At(stub.x - 1, stub.y), kMapStub);
-  const Point go = LinkOf("Go").path[1];
+  const Point go = LinkOf("Go").path[3];
   EXPECT_EQ(map_.picture.At(go.x, go.y), kMapShowFormLine);
   const Point trigger = LinkOf("T").path[2];
   EXPECT_EQ(map_.picture.At(trigger.x, trigger.y), kMapTriggerLine);
