@@ -186,6 +186,7 @@ TEST(Cli, UnknownOrMissingCommandShowsTheUsage) {
       "  quillboard-cli generate PROJECT.qbp [--out DIR] [--first FORM] [--pde | --memo] "
       "[--color | --no-color] [--force] [--no-keep-code]\n"
       "  quillboard-cli check PROJECT.qbp [--format text|json]\n"
+      "  quillboard-cli map PROJECT.qbp -o MAP.png|MAP.svg [--scale N]\n"
       "check prints what will look wrong or fail on the device: one line per finding,\n"
       "  \"<severity>: <form>: <control>: <message> (<rule>)\" (no control part for a form), "
       "or\n"
