@@ -89,6 +89,8 @@ std::string TfrmProperties::SelectedRowName() const {
 void TfrmProperties::SetRows(std::vector<GridRow> rows) {
   rows_ = std::move(rows);
   selected_row_ = std::clamp(selected_row_, 0, std::max(RowCount() - 1, 0));
+  // An in-place editor of another control's rows, or of a row that went, applies nothing more.
+  if (AnyEditorVisible() && !StillBound(editor_binding_)) HideEditors();
 }
 
 void TfrmProperties::SetCellText(int row, const std::string& text) {
@@ -122,6 +124,7 @@ void TfrmProperties::GridClicked() {
 void TfrmProperties::OpenEditor() {
   if (selected_row_ < 0 || selected_row_ >= RowCount()) return;
   const GridRow& row = rows_[static_cast<std::size_t>(selected_row_)];
+  if (TipoCelda(row.name) != CellType::kTyped) editor_binding_ = BindEditor(selected_row_);
   switch (TipoCelda(row.name)) {
     case CellType::kTyped:
       return;
@@ -247,6 +250,23 @@ void TfrmProperties::WindowActivated(TChildFrm& window) {
 }
 
 // --- The in-place editors.
+
+EditorBinding TfrmProperties::BindEditor(int row) const {
+  EditorBinding binding;
+  binding.control.Reset(state_.current_control.Get());
+  binding.any_control = binding.control.Get() != nullptr;
+  binding.row = row;
+  if (row >= 0 && row < RowCount()) binding.name = rows_[static_cast<std::size_t>(row)].name;
+  return binding;
+}
+
+bool TfrmProperties::StillBound(const EditorBinding& binding) const {
+  // A control destroyed since reads as none, so a new control never inherits its editor.
+  if (binding.control.Get() != state_.current_control.Get()) return false;
+  if (binding.any_control && !binding.control.Get()) return false;
+  return binding.row >= 0 && binding.row < RowCount() &&
+         rows_[static_cast<std::size_t>(binding.row)].name == binding.name;
+}
 
 bool TfrmProperties::AnyEditorVisible() const {
   return pick_list_.visible || items_editor_.visible || content_editor_.visible;

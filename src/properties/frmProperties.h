@@ -69,6 +69,15 @@ struct ButtonEditor {
   std::string text;
 };
 
+// The control and row an editor was opened for. An editor serves them alone: once the current
+// control or the row set changes it closes, and it never passes to another control's row.
+struct EditorBinding {
+  WeakRef<TControl> control;
+  bool any_control = false;
+  int row = -1;
+  std::string name;
+};
+
 struct WindowBounds {
   int left = 0;
   int top = 0;
@@ -172,6 +181,10 @@ class TfrmProperties {
   const ButtonEditor& ItemsEditor() const { return items_editor_; }
   const ButtonEditor& ContentEditor() const { return content_editor_; }
   bool AnyEditorVisible() const;
+  // The binding of an editor opened now on a row of the current control.
+  EditorBinding BindEditor(int row) const;
+  // Whether the current control and the row are still those the editor was opened for.
+  bool StillBound(const EditorBinding& binding) const;
   void HideEditors();
   void HidePickList();
   void HideItemsEditor();
@@ -227,6 +240,8 @@ class TfrmProperties {
   PickListEditor pick_list_;
   ButtonEditor items_editor_;
   ButtonEditor content_editor_;
+  // What the visible in-place editor was opened for.
+  EditorBinding editor_binding_;
   InspectorWidget focus_ = InspectorWidget::kNone;
   StringList transfer_list_;
 };

@@ -59,11 +59,20 @@ bool PassingFocusLoss(const QEvent* event) {
 class CellDelegate : public QStyledItemDelegate {
  public:
   CellDelegate(InspectorView& view, TfrmProperties& inspector)
-      : QStyledItemDelegate(&view), view_(view), inspector_(inspector) {}
+      : QStyledItemDelegate(&view), view_(view), inspector_(inspector) {
+    // The view closes the editor itself when it loses the focus for good: from then on it
+    // is no longer open, although it lives until its deferred deletion.
+    connect(this, &QAbstractItemDelegate::closeEditor, this, [this](QWidget* editor) {
+      if (editor == editor_) editor_ = nullptr;
+    });
+  }
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
     int row = index.row();
+    // Only the user opens a cell editor: never a change of the rows while the view follows
+    // the inspector (a current row moved up because the rows went).
+    if (view_.syncing_) return nullptr;
     // Pick-list and button rows are edited by the editors laid over the cell; a line editor
     // under them would keep showing the value from before the pick.
     const auto& rows = inspector_.Rows();
@@ -76,14 +85,19 @@ class CellDelegate : public QStyledItemDelegate {
             [this, row](const QString& text) { view_.CellTextEdited(row, text); });
     editor_ = edit;
     editor_row_ = row;
+    binding_ = inspector_.BindEditor(row);
     return edit;
   }
   void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
   QLineEdit* Editor() const { return editor_; }
   int EditorRow() const { return editor_ ? editor_row_ : -1; }
+  // Whether the open editor still serves the control and row it was opened for.
+  bool Bound() const { return editor_ && inspector_.StillBound(binding_); }
   void Close() {
-    if (editor_) emit closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    QLineEdit* editor = editor_;
+    editor_ = nullptr;
+    if (editor) emit closeEditor(editor, QAbstractItemDelegate::NoHint);
   }
 
  protected:
@@ -100,6 +114,7 @@ class CellDelegate : public QStyledItemDelegate {
   TfrmProperties& inspector_;
   mutable QPointer<QLineEdit> editor_;
   mutable int editor_row_ = -1;
+  mutable EditorBinding binding_;
 };
 
 ButtonEdit::ButtonEdit(QWidget* parent)
@@ -204,6 +219,12 @@ void InspectorView::Later(std::function<void()> action) {
 }
 
 void InspectorView::CellTextEdited(int row, const QString& text) {
+  if (!delegate_->Bound()) {
+    // The control or the rows changed under the editor: the key is not for them.
+    delegate_->Close();
+    main_.Sync();
+    return;
+  }
   {
     QtUi::DeferErrors defer(main_.Ui());
     TfrmProperties& inspector = bench_.Inspector();
@@ -234,17 +255,12 @@ void InspectorView::Sync() {
   }
   chooser_->setCurrentIndex(inspector.ChooserIndex());
   // The grid. A cell editor opened for another object's rows (another control, a new
-  // project) would write its keys there: it closes.
+  // project, a row that went) would write its keys there: it closes before the rows change.
   const auto& rows = inspector.Rows();
-  std::vector<std::string> names;
-  names.reserve(rows.size());
-  for (const GridRow& row : rows) names.push_back(row.name);
-  const TControl* control = bench_.State().current_control.Get();
-  if (control != shown_control_ || names != shown_names_) {
-    delegate_->Close();
-    shown_control_ = control;
-    shown_names_ = std::move(names);
-  }
+  if (delegate_->Editor() && !delegate_->Bound()) delegate_->Close();
+  // Following the rows opens no editor: a current cell moved by the rows is not the user's.
+  const auto triggers = grid_->editTriggers();
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   if (grid_->rowCount() != inspector.RowCount()) grid_->setRowCount(inspector.RowCount());
   const int editing = delegate_->EditorRow();
   for (int r = 0; r < inspector.RowCount(); ++r) {
@@ -271,11 +287,9 @@ void InspectorView::Sync() {
   if (inspector.SelectedRow() >= 0 && inspector.SelectedRow() < grid_->rowCount() &&
       grid_->currentRow() != inspector.SelectedRow()) {
     // Selecting a row for the inspector opens no cell editor: only the user's choice does.
-    auto triggers = grid_->editTriggers();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setCurrentCell(inspector.SelectedRow(), 1);
-    grid_->setEditTriggers(triggers);
   }
+  grid_->setEditTriggers(triggers);
   PlaceEditors();
   FollowFocus();
   syncing_ = false;

@@ -74,9 +74,6 @@ class InspectorView : public QWidget {
   ButtonEdit* items_editor_;
   ButtonEdit* content_editor_;
   bool syncing_ = false;
-  // What the grid showed at the last Sync: a cell editor opened for other rows is stale.
-  const TControl* shown_control_ = nullptr;
-  std::vector<std::string> shown_names_;
   // The inspector's focus as last given to a widget.
   InspectorWidget applied_focus_ = InspectorWidget::kNone;
 };

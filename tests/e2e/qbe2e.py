@@ -333,6 +333,28 @@ class Session:
         if not self.alive():
             raise E2EError("the program ended (status %s) %s" % (self.app.returncode, when))
 
+    # Lines of the program's output that show an editor or a view misused, whatever the
+    # journey judged otherwise.
+    LOG_FAULTS = ("closeEditor called with an editor that does not belong to this view",
+                  "edit: editing failed")
+    LOG_FAULT_PREFIXES = ("QAbstractItemView::",)
+
+    def log_faults(self):
+        """The lines of the program's output that fail any journey."""
+        path = os.path.join(self.out_dir, "program.log")
+        if not os.path.isfile(path):
+            return []
+        with open(path, "rb") as f:
+            lines = f.read().decode("utf-8", "replace").splitlines()
+        return [line for line in lines
+                if any(fault in line for fault in self.LOG_FAULTS) or
+                line.lstrip().startswith(self.LOG_FAULT_PREFIXES)]
+
+    def assert_clean_log(self):
+        faults = self.log_faults()
+        if faults:
+            raise E2EError("the program reported: " + " | ".join(faults[:5]))
+
     def wait_exit(self, timeout=10):
         wait_until("the program to end", lambda: not self.alive(), timeout)
         self.ended = True
@@ -647,6 +669,7 @@ def run(test, prepare=None):
             test(s)
             if not s.ended:
                 s.assert_alive("at the end of the journey")
+            s.assert_clean_log()
     except Exception as e:  # any failed check or broken step fails the journey
         import traceback
         traceback.print_exc()
