@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/main_texts.h"
+#include "designer/selection.h"
 #include "form/edit_transaction.h"
 #include "model/user_error.h"
 
@@ -222,8 +223,26 @@ void TMain::AfterRestore(TChildFrm& window) {
     FillInspector(window, *current);
     SelectChooserEntry(*current);
   }
+  // The marks come back with the selection; their colours follow the rule again. That is no
+  // change of the form: the step stays where it was, the redo steps with it.
+  const std::uint64_t count = window.ChangeCount();
+  RecolourMarks(window, state_.current_control.Get());
+  window.Undo().RestedAgain(window, count);
   RepaintWindow(window);
   zoom_.Redraw();
+}
+
+bool TMain::Escape() {
+  bool acted = false;
+  if (designer_.MouseStepOpen()) {
+    if (TChildFrm* window = designer_.CancelMouseAction()) AfterRestore(*window);
+    acted = true;
+  }
+  if (state_.pressed_button != PaletteButton::kNone) {
+    state_.pressed_button = PaletteButton::kNone;
+    acted = true;
+  }
+  return acted;
 }
 
 bool TMain::AnyFormModified() const {

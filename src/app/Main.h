@@ -153,6 +153,9 @@ class TMain : private Hub {
   std::vector<std::string> RecentCaptions(const TextWidthFn& width) const;
   void OpenRecent(std::size_t index);
   void PressPalette(PaletteButton button) { PressPaletteButton(state_, button); }
+  // Esc: a drag, resize or selection rectangle in progress ends with its form as it was at
+  // the press, and a pressed palette button comes up. True when it did either.
+  bool Escape();
   // A key press seen before its target; the key goes on to its target afterwards.
   void KeyPress(DesignerKey key, bool shift = false) { designer_.KeyPressed(key, shift); }
   // Screen pixels per device pixel in every designer window (1 to 4).

@@ -82,8 +82,9 @@ const KindInfo* PasteKind(LibraryId lib, ControlClass cls, int tag) {
 }
 
 std::vector<ClipboardEntry> ClipboardEntries(const TControl& control, const std::string& name) {
-  std::string text = WriteClipboardControl(control, name);
-  return {{kControlClipboardMime, text}, {kPlainTextMime, text}};
+  // The private format alone: as plain text the serialisation would land in any text box the
+  // user pastes into.
+  return {{kControlClipboardMime, WriteClipboardControl(control, name)}};
 }
 
 TControl* ControlClipboard::MovableCurrent() const {

@@ -114,6 +114,10 @@ class Designer : public FormListener {
   bool KeyPressed(DesignerKey key, bool shift = false);
   // Whether a mouse button is held on a designer window (its step is still open).
   bool MouseStepOpen() const { return mouse_step_.has_value(); }
+  // Esc while a button is held: the drag, resize or selection rectangle ends, the form goes
+  // back to how it was at the press (marks included) and no step is recorded; the release
+  // that follows does nothing. The window put back; nullptr when no mouse action was open.
+  TChildFrm* CancelMouseAction();
   void RunPopCommand(TChildFrm& form, PopCommand command);
   // The window to the front or back among the main window's windows.
   void RaiseWindow(TChildFrm& form) { hub_.RaiseWindow(form); }
@@ -169,6 +173,8 @@ class Designer : public FormListener {
   // The marked control a plain press kept the selection for: a release without a move makes
   // it the only marked one.
   WeakRef<TControl> group_press_;
+  // Set from a cancelled press to its release, which then does nothing.
+  bool release_cancelled_ = false;
   // Set while a key resizes the current control, whose marks then stay as they are.
   bool key_resizing_ = false;
 };

@@ -40,6 +40,7 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
   shift_press_.Reset();
   group_press_.Reset();
   band_.reset();
+  release_cancelled_ = false;
   // The control pressed keeps the mouse until the release, as the toolkit's capture does; a
   // second button pressed meanwhile goes to it too.
   TControl* captured = form.MouseCapture();
@@ -83,6 +84,10 @@ void Designer::MouseDown(TChildFrm& form, MouseButton button, ShiftState shift, 
 
 void Designer::MouseMove(TChildFrm& form, ShiftState shift, Point point) {
   Bind(form);
+  if (release_cancelled_) {
+    form.SetCursor(CursorShape::kArrow);
+    return;
+  }
   if (band_ && band_->form.Get() == &form) {
     if (band_->end != point) {
       band_->end = point;
@@ -111,6 +116,11 @@ bool Designer::MouseUp(TChildFrm& form, MouseButton button, ShiftState shift, Po
     std::optional<EditTransaction>& step;
     ~EndStep() { step.reset(); }
   } end_step{mouse_step_};
+  if (release_cancelled_) {
+    release_cancelled_ = false;
+    form.SetMouseCapture(nullptr);
+    return false;
+  }
   TControl* captured = form.MouseCapture();
   form.SetMouseCapture(nullptr);
   // A rectangle drawn from the press to here selects; a click without a move does not.
@@ -138,6 +148,27 @@ bool Designer::MouseUp(TChildFrm& form, MouseButton button, ShiftState shift, Po
     ScreenReleaseHandler(form, *released, shift);
   }
   return button == MouseButton::kRight && target.Get() && target.Get() != &form.Client();
+}
+
+TChildFrm* Designer::CancelMouseAction() {
+  if (!mouse_step_) return nullptr;
+  TChildFrm* window = mouse_step_->Form();
+  for (const WeakRef<TChildFrm>& bound : bound_) {
+    TChildFrm* form = bound.Get();
+    if (!form || !form->MouseCapture()) continue;
+    form->Snap().CancelDrag();
+    form->SnapDialog().CancelDrag();
+    form->SetMouseCapture(nullptr);
+    form->SetCursor(CursorShape::kArrow);
+  }
+  band_.reset();
+  shift_press_.Reset();
+  group_press_.Reset();
+  release_cancelled_ = true;
+  mouse_step_->Rollback();
+  mouse_step_.reset();
+  if (window) window->MarkPictureDirty();
+  return window;
 }
 
 std::optional<Rect> Designer::BandRect(const TChildFrm& form) const {
@@ -221,8 +252,8 @@ void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState sh
   hub_.HideInlineEditors();
   // Shift on a marked control still drags it (with the rest of the selection); only a Shift
   // click, released without a move, takes its mark away.
-  if (shift == (kSsShift | kSsLeft) && sender.Selected() &&
-      state_.current_window.Get() == &form && IsMarkable(form, sender))
+  if (shift == (kSsShift | kSsLeft) && sender.Selected() && state_.current_window.Get() == &form &&
+      IsMarkable(form, sender))
     shift_press_.Reset(&sender);
   // The context menu acts on the current control and the marks. A right-click on a marked
   // control keeps both, so that the layout commands reach the whole selection; any other

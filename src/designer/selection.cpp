@@ -110,6 +110,31 @@ void MakePrimaryMark(TControl& control) {
   if (!control.Selected()) MarkControl(control, false);
 }
 
+namespace {
+
+void RecolourPanel(TControl& panel, const TControl* current) {
+  std::vector<TControl*> marked;
+  for (const auto& child : panel.Children()) {
+    if (child->Selected() && child->Class() != ControlClass::kPTDialog)
+      marked.push_back(child.get());
+    if (child->Class() == ControlClass::kPTDialog) RecolourPanel(*child, current);
+  }
+  if (marked.empty()) return;
+  const TControl* first = marked.front();
+  for (const TControl* c : marked)
+    if (c == current) first = c;
+  for (TControl* c : marked) {
+    const Color color = MarkColor(*c, c != first);
+    if (c->SelectColor() != color) c->SetSelectColor(color);
+  }
+}
+
+}  // namespace
+
+void RecolourMarks(TChildFrm& form, const TControl* current) {
+  RecolourPanel(form.Screen(), current);
+}
+
 std::vector<TControl*> ControlsTouching(const TControl& panel, const Rect& area) {
   std::vector<TControl*> out;
   for (const auto& child : panel.Children()) {

@@ -42,6 +42,11 @@ std::vector<TControl*> MarkedSiblings(const TControl& control);
 // inside a dialog), every other marked control of the panel the second (navy, maroon).
 void MakePrimaryMark(TControl& control);
 
+// Gives every mark of the window its colour by the rule, as after marking the selection anew:
+// on each panel the current control (else the first marked one) takes the first colour,
+// the other marked controls the second. Used when marks come back without colours (undo).
+void RecolourMarks(TChildFrm& form, const TControl* current);
+
 // The controls of a panel that a rectangle (in the panel's coordinates) touches, back to front:
 // visible controls only, never menus.
 std::vector<TControl*> ControlsTouching(const TControl& panel, const Rect& area);

@@ -54,6 +54,22 @@ void EditTransaction::Commit() {
   before_.reset();
 }
 
+bool EditTransaction::Rollback() {
+  if (!open_) return false;
+  TChildFrm* form = form_.Get();
+  if (!form || !before_) {
+    Commit();
+    return false;
+  }
+  open_ = false;
+  if (state_.open_transaction == this) state_.open_transaction = nullptr;
+  RestoreFormSnapshot(state_, *form, *before_);
+  before_.reset();
+  // Back where it began: as unmodified as it was then.
+  form->Undo().RestedAgain(*form, start_count_);
+  return true;
+}
+
 std::string DescribeStep(const AppState& state, const TChildFrm& form, const FormSnapshot& before) {
   const std::vector<TControl*> now = form.AllControls();
   if (now.size() != before.ControlCount()) {

@@ -25,8 +25,13 @@ class EditTransaction {
 
   void SetName(const std::string& name);
   bool Joined() const { return outer_ != nullptr; }
+  TChildFrm* Form() const { return form_.Get(); }
   // Ends the transaction early (the destructor then does nothing).
   void Commit();
+  // Ends the transaction with its form put back as it was when it began, recording no step
+  // (Esc during a drag). A transaction that merges into the top step holds no state to go
+  // back to and commits instead. False when nothing was put back.
+  bool Rollback();
 
  private:
   AppState& state_;

@@ -33,6 +33,10 @@ void UndoStack::Clear(const TChildFrm& form) {
   Rest(form);
 }
 
+void UndoStack::RestedAgain(const TChildFrm& form, std::uint64_t count) {
+  if (rest_count_ == count) Rest(form);
+}
+
 bool UndoStack::WouldMerge(const TChildFrm& form, const std::string& merge_key) const {
   return !merge_key.empty() && position_ > 0 && position_ == steps_.size() && clean_ != position_ &&
          form.ChangeCount() == rest_count_ && steps_.back().merge_key == merge_key;

@@ -48,6 +48,9 @@ class UndoStack {
   // Forgets every step; the form as it is now is clean.
   void Clear(const TChildFrm& form);
 
+  // The form was put back to the state it had at change count `count` (a rolled-back
+  // transaction): when it rested then, it rests now.
+  void RestedAgain(const TChildFrm& form, std::uint64_t count);
   // Whether a step with this key would merge into the top one now.
   bool WouldMerge(const TChildFrm& form, const std::string& merge_key) const;
   void Push(const TChildFrm& form, Step step);

@@ -1,6 +1,7 @@
 #include "ui/inspector_view.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "properties/cell_types.h"
 
@@ -45,6 +47,25 @@ bool TypesCharacter(const QKeyEvent* key) {
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const QString text = key->text();
   return !text.isEmpty() && text.at(0).isPrint();
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z): the form's Undo and Redo, also while a text box has the
+// focus, whose own undo would otherwise take them.
+std::optional<Command> StepKey(const QKeyEvent* key) {
+  if (key->matches(QKeySequence::Undo)) return Command::kUndo;
+  if (key->matches(QKeySequence::Redo) ||
+      (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier))
+    return Command::kRedo;
+  return std::nullopt;
+}
+
+// A cell holds one line: each line break of pasted text becomes one blank.
+QString OneLine(const QString& text) {
+  QString out = text;
+  out.replace("\r\n", " ");
+  out.replace('\r', ' ');
+  out.replace('\n', ' ');
+  return out;
 }
 
 // Focus that leaves only for a moment: another top-level window (a message box) or a popup.
@@ -106,6 +127,15 @@ class CellDelegate : public QStyledItemDelegate {
     // typed text, to get the focus back when it closes.
     if (watched == editor_ && event->type() == QEvent::FocusOut && PassingFocusLoss(event))
       return false;
+    if (watched == editor_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+      if (std::optional<Command> step = StepKey(static_cast<QKeyEvent*>(event))) {
+        // Taken here rather than by the menu's shortcut, so that the editor closes first.
+        event->accept();
+        if (event->type() == QEvent::KeyPress) view_.StepFromCell(*step);
+        return true;
+      }
+    }
     return QStyledItemDelegate::eventFilter(watched, event);
   }
 
@@ -218,12 +248,19 @@ void InspectorView::Later(std::function<void()> action) {
   });
 }
 
-void InspectorView::CellTextEdited(int row, const QString& text) {
+void InspectorView::CellTextEdited(int row, const QString& typed) {
   if (!delegate_->Bound()) {
     // The control or the rows changed under the editor: the key is not for them.
     delegate_->Close();
     main_.Sync();
     return;
+  }
+  const QString text = OneLine(typed);
+  if (text != typed) {
+    QLineEdit* edit = delegate_->Editor();
+    const int caret = edit->cursorPosition();
+    edit->setText(text);
+    edit->setCursorPosition(caret);
   }
   {
     QtUi::DeferErrors defer(main_.Ui());
@@ -231,6 +268,14 @@ void InspectorView::CellTextEdited(int row, const QString& text) {
     if (inspector.SelectedRow() != row) inspector.SelectCell(row);
     inspector.CellEdited(text.toStdString());
   }
+  main_.Sync();
+}
+
+void InspectorView::StepFromCell(Command command) {
+  // The editor ends with the value it applied key by key; then the step is taken back or done
+  // again, and the row shows the value it restored.
+  delegate_->Close();
+  if (QAction* action = main_.ActionFor(command); action && action->isEnabled()) action->trigger();
   main_.Sync();
 }
 
@@ -439,6 +484,11 @@ bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::FocusOut && !syncing_ && !PassingFocusLoss(event))
     EditorLostFocus(watched);
+  // The text boxes of the "(Items)" and "(Content)" editors leave Undo and Redo to the menu.
+  if (event->type() == QEvent::ShortcutOverride &&
+      (watched == items_editor_->Edit() || watched == content_editor_->Edit()) &&
+      StepKey(static_cast<QKeyEvent*>(event)))
+    return true;
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == grid_) return GridKey(key) || QWidget::eventFilter(watched, event);

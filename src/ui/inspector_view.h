@@ -55,7 +55,9 @@ class InspectorView : public QWidget {
  private:
   friend class CellDelegate;
   // A keystroke changed the text of a typed cell.
-  void CellTextEdited(int row, const QString& text);
+  void CellTextEdited(int row, const QString& typed);
+  // Ctrl+Z or Ctrl+Y in the cell editor: the editor closes, then Undo or Redo runs.
+  void StepFromCell(Command command);
   bool GridKey(QKeyEvent* key);
   bool EditorKey(QObject* editor, QKeyEvent* key);
   void EditorLostFocus(QObject* editor);

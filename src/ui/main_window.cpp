@@ -380,6 +380,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (key == last_key_ && key->timestamp() == last_key_time_) return false;
     last_key_ = key;
     last_key_time_ = key->timestamp();
+    // Esc ends a drag or rectangle in progress and releases a pressed palette button before
+    // any widget sees it; with nothing of the kind it goes on as usual.
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+        static_cast<QWidget*>(watched)->window() == this && core_.Escape()) {
+      Sync();
+      return true;
+    }
     DesignerKey designer_key;
     // The designer's keys act before the key reaches its target, which still gets it.
     if (!key->isAutoRepeat() || key->key() != Qt::Key_Space) {
