@@ -457,8 +457,10 @@ void InspectorView::EditorLostFocus(QObject* editor) {
                            : editor == items_editor_->Edit()   ? InspectorWidget::kItemsEditor
                            : editor == content_editor_->Edit() ? InspectorWidget::kContentEditor
                                                                : InspectorWidget::kNone;
-  // Each in-place editor hides when the focus goes elsewhere for good.
+  // Each in-place editor hides when the focus goes elsewhere for good; the pick list's own
+  // dropped list taking the focus (a click on its body, Alt+Down, F4) is the list at work.
   if (widget == InspectorWidget::kNone || inspector.Focus() != widget) return;
+  if (editor == pick_list_ && pick_list_->view()->isVisible()) return;
   inspector.SetFocus(InspectorWidget::kOutside);
   applied_focus_ = InspectorWidget::kOutside;
   main_.Sync();
