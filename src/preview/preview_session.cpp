@@ -7,6 +7,7 @@
 #include "controls/CCCheckbox.h"
 #include "controls/CCDropDown.h"
 #include "controls/CCEdit.h"
+#include "controls/CCForm.h"
 #include "controls/CCListBox.h"
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
@@ -90,11 +91,73 @@ TPTList* ListOfTrigger(TChildFrm& form, const TControl& trigger) {
 
 int RowAt(int y, int row_height) { return row_height > 0 ? y / row_height : 0; }
 
+// The selected colours a control is drawn pressed in: those of its form or dialog.
+struct SelectedColours {
+  Color fill = kBlack;
+  Color fore = kWhite;
+};
+
+SelectedColours SelectedColoursOf(const TControl& control, const TChildFrm& form) {
+  const TControl* panel = control.PalmForm();
+  if (const auto* dialog = As<TPTDialog>(panel))
+    return {dialog->ColorSelectedFill(), dialog->ColorSelectedFore()};
+  if (const auto* screen = As<TCCForm>(panel ? panel : &form.Screen()))
+    return {screen->ColorSelectedFill(), screen->ColorSelectedFore()};
+  return {};
+}
+
+// While the pen holds a Button, Select or Push down it is painted in the selected colours of
+// its form: its own painter fills the inside of its frame with them, so corners and frame stay
+// as they are. The scope gives the copy its colours back.
+class PressedLook {
+ public:
+  PressedLook(TControl* control, const TChildFrm& form) : control_(control) {
+    if (!control_) return;
+    const SelectedColours selected = SelectedColoursOf(*control_, form);
+    if (auto* button = As<TCCButton>(control_)) {
+      saved_ = {button->ColorFill(), button->ColorText(), 0};
+      button->SetColorFill(selected.fill);
+      button->SetColorText(selected.fore);
+    } else if (auto* pt = As<TPTButton>(control_)) {
+      saved_ = {pt->ColorFill(), pt->ColorText(), pt->ButtonType()};
+      pt->SetColorFill(selected.fill);
+      pt->SetColorText(selected.fore);
+      pt->SetButtonType(0);
+    } else if (auto* push = As<TCCSwitch>(control_)) {
+      saved_ = {kBlack, kBlack, push->State()};
+      push->SetState(1);
+    }
+  }
+  ~PressedLook() {
+    if (auto* button = As<TCCButton>(control_)) {
+      button->SetColorFill(saved_.fill);
+      button->SetColorText(saved_.text);
+    } else if (auto* pt = As<TPTButton>(control_)) {
+      pt->SetColorFill(saved_.fill);
+      pt->SetColorText(saved_.text);
+      pt->SetButtonType(saved_.number);
+    } else if (auto* push = As<TCCSwitch>(control_)) {
+      push->SetState(saved_.number);
+    }
+  }
+  PressedLook(const PressedLook&) = delete;
+  PressedLook& operator=(const PressedLook&) = delete;
+
+ private:
+  struct Saved {
+    Color fill;
+    Color text;
+    int number;
+  };
+  TControl* control_;
+  Saved saved_{kBlack, kBlack, 0};
+};
+
 }  // namespace
 
 PreviewSession::PreviewSession(const AppState& design, const TChildFrm& start,
                                const FontRegistry& fonts)
-    : fonts_(fonts), picture_(fonts) {
+    : fonts_(fonts), picture_(fonts), list_picture_(fonts) {
   copies_.library = design.library;
   copies_.grid_option = false;
   copies_.record_steps = false;
@@ -453,16 +516,27 @@ Rect PreviewSession::CaretRect() const {
 }
 
 const PalmCanvas& PreviewSession::Frame() {
-  frame_ = picture_.Render(Shown().Client());
-  // What no property holds: the pressed inversion and the caret.
+  TChildFrm& form = Shown();
+  {
+    PressedLook pressed(pressed_, form);
+    frame_ = picture_.Render(form.Client());
+  }
   const Rect whole{0, 0, frame_.Width(), frame_.Height()};
   frame_.SetOrigin({0, 0});
   frame_.SetClip(whole);
-  if (pressed_) {
-    const Rect r = PictureRect(*pressed_).Intersect(whole);
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) frame_.SetPixel(x, y, frame_.At(x, y) ^ 0xFFFFFFu);
+  // An open list hangs over every control, also those after it in the panel's order: it is
+  // painted once more on top, within the screen (or the dialog it lies in).
+  if (open_list_ && open_list_->Visible()) {
+    const PalmCanvas& list = list_picture_.Render(*open_list_);
+    const Rect at = PictureRect(*open_list_);
+    const TControl* parent = open_list_->Parent();
+    const Rect room = (parent ? PictureRect(*parent) : whole).Intersect(whole);
+    for (int y = 0; y < list.Height(); ++y)
+      for (int x = 0; x < list.Width(); ++x)
+        if (room.Contains(at.left + x, at.top + y))
+          frame_.SetPixel(at.left + x, at.top + y, list.At(x, y));
   }
+  // What no property holds: the caret.
   const Rect caret = CaretRect().Intersect(whole);
   for (int y = caret.top; y < caret.bottom; ++y)
     for (int x = caret.left; x < caret.right; ++x) frame_.SetPixel(x, y, kBlack);

@@ -119,6 +119,8 @@ class PreviewSession {
   TControl* open_list_ = nullptr;  // an open DropDown, PopUp or pop-up List
   TControl* open_menu_ = nullptr;
   FormPicture picture_;
+  // The open list alone, laid over the frame.
+  FormPicture list_picture_;
   PalmCanvas frame_;
 };
 

@@ -91,6 +91,16 @@ void PreviewCanvas::mouseReleaseEvent(QMouseEvent* e) {
   After();
 }
 
+bool PreviewCanvas::event(QEvent* e) {
+  // While the preview is active its keys are the device's: no shortcut of the main window's
+  // menus (Ctrl+Z, Delete, ...) takes them.
+  if (e->type() == QEvent::ShortcutOverride) {
+    e->accept();
+    return true;
+  }
+  return QWidget::event(e);
+}
+
 void PreviewCanvas::keyPressEvent(QKeyEvent* e) {
   PreviewSession* session = Session();
   if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
@@ -109,7 +119,9 @@ void PreviewCanvas::keyPressEvent(QKeyEvent* e) {
 }
 
 PreviewView::PreviewView(TMain& core, MainWindow& main)
-    : QWidget(&main, Qt::Window),
+    // A tool window of the main window: it stays above it, also when the main window is
+    // clicked.
+    : QWidget(&main, Qt::Tool),
       core_(core),
       main_(main),
       canvas_(new PreviewCanvas(core)),

@@ -33,6 +33,7 @@ class PreviewCanvas : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   PreviewSession* Session() { return core_.Preview().Session(); }

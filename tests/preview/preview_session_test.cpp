@@ -299,27 +299,57 @@ TEST_F(PreviewPT, ShowFormSwitchesFormsAndDialogsAndBackReturns) {
   EXPECT_EQ(p.Title(), "Second form");
 }
 
+// The look of a control drawn in the form's selected colours by its own painter: a Button or
+// Select filled with the selected fill and lettered in the selected text colour, a Push on.
+void LookPressed(TControl& c, Color fill, Color fore) {
+  if (auto* b = As<TPTButton>(&c)) {
+    b->SetColorFill(fill);
+    b->SetColorText(fore);
+  } else if (auto* s = As<TCCButton>(&c)) {
+    s->SetColorFill(fill);
+    s->SetColorText(fore);
+  } else if (auto* push = As<TCCSwitch>(&c)) {
+    push->SetState(1);
+  }
+}
+
 TEST_F(PreviewPT, ButtonSelectAndPushArePressedOnlyWhileThePenIsOnThem) {
-  for (const char* name : {"Go", "Sel", "P1"}) {
-    SCOPED_TRACE(name);
+  struct Case {
+    const char* name;
+    Color selected_fill;
+    Color selected_fore;
+  };
+  // The form's own selected colours, the defaults and others.
+  for (const Case& c :
+       {Case{"Go", kBlack, kWhite}, Case{"Sel", kBlack, kWhite}, Case{"P1", kBlack, kWhite},
+        Case{"Go", kRed, Color{65535}}, Case{"Sel", kNavy, Color{65280}}}) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.selected_fill));
+    const char* name = c.name;
+    Main().Screen().SetColorSelectedFill(c.selected_fill);
+    Main().Screen().SetColorSelectedFore(c.selected_fore);
     PreviewSession p(design_, Main(), fonts_);
     const PalmCanvas up = p.Frame();
     const Rect r = PictureRect(*p.Find(name));
     p.PenDown(At(p, name));
     EXPECT_EQ(p.Pressed(), p.Find(name));
     const PalmCanvas down = p.Frame();
-    int inverted = 0;
+    PreviewSession look(design_, Main(), fonts_);
+    LookPressed(*look.Find(name), c.selected_fill, c.selected_fore);
+    // Only the control changes, drawn by its painter in the selected colours: its corners
+    // and the frame ring keep their pixels, the inside takes the selected fill.
+    EXPECT_EQ(down.Pixels(), look.Frame().Pixels());
+    EXPECT_EQ(down.At(r.left, r.top), up.At(r.left, r.top));
+    EXPECT_EQ(down.At(r.right - 1, r.bottom - 1), up.At(r.right - 1, r.bottom - 1));
+    EXPECT_EQ(down.At(r.left + 3, (r.top + r.bottom) / 2), c.selected_fill);
+    int changed = 0;
     for (int y = 0; y < up.Height(); ++y)
       for (int x = 0; x < up.Width(); ++x) {
-        if (r.Contains(x, y)) {
-          ASSERT_EQ(down.At(x, y), up.At(x, y) ^ 0xFFFFFFu) << x << "," << y;
-          ++inverted;
-        } else {
+        if (!r.Contains(x, y)) {
           ASSERT_EQ(down.At(x, y), up.At(x, y)) << x << "," << y;
         }
+        changed += down.At(x, y) != up.At(x, y);
       }
-    EXPECT_EQ(inverted, (r.right - r.left) * (r.bottom - r.top));
-    EXPECT_GT(inverted, 13 * 10);
+    EXPECT_GT(changed, 10 * 6);
     const Point away{r.right + 2, r.top};
     p.PenMove(away);  // leaving releases it
     EXPECT_EQ(p.Pressed(), nullptr);
@@ -578,6 +608,39 @@ TEST_F(PreviewCC, OpenDropDownIsDrawnAsItsPainterDrawsItOpen) {
   const Rect r = PictureRect(*tapped.Find("Dd"));
   EXPECT_EQ(r.bottom - r.top, 3 * 11 + 3);
   EXPECT_EQ(open.At(r.left + 1, r.top + 5), kBlack);
+}
+
+TEST_F(PreviewCC, AnOpenListIsDrawnOverTheControlsAfterIt) {
+  PreviewSession alone(design_, *design_.windows[0], fonts_);
+  PreviewPT::Tap(alone, "Dd");
+  const PalmCanvas open = alone.Frame();
+  // A Button later in the panel's order, lying where the open list hangs.
+  TChildFrm& form = *design_.windows[0];
+  auto& button = Add<TCCButton>(form, form.Screen(), "Over", {5, 34, 65, 50});
+  button.SetContent("Over");
+  button.SetColorFill(kWhite);
+  PreviewSession covered(design_, form, fonts_);
+  const PalmCanvas closed = covered.Frame();
+  PreviewPT::Tap(covered, "Dd");
+  const PalmCanvas over = covered.Frame();
+  const Rect list = PictureRect(*covered.Find("Dd"));
+  const Rect under = PictureRect(*covered.Find("Over"));
+  ASSERT_GT(list.Intersect(under).bottom, list.Intersect(under).top);
+  int shown = 0;
+  for (int y = 0; y < over.Height(); ++y)
+    for (int x = 0; x < over.Width(); ++x) {
+      if (list.Contains(x, y)) {
+        // The list's pixels, as without the Button.
+        ASSERT_EQ(over.At(x, y), open.At(x, y)) << x << "," << y;
+        shown += under.Contains(x, y) && over.At(x, y) != closed.At(x, y);
+      } else if (under.Contains(x, y)) {
+        ASSERT_EQ(over.At(x, y), closed.At(x, y)) << x << "," << y;
+      }
+    }
+  EXPECT_GT(shown, 0);
+  // Closed again, the Button is drawn as before.
+  PreviewPT::Tap(covered, "Cb");
+  EXPECT_EQ(covered.Frame().Pixels(), closed.Pixels());
 }
 
 TEST_F(PreviewCC, CaretOfAnEditLineFollowsItsAlignedText) {
