@@ -415,7 +415,9 @@ bool InspectorView::GridKey(QKeyEvent* key) {
       main_.Sync();
       return true;
     }
-    // A typed row's editor is the grid's own cell editor.
+    // A typed row's editor is the grid's own cell editor. Return in that editor ends it and
+    // passes on to the grid, which must not open it again at once.
+    if (CellEditor()) return false;
     if (grid_->currentIndex().isValid() && grid_->currentColumn() == 1) {
       grid_->edit(grid_->currentIndex());
       return true;
