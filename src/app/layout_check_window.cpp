@@ -44,7 +44,8 @@ LayoutCheckWindow::LayoutCheckWindow(AppState& state, Ui& ui, Designer& designer
 
 void LayoutCheckWindow::Check() {
   const std::vector<const TChildFrm*> forms = FormsToCheck(state_);
-  findings_ = CheckLayout(forms, state_.library, fonts_);
+  findings_ = CheckLayout(forms, state_.library, fonts_,
+                          CodeCheckSettingsOf(state_.project_path, state_.project_name));
   summary_ = forms.empty() ? std::string(kNoFormToCheck) : FindingsSummaryText(findings_);
   ++version_;
 }
@@ -77,6 +78,8 @@ void LayoutCheckWindow::OpenFinding(std::size_t index) {
   if (index >= findings_.size()) return;
   // A copy: checking again replaces the list.
   const LayoutFinding finding = findings_[index];
+  // About the project (its PRC fields, its name): there is no form to lead to.
+  if (finding.form.empty()) return;
   TChildFrm* window = WindowOf(FormOfFinding(FormsToCheck(state_), finding));
   TControl* control = window ? ControlOfFinding(*window, finding) : nullptr;
   if (!window || (!finding.control.empty() && !control)) {

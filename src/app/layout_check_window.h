@@ -39,7 +39,8 @@ class LayoutCheckWindow {
   // A double-click on a finding: its form's window activated and its control made current
   // and marked as a click on the control does (a control inside a dialog that is not shown
   // has its dialog shown first); a finding about the form selects the form. A finding whose
-  // form or control is gone says so and the check runs again.
+  // form or control is gone says so and the check runs again; one about the project leads
+  // nowhere.
   void OpenFinding(std::size_t index);
   // The list took the keyboard focus: the arrows and Delete walk the list and must not move
   // or delete the current control meanwhile.

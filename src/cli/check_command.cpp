@@ -69,7 +69,8 @@ int RunCheck(const std::vector<std::string>& args, CommandContext& context) {
   // A file that is no project at all reads as one without forms; a gate must not pass it.
   if (forms.empty()) return Failed(context, kNoFormsToCheck);
   const std::vector<LayoutFinding> findings =
-      CheckLayout(forms, main.State().library, main.Fonts());
+      CheckLayout(forms, main.State().library, main.Fonts(),
+                  CodeCheckSettingsOf(main.State().project_path, main.State().project_name));
   context.out << (options->json ? FindingsJson(findings) : FindingsText(findings));
   return HasErrors(findings) ? kExitFailed : kExitOk;
 }

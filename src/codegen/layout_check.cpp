@@ -5,6 +5,7 @@
 #include <map>
 #include <string_view>
 
+#include "codegen/code_settings.h"
 #include "controls/CCButton.h"
 #include "controls/CCButton_paint.h"
 #include "controls/CCCheckbox.h"
@@ -20,6 +21,7 @@
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
 #include "controls/PTCheckBox_paint.h"
+#include "controls/PTEdit.h"
 #include "controls/PTGsi.h"
 #include "controls/PTLabel.h"
 #include "controls/PTLabel_paint.h"
@@ -41,6 +43,9 @@ namespace {
 constexpr int kPTListStandAlone = 0;
 // The form's title tab and the line under it take the screen's first rows.
 constexpr int kTitleBandHeight = 15;
+// A closed drop-down draws its selected item from here, and its shadow takes its last pixels.
+constexpr int kCCDropDownTextLeft = 12;
+constexpr int kCCDropDownShadow = 3;
 
 // Wide enough that no sum or difference of two control coordinates overflows.
 using Px = long long;
@@ -111,6 +116,28 @@ Px PalmHeight(const TControl& c, const Rect& drawn) {
   return c.HasUserHeight() ? drawn.height - (Px{c.Height()} - c.UserHeight()) : drawn.height;
 }
 
+// The rectangle the device gives the control, relative to its panel: the one its generated
+// call takes where it takes one, else its Palm coordinates. A dialog's controls lie in the
+// dialog's own coordinates (the CControls code adds the dialog's position to them, the
+// PToolboxLib device does so itself).
+Rect DeviceRect(const TControl& c, LibraryId lib, const FontRegistry& fonts) {
+  const Rect drawn = DrawnBounds(c, fonts);
+  // A CControls dialog frame takes its panel rectangle.
+  if (lib == LibraryId::kCControls && c.Class() == ControlClass::kPTDialog) return drawn;
+  Rect r{drawn.left + (Px{c.UserLeft()} - c.Left()), drawn.top + (Px{c.UserTop()} - c.Top()),
+         PalmWidth(c, drawn), PalmHeight(c, drawn)};
+  // A PToolboxLib list is created with its panel width.
+  if (c.Class() == ControlClass::kPTList) r.width = drawn.width;
+  return r;
+}
+
+// The area a panel's controls must lie in, in their own coordinates.
+Rect PanelArea(const TControl& panel, LibraryId lib, const FontRegistry& fonts) {
+  if (panel.Class() != ControlClass::kPTDialog) return {0, 0, panel.Width(), panel.Height()};
+  const Rect dialog = DeviceRect(panel, lib, fonts);
+  return {0, 0, dialog.width, dialog.height};
+}
+
 std::string Pixels(Px n) { return std::to_string(n) + (n == 1 || n == -1 ? " pixel" : " pixels"); }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -133,7 +160,9 @@ bool TakesPartInOverlap(const TControl& c) {
 
 // The text a control draws and where its first pixel lies, for the kinds whose drawing cuts
 // the text at the control's edges; false for the others (they size themselves, wrap or scroll).
-bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::string* text, Px* x) {
+// *width is the room the text has, the control's drawn width unless the kind draws it in less.
+bool DrawnText(const TControl& c, const FontRegistry& fonts, Px* room, std::string* text, Px* x) {
+  const Px width = *room;
   const PalmFace& face = FaceOf(c, fonts);
   auto centred = [&](const std::string& t) {
     *text = t;
@@ -146,7 +175,9 @@ bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::stri
     return true;
   };
   switch (c.Class()) {
-    case ControlClass::kCCLabel: {
+    case ControlClass::kCCLabel:
+    case ControlClass::kCCEdit: {
+      // An Edit is drawn as a Label is.
       const auto& label = static_cast<const TCCLabel&>(c);
       const int tw = face.TextWidth(label.Content());
       *text = label.Content();
@@ -177,6 +208,47 @@ bool DrawnText(const TControl& c, const FontRegistry& fonts, Px width, std::stri
       return from(static_cast<const TPTCheckbox&>(c).Content(), kPTCheckboxTextLeft);
     case ControlClass::kPTPopTrigger:
       return from(static_cast<const TPTPopTrigger&>(c).Text(), kPTPopTriggerTextLeft);
+    case ControlClass::kPTEdit: {
+      // A multi-line field wraps its text.
+      const auto& field = static_cast<const TPTEdit&>(c);
+      return field.SingleLine() != 0 && from(field.Text(), 0);
+    }
+    case ControlClass::kCCDropDown: {
+      // Closed, it shows the selected item after its arrow, within its shadow.
+      const auto& drop = static_cast<const TCCDropDown&>(c);
+      const int i = drop.SelectedItem();
+      if (i < 0 || static_cast<std::size_t>(i) >= drop.Items().size()) return false;
+      *room = width - kCCDropDownShadow;
+      return from(drop.Items()[static_cast<std::size_t>(i)], kCCDropDownTextLeft);
+    }
+    default:
+      return false;
+  }
+}
+
+// The items a list draws in rows, and the last column a row's text may reach; false for the
+// kinds without rows.
+bool ListRows(const TControl& c, const StringList** items, Px* right) {
+  const Px w = c.Width();
+  switch (c.Class()) {
+    case ControlClass::kCCListBox:
+      *items = &static_cast<const TCCListBox&>(c).Items();
+      *right = w - 2;
+      return true;
+    case ControlClass::kCCPopUp:
+      *items = &static_cast<const TCCPopUp&>(c).Items();
+      *right = w - 3;
+      return true;
+    case ControlClass::kCCDropDown:
+      *items = &static_cast<const TCCDropDown&>(c).Items();
+      *right = w - 3;
+      return true;
+    case ControlClass::kPTList: {
+      const auto& list = static_cast<const TPTList&>(c);
+      *items = &list.Items();
+      *right = list.Style() == kPTListStandAlone ? w - 2 : w - 3;
+      return true;
+    }
     default:
       return false;
   }
@@ -236,19 +308,20 @@ class Checker {
     std::vector<Rect> bounds;
     std::vector<bool> overlapping;
     for (const auto& child : children) {
-      bounds.push_back(DrawnBounds(*child, fonts_));
+      bounds.push_back(DeviceRect(*child, lib_, fonts_));
       overlapping.push_back(TakesPartInOverlap(*child));
     }
+    const Rect area = PanelArea(panel, lib_, fonts_);
     for (std::size_t i = 0; i < children.size(); ++i) {
       const TControl& c = *children[i];
-      const Rect& drawn = bounds[i];
+      const Rect& device = bounds[i];
       CheckName(c.Name(), c.Name());
-      const bool sized = CheckSize(c, drawn);
-      CheckInside(c, drawn, panel, dialog);
-      if (!dialog && c.Class() != ControlClass::kPTDialog) CheckBelowTitle(c, drawn);
+      const bool sized = CheckSize(c, device);
+      CheckInside(c, device, area, dialog);
+      if (!dialog && c.Class() != ControlClass::kPTDialog) CheckBelowTitle(c, device);
       if (overlapping[i]) CheckOverlap(c, i, children, bounds, overlapping);
       // A control without a size shows nothing; its text is no further news.
-      if (sized) CheckText(c, drawn);
+      if (sized) CheckText(c);
       CheckImage(c);
       CheckShowForm(c);
       CheckTrigger(c, panel);
@@ -274,9 +347,9 @@ class Checker {
   }
 
   // False when the control has no area.
-  bool CheckSize(const TControl& c, const Rect& drawn) {
-    const Px w = PalmWidth(c, drawn);
-    const Px h = PalmHeight(c, drawn);
+  bool CheckSize(const TControl& c, const Rect& device) {
+    const Px w = device.width;
+    const Px h = device.height;
     if (w <= 0)
       Add(FindingSeverity::kError, &c, c.Name() + " is " + Pixels(w) + " wide", kRuleSize);
     if (h <= 0)
@@ -284,23 +357,22 @@ class Checker {
     return w > 0 && h > 0;
   }
 
-  void CheckInside(const TControl& c, const Rect& drawn, const TControl& panel,
-                   const TControl* dialog) {
-    const std::string area = dialog ? "its dialog " + dialog->Name() : std::string("the screen");
+  void CheckInside(const TControl& c, const Rect& drawn, const Rect& area, const TControl* dialog) {
+    const std::string where = dialog ? "its dialog " + dialog->Name() : std::string("the screen");
     const char* rule = dialog ? kRuleInDialog : kRuleOnScreen;
     const struct {
       Px by;
       const char* side;
     } sides[] = {
-        {-drawn.left, "left"},
-        {-drawn.top, "top"},
-        {drawn.Right() - panel.Width(), "right"},
-        {drawn.Bottom() - panel.Height(), "bottom"},
+        {area.left - drawn.left, "left"},
+        {area.top - drawn.top, "top"},
+        {drawn.Right() - area.Right(), "right"},
+        {drawn.Bottom() - area.Bottom(), "bottom"},
     };
     for (const auto& s : sides)
       if (s.by > 0)
         Add(FindingSeverity::kWarning, &c,
-            c.Name() + " lies " + Pixels(s.by) + " outside " + area + " at the " + s.side, rule);
+            c.Name() + " lies " + Pixels(s.by) + " outside " + where + " at the " + s.side, rule);
   }
 
   void CheckBelowTitle(const TControl& c, const Rect& drawn) {
@@ -336,12 +408,25 @@ class Checker {
     Add(FindingSeverity::kWarning, &c, first, kRuleOverlap);
   }
 
-  void CheckText(const TControl& c, const Rect& drawn) {
+  // Text is measured on the drawn control, whose text lies where the device shows it.
+  void CheckText(const TControl& c) {
+    const Rect drawn = DrawnBounds(c, fonts_);
+    const PalmFace& face = FaceOf(c, fonts_);
     std::string text;
     Px x = 0;
-    if (!DrawnText(c, fonts_, drawn.width, &text, &x) || text.empty()) return;
-    const Px tw = FaceOf(c, fonts_).TextWidth(text);
-    const Px cut = std::max(Px{0}, -x) + std::max(Px{0}, x + tw - drawn.width);
+    Px room = drawn.width;
+    if (DrawnText(c, fonts_, &room, &text, &x) && !text.empty()) {
+      const Px tw = face.TextWidth(text);
+      ReportCut(c, text, std::max(Px{0}, -x) + std::max(Px{0}, x + tw - room));
+    }
+    const StringList* items = nullptr;
+    Px right = 0;
+    if (!ListRows(c, &items, &right)) return;
+    for (const std::string& item : *items)
+      if (!item.empty()) ReportCut(c, item, kTextInset + face.TextWidth(item) - 1 - right);
+  }
+
+  void ReportCut(const TControl& c, const std::string& text, Px cut) {
     if (cut > 0)
       Add(FindingSeverity::kWarning, &c,
           c.Name() + "'s text " + Quoted(text) + " is " + Pixels(cut) +
@@ -440,8 +525,27 @@ void AppendJsonString(std::string& out, std::string_view s) {
 }  // namespace
 
 std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId lib,
-                                       const FontRegistry& fonts) {
-  return Checker(forms, lib, fonts).Run();
+                                       const FontRegistry& fonts,
+                                       const CodeCheckSettings& settings) {
+  std::vector<LayoutFinding> findings = Checker(forms, lib, fonts).Run();
+  CheckGeneratedCode(forms, lib, settings, findings);
+  return findings;
+}
+
+CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
+                                      const std::string& project_name) {
+  CodeCheckSettings out;
+  out.project_name = project_name;
+  IniFile ini;
+  if (project_path.empty() || !ini.Load(project_path)) return out;
+  const CodeSettings code = ReadCodeSettings(ini);
+  out.color = code.color;
+  out.memo = code.memo;
+  out.prc_fields = {{kCreatorIdKey, code.creator_id},
+                    {kAppNameKey, code.app_name},
+                    {kAppDbKey, code.app_db},
+                    {kVersionKey, code.version}};
+  return out;
 }
 
 std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
@@ -478,7 +582,7 @@ std::string FindingsText(const std::vector<LayoutFinding>& findings) {
   std::string out;
   for (const LayoutFinding& f : findings) {
     out += SeverityWord(f.severity);
-    out += ": " + f.form;
+    if (!f.form.empty()) out += ": " + f.form;
     if (!f.control.empty()) out += ": " + f.control;
     out += ": " + f.message + " (" + f.rule + ")\n";
   }

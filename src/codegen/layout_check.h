@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codegen/code_check.h"
 #include "form/ChildFor.h"
 #include "model/library.h"
 
@@ -16,13 +17,14 @@ class FontRegistry;
 struct AppState;
 
 enum class FindingSeverity {
-  kError,    // the generated program breaks (a call to nothing, a clash of names)
+  kError,    // the generated program breaks (a call to nothing, a clash of names, a text
+             // that ends its string early)
   kWarning,  // the form looks wrong on the device
 };
 
 struct LayoutFinding {
   FindingSeverity severity = FindingSeverity::kWarning;
-  std::string form;     // the form's name
+  std::string form;     // the form's name; empty when the finding is about the project
   std::string control;  // the control's name; empty when the finding is about the form itself
   std::string message;  // what is wrong, in plain words
   std::string rule;     // the rule it breaks, in plain words
@@ -44,9 +46,17 @@ inline constexpr const char* kRuleSelection = "a selected item is one of the con
 inline constexpr int kMaxImageSide = 40;
 
 // The findings over the given forms (in the order given), each form's controls back to front,
-// a dialog's controls right after the dialog. Text is measured with the faces the drawing uses.
+// a dialog's controls right after the dialog; then what the generated code would break (the
+// project's own findings first, then form by form). Text is measured with the faces the
+// drawing uses.
 std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId lib,
-                                       const FontRegistry& fonts);
+                                       const FontRegistry& fonts,
+                                       const CodeCheckSettings& settings = {});
+
+// The generate dialog's settings as the project file holds them (its "Code" keys), for the
+// project of that name; the defaults when the file cannot be read.
+CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
+                                      const std::string& project_name);
 
 // The visible designer windows of the state, in creation order (the project's form order).
 std::vector<const TChildFrm*> FormsToCheck(const AppState& state);
@@ -64,7 +74,8 @@ bool HasErrors(const std::vector<LayoutFinding>& findings);
 const char* SeverityWord(FindingSeverity severity);
 
 // One line per finding: "<severity>: <form>: <control>: <message> (<rule>)", the control
-// part left out for a finding about the form itself.
+// part left out for a finding about the form itself, and the form part too for one about the
+// project.
 std::string FindingsText(const std::vector<LayoutFinding>& findings);
 
 // A JSON array of objects with the keys "severity", "form", "control", "message", "rule",

@@ -54,7 +54,7 @@ TControl* Designer::AttachPlacedControl(TChildFrm& form, std::unique_ptr<TContro
                                         const std::string& prefix) {
   Bind(form);
   if (!control) return nullptr;
-  std::string name = NextControlName(prefix, form, state_.control_counter);
+  std::string name = NextProjectControlName(prefix, form, state_, state_.control_counter);
   if (!ClaimName(form, name)) return nullptr;
   control->SetName(name);
   TControl* attached = Attach(form, std::move(control), parent, kind);
@@ -83,7 +83,7 @@ bool Designer::PlaceControl(TChildFrm& form, int x, int y, TControl& target) {
 
 bool Designer::PlaceOnPanel(TChildFrm& form, int x, int y, TControl& target, const KindInfo& kind,
                             const PlacementRule& rule) {
-  std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
+  std::string name = NextProjectControlName(Prefix(kind), form, state_, state_.control_counter);
   if (!ClaimName(form, name)) return false;
   TControl& panel = HoldingPanel(form, target);
   std::unique_ptr<TControl> placed =
@@ -94,7 +94,7 @@ bool Designer::PlaceOnPanel(TChildFrm& form, int x, int y, TControl& target, con
 }
 
 bool Designer::PlaceDialog(TChildFrm& form, const KindInfo& kind, const PlacementRule& rule) {
-  std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
+  std::string name = NextProjectControlName(Prefix(kind), form, state_, state_.control_counter);
   if (!ClaimName(form, name)) return false;
   HideShownDialog(form);
   std::unique_ptr<TControl> dialog =
@@ -117,7 +117,7 @@ bool Designer::PlaceMenu(TChildFrm& form, const KindInfo& kind, const PlacementR
     if (!bar_kind) return false;
     Attach(form, std::move(bar), form.Client(), *bar_kind);
   }
-  std::string name = NextControlName(Prefix(kind), form, state_.control_counter);
+  std::string name = NextProjectControlName(Prefix(kind), form, state_, state_.control_counter);
   if (!ClaimName(form, name)) return false;
   std::unique_ptr<TControl> menu =
       MakePlacedControl(form, kind, rule, name, state_.control_color, {}, form.Client());

@@ -1,6 +1,7 @@
 #include "form/naming.h"
 
 #include "controls/CCTable.h"
+#include "form/app_state.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -25,6 +26,19 @@ std::string NextControlName(const std::string& prefix, const TChildFrm& form, in
     ++counter;
     std::string candidate = prefix + std::to_string(counter);
     if (!form.FindControl(candidate) && !IsReservedControlName(candidate, form)) return candidate;
+  }
+}
+
+std::string NextProjectControlName(const std::string& prefix, const TChildFrm& form,
+                                   const AppState& state, int& counter) {
+  auto elsewhere = [&](const std::string& name) {
+    for (const auto& window : state.windows)
+      if (window.get() != &form && window->FindControl(name)) return true;
+    return false;
+  };
+  for (;;) {
+    std::string candidate = NextControlName(prefix, form, counter);
+    if (!elsewhere(candidate)) return candidate;
   }
 }
 

@@ -8,9 +8,16 @@
 
 namespace qb {
 
+struct AppState;
+
 // The next automatic control name: prefix followed by the next value of the shared
 // counter, skipping every name a control of the form already bears (case-insensitively).
 std::string NextControlName(const std::string& prefix, const TChildFrm& form, int& counter);
+// The name placement and paste give: as above, also skipping every name a control of any
+// other open form bears, so that the project's generated code defines it once. (The counter
+// starts again at 0 when a project is opened again, and a rename checks its own form only.)
+std::string NextProjectControlName(const std::string& prefix, const TChildFrm& form,
+                                   const AppState& state, int& counter);
 // "MenuBar" (or "Mb" with short names) followed by the form's name.
 std::string MenuBarName(const TChildFrm& form, bool short_names);
 // "Form" (or "Fm") followed by the form counter plus one.

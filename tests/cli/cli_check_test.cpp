@@ -91,9 +91,9 @@ TEST_F(CliCheckTest, TextAndJsonAreTheFindingsOfTheForms) {
   for (const char* line : {
            "error: Form1: Button1: Button1's ShowForm names \"Form3\", which is no open form or "
            "dialog (ShowForm names an open form or dialog)\n",
-           "warning: Form1: Button3: Button3 overlaps Button1 by 20 x 9 pixels (controls on one "
+           "warning: Form1: Button3: Button3 overlaps Button1 by 18 x 7 pixels (controls on one "
            "panel do not overlap)\n",
-           "warning: Form2: BUTTON1: BUTTON1 lies 6 pixels outside the screen at the right "
+           "warning: Form2: BUTTON1: BUTTON1 lies 5 pixels outside the screen at the right "
            "(controls lie wholly on the screen)\n",
            "error: Form2: BUTTON1: BUTTON1 differs from Button1 on Form1 only in letter case "
            "(names differ by more than letter case)\n",
@@ -140,7 +140,7 @@ TEST_F(CliCheckTest, WarningsAloneExitZero) {
   const CliRun run = RunCheck(dir, project);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "warning: Form1: Button1: Button1 lies 11 pixels outside the screen at the right "
+            "warning: Form1: Button1: Button1 lies 9 pixels outside the screen at the right "
             "(controls lie wholly on the screen)\n");
 }
 

@@ -14,12 +14,14 @@
 #include "controls/CCBitmap.h"
 #include "controls/CCButton.h"
 #include "controls/CCDropDown.h"
+#include "controls/CCEdit.h"
 #include "controls/CCLabel.h"
 #include "controls/CCListBox.h"
 #include "controls/CCPopUp.h"
 #include "controls/CCRadio.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
+#include "controls/PTEdit.h"
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
 #include "controls/font_registry.h"
@@ -105,10 +107,10 @@ const std::vector<RuleCase>& RuleCases() {
       {"CcOverlap",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
-         t.Put(f, B::kButton, 10, 20);                    // panel 9..49 × 19..33
-         t.MoveTo(t.Put(f, B::kButton, 60, 60), 19, 24);  // panel 19..59 × 24..38
+         t.Put(f, B::kButton, 10, 20);                    // device 10..48 × 20..32
+         t.MoveTo(t.Put(f, B::kButton, 60, 60), 19, 24);  // device 20..58 × 25..37
        },
-       {{S::kWarning, "Form1", "Button2", "Button2 overlaps Button1 by 30 x 9 pixels",
+       {{S::kWarning, "Form1", "Button2", "Button2 overlaps Button1 by 28 x 7 pixels",
          kRuleOverlap}}},
       {"PtOverlapOfFieldAndPush",
        kPT,
@@ -116,7 +118,8 @@ const std::vector<RuleCase>& RuleCases() {
          t.Put(f, B::kEdit, 10, 20);  // Field 32 × 15 from (10, 20)
          t.MoveTo(t.Put(f, B::kPush, 60, 60), 30, 30);
        },
-       {{S::kWarning, "Form1", "Push2", "Push2 overlaps Field1 by 12 x 5 pixels", kRuleOverlap}}},
+       // The Push's device rectangle lies a pixel inside its panel on every side.
+       {{S::kWarning, "Form1", "Push2", "Push2 overlaps Field1 by 11 x 4 pixels", kRuleOverlap}}},
       {"OverlapNamesTheControlJustBeneath",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
@@ -125,9 +128,9 @@ const std::vector<RuleCase>& RuleCases() {
          t.MoveTo(t.Put(f, B::kButton, 60, 100), 19, 19);
          t.MoveTo(t.Put(f, B::kButton, 60, 130), 9, 59);  // on Button2, clear of Button3
        },
-       {{S::kWarning, "Form1", "Button3", "Button3 overlaps Button1 by 30 x 14 pixels",
+       {{S::kWarning, "Form1", "Button3", "Button3 overlaps Button1 by 28 x 12 pixels",
          kRuleOverlap},
-        {S::kWarning, "Form1", "Button4", "Button4 overlaps Button2 by 40 x 14 pixels",
+        {S::kWarning, "Form1", "Button4", "Button4 overlaps Button2 by 38 x 12 pixels",
          kRuleOverlap}}},
       {"PileOfControls",
        kCC,
@@ -136,10 +139,10 @@ const std::vector<RuleCase>& RuleCases() {
          t.MoveTo(t.Put(f, B::kButton, 60, 60), 12, 19);
          t.MoveTo(t.Put(f, B::kButton, 60, 100), 14, 19);
        },
-       {{S::kWarning, "Form1", "Button2", "Button2 overlaps Button1 by 37 x 14 pixels",
+       {{S::kWarning, "Form1", "Button2", "Button2 overlaps Button1 by 35 x 12 pixels",
          kRuleOverlap},
         {S::kWarning, "Form1", "Button3",
-         "Button3 overlaps Button2 by 38 x 14 pixels and 1 more control", kRuleOverlap}}},
+         "Button3 overlaps Button2 by 36 x 12 pixels and 1 more control", kRuleOverlap}}},
       {"PopUpListsLieOverOthersOnPurpose",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
@@ -162,27 +165,29 @@ const std::vector<RuleCase>& RuleCases() {
          t.Put(f, B::kPopTrigger, 10, 20);                 // 10..45 × 20..35
          t.MoveTo(t.Put(f, B::kListBox, 60, 60), 12, 22);  // 12..47 × 22..47
        },
-       {{S::kWarning, "Form1", "List2", "List2 overlaps Pop1 by 33 x 13 pixels", kRuleOverlap}}},
+       // The list's Palm rectangle starts a pixel inside its panel; it keeps the panel's width.
+       {{S::kWarning, "Form1", "List2", "List2 overlaps Pop1 by 32 x 12 pixels", kRuleOverlap}}},
       {"OutsideTheScreenAtTheRight",
        kCC,
+       // Palm 127 + 38 on the device; its panel reaches a pixel further.
        [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 127, 20); },
-       {{S::kWarning, "Form1", "Button1", "Button1 lies 6 pixels outside the screen at the right",
+       {{S::kWarning, "Form1", "Button1", "Button1 lies 5 pixels outside the screen at the right",
          kRuleOnScreen}}},
       {"OutsideTheScreenAtTheLeftAndBottom",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) {
          TControl& b = t.Put(f, B::kButton, 10, 20);
-         b.SetLeft(-1);
-         b.SetTop(150);
+         b.SetLeft(-2);  // Palm -1
+         b.SetTop(150);  // Palm 151 + 12
        },
        {{S::kWarning, "Form1", "Button1", "Button1 lies 1 pixel outside the screen at the left",
          kRuleOnScreen},
-        {S::kWarning, "Form1", "Button1", "Button1 lies 4 pixels outside the screen at the bottom",
+        {S::kWarning, "Form1", "Button1", "Button1 lies 3 pixels outside the screen at the bottom",
          kRuleOnScreen}}},
       {"CcOverTheTitle",
        kCC,
-       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 10, 10); },  // rows 9..22
-       {{S::kWarning, "Form1", "Button1", "Button1 lies 6 pixels over the form's title",
+       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 10, 10); },  // rows 10..21
+       {{S::kWarning, "Form1", "Button1", "Button1 lies 5 pixels over the form's title",
          kRuleBelowTitle}}},
       {"PtLabelOverTheTitle",
        kPT,
@@ -220,11 +225,80 @@ const std::vector<RuleCase>& RuleCases() {
       {"OutsideItsDialog",
        kPT,
        [](LayoutCheckTest& t, TChildFrm& f) {
-         t.Put(f, B::kDialog, 0, 0);              // panel (3, 58), 156 × 84
-         t.Put(f, B::kButton, 3 + 120, 58 + 10);  // Palm (120, 10) of the dialog: 118 + 46
+         t.Put(f, B::kDialog, 0, 0);              // Palm 152 × 80
+         t.Put(f, B::kButton, 3 + 120, 58 + 10);  // Palm (120, 10) of the dialog, 42 wide
        },
        {{S::kWarning, "Form1", "Button2",
-         "Button2 lies 8 pixels outside its dialog Dialog1 at the right", kRuleInDialog}}},
+         "Button2 lies 10 pixels outside its dialog Dialog1 at the right", kRuleInDialog}}},
+      {"CcLabelOutsideItsDialog",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put(f, B::kDialog, 0, 0);             // frame 156 × 84 at the panel (3, 58)
+         t.Put(f, B::kLabel, 3 + 140, 58 + 10);  // Palm 141 + 30 in the dialog
+       },
+       {{S::kWarning, "Form1", "Label2",
+         "Label2 lies 15 pixels outside its dialog Dialog1 at the right", kRuleInDialog}}},
+      {"PtButtonsOneDevicePixelApart",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         t.Put(f, B::kButton, 10, 20);                    // Palm 10..51, panel 8..55
+         t.MoveTo(t.Put(f, B::kButton, 60, 60), 51, 18);  // Palm 53..94, panel 51..96
+       },
+       {}},
+      {"PtButtonPastTheScreen",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 136, 20); },  // 136 + 42
+       {{S::kWarning, "Form1", "Button1", "Button1 lies 18 pixels outside the screen at the right",
+         kRuleOnScreen}}},
+      {"CcEditLineTextCutOff",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         // Drawn as a Label: 70 pixels from x = 2 in 32.
+         t.Put<TCCEdit>(f, B::kEditLine, 10, 20).SetContent("A long caption");
+       },
+       {{S::kWarning, "Form1", "EditLine1",
+         "EditLine1's text \"A long caption\" is 40 pixels wider than the control shows and is "
+         "cut off",
+         kRuleTextFits}}},
+      {"PtSingleLineFieldTextCutOff",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& field = t.Put<TPTEdit>(f, B::kEdit, 10, 20);
+         field.SetText("A long caption");  // 70 from x = 0 in 32
+         field.SetSingleLine(1);
+       },
+       {{S::kWarning, "Form1", "Field1",
+         "Field1's text \"A long caption\" is 38 pixels wider than the control shows and is cut "
+         "off",
+         kRuleTextFits}}},
+      {"PtMultiLineFieldWraps",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& field = t.Put<TPTEdit>(f, B::kEdit, 10, 20);
+         field.SetText("A long caption");
+         field.SetSingleLine(0);
+       },
+       {}},
+      {"CcListBoxItemCutOff",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         // Rows end at the width less 2; text starts at 2.
+         t.Put<TCCListBox>(f, B::kListBox, 10, 20).SetItems({"One", "A long caption"});
+       },
+       {{S::kWarning, "Form1", "ListBox1",
+         "ListBox1's text \"A long caption\" is 38 pixels wider than the control shows and is "
+         "cut off",
+         kRuleTextFits}}},
+      {"CcDropDownShowsItsSelectedItemCutOff",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& drop = t.Put<TCCDropDown>(f, B::kDropDown, 10, 20);
+         drop.SetItems({"One", "Sixteen"});  // 35 pixels: from 12 in the 39 - 3 it shows
+         drop.SetSelectedItem(1);
+       },
+       {{S::kWarning, "Form1", "DropDown1",
+         "DropDown1's text \"Sixteen\" is 11 pixels wider than the control shows and is cut off",
+         kRuleTextFits}}},
       {"ZeroWidth",
        kCC,
        [](LayoutCheckTest& t, TChildFrm& f) { t.Put(f, B::kButton, 10, 20).SetUserWidth(0); },
@@ -411,7 +485,8 @@ TEST_F(LayoutCheckTest, CleanCControlsFormHasNoFindings) {
   Put(form1, B::kCheckBox, 10, 40);
   Put(form1, B::kSwitch, 80, 40);
   Put(form1, B::kEdit, 10, 60);
-  Put(form1, B::kEditLine, 60, 60);
+  // The block face is wider than the Palm face: "EditLine6" would not fit.
+  Put<TCCEdit>(form1, B::kEditLine, 60, 60).SetContent("Line");
   Put(form1, B::kListBox, 100, 60);
   Put(form1, B::kDropDown, 10, 80);
   Put(form1, B::kRadio, 60, 80);
@@ -456,7 +531,7 @@ TEST_F(LayoutCheckTest, FindingsComeInFormThenZOrder) {
   form2.SetVisible(true);
   const auto findings = Check();
   EXPECT_EQ(FindingsText(findings),
-            "warning: Form1: Button1: Button1 lies 11 pixels outside the screen at the right "
+            "warning: Form1: Button1: Button1 lies 9 pixels outside the screen at the right "
             "(controls lie wholly on the screen)\n"
             "error: Form1: Button3: Button3's ShowForm names \"Form3\", which is no open form or "
             "dialog (ShowForm names an open form or dialog)\n"
@@ -474,13 +549,14 @@ TEST_F(LayoutCheckTest, ExtremeGeometryDoesNotOverflow) {
   constexpr int kMin = std::numeric_limits<int>::min();
   Put(form, B::kButton, 10, 20).SetBounds(kMin, kMin, 40, 14);
   Put(form, B::kButton, 10, 60).SetBounds(kMax - 10, 40, kMax, 14);
-  const std::string max_out = std::to_string(2LL * kMax - 10 - 160);
+  // Palm left kMax - 9, width kMax - 2.
+  const std::string max_out = std::to_string(2LL * kMax - 11 - 160);
   ExpectFindings(
       Check(),
       {{S::kWarning, "Form1", "Button1",
-        "Button1 lies 2147483648 pixels outside the screen at the left", kRuleOnScreen},
+        "Button1 lies 2147483647 pixels outside the screen at the left", kRuleOnScreen},
        {S::kWarning, "Form1", "Button1",
-        "Button1 lies 2147483648 pixels outside the screen at the top", kRuleOnScreen},
+        "Button1 lies 2147483647 pixels outside the screen at the top", kRuleOnScreen},
        {S::kWarning, "Form1", "Button2",
         "Button2 lies " + max_out + " pixels outside the screen at the right", kRuleOnScreen}});
 }

@@ -191,6 +191,25 @@ TEST_F(DesignerTest, AttachSkipsNamesTakenInAnyLetterCase) {
   EXPECT_TRUE(ui.ShownLog().empty());
 }
 
+// After a project is opened again the counter starts at 0: a placed or pasted control skips the
+// names of every open form, not only of its own, so the project's code defines each name once.
+TEST_F(DesignerTest, AutomaticNamesSkipTheNamesOfEveryOpenForm) {
+  TChildFrm& form1 = NewForm(kCC);
+  TChildFrm& form2 = NewForm(kCC);
+  Place(form1, B::kButton, 10, 20);
+  Place(form1, B::kButton, 60, 20)->SetName("BUTTON2");
+  state.control_counter = 0;
+  EXPECT_EQ(Place(form2, B::kButton, 10, 20)->Name(), "Button3");
+  TControl* pasted =
+      designer.AttachPlacedControl(form2, std::make_unique<TCCButton>(&form2), form2.Screen(),
+                                   *FindKind(kCC, "Button"), "Button");
+  ASSERT_NE(pasted, nullptr);
+  EXPECT_EQ(pasted->Name(), "Button4");
+  // Its own form's names are skipped as before; the first free number is taken.
+  EXPECT_EQ(Place(form1, B::kLabel, 10, 60)->Name(), "Label5");
+  EXPECT_TRUE(ui.ShownLog().empty());
+}
+
 TEST_F(DesignerTest, ThePaletteButtonStaysDownWhenAControlIsClicked) {
   TChildFrm& form = NewForm(kCC);
   TControl* button = Place(form, B::kButton, 20, 20);
