@@ -23,6 +23,9 @@ class NullUi : public Ui {
 
   void SetClipboard(const std::vector<ClipboardEntry>&) override {}
   std::optional<std::string> ClipboardData(const std::string&) override { return std::nullopt; }
+  ProgramRun RunProgram(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
   bool StartProgram(const std::string&, const std::string&, const std::string&) override {
     return false;
   }

@@ -42,7 +42,31 @@ LayoutCheckWindow::LayoutCheckWindow(AppState& state, Ui& ui, Designer& designer
                                      const FontRegistry& fonts)
     : state_(state), ui_(ui), designer_(designer), fonts_(fonts) {}
 
+std::vector<LayoutCheckWindow::SeenForm> LayoutCheckWindow::Seen() const {
+  std::vector<SeenForm> seen;
+  for (const auto& window : state_.windows)
+    seen.push_back({window.get(), window->ChangeCount(), window->Undo().Size(),
+                    window->Undo().Position(), window->Visible(), window->Name()});
+  return seen;
+}
+
+void LayoutCheckWindow::Follow() {
+  if (!visible_ || (Seen() == seen_ && state_.project_path == seen_path_)) return;
+  Check();
+}
+
+void LayoutCheckWindow::Clear() {
+  if (version_ == 0) return;  // never ran: nothing to empty
+  findings_.clear();
+  summary_ = kNoFormToCheck;
+  seen_.clear();
+  seen_path_.clear();
+  ++version_;
+}
+
 void LayoutCheckWindow::Check() {
+  seen_ = Seen();
+  seen_path_ = state_.project_path;
   const std::vector<const TChildFrm*> forms = FormsToCheck(state_);
   findings_ = CheckLayout(forms, state_.library, fonts_,
                           CodeCheckSettingsOf(state_.project_path, state_.project_name));

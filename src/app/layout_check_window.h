@@ -5,6 +5,7 @@
 // first, so that a form that would generate calls to nothing is not generated unawares.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,12 @@ class LayoutCheckWindow {
   void ListFocused();
   // The window's close box.
   void Close() { visible_ = false; }
+  // After each input: while the window is shown, the check runs again when the project
+  // changed since it last ran (a form's content, name or undo steps, a form opened or closed,
+  // the project file).
+  void Follow();
+  // The project closed (or another is about to open): no findings, nothing to check.
+  void Clear();
 
   bool Visible() const { return visible_; }
   const std::vector<LayoutFinding>& Findings() const { return findings_; }
@@ -58,6 +65,18 @@ class LayoutCheckWindow {
  private:
   void Check();
   TChildFrm* WindowOf(const TChildFrm* form) const;
+  // What the check saw of the project when it last ran.
+  struct SeenForm {
+    const TChildFrm* form;
+    std::uint64_t changes;
+    // Every edit of the user records a step, also of values that do not count as changes.
+    std::size_t steps;
+    std::size_t position;
+    bool visible;
+    std::string name;
+    bool operator==(const SeenForm&) const = default;
+  };
+  std::vector<SeenForm> Seen() const;
 
   AppState& state_;
   Ui& ui_;
@@ -67,6 +86,8 @@ class LayoutCheckWindow {
   std::vector<LayoutFinding> findings_;
   std::string summary_;
   unsigned version_ = 0;
+  std::vector<SeenForm> seen_;
+  std::string seen_path_;
 };
 
 }  // namespace qb

@@ -67,6 +67,7 @@ void TMain::CloseProject() {
   state_.current_window.Reset();
   state_.current_control.Reset();
   state_.windows.clear();
+  layout_check_.Clear();
   zoom_.Hide();
   if (inspector_view_) inspector_view_->Empty();
   inspector_.visible = false;

@@ -23,6 +23,9 @@ class BatchUi : public Ui {
   bool StartProgram(const std::string&, const std::string&, const std::string&) override {
     return false;
   }
+  ProgramRun RunProgram(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
   void OpenUrl(const std::string&) override {}
   void ShowHelp(const std::string&) override {}
 

@@ -2,7 +2,9 @@
 // and converter runs for Palm memos, the clipboard, and the clean-up on Exit.
 
 #include <filesystem>
+#include <optional>
 
+#include "codegen/code_check.h"
 #include "codegen/frmGenerateCode.h"
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
@@ -43,14 +45,24 @@ std::string DocFolder(const std::string& output) {
 }
 
 // The converter runs in the DOC folder; a text kept elsewhere is named by its whole path,
-// quoted for the blanks a path may hold.
+// quoted for the blanks a path may hold. The document's name is one the converter keeps whole.
 std::string ConverterParameters(const GenerateFolders& folders, const std::string& doc_folder,
-                                const CodeTextFile& file, const std::string& p) {
+                                const CodeTextFile& file, const std::string& p,
+                                const std::string& document) {
   std::error_code ec;
   const std::string input = fs::equivalent(folders.work_dir, doc_folder, ec)
                                 ? std::string(file.temp_file)
                                 : TextLine("\"", TempPath(folders, file), "\"");
-  return TextLine(input, " ", p, file.doc_suffix, " \"", p, file.doc_name_suffix, "\"");
+  return TextLine(input, " ", p, file.doc_suffix, " \"", document, "\"");
+}
+
+// When the file was last written; nullopt when there is none.
+std::optional<fs::file_time_type> WrittenAt(const std::string& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  const auto at = fs::last_write_time(path, ec);
+  if (ec) return std::nullopt;
+  return at;
 }
 
 }  // namespace
@@ -168,15 +180,33 @@ void TfrmGenerate::SaveDoc() {
     return;
   }
   const std::string& p = session_.project_name;
-  for (const CodeTextFile& file : kCodeTextFiles) {
-    if (!ui_.StartProgram(program, ConverterParameters(folders_, doc_folder, file, p),
-                          doc_folder)) {
+  const std::vector<std::string> documents = DocumentNames(p);
+  // Each run is waited for: a database counts as created when the converter ended well and
+  // the file is there, newly written.
+  std::vector<std::string> created;
+  std::string failures;
+  for (std::size_t i = 0; i < kCodeTextFiles.size(); ++i) {
+    const CodeTextFile& file = kCodeTextFiles[i];
+    const std::string database = p + file.doc_suffix;
+    const std::string path = (fs::path(doc_folder) / database).string();
+    const auto before = WrittenAt(path);
+    const ProgramRun run = ui_.RunProgram(
+        program, ConverterParameters(folders_, doc_folder, file, p, documents[i]), doc_folder);
+    if (!run.started) {
       Error(UnableToStartText(program));
       return;
     }
+    const auto after = WrittenAt(path);
+    if (run.exit_code == 0 && after && after != before)
+      created.push_back(database);
+    else
+      failures +=
+          (failures.empty() ? "" : "\n") + DocNotCreatedText(database, run.exit_code, run.message);
   }
-  ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(p, doc_folder), MsgIcon::kInformation, kMbOk,
-                 kMbOk);
+  if (!failures.empty()) Error(failures);
+  if (!created.empty())
+    ui_.MessageBox(kCaptionSaveDoc, DocFilesCreatedText(created, doc_folder), MsgIcon::kInformation,
+                   kMbOk, kMbOk);
 }
 
 void TfrmGenerate::Copy(CodeText text) { ui_.SetClipboard({{"text/plain", Area(text).Text()}}); }

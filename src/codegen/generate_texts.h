@@ -4,6 +4,7 @@
 // lines, file names, messages and captions.
 
 #include <string>
+#include <vector>
 
 namespace qb {
 
@@ -48,9 +49,24 @@ inline std::string ConverterMissingText(const std::string& program_dir) {
   return "makedoc.exe not found. It must be in " + program_dir +
          " directory. Please check the installation";
 }
-inline std::string DocFilesCreatedText(const std::string& p, const std::string& folder) {
-  return "DOC files " + p + ".pdb, " + p + "Forms.pdb, " + p + "Events.pdb and " + p +
-         "H.pdb created in " + folder;
+// "DOC files Demo.pdb, DemoForms.pdb, DemoEvents.pdb and DemoH.pdb created in <folder>" for
+// all four; only the databases named were created.
+inline std::string DocFilesCreatedText(const std::vector<std::string>& databases,
+                                       const std::string& folder) {
+  std::string list;
+  for (std::size_t i = 0; i < databases.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == databases.size() ? " and " : ", ") + databases[i];
+  return (databases.size() == 1 ? "DOC file " : "DOC files ") + list + " created in " + folder;
+}
+// A converter run that did not make its database, with what the converter said.
+inline std::string DocNotCreatedText(const std::string& database, int exit_code,
+                                     const std::string& message) {
+  const std::string why = !message.empty() ? message
+                          : exit_code == 0 ? std::string("the converter wrote no file")
+                          : exit_code < 0
+                              ? std::string("the converter did not end by itself")
+                              : "the converter ended with code " + std::to_string(exit_code);
+  return database + " was not created: " + why;
 }
 
 // Failures the dialog reports rather than passing over (write failures use the form files'

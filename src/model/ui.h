@@ -49,6 +49,13 @@ struct ClipboardEntry {
   std::string data;
 };
 
+// How a program that was run to its end went.
+struct ProgramRun {
+  bool started = false;  // false: it could not be started at all
+  int exit_code = -1;    // -1 when it did not end by itself
+  std::string message;   // what it wrote to its error output, else to its output, trimmed
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -70,6 +77,10 @@ class Ui {
   // Starts a program hidden, with parameters and a working folder, without waiting.
   virtual bool StartProgram(const std::string& program, const std::string& parameters,
                             const std::string& working_dir) = 0;
+  // Runs a program hidden, with parameters and a working folder, and waits until it ends,
+  // showing the busy cursor meanwhile.
+  virtual ProgramRun RunProgram(const std::string& program, const std::string& parameters,
+                                const std::string& working_dir) = 0;
   virtual void OpenUrl(const std::string& url) = 0;
   virtual void ShowHelp(const std::string& path) = 0;
 

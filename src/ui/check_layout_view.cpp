@@ -73,6 +73,8 @@ CheckLayoutView::CheckLayoutView(TMain& core, MainWindow& main)
 }
 
 void CheckLayoutView::Sync() {
+  // The one place the findings follow the project's changes.
+  core_.LayoutCheck().Follow();
   const LayoutCheckWindow& check = core_.LayoutCheck();
   if (check.Version() != shown_version_) Rebuild();
   if (check.Visible() && isHidden()) {

@@ -24,11 +24,16 @@ constexpr int kButtonPollMs = 20;
 
 QMessageBox::Icon IconOf(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::kInformation: return QMessageBox::Information;
-    case MsgIcon::kWarning: return QMessageBox::Warning;
-    case MsgIcon::kError: return QMessageBox::Critical;
-    case MsgIcon::kQuestion: return QMessageBox::Question;
-    case MsgIcon::kNone: break;
+    case MsgIcon::kInformation:
+      return QMessageBox::Information;
+    case MsgIcon::kWarning:
+      return QMessageBox::Warning;
+    case MsgIcon::kError:
+      return QMessageBox::Critical;
+    case MsgIcon::kQuestion:
+      return QMessageBox::Question;
+    case MsgIcon::kNone:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -96,7 +101,8 @@ void QtUi::DoShowError(const std::string& text) {
 void QtUi::Defer(PendingBox box) {
   pending_.push_back(std::move(box));
   if (pending_.size() == 1)
-    QMetaObject::invokeMethod(&queue_context_, [this] { ShowPending(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &queue_context_, [this] { ShowPending(); }, Qt::QueuedConnection);
 }
 
 void QtUi::ShowBox(const PendingBox& box) {
@@ -124,8 +130,8 @@ void QtUi::ShowPending() {
 std::optional<std::string> QtUi::DoChooseOpenFile(const FileRequest& request) {
   QString dir = Q(request.initial_dir);
   if (!request.file_name.empty()) dir = QDir(dir).filePath(Q(request.file_name));
-  QString path =
-      QFileDialog::getOpenFileName(parent_, Q(request.title), dir, QtFilterFromToolkit(request.filter));
+  QString path = QFileDialog::getOpenFileName(parent_, Q(request.title), dir,
+                                              QtFilterFromToolkit(request.filter));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
@@ -151,8 +157,8 @@ std::optional<std::string> QtUi::DoChooseFolder(const std::string& title,
 
 std::optional<std::string> QtUi::DoChoosePicture(const std::string& title,
                                                  const std::string& initial) {
-  QString path = QFileDialog::getOpenFileName(parent_, Q(title), Q(initial),
-                                              "Bitmaps (*.bmp);;All files (*)");
+  QString path =
+      QFileDialog::getOpenFileName(parent_, Q(title), Q(initial), "Bitmaps (*.bmp);;All files (*)");
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
@@ -184,6 +190,34 @@ std::optional<std::string> QtUi::ClipboardData(const std::string& mime) {
 bool QtUi::StartProgram(const std::string& program, const std::string& parameters,
                         const std::string& working_dir) {
   return QProcess::startDetached(Q(program), SplitParameters(parameters), Q(working_dir));
+}
+
+ProgramRun QtUi::RunProgram(const std::string& program, const std::string& parameters,
+                            const std::string& working_dir) {
+  // A converter is done in a moment; one that hangs is stopped rather than waited for.
+  constexpr int kStartMs = 10000;
+  constexpr int kFinishMs = 60000;
+  QProcess process;
+  process.setWorkingDirectory(Q(working_dir));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  process.start(Q(program), SplitParameters(parameters));
+  ProgramRun run;
+  run.started = process.waitForStarted(kStartMs);
+  if (run.started) {
+    const bool finished = process.waitForFinished(kFinishMs);
+    if (!finished) {
+      process.kill();
+      process.waitForFinished();
+    }
+    if (finished && process.exitStatus() == QProcess::NormalExit)
+      run.exit_code = process.exitCode();
+    QString said = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (said.isEmpty()) said = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    if (said.isEmpty() && run.exit_code != 0) said = process.errorString();
+    run.message = said.toStdString();
+  }
+  QApplication::restoreOverrideCursor();
+  return run;
 }
 
 void QtUi::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(Q(url))); }

@@ -59,6 +59,8 @@ class QtUi : public Ui {
 
   bool StartProgram(const std::string& program, const std::string& parameters,
                     const std::string& working_dir) override;
+  ProgramRun RunProgram(const std::string& program, const std::string& parameters,
+                        const std::string& working_dir) override;
   void OpenUrl(const std::string& url) override;
   // The manual in the program's help window, made at the first request.
   void ShowHelp(const std::string& path) override;

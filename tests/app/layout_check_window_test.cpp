@@ -6,6 +6,7 @@
 #include "app/layout_check_window.h"
 
 #include <cctype>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,57 @@ TEST_F(LayoutCheckWindowTest, WithoutFormsTheNoteSaysThereIsNothingToCheck) {
   main_.Execute(Command::kCheckLayout);
   EXPECT_TRUE(Check().Findings().empty());
   EXPECT_EQ(Check().Summary(), "No form is open to check.");
+}
+
+// While the window is shown, the findings follow each change of the project; hidden, it does
+// not run. Closing the project empties it, and a new project is checked afresh.
+TEST_F(LayoutCheckWindowTest, TheFindingsFollowTheProject) {
+  TChildFrm& form1 = Window(0);
+  TPTButton& button = DanglingButton(form1, 20, 30);
+  Check().Follow();
+  EXPECT_TRUE(Check().Findings().empty());  // hidden: not run
+  main_.Execute(Command::kCheckLayout);
+  ASSERT_EQ(FindingControls(), (std::vector<std::string>{"Form1:" + button.Name()}));
+  const unsigned ran = Check().Version();
+  Check().Follow();
+  EXPECT_EQ(Check().Version(), ran);  // nothing changed: not run again
+
+  const struct {
+    const char* label;
+    std::function<void()> change;
+    std::vector<std::string> findings;
+  } kSteps[] = {
+      {"a second form with a dangling button",
+       [&] { DanglingButton(main_.NewForm(), 20, 30).SetName("Far"); },
+       {"Form1:" + button.Name(), "Form2:Far"}},
+      {"the second form named as the buttons' ShowForm", [&] { Window(1).SetName("Nowhere"); }, {}},
+      {"that form closed",
+       [&] {
+         ui_.AnswerMessage(kMbNo);  // not saved
+         main_.CloseFormWindow(Window(1));
+       },
+       {"Form1:" + button.Name()}},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.label);
+    step.change();
+    Check().Follow();
+    EXPECT_EQ(FindingControls(), step.findings);
+    EXPECT_NE(Check().Summary(), "No form is open to check.");
+  }
+
+  DanglingButton(Window(0), 20, 80);
+  Check().Follow();
+  ASSERT_EQ(Check().Findings().size(), 2u);
+  ui_.AnswerMessage(kMbNo);  // not saved
+  main_.Execute(Command::kCloseAll);
+  EXPECT_TRUE(Check().Findings().empty());
+  EXPECT_EQ(Check().Summary(), "No form is open to check.");
+  EXPECT_TRUE(Check().Visible());
+  StartProject(LibraryId::kPToolboxLib);
+  Check().Follow();
+  EXPECT_TRUE(Check().Findings().empty());
+  EXPECT_EQ(Check().Summary(), "No problems found.");
 }
 
 TEST_F(LayoutCheckWindowTest, OpeningAFindingSelectsItsControlAsAClickDoes) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -312,6 +313,17 @@ TEST_F(SaveTest, ChosenFolderInsteadOfAFileIsReported) {
 
 class SaveDocTest : public SaveTest {
  protected:
+  // The fake converter writes the database its parameters name (the word ending in ".pdb")
+  // into its working folder, unless a test makes it fail.
+  SaveDocTest() {
+    ui_.run_program_ = [](const test::FakeUi::Started& run) {
+      std::istringstream words(run.parameters);
+      for (std::string word; words >> word;)
+        if (word.size() > 4 && word.compare(word.size() - 4, 4, ".pdb") == 0)
+          WriteFileBytes((fs::path(run.working_dir) / word).string(), "database");
+      return ProgramRun{true, 0, ""};
+    };
+  }
   void Prepare() { SaveTest::Prepare("Memo=1\r\n"); }
 };
 
@@ -334,11 +346,10 @@ TEST_F(SaveDocTest, StartsTheConverterFourTimesInTheOutputFolderAndSaysWhere) {
   dialog_.SaveDoc();
   ASSERT_EQ(ui_.started_.size(), 4u);
   const std::string texts = program_dir_ + "/";
-  const Lines parameters = {
-      "\"" + texts + "temp001.txt\" Demo.pdb \"Demo.pc\"",
-      "\"" + texts + "temp002.txt\" DemoForms.pdb \"DemoForms.pc\"",
-      "\"" + texts + "temp003.txt\" DemoEvents.pdb \"DemoEvents.pc\"",
-      "\"" + texts + "temp004.txt\" DemoH.pdb \"Demo.h\""};
+  const Lines parameters = {"\"" + texts + "temp001.txt\" Demo.pdb \"Demo.pc\"",
+                            "\"" + texts + "temp002.txt\" DemoForms.pdb \"DemoForms.pc\"",
+                            "\"" + texts + "temp003.txt\" DemoEvents.pdb \"DemoEvents.pc\"",
+                            "\"" + texts + "temp004.txt\" DemoH.pdb \"Demo.h\""};
   const std::string out = dir_.Path("out");
   EXPECT_TRUE(fs::is_directory(out));  // made for the converter
   for (std::size_t i = 0; i < 4; ++i) {
@@ -407,6 +418,97 @@ TEST_F(SaveDocTest, AConverterThatCannotStartIsNoSuccess) {
   dialog_.SaveDoc();
   EXPECT_EQ(ui_.started_.size(), 1u);
   EXPECT_EQ(ui_.Texts(), (Lines{"Unable to start " + InProgram("makedoc.exe")}));
+}
+
+// Each run is waited for; a run that fails is reported with the converter's own words and the
+// closing message names only the databases that were made.
+TEST_F(SaveDocTest, FailedRunsAreReportedAndOnlyMadeDatabasesNamed) {
+  const struct {
+    const char* label;
+    ProgramRun forms_run;  // what the second run (the forms text) gives
+    bool write;            // whether it writes its database anyway
+    Lines texts;
+  } kCases[] = {
+      {"converter's message",
+       {true, 3, "makedoc: cannot write \"DemoForms.pdb\": Permission denied"},
+       false,
+       {"DemoForms.pdb was not created: makedoc: cannot write \"DemoForms.pdb\": Permission "
+        "denied"}},
+      {"exit code alone",
+       {true, 2, ""},
+       true,
+       {"DemoForms.pdb was not created: the converter ended with code 2"}},
+      {"no file though it ended well",
+       {true, 0, ""},
+       false,
+       {"DemoForms.pdb was not created: the converter wrote no file"}},
+      {"stopped",
+       {true, -1, ""},
+       false,
+       {"DemoForms.pdb was not created: the converter did not end by itself"}},
+  };
+  Prepare();
+  InstallConverter();
+  dialog_.Generate();
+  const std::string out = dir_.Path("out");
+  const auto writes = ui_.run_program_;
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.label);
+    fs::remove_all(out);
+    ui_.ClearLog();
+    ui_.run_program_ = [&](const test::FakeUi::Started& run) {
+      if (run.parameters.find("temp002.txt") == std::string::npos) return writes(run);
+      if (c.write) writes(run);
+      return c.forms_run;
+    };
+    dialog_.SaveDoc();
+    Lines texts = c.texts;
+    texts.push_back("DOC files Demo.pdb, DemoEvents.pdb and DemoH.pdb created in " + out);
+    EXPECT_EQ(ui_.Texts(), texts);
+    ASSERT_EQ(ui_.ShownLog().size(), 2u);
+    EXPECT_EQ(ui_.ShownLog()[0].caption, "Error");
+    EXPECT_EQ(ui_.ShownLog()[1].caption, "Save DOC");
+  }
+}
+
+// A read-only folder: nothing is made, an old database left there is no success, and there is
+// no closing message at all.
+TEST_F(SaveDocTest, NothingMadeSaysNothingCreated) {
+  Prepare();
+  InstallConverter();
+  dialog_.Generate();
+  fs::create_directories(dir_.Path("out"));
+  ASSERT_TRUE(WriteFileBytes(dir_.Path("out/DemoH.pdb"), "old"));
+  ui_.run_program_ = [](const test::FakeUi::Started&) { return ProgramRun{true, 0, ""}; };
+  dialog_.SaveDoc();
+  EXPECT_EQ(ui_.Texts(), (Lines{"Demo.pdb was not created: the converter wrote no file\n"
+                                "DemoForms.pdb was not created: the converter wrote no file\n"
+                                "DemoEvents.pdb was not created: the converter wrote no file\n"
+                                "DemoH.pdb was not created: the converter wrote no file"}));
+  EXPECT_EQ(ReadFileBytes(dir_.Path("out/DemoH.pdb")), "old");
+}
+
+// From 23 characters on the four document names would pass the converter's 31 bytes: the
+// project part is shortened alike, the suffixes and the database file names stay.
+TEST_F(SaveDocTest, LongProjectNamesGiveDocumentNamesThatStayApart) {
+  AddForm("Form1", "First");
+  WriteProject("[Code]\r\nMemo=1\r\nOutput=" + Out("") + "\r\n");
+  GenerateSession session{
+      LibraryId::kCControls, project_path_, std::string(30, 'P'), {forms_[0].get()}};
+  dialog_.Show(session);
+  InstallConverter();
+  dialog_.Generate();
+  dialog_.SaveDoc();
+  ASSERT_EQ(ui_.started_.size(), 4u);
+  const std::string p(30, 'P');
+  const std::string cut(22, 'P');
+  const std::string texts = program_dir_ + "/";
+  EXPECT_EQ(ui_.started_[0].parameters,
+            "\"" + texts + "temp001.txt\" " + p + ".pdb \"" + cut + ".pc\"");
+  EXPECT_EQ(ui_.started_[2].parameters,
+            "\"" + texts + "temp003.txt\" " + p + "Events.pdb \"" + cut + "Events.pc\"");
+  EXPECT_EQ(ui_.started_[3].parameters,
+            "\"" + texts + "temp004.txt\" " + p + "H.pdb \"" + cut + ".h\"");
 }
 
 TEST_F(SaveDocTest, ExitRemovesTheTemporaryTexts) {

@@ -28,6 +28,14 @@ bool FakeUi::StartProgram(const std::string& program, const std::string& paramet
   return start_program_result_;
 }
 
+ProgramRun FakeUi::RunProgram(const std::string& program, const std::string& parameters,
+                              const std::string& working_dir) {
+  started_.push_back({program, parameters, working_dir});
+  if (!start_program_result_) return {};
+  if (run_program_) return run_program_(started_.back());
+  return {true, 0, ""};
+}
+
 MsgButton FakeUi::DoMessageBox(const std::string& caption, const std::string& text, MsgIcon icon,
                                MsgButtons buttons, MsgButton default_button) {
   shown_.push_back({"message", caption, text, icon, buttons, default_button, {}});

@@ -28,9 +28,7 @@ class FakeUi : public Ui {
   // Answers, consumed in order by the prompts of the matching kind.
   void AnswerMessage(MsgButton button) { message_answers_.push_back(button); }
   void AnswerFile(std::optional<std::string> path) { file_answers_.push_back(std::move(path)); }
-  void AnswerFolder(std::optional<std::string> path) {
-    folder_answers_.push_back(std::move(path));
-  }
+  void AnswerFolder(std::optional<std::string> path) { folder_answers_.push_back(std::move(path)); }
   // Runs a dialog's logic; the function edits the model and returns whether OK was pressed.
   void AnswerDialog(std::function<bool(DialogModel&)> run) {
     dialog_answers_.push_back(std::move(run));
@@ -47,6 +45,10 @@ class FakeUi : public Ui {
   std::optional<std::string> ClipboardData(const std::string& mime) override;
   bool StartProgram(const std::string& program, const std::string& parameters,
                     const std::string& working_dir) override;
+  // Recorded in started_ as well; answered by run_program_ when set, else as a run that
+  // ended well (not started when start_program_result_ is false).
+  ProgramRun RunProgram(const std::string& program, const std::string& parameters,
+                        const std::string& working_dir) override;
   void OpenUrl(const std::string& url) override { urls_.push_back(url); }
   void ShowHelp(const std::string& path) override { help_.push_back(path); }
 
@@ -58,6 +60,7 @@ class FakeUi : public Ui {
   std::vector<std::string> urls_;
   std::vector<std::string> help_;
   bool start_program_result_ = true;
+  std::function<ProgramRun(const Started&)> run_program_;
 
  protected:
   MsgButton DoMessageBox(const std::string& caption, const std::string& text, MsgIcon icon,
