@@ -8,6 +8,7 @@ Second is not named Button1, which Hello's Button bears."""
 import os
 import subprocess
 import json
+import time
 
 import qbe2e
 
@@ -28,10 +29,10 @@ def prepare(s):
     s.second = os.path.join(s.work, "Second.qbf")
     # Side by side: Hello at the left, Second to its right.
     with open(s.hello, "wb") as f:
-        f.write(form.replace(b"btnOK", b"Button1").replace(b"Left=272", b"Left=0", 1))
+        f.write(form.replace(b"btnOK", b"Button1").replace(b"Left=272", b"Left=300", 1))
     second = (form.replace(b"Name=Hello", b"Name=Second").replace(b"Title=Hello", b"Title=Second")
               .replace(b"btnOK", b"btnGo").replace(b"lblName", b"lblAge")
-              .replace(b"fldName", b"fldAge").replace(b"Left=272", b"Left=420", 1))
+              .replace(b"fldName", b"fldAge").replace(b"Left=272", b"Left=560", 1))
     with open(s.second, "wb") as f:
         f.write(second)
     s.project = os.path.join(s.work, "Names.qbp")
@@ -66,14 +67,20 @@ def rename(s, name):
     s.key("Return")
 
 
-def save_project(s):
-    """Ctrl+S, answering each form's save question with Yes."""
+def save_project(s, what, saved):
+    """Ctrl+S, answering each form's replace question with Yes, until saved() holds."""
     s.menu("ctrl+s")
-    while True:
-        try:
-            s.answer_box("^Save form$", key="y", timeout=3)
-        except qbe2e.E2EError:
-            break
+    deadline = time.monotonic() + 30
+    while time.monotonic() < deadline:
+        found = saved()
+        if found:
+            return found
+        wid = s.find_window("^Save form$")
+        if wid is not None:
+            s.activate(wid)
+            s.key("y")
+        time.sleep(0.3)
+    raise qbe2e.E2EError("timed out waiting for " + what)
 
 
 def cli_check(s):
@@ -102,11 +109,10 @@ def journey(s):
     s.double_click(mark[0], mark[1] + 5)
     s.screenshot("duplicate-selected")
     s.key("Right")
-    save_project(s)
-    saved = qbe2e.wait_until("Second saved with the renamed Button moved",
-                             lambda: (lambda f: f if "Button1" in f and
-                                      f["Button1"]["Left"] == "9" else None)(
-                                 qbe2e.read_ini(s.second)))
+    saved = save_project(s, "Second saved with the renamed Button moved",
+                         lambda: (lambda f: f if "Button1" in f and
+                                  f["Button1"]["Left"] == "9" else None)(
+                             qbe2e.read_ini(s.second)))
     assert "btnGo" not in saved, sorted(saved)
     assert qbe2e.read_ini(s.hello)["Button1"]["Left"] == "8"
     status, findings = cli_check(s)
@@ -118,8 +124,7 @@ def journey(s):
     # Renamed back and saved, the project closed and opened again: the control counter starts
     # at 0, yet the Button placed on Second skips Hello's Button1.
     rename(s, "btnGo")
-    save_project(s)
-    qbe2e.wait_until("Second saved with btnGo", lambda: "btnGo" in qbe2e.read_ini(s.second))
+    save_project(s, "Second saved with btnGo", lambda: "btnGo" in qbe2e.read_ini(s.second))
     s.menu("alt+f", "l")
     s.wait_picture("no designer window", lambda im: None if im.data.find(
         bytes((192, 192, 192)) * 3 + bytes((0, 0, 0)) * 8) >= 0 else im)
@@ -132,10 +137,9 @@ def journey(s):
     s.wait_picture("the new Button's rows",
                    lambda im: s.inspector_cell(len(ROWS) - 1, image=im))
     s.screenshot("placed-on-second")
-    save_project(s)
-    placed = qbe2e.wait_until("Second saved with the new Button",
-                              lambda: (lambda f: f if len(f) > 4 else None)(
-                                  qbe2e.read_ini(s.second)))
+    placed = save_project(s, "Second saved with the new Button",
+                          lambda: (lambda f: f if len(f) > 4 else None)(
+                              qbe2e.read_ini(s.second)))
     names = sorted(n for n in placed if n != "FORM")
     assert "Button1" not in names, names
     assert "Button2" in names, names
