@@ -199,9 +199,10 @@ void TfrmGenerate::SaveDoc() {
     const auto after = WrittenAt(path);
     if (run.exit_code == 0 && after && after != before)
       created.push_back(database);
-    else
-      failures +=
-          (failures.empty() ? "" : "\n") + DocNotCreatedText(database, run.exit_code, run.message);
+    else {
+      if (!failures.empty()) failures += '\n';
+      failures += DocNotCreatedText(database, run.exit_code, run.message);
+    }
   }
   if (!failures.empty()) Error(failures);
   if (!created.empty())
