@@ -17,7 +17,7 @@ void UndoRedo(benchmark::State& state, LibraryId lib, bool undo) {
   AppState& app = designed.app;
   Designer& designer = designed.designer;
   TChildFrm& form = designed.form;
-  form.Undo().Clear(form);
+  form.StartRecording();
   // One step: a nudge of the first control.
   app.current_control.Reset(form.Screen().Children().front().get());
   designer.KeyPressed(DesignerKey::kRight);

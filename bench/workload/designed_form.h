@@ -4,8 +4,8 @@
 // the program reads a form file, shown and active in a designer with nothing around it.
 
 #include "designer/designer.h"
+#include "support/recording_hub.h"
 #include "workload/form_workload.h"
-#include "workload/null_hub.h"
 #include "workload/null_ui.h"
 
 namespace qb::bench {
@@ -13,6 +13,8 @@ namespace qb::bench {
 struct DesignedForm {
   DesignedForm(LibraryId lib, int controls, bool record_steps = true)
       : designer(app, ui, links), form(Setup(lib, record_steps)) {
+    // Timed without the recording.
+    links.record = false;
     FormSpec form_spec;
     form_spec.controls = controls;
     ReadInto(lib, form_spec, form, app);
@@ -22,7 +24,7 @@ struct DesignedForm {
 
   AppState app;
   NullUi ui;
-  NullHub links;
+  test::RecordingHub links;
   Designer designer;
   TChildFrm& form;
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/main_texts.h"
+#include "controls/size_rules.h"
 #include "designer/selection.h"
 #include "form/edit_transaction.h"
 #include "model/user_error.h"
@@ -49,9 +50,14 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
   zoom_.SetSource(&picture_source_);
   picture_source_.WatchColorEditor(&color_editor_);
   ui_.SetModalListener([this](int) { zoom_.ModalDepthChanged(); });
+  // Controls take the sizes these faces draw them at (size_rules.h).
+  SetMeasuringFaces(&fonts_);
 }
 
-TMain::~TMain() { ui_.SetModalListener(nullptr); }
+TMain::~TMain() {
+  ui_.SetModalListener(nullptr);
+  if (MeasuringFaces() == &fonts_) SetMeasuringFaces(nullptr);
+}
 
 void TMain::SetFileExists(std::function<bool(const std::string&)> exists) {
   file_exists_ = exists ? std::move(exists) : ExistsOnDisk;
@@ -223,11 +229,9 @@ void TMain::AfterRestore(TChildFrm& window) {
     FillInspector(window, *current);
     SelectChooserEntry(*current);
   }
-  // The marks come back with the selection; their colours follow the rule again. That is no
-  // change of the form: the step stays where it was, the redo steps with it.
-  const std::uint64_t count = window.ChangeCount();
+  // The marks come back with the selection; their colours follow the rule again (view state:
+  // the step stays where it was, the redo steps with it).
   RecolourMarks(window, state_.current_control.Get());
-  window.Undo().RestedAgain(window, count);
   RepaintWindow(window);
   zoom_.Redraw();
 }

@@ -100,6 +100,9 @@ class TMain : private Hub {
   MainGeometry& Geometry() { return geometry_; }
   const std::string& Caption() const { return caption_; }
   InspectorWindow& Inspector() { return inspector_; }
+  // The view moved or resized the inspector's window (its Top, Left, Width and Height, as
+  // Save Project writes them). A view matter: the project is not modified.
+  void InspectorMovedTo(const WindowRect& bounds) { inspector_.bounds = bounds; }
   const InspectorWindow& Inspector() const { return inspector_; }
   TfrmZoom& Zoom() { return zoom_; }
   const TfrmZoom& Zoom() const { return zoom_; }
@@ -149,6 +152,9 @@ class TMain : private Hub {
   // Whether a form was changed since it was last saved or opened.
   bool Modified(const TChildFrm& window) const { return window.Undo().Modified(window); }
   bool AnyFormModified() const;
+  // Whether the open project differs from its file: its list of forms changed (Open Form,
+  // New Form, Close Form, Save Form As to another path) or one of its forms is modified.
+  bool ProjectModified() const { return project_list_changed_ || AnyFormModified(); }
   // The captions of the recent-projects entries, shortened with the menu's text width.
   std::vector<std::string> RecentCaptions(const TextWidthFn& width) const;
   void OpenRecent(std::size_t index);
@@ -191,12 +197,19 @@ class TMain : private Hub {
 
   // --- Form commands ---
   TChildFrm& NewForm(const std::string& name = "");
+  // Reads a form file into a window NewForm made; the form records from its file on.
+  void ReadFormInto(TChildFrm& window, const std::string& path);
   void OpenForm();
   void OpenFormFile(const std::string& path);
   void SaveForm() { SaveCurrentForm(false); }
   void SaveFormAs() { SaveCurrentForm(true); }
   void CloseForm();
   FormSaveResult SaveFormFile(TChildFrm& window, bool save_as);
+  // The path a form is saved to: its own, or (save_as, or none yet) one chosen. nullopt when
+  // the chooser was cancelled (kCancelled) or replacing a file was declined (kKept).
+  std::optional<std::string> FormSavePath(TChildFrm& window, bool save_as, FormSaveResult* refused);
+  // Writes the form there; it then is the form's path and the form is clean.
+  FormSaveResult WriteFormTo(TChildFrm& window, const std::string& path);
   // Where the file dialogs open: the project's folder, else the folder of the file chosen
   // last; empty before either exists.
   std::string DialogFolder() const;
@@ -299,6 +312,8 @@ class TMain : private Hub {
   std::optional<std::chrono::system_clock::time_point> next_autosave_;
   std::string recovery_signature_;
   std::string recovery_note_;
+  // The project's list of forms changed since it was opened or saved.
+  bool project_list_changed_ = false;
 
   ViewLinks* views_ = nullptr;
   NoGenerateDialog no_generate_;

@@ -66,14 +66,24 @@ TChildFrm& TMain::NewForm(const std::string& given_name) {
   window.SetPath("");
   window.SetCaption(name + kFormFileSuffix);
   window.Screen().SetTitle(name);
+  // From here on every change of the form is an edit; showing and activating it are not.
+  window.StartRecording();
   if (inspector_.visible)
     window.SetWindowPos(inspector_.bounds.left + inspector_.bounds.width + 2, window.WindowTop());
   designer_.ShowWindow(window);
   CascadeWindow(window, state_.windows, geometry_);
   designer_.Activate(window);
   designer_.ShowFormProperties(window);
-  window.Undo().Clear(window);
+  if (!state_.project_name.empty()) project_list_changed_ = true;
   return window;
+}
+
+void TMain::ReadFormInto(TChildFrm& window, const std::string& path) {
+  {
+    TChildFrm::MakingScope making(window);
+    forms_->Read(window, path, state_);
+  }
+  window.StartRecording();
 }
 
 void TMain::OpenForm() {
@@ -104,10 +114,10 @@ void TMain::OpenFormFile(const std::string& path) {
     return;
   }
   TChildFrm& window = NewForm(header.name);
-  forms_->Read(window, path, state_);
+  ReadFormInto(window, path);
   records_.Note(path);
   designer_.Activate(window);
-  window.Undo().Clear(window);
+  if (!state_.project_name.empty()) project_list_changed_ = true;
 }
 
 bool TMain::AskReplaceChanged(const std::string& path) {
@@ -115,30 +125,51 @@ bool TMain::AskReplaceChanged(const std::string& path) {
                         kMbNo) == kMbYes;
 }
 
-FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
+std::optional<std::string> TMain::FormSavePath(TChildFrm& window, bool save_as,
+                                               FormSaveResult* refused) {
   std::string path = window.Path();
   if (save_as || path.empty()) {
     std::optional<std::string> chosen = ChooseFile({kFormSaveTitle, kFormSaveFilter, kFormExtension,
                                                     "", path.empty() ? window.Caption() : path},
                                                    true);
-    if (!chosen) return FormSaveResult::kCancelled;
+    if (!chosen) {
+      *refused = FormSaveResult::kCancelled;
+      return std::nullopt;
+    }
     path = *chosen;
   }
-  // The chosen path becomes the form's only once the form is written there: a form whose
-  // save was declined or failed stays tied to the file it came from.
   // A file changed by another program gets that question instead of the plain one.
   if (records_.ChangedBehindUs(path)) {
-    if (!AskReplaceChanged(path)) return FormSaveResult::kChangedKept;
+    if (!AskReplaceChanged(path)) {
+      *refused = FormSaveResult::kChangedKept;
+      return std::nullopt;
+    }
   } else if (FileExists(path) && ui_.MessageBox(kCaptionSaveForm, ReplaceFileText(path),
                                                 MsgIcon::kWarning, kMbYesNo, kMbNo) != kMbYes) {
-    return FormSaveResult::kKept;
+    *refused = FormSaveResult::kKept;
+    return std::nullopt;
   }
+  return path;
+}
+
+FormSaveResult TMain::WriteFormTo(TChildFrm& window, const std::string& path) {
+  // The chosen path becomes the form's only once the form is written there: a form whose
+  // save was declined or failed stays tied to the file it came from.
   if (!forms_->Write(window, path, state_, ui_)) return FormSaveResult::kFailed;
   records_.Note(path);
+  // The project lists the form under its new path.
+  if (!state_.project_name.empty() && path != window.Path()) project_list_changed_ = true;
   window.SetPath(path);
   window.Undo().MarkClean(window);
   DropRecoveryIfSaved();
   return FormSaveResult::kWritten;
+}
+
+FormSaveResult TMain::SaveFormFile(TChildFrm& window, bool save_as) {
+  FormSaveResult refused = FormSaveResult::kCancelled;
+  std::optional<std::string> path = FormSavePath(window, save_as, &refused);
+  if (!path) return refused;
+  return WriteFormTo(window, *path);
 }
 
 void TMain::SaveCurrentForm(bool save_as) {
@@ -160,6 +191,7 @@ void TMain::CloseFormWindow(TChildFrm& window) {
     return;
   }
   window.SetVisible(false);
+  if (!state_.project_name.empty()) project_list_changed_ = true;
   if (state_.current_window.Get() == &window) {
     state_.current_window.Reset();
     state_.current_control.Reset();

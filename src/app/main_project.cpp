@@ -36,8 +36,8 @@ void TMain::ShowInspector(const WindowRect& bounds) {
 
 bool TMain::SaveChangesPrompt() {
   if (state_.project_name.empty()) return SaveFormsWithoutProject();
-  // Nothing can be lost when every form is as it was saved or opened.
-  if (!AnyFormModified()) return true;
+  // Nothing can be lost when the project and every form are as they were saved or opened.
+  if (!ProjectModified()) return true;
   MsgButton answer = ui_.MessageBox(kCaptionConfirm, SaveProjectChangesText(state_.project_name),
                                     MsgIcon::kQuestion, kMbYesNoCancel, kMbYes);
   if (answer == kMbNo) return true;
@@ -77,6 +77,7 @@ void TMain::CloseProject() {
   state_.project_path.clear();
   unopened_forms_.clear();
   records_.Clear();
+  project_list_changed_ = false;
 }
 
 void TMain::NewProject() {
@@ -92,6 +93,8 @@ void TMain::NewProject() {
   ShowInspector({0, 0, InspectorWindow::kDefaultWidth, InspectorWindow::kDefaultHeight});
   generate_enabled_ = true;
   NewForm();
+  // A new project with its blank form has nothing to lose yet.
+  project_list_changed_ = false;
   SetPaletteForLibrary(state_);
 }
 
@@ -166,6 +169,7 @@ void TMain::LoadProject(const std::string& path) {
     ui_.MessageBox(kCaptionError, JoinLines(problems), MsgIcon::kError, kMbOk, kMbOk);
   if (data.inspector_active) ShowInspector(data.inspector_bounds);
   generate_enabled_ = true;
+  project_list_changed_ = false;
 }
 
 void TMain::OpenListedForm(const std::string& form_path, std::vector<std::string>& problems) {
@@ -187,10 +191,9 @@ void TMain::OpenListedForm(const std::string& form_path, std::vector<std::string
     return;
   }
   TChildFrm& window = NewForm(header.name);
-  forms_->Read(window, form_path, state_);
+  ReadFormInto(window, form_path);
   records_.Note(form_path);
   designer_.Activate(window);
-  window.Undo().Clear(window);
 }
 
 bool TMain::SaveProject() {
@@ -232,19 +235,25 @@ bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
   data.zoom_active = zoom_.Visible();
   data.zoom_top = zoom_.Top();
   data.zoom_left = zoom_.Left();
-  for (std::size_t i = 0; i < state_.windows.size(); ++i) {
-    TChildFrm& window = *state_.windows[i];
+  // Every form's path is known before anything is written: a form whose save is cancelled
+  // (or whose file is not to be replaced) stops the save with nothing written.
+  std::vector<std::pair<TChildFrm*, std::string>> planned;
+  for (const auto& owned : state_.windows) {
+    TChildFrm& window = *owned;
     if (!window.Visible()) continue;
-    const FormSaveResult saved = SaveFormFile(window, false);
-    if (saved == FormSaveResult::kChangedKept) {
+    FormSaveResult refused = FormSaveResult::kCancelled;
+    std::optional<std::string> form_path = FormSavePath(window, false, &refused);
+    if (!form_path) {
       ReportProjectNotSaved(window.Name());
       return false;
     }
-    // A form without a file cannot be listed; the project is not saved without it.
-    if (saved == FormSaveResult::kFailed || saved == FormSaveResult::kCancelled ||
-        window.Path().empty())
-      return false;
-    data.forms.emplace_back(ActiveFormKey(i), window.Path());
+    planned.emplace_back(&window, *form_path);
+  }
+  for (const auto& [window, form_path] : planned)
+    if (WriteFormTo(*window, form_path) != FormSaveResult::kWritten) return false;
+  for (std::size_t i = 0; i < state_.windows.size(); ++i) {
+    const TChildFrm& window = *state_.windows[i];
+    if (window.Visible()) data.forms.emplace_back(ActiveFormKey(i), window.Path());
   }
   for (std::size_t i = 0; i < unopened_forms_.size(); ++i)
     data.forms.emplace_back(ActiveFormKey(state_.windows.size() + i), unopened_forms_[i]);
@@ -255,6 +264,7 @@ bool TMain::SaveProjectTo(const std::string& path, const std::string& origin) {
   records_.Note(path);
   SetProjectCaption(ExtractFileName(path));
   DropRecoveryIfSaved();
+  project_list_changed_ = false;
   return true;
 }
 

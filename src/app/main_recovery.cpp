@@ -134,16 +134,19 @@ void TMain::Recover(const RecoverySet& set) {
       continue;
     }
     TChildFrm& window = NewForm(form.name);
-    IniFile ini;
-    ini.Parse(form.content);
-    ReadFormFromIni(state_.library, window, ini, state_);
+    {
+      TChildFrm::MakingScope making(window);
+      IniFile ini;
+      ini.Parse(form.content);
+      ReadFormFromIni(state_.library, window, ini, state_);
+    }
+    window.StartRecording();
     // Its own file stays as it is until the user saves.
     window.SetPath(form.path);
     window.SetCaption(form.path.empty() ? window.Caption() : ExtractFileName(form.path));
     designer_.Activate(window);
-    window.Undo().Clear(window);
     // Unlike its file (or the lack of one), the form holds unsaved work.
-    window.ControlChanged(window.Screen());
+    window.Undo().MarkUnsaved();
   }
   for (const std::string& path : content.unopened)
     if (std::find(unopened_forms_.begin(), unopened_forms_.end(), path) == unopened_forms_.end())

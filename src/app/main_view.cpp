@@ -22,12 +22,8 @@ void TMain::TogglePropertiesEditor() {
 
 void TMain::ToggleGrid() {
   state_.grid_option = !state_.grid_option;
-  for (const auto& window : state_.windows) {
-    // The grid is a view option the form files do not hold: a form as saved stays so.
-    const bool modified = Modified(*window);
-    window->ApplyGridOption(state_.grid_option);
-    if (!modified) window->Undo().MarkClean(*window);
-  }
+  // A view option: it changes no form (ApplyGridOption).
+  for (const auto& window : state_.windows) window->ApplyGridOption(state_.grid_option);
 }
 
 void TMain::ToggleShortNames() {

@@ -12,6 +12,7 @@
 #include "controls/font_registry.h"
 #include "controls/form_picture.h"
 #include "controls/png_writer.h"
+#include "controls/size_rules.h"
 #include "form/ChildFor.h"
 #include "form/app_state.h"
 #include "form/form_file.h"
@@ -81,6 +82,10 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
     return kExitFailed;
   }
   const LibraryId lib = static_cast<LibraryId>(options->library);
+  // The faces are loaded first: reading gives each control the size they draw it at.
+  FontRegistry fonts;
+  LoadPalmFaces(context.program_dir, fonts, context.err);
+  MeasuringFacesScope measuring(fonts);
   AppState state;
   state.library = lib;
   TChildFrm form;
@@ -89,8 +94,6 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
   if (!options->show_menu.empty() && !ShowMenu(form, options->show_menu))
     return Failed(context, path, std::string(kNoSuchMenu) + " \"" + options->show_menu + "\"");
 
-  FontRegistry fonts;
-  LoadPalmFaces(context.program_dir, fonts, context.err);
   FormPicture picture(fonts);
   if (!WritePng(options->out_path, picture.Render(form.Client()), options->scale))
     return Failed(context, options->out_path, kCannotWrite);

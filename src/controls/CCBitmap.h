@@ -19,6 +19,10 @@ class TCCBitmap : public TControl {
   qb::Color color_fore_ = kBlack;
 };
 
+// An Image is at most this wide and high; a larger size is refused where it enters (the
+// inspector, a mouse resize, Shift+arrow, Same Width and Same Height, the form reader).
 inline constexpr int kImageMaxSize = 40;
+inline constexpr const char* kImageWidthMessage = "The maximum width of a Image control is 40";
+inline constexpr const char* kImageHeightMessage = "The maximum height of a Image control is 40";
 
 }  // namespace qb

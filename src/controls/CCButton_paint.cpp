@@ -13,7 +13,6 @@ constexpr int kRoundedRadius = 4;
 
 void PaintCCButton(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& button = static_cast<TCCButton&>(control);
-  if (button.IsSelect()) button.SetWidth(canvas.TextWidth(button.Content()) + kCCSelectPadding);
   const int w = button.Width();
   const int h = button.Height();
   const int c = CornerCut(button.Radius());

@@ -33,7 +33,6 @@ Color FontColor(const TControl& control) {
 
 void PaintCCCheckbox(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   auto& box = static_cast<TCCCheckbox&>(control);
-  if (box.Height() != kCCCheckboxHeight) box.SetHeight(kCCCheckboxHeight);
   const Color background = box.Color();
 
   if (box.State() != 0) {

@@ -10,9 +10,6 @@ namespace {
 
 constexpr Point kClosedTextAt = {12, 1};
 
-// Open: the rows plus the box's frame and shadow.
-int OpenHeight(int visible_items) { return visible_items * kRowHeight + 3; }
-
 void DrawClosed(PalmCanvas& canvas, const TCCDropDown& drop) {
   // An index outside the items has no text to show: only the triangle is drawn.
   const int i = drop.SelectedItem();
@@ -30,8 +27,6 @@ void DrawClosed(PalmCanvas& canvas, const TCCDropDown& drop) {
 void PaintCCDropDown(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   auto& drop = static_cast<TCCDropDown&>(control);
   const bool open = drop.TestItems() != 0;
-  const int height = open ? OpenHeight(drop.VisibleItems()) : kCCDropDownClosedHeight;
-  if (drop.Height() != height) drop.SetHeight(height);
 
   if (open)
     DrawCCOpenList(canvas, drop.Width(), drop.Height(), drop.Items(), drop.SelectedItem(),

@@ -24,7 +24,6 @@ void DotUnderline(PalmCanvas& canvas, int w, int y, Color background) {
 void PaintCCLabel(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   // TCCEdit is a TCCLabel and draws the same way.
   auto& label = static_cast<TCCLabel&>(control);
-  if (label.Height() != kCCLabelHeight) label.SetHeight(kCCLabelHeight);
   const int w = label.Width();
   const int h = label.Height();
   const Color background = label.Color();

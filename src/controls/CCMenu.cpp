@@ -32,7 +32,9 @@ void TCCMenu::SetItems(const StringList& items) {
   Changed();
 }
 
+// Opening and closing a menu is view state, and so is the height it takes.
 void TCCMenu::SetTest(int v) {
+  ViewScope view(*this);
   test_ = v;
   if (v != 0) SetVisible(true);
   Changed();

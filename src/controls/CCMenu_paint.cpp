@@ -45,7 +45,6 @@ void DrawDropBox(PalmCanvas& canvas, int uw, int w, int h) {
 
 void PaintCCMenu(TControl& control, PalmCanvas& canvas, const PaintContext&) {
   auto& menu = static_cast<TCCMenu&>(control);
-  if (menu.Height() != menu.DrawnHeight()) menu.SetHeight(menu.DrawnHeight());
   const int w = menu.Width();
   const int h = menu.Height();
   const bool open = menu.Test() != 0;

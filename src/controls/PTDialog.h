@@ -21,6 +21,8 @@ class TPTDialog : public TControl {
   QB_PROPERTY(int, GridVisible, grid_visible_)
   QB_PROPERTY(int, GridSpace, grid_space_)
   bool IsShown() const { return Tag() == 1; }
+  // The Tag says whether the dialog is the one shown: view state.
+  void SetTag(int tag) override;
 
  private:
   std::string title_ = "Dialog";

@@ -18,7 +18,8 @@ void PaintPTDialog(TControl& control, PalmCanvas& canvas, const PaintContext& co
   const int w = dialog.Width();
   const int h = dialog.Height();
   // Outside the frame the dialog shows the screen it lies on.
-  if (const TControl* parent = dialog.Parent()) SetPanelBackground(dialog, canvas, parent->Color());
+  if (const TControl* parent = dialog.Parent())
+    SetPanelBackground(dialog, canvas, DrawnBackground(*parent));
 
   canvas.FillRect(2, kBodyTop, w - 2, h - 2, dialog.ColorDialogFill());
   // The grid follows the screen's dots, whatever the dialog's size.

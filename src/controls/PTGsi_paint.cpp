@@ -7,11 +7,6 @@ namespace qb {
 
 void PaintPTGsi(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& gsi = static_cast<TPTGsi&>(control);
-  // Put back to its fixed size; the next paint draws it.
-  if (gsi.Width() != kGsiWidth || gsi.Height() != kGsiHeight) {
-    gsi.SetBounds(gsi.Left(), gsi.Top(), kGsiWidth, kGsiHeight);
-    return;
-  }
   TakeFormBackground(gsi, canvas, context);
   canvas.SetPen(context.form.text);
   canvas.SetBrush(context.form.text);

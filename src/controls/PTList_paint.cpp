@@ -9,24 +9,11 @@ namespace qb {
 namespace {
 
 constexpr int kStandAlone = 0;
-// The rows follow the height of this text in the list's font.
-constexpr const char* kRowSample = "A";
-
-// Rows as high as the font; a change makes the list MaxItems rows high again.
-int FollowFont(TPTList& list, const PalmCanvas& canvas) {
-  const int h = canvas.TextHeight(kRowSample);
-  if (h > 0 && h != list.RowHeight()) {
-    list.SetRowHeight(h);
-    list.SetHeight(list.MaxItems() * h + 3);
-  }
-  return list.RowHeight();
-}
-
 }  // namespace
 
 void PaintPTList(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& list = static_cast<TPTList&>(control);
-  const int row_height = FollowFont(list, canvas);
+  const int row_height = list.RowHeight();
   const int w = list.Width();
   const int h = list.Height();
   const FormColors& form = context.form;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/size_rules.h"
+
 namespace qb {
 
 namespace {
@@ -54,7 +56,29 @@ TControl::~TControl() {
 }
 
 void TControl::Changed() {
-  if (owner_) owner_->ControlChanged(*this);
+  if (owner_) {
+    if (view_change_)
+      owner_->ViewChanged(*this);
+    else
+      owner_->ControlChanged(*this);
+  }
+  if (fitting_) return;
+  fitting_ = true;
+  ApplySizeRule(*this);
+  fitting_ = false;
+}
+
+void TControl::ViewChanged() {
+  const bool was = view_change_;
+  view_change_ = true;
+  Changed();
+  view_change_ = was;
+}
+
+void TControl::SetSelectColor(const qb::Color& color) {
+  if (color == select_color_) return;
+  select_color_ = color;
+  ViewChanged();
 }
 
 void TControl::SetName(const std::string& name) {
@@ -118,7 +142,7 @@ void TControl::SetAlignment(TextAlign a) {
 
 void TControl::SetSelected(bool selected) {
   selected_ = selected;
-  if (owner_) owner_->SelectionChanged(*this);
+  if (owner_) owner_->ViewChanged(*this);
 }
 
 void TControl::SetPalmForm(TControl* panel) {
@@ -130,7 +154,14 @@ TControl* TControl::AddChild(std::unique_ptr<TControl> child) {
   child->parent_ = this;
   children_.push_back(std::move(child));
   Changed();
-  return children_.back().get();
+  TControl* added = children_.back().get();
+  // A control that no setter reached yet still gets its drawn size.
+  if (!added->fitting_) {
+    added->fitting_ = true;
+    ApplySizeRule(*added);
+    added->fitting_ = false;
+  }
+  return added;
 }
 
 std::unique_ptr<TControl> TControl::RemoveChild(TControl* child) {

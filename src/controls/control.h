@@ -23,19 +23,20 @@ class ControlOwner {
   virtual void ControlChanged(TControl& control) = 0;
   // The window's resize notification, given to controls when they are attached.
   virtual void ControlResized(TControl& control) = 0;
-  // A selection mark came or went: a repaint, no change of the form's content.
-  virtual void SelectionChanged(TControl& control) { ControlChanged(control); }
+  // A change of what the designer shows, not of the design: a selection mark, an open menu,
+  // the shown dialog. A repaint; no change of the form's content, no undo step.
+  virtual void ViewChanged(TControl& control) { ControlChanged(control); }
 };
 
 // The toolkit's text alignment numbering.
 enum class TextAlign : int { kLeft = 0, kRight = 1, kCenter = 2 };
 
 // Store-and-repaint property: a getter named after the property and a Set setter.
-#define QB_PROPERTY(Type, Name, member)                 \
-  const Type& Name() const { return member; }           \
-  void Set##Name(const Type& value) {                   \
-    member = value;                                     \
-    Changed();                                          \
+#define QB_PROPERTY(Type, Name, member)       \
+  const Type& Name() const { return member; } \
+  void Set##Name(const Type& value) {         \
+    member = value;                           \
+    Changed();                                \
   }
 
 using StringList = std::vector<std::string>;
@@ -89,9 +90,11 @@ class TControl {
   void SetVisible(bool visible);
   TextAlign Alignment() const { return alignment_; }
   void SetAlignment(TextAlign a);
+  // The selection mark and its colour are view state (see ControlOwner::ViewChanged).
   bool Selected() const { return selected_; }
   void SetSelected(bool selected);
-  QB_PROPERTY(qb::Color, SelectColor, select_color_)
+  const qb::Color& SelectColor() const { return select_color_; }
+  void SetSelectColor(const qb::Color& color);
 
   // The screen panel or dialog whose colours the control takes; empty in CControls.
   TControl* PalmForm() const { return palm_form_.Get(); }
@@ -110,14 +113,30 @@ class TControl {
   bool Showing() const;
 
   // Asks for a repaint without changing anything (the colours of its form may have changed).
-  void Invalidate() { Changed(); }
+  void Invalidate() { ViewChanged(); }
   // Whether a size change is reported to the owner (set when attached to a window).
   void SetResizeNotification(bool on) { resize_notification_ = on; }
   bool ResizeNotification() const { return resize_notification_; }
 
  protected:
-  // Tells the owner, whose window repaints.
+  // Tells the owner, whose window repaints, then applies the class's size rule
+  // (size_rules.h): a setter leaves the control at the size it is drawn at.
   void Changed();
+  // A change of view state: the owner repaints without counting a change; a size the rule
+  // corrects on the way is view state too.
+  void ViewChanged();
+  // Every change while it lives is view state (a menu's Test also shows the menu).
+  class ViewScope {
+   public:
+    explicit ViewScope(TControl& c) : c_(c), was_(c.view_change_) { c.view_change_ = true; }
+    ~ViewScope() { c_.view_change_ = was_; }
+    ViewScope(const ViewScope&) = delete;
+    ViewScope& operator=(const ViewScope&) = delete;
+
+   private:
+    TControl& c_;
+    bool was_;
+  };
 
  private:
   ControlClass class_;
@@ -139,6 +158,8 @@ class TControl {
   TControl* parent_ = nullptr;
   std::vector<std::unique_ptr<TControl>> children_;
   bool resize_notification_ = false;
+  bool fitting_ = false;
+  bool view_change_ = false;
 };
 
 // Downcast by class; nullptr when the control is of another class.

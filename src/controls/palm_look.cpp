@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/CCForm.h"
 #include "model/datamod.h"
 
 namespace qb {
@@ -178,14 +179,19 @@ void DrawGrid(PalmCanvas& canvas, int w, int h, int grid_visible, int grid_space
     for (int x = 0; x < w; x += pitch) canvas.SetPixel(x, y, dot);
 }
 
-void SetPanelBackground(TControl& control, PalmCanvas& canvas, Color color) {
-  if (control.Color() != color) control.SetColor(color);
+void SetPanelBackground(const TControl& control, PalmCanvas& canvas, Color color) {
   canvas.FillRect(0, 0, control.Width(), control.Height(), color);
 }
 
-Color TakeFormBackground(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
-  if (context.form.has_form) SetPanelBackground(control, canvas, context.form.background);
-  return control.Color();
+Color TakeFormBackground(const TControl& control, PalmCanvas& canvas, const PaintContext& context) {
+  if (!context.form.has_form) return control.Color();
+  SetPanelBackground(control, canvas, context.form.background);
+  return context.form.background;
+}
+
+Color DrawnBackground(const TControl& panel) {
+  if (const auto* screen = As<TCCForm>(&panel)) return screen->ColorFormFill();
+  return panel.Color();
 }
 
 }  // namespace qb

@@ -97,11 +97,12 @@ inline constexpr int kScreenSize = 160;
 // Grid dots at every multiple of GridSpace − 1 below w and h, when the grid is visible. They
 // are gray, or white on a gray fill. A pitch below 1 (GridSpace below 2) draws no dots.
 void DrawGrid(PalmCanvas& canvas, int w, int h, int grid_visible, int grid_space, Color fill);
-// With a PalmForm the control's background becomes the form's or dialog's fill: the Color is
-// updated (only when it differs, so that painting settles) and the panel filled again.
-// Returns the background in use.
-Color TakeFormBackground(TControl& control, PalmCanvas& canvas, const PaintContext& context);
-// Sets the control's Color to color when it differs and fills the panel with it.
-void SetPanelBackground(TControl& control, PalmCanvas& canvas, Color color);
+// With a PalmForm the control's background is the form's or dialog's fill: the panel is
+// filled with it. Returns the background in use. Drawing never changes the control.
+Color TakeFormBackground(const TControl& control, PalmCanvas& canvas, const PaintContext& context);
+// Fills the panel with color, the background it is drawn on.
+void SetPanelBackground(const TControl& control, PalmCanvas& canvas, Color color);
+// The colour a panel is drawn in: the screen's ColorFormFill, else its Color.
+Color DrawnBackground(const TControl& panel);
 
 }  // namespace qb

@@ -53,6 +53,7 @@ class Designer : public FormListener {
   Designer& operator=(const Designer&) = delete;
 
   AppState& State() { return state_; }
+  Ui& GetUi() { return ui_; }
 
   // --- Windows ---
   // A new window with the grid option applied, added to the application state.

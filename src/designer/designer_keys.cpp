@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/designer.h"
+#include "designer/image_limit.h"
 #include "designer/selection.h"
 
 namespace qb {
@@ -46,11 +47,20 @@ bool Designer::KeyPressed(DesignerKey key, bool shift) {
                        (shift ? "size " : "nudge ") + control->Name());
   int dx = 0, dy = 0;
   switch (key) {
-    case DesignerKey::kLeft: dx = -step; break;
-    case DesignerKey::kUp: dy = -step; break;
-    case DesignerKey::kRight: dx = step; break;
-    case DesignerKey::kDown: dy = step; break;
-    default: return false;
+    case DesignerKey::kLeft:
+      dx = -step;
+      break;
+    case DesignerKey::kUp:
+      dy = -step;
+      break;
+    case DesignerKey::kRight:
+      dx = step;
+      break;
+    case DesignerKey::kDown:
+      dy = step;
+      break;
+    default:
+      return false;
   }
   WeakRef<TControl> current(control);
   if (shift) {
@@ -59,14 +69,15 @@ bool Designer::KeyPressed(DesignerKey key, bool shift) {
     if (dx != 0) control->SetWidth(std::max(TSnapToGrid::kMinSize, control->Width() + dx));
     if (dy != 0) control->SetHeight(std::max(TSnapToGrid::kMinSize, control->Height() + dy));
     key_resizing_ = false;
+    HoldImageSize(*control, ui_);
   } else {
     // Every marked control of the panel moves with the current one.
     std::vector<TControl*> group{control};
     if (control->Selected())
       for (TControl* other : MarkedSiblings(*control))
         if (Nudgeable(*other)) group.push_back(other);
-    for (TControl* moved : group) moved->SetBounds(moved->Left() + dx, moved->Top() + dy,
-                                                   moved->Width(), moved->Height());
+    for (TControl* moved : group)
+      moved->SetBounds(moved->Left() + dx, moved->Top() + dy, moved->Width(), moved->Height());
   }
   if (!current) return true;
   state_.status_panels[kReadoutPanel] = PositionReadout(*control);

@@ -8,6 +8,7 @@
 #include "controls/PTList.h"
 #include "designer/designer.h"
 #include "designer/hit_test.h"
+#include "designer/image_limit.h"
 #include "designer/row_height.h"
 #include "designer/selection.h"
 #include "model/datamod.h"
@@ -322,7 +323,10 @@ void Designer::ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shif
     ShowSelection(form, false);
     return;
   }
-  if (resized) SnapRowsAfterResize(sender);
+  if (resized) {
+    SnapRowsAfterResize(sender);
+    HoldImageSize(sender, ui_);
+  }
   // After a right-click that kept the selection the current control stays as it was.
   if (!IsPlainRightClick(shift) || state_.current_control.Get() == &sender) Inspect(form, sender);
 }

@@ -1,6 +1,7 @@
 #include "designer/layout_commands.h"
 
 #include "designer/designer.h"
+#include "designer/image_limit.h"
 
 namespace qb {
 
@@ -32,9 +33,11 @@ bool RunMovingCommand(Designer& designer, TChildFrm& form, PopCommand command) {
       return true;
     case P::kSameWidth:
       AlignControls(form, lib, Q::kWidth);
+      HoldImageSizes(form, designer.GetUi());
       return true;
     case P::kSameHeight:
       AlignControls(form, lib, Q::kHeight);
+      HoldImageSizes(form, designer.GetUi());
       return true;
     case P::kCenterHorizontally:
       CenterControls(form, true);

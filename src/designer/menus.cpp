@@ -10,6 +10,8 @@ TCCMenuBar* FindMenuBar(TChildFrm& form) {
 
 void OpenMenu(TChildFrm& form, TCCMenu& menu) {
   if (menu.Test() == 0) return;
+  // Which menu is open is view state.
+  TChildFrm::ViewScope view(form);
   if (TCCMenuBar* bar = FindMenuBar(form)) bar->SetTest(1);
   for (const auto& child : form.Client().Children()) {
     auto* other = As<TCCMenu>(child.get());

@@ -1,5 +1,8 @@
 #include "form/ChildFor.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #include "model/kinds.h"
 #include "model/text_util.h"
 
@@ -86,6 +89,7 @@ void TChildFrm::SetShownDialog(TPTDialog* dialog) {
 }
 
 void TChildFrm::ApplyGridOption(bool on) {
+  ViewScope view(*this);
   MarkPictureDirty();
   screen_->SetGridVisible(on ? 1 : 0);
   if (on) screen_->SetGridSpace(kGridSpaceOn);
@@ -99,17 +103,52 @@ void TChildFrm::ApplyGridOption(bool on) {
   }
 }
 
-void TChildFrm::ControlChanged(TControl&) {
+void TChildFrm::ControlChanged(TControl& control) {
   MarkPictureDirty();
+  if (view_depth_ > 0) return;
+  DesignChanging(&control);
   ++change_count_;
 }
 
-void TChildFrm::SelectionChanged(TControl&) { MarkPictureDirty(); }
+void TChildFrm::ViewChanged(TControl&) { MarkPictureDirty(); }
 
+// The size change itself was counted by ControlChanged.
 void TChildFrm::ControlResized(TControl& control) {
   MarkPictureDirty();
-  ++change_count_;
   if (listener_) listener_->FormControlResized(*this, control);
+}
+
+void TChildFrm::StartRecording() {
+  undo_.Clear(*this);
+  recording_ = true;
+}
+
+namespace {
+
+bool CheckFromEnvironment() {
+#ifndef NDEBUG
+  return true;
+#else
+  const char* value = std::getenv("QB_CHANGE_CHECK");
+  return value && std::strcmp(value, "1") == 0;
+#endif
+}
+
+bool& ChangeCheckFlag() {
+  static bool on = CheckFromEnvironment();
+  return on;
+}
+
+}  // namespace
+
+bool ChangeCheckOn() { return ChangeCheckFlag(); }
+void SetChangeCheck(bool on) { ChangeCheckFlag() = on; }
+
+void TChildFrm::DesignChanging(const TControl* control) const {
+  if (!recording_ || edit_depth_ > 0 || !ChangeCheckOn()) return;
+  throw ChangeOutsideEdit("a change of form " + name_ +
+                          (control ? " (" + control->Name() + ")" : std::string()) +
+                          " outside an edit");
 }
 
 }  // namespace qb

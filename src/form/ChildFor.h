@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,9 @@ class TChildFrm : public ControlOwner {
 
   const std::string& Name() const { return name_; }
   void SetName(const std::string& name) {
-    if (name != name_) ++change_count_;
+    if (name == name_) return;
+    DesignChanging();
+    ++change_count_;
     name_ = name;
   }
   const std::string& Path() const { return path_; }
@@ -81,7 +84,7 @@ class TChildFrm : public ControlOwner {
   TSnapToGrid& SnapDialog() { return snap_dialog_; }
   const TSnapToGrid& SnapDialog() const { return snap_dialog_; }
   // The grid option for this window: grid dots on the screen panel and on every dialog, and
-  // the grid size of both movers.
+  // the grid size of both movers. A view change: it counts no change of the form.
   void ApplyGridOption(bool on);
 
   // Whether the title bar is drawn as active.
@@ -126,12 +129,48 @@ class TChildFrm : public ControlOwner {
 
   void ControlChanged(TControl& control) override;
   void ControlResized(TControl& control) override;
-  // A selection mark is no change of the form: it repaints without counting.
-  void SelectionChanged(TControl& control) override;
+  // A selection mark, an open menu, the shown dialog: it repaints without counting.
+  void ViewChanged(TControl& control) override;
 
   // Counts every change of the form's content (values, structure, its name); a transaction
   // compares it to know whether it changed anything.
   std::uint64_t ChangeCount() const { return change_count_; }
+
+  // The form records its changes as undo steps from here on: it is as it was opened or made,
+  // and every later change of its design must come inside an edit (EditTransaction, undo,
+  // redo). Clears the undo steps.
+  void StartRecording();
+  bool Recording() const { return recording_; }
+  // An edit of this form is open while the count is above zero.
+  void BeginEdit() { ++edit_depth_; }
+  void EndEdit() {
+    if (edit_depth_ > 0) --edit_depth_;
+  }
+  bool EditOpen() const { return edit_depth_ > 0; }
+  // Holds an edit of the form open for its lifetime without recording a step: the form
+  // being read from its file.
+  class MakingScope {
+   public:
+    explicit MakingScope(TChildFrm& form) : form_(form) { form_.BeginEdit(); }
+    ~MakingScope() { form_.EndEdit(); }
+    MakingScope(const MakingScope&) = delete;
+    MakingScope& operator=(const MakingScope&) = delete;
+
+   private:
+    TChildFrm& form_;
+  };
+  // Changes made while a view scope lives are view state: the grid option, the menus the
+  // selection opens, the shown dialog.
+  class ViewScope {
+   public:
+    explicit ViewScope(TChildFrm& form) : form_(form) { ++form_.view_depth_; }
+    ~ViewScope() { --form_.view_depth_; }
+    ViewScope(const ViewScope&) = delete;
+    ViewScope& operator=(const ViewScope&) = delete;
+
+   private:
+    TChildFrm& form_;
+  };
   // This form's undo and redo steps and its clean point.
   UndoStack& Undo() { return undo_; }
   const UndoStack& Undo() const { return undo_; }
@@ -158,7 +197,24 @@ class TChildFrm : public ControlOwner {
   bool picture_dirty_ = true;
   std::uint64_t picture_serial_ = 0;
   std::uint64_t change_count_ = 0;
+  bool recording_ = false;
+  int edit_depth_ = 0;
+  int view_depth_ = 0;
   UndoStack undo_;
+
+  // Fails loudly (ChangeOutsideEdit) when the change check is on and a design value changes
+  // while the form records and no edit is open.
+  void DesignChanging(const TControl* control = nullptr) const;
+};
+
+// The change check: a design change of a recording form outside an edit throws
+// ChangeOutsideEdit. On in debug builds and wherever QB_CHANGE_CHECK=1 is set (the tests).
+bool ChangeCheckOn();
+void SetChangeCheck(bool on);
+
+class ChangeOutsideEdit : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
 };
 
 // The text of a control-list entry.

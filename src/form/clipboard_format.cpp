@@ -9,8 +9,8 @@
 #include <map>
 #include <optional>
 
-#include "controls/CCMenu.h"
 #include "controls/CCForm.h"
+#include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
@@ -514,6 +514,43 @@ ControlValues::ControlValues() = default;
 ControlValues::~ControlValues() = default;
 ControlValues::ControlValues(ControlValues&&) noexcept = default;
 ControlValues& ControlValues::operator=(ControlValues&&) noexcept = default;
+
+namespace {
+
+bool IsViewKey(ControlClass cls, std::string_view key) {
+  if (key == "SelectColor") return true;
+  switch (cls) {
+    case ControlClass::kCCMenu:
+    case ControlClass::kCCMenuBar:
+      return key == "Test";
+    case ControlClass::kPTDialog:
+      return key == "Tag" || key == "GridVisible" || key == "GridSpace";
+    case ControlClass::kCCForm:
+      return key == "GridVisible" || key == "GridSpace";
+    default:
+      return false;
+  }
+}
+
+bool SameValue(const ControlValues::Value& a, const ControlValues::Value& b) {
+  return a.number == b.number && a.color == b.color && a.text == b.text && a.font == b.font &&
+         a.list == b.list;
+}
+
+}  // namespace
+
+bool SameDesignValues(ControlClass cls, const ControlValues& a, const ControlValues& b) {
+  if (a.values_.size() != b.values_.size()) return false;
+  if (a.left_ != b.left_ || a.top_ != b.top_ || a.width_ != b.width_) return false;
+  // A menu's height follows its Test.
+  if (a.height_ != b.height_ && cls != ControlClass::kCCMenu) return false;
+  for (std::size_t i = 0; i < a.values_.size(); ++i) {
+    const ControlValues::Value& va = a.values_[i];
+    if (va.key != b.values_[i].key) return false;
+    if (!IsViewKey(cls, va.key->name) && !SameValue(va, b.values_[i])) return false;
+  }
+  return true;
+}
 
 ControlValues CaptureControlValues(const TControl& c) {
   ControlValues out;

@@ -74,12 +74,17 @@ class ControlValues {
   struct Value;
 
  private:
+  friend bool SameDesignValues(ControlClass cls, const ControlValues& a, const ControlValues& b);
   friend ControlValues CaptureControlValues(const TControl& control);
   friend void ApplyControlValues(const ControlValues& values, TControl& control);
   std::vector<Value> values_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 
+// Whether two captures of one class hold the same design: the view state (the selection
+// colour, a menu's or the menu bar's Test and the height it gives a menu, a dialog's Test,
+// the grid the View > Grid option puts on the screen and its dialogs) is left out.
+bool SameDesignValues(ControlClass cls, const ControlValues& a, const ControlValues& b);
 ControlValues CaptureControlValues(const TControl& control);
 void ApplyControlValues(const ControlValues& values, TControl& control);
 

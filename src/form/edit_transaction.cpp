@@ -7,6 +7,10 @@ namespace qb {
 EditTransaction::EditTransaction(AppState& state, TChildFrm* form, std::string name,
                                  std::string merge_key)
     : state_(state), name_(std::move(name)), merge_key_(std::move(merge_key)) {
+  if (form) {
+    edited_.Reset(form);
+    form->BeginEdit();
+  }
   if (!state_.record_steps) return;
   if (state_.open_transaction) {
     outer_ = state_.open_transaction;
@@ -28,6 +32,7 @@ EditTransaction::~EditTransaction() {
   } catch (...) {
     // A step that cannot be recorded is lost; the edit itself stands.
   }
+  if (TChildFrm* form = edited_.Get()) form->EndEdit();
 }
 
 void EditTransaction::SetName(const std::string& name) {
@@ -49,6 +54,11 @@ void EditTransaction::Commit() {
     stack.MergeIntoTop(*form, name_);
     return;
   }
+  // Setters that were given the value the control had, and view state, change nothing.
+  if (SameDesign(*before_, TakeFormSnapshot(state_, *form))) {
+    before_.reset();
+    return;
+  }
   std::string name = name_.empty() ? DescribeStep(state_, *form, *before_) : name_;
   stack.Push(*form, {std::move(name), merge_key_, std::move(*before_), std::nullopt});
   before_.reset();
@@ -65,8 +75,6 @@ bool EditTransaction::Rollback() {
   if (state_.open_transaction == this) state_.open_transaction = nullptr;
   RestoreFormSnapshot(state_, *form, *before_);
   before_.reset();
-  // Back where it began: as unmodified as it was then.
-  form->Undo().RestedAgain(*form, start_count_);
   return true;
 }
 

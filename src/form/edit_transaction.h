@@ -38,6 +38,8 @@ class EditTransaction {
   EditTransaction* outer_ = nullptr;
   bool open_ = false;
   WeakRef<TChildFrm> form_;
+  // The form whose edit this transaction holds open (joined ones too).
+  WeakRef<TChildFrm> edited_;
   std::string name_;
   std::string merge_key_;
   std::uint64_t start_count_ = 0;

@@ -7,8 +7,8 @@
 // - Saving writes the whole file at once through IniFile::Save, so a failed save leaves the
 //   old file as it was (the old file is not deleted first).
 // - A control that cannot have its own section (empty name, a name that is not an
-//   identifier, a reserved name or one already written in the same form) is given its next
-//   free automatic name before the form is written, and is written under it.
+//   identifier, a reserved name or one already written in the same form) is written under
+//   its next free automatic name; the control keeps its own (writing never changes a form).
 // - A section whose "Name" is unusable in the form (not an identifier, reserved, or already
 //   borne by a control read earlier) is read as a control with the next free automatic name.
 // - Only dialogs are parents; a "Parent" naming anything else lands on the screen panel.
@@ -35,9 +35,9 @@ inline constexpr int kMaxFormControls = 4096;
 // "Unable to write to <path>".
 std::string UnableToWriteMessage(const std::string& path);
 
-// The form's file content. Controls that cannot have a section of their own are renamed
-// first (see above).
-IniFile WriteFormToIni(LibraryId lib, TChildFrm& form);
+// The form's file content. Controls that cannot have a section of their own are written
+// under another name (see above).
+IniFile WriteFormToIni(LibraryId lib, const TChildFrm& form);
 // Writes the form file. On failure shows "Unable to write to <path>" (caption "Error") and
 // returns false, leaving the old file and the form's caption as they were; on success sets
 // the window's caption to the file's name.

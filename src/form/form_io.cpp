@@ -1,8 +1,10 @@
 // The form writer and reader of both libraries, driven by the key tables.
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "controls/CCBitmap.h"
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "controls/factory.h"
@@ -226,40 +228,50 @@ bool IsSectionName(const std::string& name, const TakenNames& names) {
   return IsValidIdent(name) && !names.Reserved(name);
 }
 
-// Gives every control that cannot have a section of its own its next free automatic name.
-bool EnsureSectionNames(TChildFrm& form, const std::vector<Written>& written) {
+// The section each written control is written under: its own name, or for a control that
+// cannot have a section of its own (a name made in code, never by the designer) its next
+// free automatic name. The controls keep their names: writing never changes the form.
+using SectionNames = std::unordered_map<const TControl*, std::string>;
+SectionNames SectionNamesOf(const TChildFrm& form, const std::vector<Written>& written) {
+  SectionNames out;
   std::unordered_set<std::string> used;
   TakenNames names(form);
   int counter = 0;
-  bool renamed = false;
   for (const Written& w : written) {
-    TControl& c = *w.control;
-    if (!IsSectionName(c.Name(), names) || used.count(LowerAscii(c.Name()))) {
+    const TControl& c = *w.control;
+    std::string name = c.Name();
+    if (!IsSectionName(name, names) || used.count(LowerAscii(name))) {
       std::string bar_name = MenuBarName(form, false);
       bool bar = c.Class() == ControlClass::kCCMenuBar && IsSectionName(bar_name, names) &&
                  !names.BorneByControl(bar_name);
       names.Remove(c);
-      c.SetName(bar ? bar_name : NextControlName(w.kind->long_prefix, names, counter));
-      names.Add(c);
-      renamed = true;
+      name = bar ? bar_name : NextControlName(w.kind->long_prefix, names, counter);
+      names.AddAs(c, name);
     }
-    used.insert(LowerAscii(c.Name()));
+    used.insert(LowerAscii(name));
+    out.emplace(&c, std::move(name));
   }
-  return renamed;
+  return out;
 }
 
 void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const TControl& c,
-              const KindInfo& kind) {
+              const KindInfo& kind, const SectionNames& sections) {
   switch (k.codec) {
     case Codec::kControl:
       ini.WriteString(section, k.key, kind.kind);
       break;
     case Codec::kName:
-      ini.WriteString(section, k.key, c.Name());
+      ini.WriteString(section, k.key, section);
       break;
-    case Codec::kParent:
-      ini.WriteString(section, k.key, c.Parent() ? c.Parent()->Name() : kScreenParentName);
+    case Codec::kParent: {
+      const TControl* parent = c.Parent();
+      auto it = parent ? sections.find(parent) : sections.end();
+      ini.WriteString(section, k.key,
+                      it != sections.end() ? it->second
+                      : parent             ? parent->Name()
+                                           : kScreenParentName);
       break;
+    }
     case Codec::kText:
       ini.WriteString(section, k.key, k.get_text(c));
       break;
@@ -461,6 +473,12 @@ class FormReader {
         c.SetBounds(screen.Left(), screen.Top(), c.Width(), c.Height());
         if (static_cast<TCCMenuBar&>(c).Test() == 0) CloseMenus();
         break;
+      case ControlClass::kCCBitmap:
+        // An Image enters at most 40 × 40 pixels.
+        c.SetBounds(c.Left(), c.Top(), std::min(c.Width(), kImageMaxSize),
+                    std::min(c.Height(), kImageMaxSize));
+        c.SetResizeNotification(true);
+        break;
       default:
         c.SetResizeNotification(true);
         break;
@@ -491,14 +509,15 @@ class FormReader {
 
 std::string UnableToWriteMessage(const std::string& path) { return kUnableToWrite + path; }
 
-IniFile WriteFormToIni(LibraryId lib, TChildFrm& form) {
-  std::vector<Written> written = WrittenControls(lib, form);
-  if (EnsureSectionNames(form, written)) form.RebuildControlList(lib);
+IniFile WriteFormToIni(LibraryId lib, const TChildFrm& form) {
+  std::vector<Written> written = WrittenControls(lib, const_cast<TChildFrm&>(form));
+  const SectionNames sections = SectionNamesOf(form, written);
   IniFile ini;
   WriteFormSection(lib, form, ini);
   for (const Written& w : written) {
-    const std::string section = w.control->Name();
-    for (const KeySpec& k : w.layout->keys) WriteKey(ini, section, k, *w.control, *w.kind);
+    const std::string& section = sections.at(w.control);
+    for (const KeySpec& k : w.layout->keys)
+      WriteKey(ini, section, k, *w.control, *w.kind, sections);
     for (const form_io::ListSection& list : w.layout->list_sections)
       ini.WriteList(section + list.suffix, list.get(*w.control));
   }
@@ -508,7 +527,7 @@ IniFile WriteFormToIni(LibraryId lib, TChildFrm& form) {
 std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form) {
   std::vector<FormText> texts;
   texts.push_back({form.Name(), kFormTitleKey, form.Screen().Title()});
-  // Collecting only reads the controls; the writer's renaming is not done here.
+  // Collecting only reads the controls.
   for (const Written& w : WrittenControls(lib, const_cast<TChildFrm&>(form))) {
     const TControl& c = *w.control;
     for (const KeySpec& k : w.layout->keys) {

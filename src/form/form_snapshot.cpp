@@ -85,6 +85,26 @@ FormSnapshot TakeFormSnapshot(const AppState& state, const TChildFrm& form) {
   return s;
 }
 
+bool SameDesign(const FormSnapshot& a, const FormSnapshot& b) {
+  // The control list follows the controls; its order is the chooser's.
+  if (a.form_name != b.form_name || a.controls.size() != b.controls.size() ||
+      !SameDesignValues(ControlClass::kCCForm, a.screen, b.screen))
+    return false;
+  for (std::size_t i = 0; i < a.controls.size(); ++i) {
+    const ControlRecord& x = a.controls[i];
+    const ControlRecord& y = b.controls[i];
+    if (x.cls != y.cls || x.name != y.name || x.parent != y.parent || x.palm_form != y.palm_form ||
+        !SameDesignValues(x.cls, x.values, y.values))
+      return false;
+    // A menu or the menu bar shows and hides with its Test, a dialog when it is shown.
+    const bool shown_by_test = x.cls == ControlClass::kCCMenu ||
+                               x.cls == ControlClass::kCCMenuBar ||
+                               x.cls == ControlClass::kPTDialog;
+    if (x.visible != y.visible && !shown_by_test) return false;
+  }
+  return true;
+}
+
 void RestoreFormSnapshot(AppState& state, TChildFrm& form, const FormSnapshot& s) {
   form.SetMouseCapture(nullptr);
   form.SetShownDialog(nullptr);

@@ -57,6 +57,11 @@ struct FormSnapshot {
 };
 
 FormSnapshot TakeFormSnapshot(const AppState& state, const TChildFrm& form);
+// Whether two snapshots of a form hold the same design: the same name, controls, values,
+// visibility, order and parents. View state is left out: selection marks and their
+// colours, the shown dialog, open menus, the grid option, the current and last selected
+// control, and the order of the control list.
+bool SameDesign(const FormSnapshot& a, const FormSnapshot& b);
 // Puts the form back as recorded. References to controls of the form (current control,
 // last selected, shown dialog, mouse capture, control list) are re-pointed to the new ones.
 void RestoreFormSnapshot(AppState& state, TChildFrm& form, const FormSnapshot& snapshot);

@@ -72,12 +72,16 @@ bool TakenNames::Reserved(std::string_view name) const {
   return FixedName(name) || tables_.count(LowerAscii(name)) > 0;
 }
 
-void TakenNames::Add(const TControl& control) { Count(control, 1); }
+void TakenNames::Add(const TControl& control) { Count(control, control.Name(), 1); }
 
-void TakenNames::Remove(const TControl& control) { Count(control, -1); }
+void TakenNames::Remove(const TControl& control) { Count(control, control.Name(), -1); }
 
-void TakenNames::Count(const TControl& control, int step) {
-  const std::string name = LowerAscii(control.Name());
+void TakenNames::AddAs(const TControl& control, const std::string& name) {
+  Count(control, name, 1);
+}
+
+void TakenNames::Count(const TControl& control, const std::string& given, int step) {
+  const std::string name = LowerAscii(given);
   Step(controls_, name, step);
   if (control.Class() != ControlClass::kCCTable) return;
   for (const char* suffix : kTableSuffixes) Step(tables_, name + LowerAscii(suffix), step);

@@ -45,9 +45,11 @@ class TakenNames {
   void Add(const TControl& control);
   // A control no longer bears its name: call before renaming it, then Add.
   void Remove(const TControl& control);
+  // The control bears this name in place of its own (a section written under another name).
+  void AddAs(const TControl& control, const std::string& name);
 
  private:
-  void Count(const TControl& control, int step);
+  void Count(const TControl& control, const std::string& name, int step);
   static void Step(std::unordered_map<std::string, int>& counts, const std::string& key, int step);
 
   std::unordered_map<std::string, int> controls_;  // lower-cased name -> controls bearing it

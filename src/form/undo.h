@@ -9,8 +9,10 @@
 //
 // A step holds the form's state before it; the state after it is taken when the step is
 // undone, so a step costs one snapshot however long the action was (a drag included).
-// Whether anything changed is read from the form's change counter, not from comparing
-// snapshots.
+// A transaction whose form's change counter moved compares the form with its state before
+// (SameDesign): an action that set values to what they were, or changed only view state,
+// records no step and leaves Redo alone. Nothing changes a recording form outside a
+// transaction, undo or redo (TChildFrm's change check).
 
 #include <cstdint>
 #include <optional>
@@ -47,32 +49,27 @@ class UndoStack {
   void MarkClean(const TChildFrm& form);
   // Forgets every step; the form as it is now is clean.
   void Clear(const TChildFrm& form);
+  // No state the steps reach is the saved one (work recovered, never saved).
+  void MarkUnsaved() { clean_ = kNoCleanPoint; }
 
-  // The form was put back to the state it had at change count `count` (a rolled-back
-  // transaction): when it rested then, it rests now.
-  void RestedAgain(const TChildFrm& form, std::uint64_t count);
   // Whether a step with this key would merge into the top one now.
   bool WouldMerge(const TChildFrm& form, const std::string& merge_key) const;
   void Push(const TChildFrm& form, Step step);
-  // The top step absorbs a change made since: its after-state is taken afresh when undone.
+  // The top step takes in the transaction that merged into it: its after-state is taken
+  // afresh when undone.
   void MergeIntoTop(const TChildFrm& form, const std::string& name);
 
   // Puts the form back as it was before the last step; false when there is none.
   bool Undo(AppState& state, TChildFrm& form);
-  // Does the undone step again; false when there is none, or when the form was changed
-  // outside a transaction since (the redo steps are then dropped).
+  // Does the undone step again; false when there is none.
   bool Redo(AppState& state, TChildFrm& form);
 
  private:
   static constexpr std::size_t kNoCleanPoint = static_cast<std::size_t>(-1);
-  void Rest(const TChildFrm& form);
 
   std::vector<Step> steps_;
   std::size_t position_ = 0;
   std::size_t clean_ = 0;
-  // The form's change count when the last step, undo or redo ended; a different count means
-  // a change made outside any transaction.
-  std::uint64_t rest_count_ = 0;
 };
 
 }  // namespace qb

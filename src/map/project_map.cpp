@@ -269,7 +269,10 @@ std::vector<std::size_t> MapOrder(const std::vector<MapForm>& forms,
 
 MapPictures::Entry& MapPictures::EntryFor(const AppState& design, const TChildFrm& form) {
   Entry& entry = entries_[&form];
-  if (entry.copy && entry.change_count == form.ChangeCount() && entry.name == form.Name())
+  // The shown dialog and an open menu are no change of the design, but the file holds them and
+  // the picture shows them: every mark of the picture counts.
+  if (entry.copy && entry.change_count == form.ChangeCount() &&
+      entry.picture_serial == form.PictureSerial() && entry.name == form.Name())
     return entry;
   // The snapshot holds values only; the copy is written and read back as its file would be.
   copies_.library = design.library;
@@ -284,6 +287,7 @@ MapPictures::Entry& MapPictures::EntryFor(const AppState& design, const TChildFr
   ReadFormFromIni(design.library, *read, ini, reading);
   entry.copy = std::move(read);
   entry.change_count = form.ChangeCount();
+  entry.picture_serial = form.PictureSerial();
   entry.name = form.Name();
   entry.dialogs.clear();
   FormPicture painter(fonts_);

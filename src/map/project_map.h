@@ -150,6 +150,7 @@ class MapPictures {
  private:
   struct Entry {
     std::uint64_t change_count = 0;
+    std::uint64_t picture_serial = 0;
     std::string name;
     std::unique_ptr<TChildFrm> copy;
     PalmCanvas picture;

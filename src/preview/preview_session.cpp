@@ -157,7 +157,7 @@ class PressedLook {
 
 PreviewSession::PreviewSession(const AppState& design, const TChildFrm& start,
                                const FontRegistry& fonts)
-    : fonts_(fonts), picture_(fonts), list_picture_(fonts) {
+    : fonts_(fonts), measuring_(fonts), picture_(fonts), list_picture_(fonts) {
   copies_.library = design.library;
   copies_.grid_option = false;
   copies_.record_steps = false;

@@ -35,6 +35,7 @@
 #include "controls/font_registry.h"
 #include "controls/form_picture.h"
 #include "controls/palm_canvas.h"
+#include "controls/size_rules.h"
 #include "form/app_state.h"
 
 namespace qb {
@@ -110,6 +111,8 @@ class PreviewSession {
   PreviewControlState& StateOf(TControl& control);
 
   const FontRegistry& fonts_;
+  // The copies take the sizes these faces draw them at, as the design does.
+  MeasuringFacesScope measuring_;
   AppState copies_;
   std::vector<Step> way_;
   std::map<const TControl*, PreviewControlState> states_;

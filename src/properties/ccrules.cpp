@@ -197,6 +197,8 @@ void CCRules::EditItems() {
 
 void OpenOnlyMenu(TChildFrm& window, TCCMenu& menu) {
   if (menu.Test() == 0) return;
+  // Which menu is open is view state.
+  TChildFrm::ViewScope view(window);
   for (const auto& child : window.Client().Children()) {
     if (auto* bar = As<TCCMenuBar>(child.get())) {
       bar->SetTest(1);

@@ -4,14 +4,12 @@
 
 #include <vector>
 
+#include "controls/CCBitmap.h"
 #include "properties/property_rules.h"
 
 namespace qb {
 
 class TCCMenu;
-
-inline constexpr const char* kImageWidthMessage = "The maximum width of a Image control is 40";
-inline constexpr const char* kImageHeightMessage = "The maximum height of a Image control is 40";
 
 class CCRules : public PropertyRules {
  public:

@@ -25,7 +25,6 @@ void PropertyRules::FillInspector(TControl& control) {
   }
   BeforeFill(control, window);
   if (auto sheet = Sheet(control)) {
-    rowkit::EnforceSizeLimit(control, sheet->Kind(), ctx_);
     WriteRows(*sheet);
   } else {
     ctx_.inspector.SetRows({});

@@ -168,19 +168,6 @@ RowSpec CoordRow(Axis axis) {
           }};
 }
 
-void EnforceSizeLimit(TControl& c, const KindTable& kind, RulesContext& ctx) {
-  const SizeLimit* limit = kind.limit;
-  if (!limit) return;
-  if (c.Width() > limit->max) {
-    ctx.ui.MessageBox(kCaptionError, limit->width_message, MsgIcon::kError, kMbOk, kMbOk);
-    c.SetWidth(limit->max);
-  }
-  if (c.Height() > limit->max) {
-    ctx.ui.MessageBox(kCaptionError, limit->height_message, MsgIcon::kError, kMbOk, kMbOk);
-    c.SetHeight(limit->max);
-  }
-}
-
 RowSpec DialogTestRow() {
   return {
       rows::kTest,

@@ -100,10 +100,6 @@ RowSpec NameRow();
 using Axis = CoordAxis;
 // A position or size row in the coordinate set the kind table gives for it.
 RowSpec CoordRow(Axis axis);
-// Showing a control of a kind with a size limit first holds its panel to the limit, with the
-// limit's messages.
-void EnforceSizeLimit(TControl& control, const KindTable& kind, RulesContext& ctx);
-
 // "Yes" makes the dialog its form's shown dialog; any other text hides it when it is shown.
 RowSpec DialogTestRow();
 

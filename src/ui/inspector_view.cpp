@@ -285,6 +285,8 @@ void InspectorView::Sync() {
   const InspectorWindow& shown = bench_.Main().Inspector();
   if (shown.visible && !window_->isVisible()) {
     window_->move(shown.bounds.left, shown.bounds.top);
+    if (shown.bounds.width > 0 && shown.bounds.height > 0)
+      window_->resize(shown.bounds.width, shown.bounds.height);
     window_->show();
   } else if (!shown.visible && window_->isVisible()) {
     window_->hide();
@@ -469,6 +471,11 @@ void InspectorView::EditorLostFocus(QObject* editor) {
 }
 
 bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
+  // Where the user puts and how large he makes the inspector is what Save Project records.
+  if (watched == window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+      window_->isVisible())
+    bench_.Main().InspectorMovedTo(
+        {window_->x(), window_->y(), window_->width(), window_->height()});
   if (watched == window_ && event->type() == QEvent::Close) {
     event->ignore();
     bench_.Main().TogglePropertiesEditor();

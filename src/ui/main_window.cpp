@@ -369,6 +369,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == area_->viewport() && event->type() == QEvent::Resize) UpdateGeometry();
+  // Where the user puts the zoom window is where Save Project records it.
+  if (watched == zoom_window_ && event->type() == QEvent::Move && zoom_window_->isVisible())
+    core_.Zoom().Move(zoom_window_->x(), zoom_window_->y());
   if (watched == zoom_window_ && event->type() == QEvent::Close) {
     core_.Zoom().Hide();
     Sync();

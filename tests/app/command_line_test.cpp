@@ -51,9 +51,9 @@ TEST(CommandLine, Words) {
 
 TEST(CommandLine, ToolkitOptionsAreKnown) {
   const std::pair<const char*, bool> cases[] = {
-      {"-platform", true},  {"--platform", true}, {"-style=fusion", true}, {"--reverse", true},
-      {"-display", true},   {"--open", false},    {"-x", false},           {"platform", false},
-      {"", false},          {"-", false},         {"--", false},
+      {"-platform", true}, {"--platform", true}, {"-style=fusion", true}, {"--reverse", true},
+      {"-display", true},  {"--open", false},    {"-x", false},           {"platform", false},
+      {"", false},         {"-", false},         {"--", false},
   };
   for (const auto& [arg, known] : cases) EXPECT_EQ(IsToolkitOption(arg), known) << arg;
   EXPECT_EQ(ParseCommandLine({"--open"}).error_arg, "--open");
@@ -69,8 +69,8 @@ TEST(CommandLine, Texts) {
 
 TEST(CommandLine, ProjectFilesByExtension) {
   const std::pair<const char*, bool> cases[] = {
-      {"a.qbp", true},  {"/x/A.QBP", true}, {"a.qbf", false},
-      {"qbp", false},   {"a.qbp.bak", false}, {"/x.qbp/a.qbf", false},
+      {"a.qbp", true}, {"/x/A.QBP", true},   {"a.qbf", false},
+      {"qbp", false},  {"a.qbp.bak", false}, {"/x.qbp/a.qbf", false},
   };
   for (const auto& [path, project] : cases) EXPECT_EQ(NamesProjectFile(path), project) << path;
 }
@@ -95,8 +95,10 @@ using StartFile = MainTest;
 
 TEST_F(StartFile, AProjectOpensAsOpenProjectDoes) {
   StartProject(LibraryId::kPToolboxLib);
-  auto* label = Window(0).Screen().AddChild(std::make_unique<TPTLabel>(&Window(0)));
-  label->SetName("Hello");
+  Edit(Window(0), [&] {
+    auto* label = Window(0).Screen().AddChild(std::make_unique<TPTLabel>(&Window(0)));
+    label->SetName("Hello");
+  });
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
   ASSERT_TRUE(main_.SaveProject());

@@ -45,7 +45,7 @@ class LayoutCheckWindowTest : public MainTest {
   TPTButton& DanglingButton(TChildFrm& form, int x, int y) {
     auto* button = As<TPTButton>(&Place(form, PaletteButton::kButton, x, y));
     EXPECT_NE(button, nullptr);
-    button->SetShowForm("Nowhere");
+    Edit(form, [&] { button->SetShowForm("Nowhere"); });
     return *button;
   }
 
@@ -91,7 +91,7 @@ TEST_F(LayoutCheckWindowTest, TheCommandShowsTheFindingsOfTheOpenForms) {
   EXPECT_EQ(Check().Summary(), "1 error.");
 
   // Mended, the next run says so; the window is closed by its box and opened by the command.
-  button.SetShowForm("Form1");
+  Edit(Window(0), [&] { button.SetShowForm("Form1"); });
   Check().Close();
   EXPECT_FALSE(Check().Visible());
   const unsigned first = Check().Version();
@@ -149,9 +149,12 @@ TEST_F(LayoutCheckWindowTest, TheFindingsFollowTheProject) {
     std::vector<std::string> findings;
   } kSteps[] = {
       {"a second form with a dangling button",
-       [&] { DanglingButton(main_.NewForm(), 20, 30).SetName("Far"); },
+       [&] {
+         TPTButton& far = DanglingButton(main_.NewForm(), 20, 30);
+         Edit(Window(1), [&] { far.SetName("Far"); });
+       },
        {"Form1:" + button.Name(), "Form2:Far"}},
-      {"the second form named as the buttons' ShowForm", [&] { Window(1).SetName("Nowhere"); }, {}},
+      {"the second form named as the buttons' ShowForm", [&] { Edit(Window(1), [&] { Window(1).SetName("Nowhere"); }); }, {}},
       {"that form closed",
        [&] {
          ui_.AnswerMessage(kMbNo);  // not saved
@@ -249,7 +252,7 @@ TEST_F(LayoutCheckWindowTest, AControlOfAHiddenDialogHasItsDialogShownFirst) {
 TEST_F(LayoutCheckWindowTest, AFindingAboutTheFormSelectsTheForm) {
   TChildFrm& form2 = main_.NewForm();
   TControl& button = Place(form2, PaletteButton::kButton, 20, 30);
-  form2.SetName("FORM1");
+  Edit(form2, [&] { form2.SetName("FORM1"); });
   main_.Execute(Command::kCheckLayout);
   ASSERT_EQ(FindingControls(), (std::vector<std::string>{"FORM1:"}));
   main_.Activate(Window(0));
@@ -265,7 +268,7 @@ TEST_F(LayoutCheckWindowTest, AFindingGoneStaleSaysSoAndChecksAgain) {
   TPTButton& button = DanglingButton(Window(0), 20, 30);
   const std::string old_name = button.Name();
   main_.Execute(Command::kCheckLayout);
-  button.SetName("Renamed");
+  Edit(Window(0), [&] { button.SetName("Renamed"); });
   Check().OpenFinding(0);
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].caption, "Information");
@@ -319,8 +322,10 @@ TEST_F(GenerateCheckTest, ErrorsAskAndNoGeneratesNothing) {
 TEST_F(GenerateCheckTest, WarningsAloneDoNotAsk) {
   TControl& a = Place(Window(0), PaletteButton::kButton, 20, 30);
   TControl& b = Place(Window(0), PaletteButton::kButton, 20, 80);
-  b.SetLeft(a.Left() + 2);
-  b.SetTop(a.Top() + 2);
+  Edit(Window(0), [&] {
+    b.SetLeft(a.Left() + 2);
+    b.SetTop(a.Top() + 2);
+  });
   main_.GenerateCode();
   ASSERT_FALSE(Check().Findings().empty());
   EXPECT_FALSE(HasErrors(Check().Findings())) << FindingsText(Check().Findings());
@@ -370,7 +375,7 @@ TEST_F(CControlsCheckTest, AFindingAboutAMenuMakesItCurrentWithoutMarks) {
   // The first form's name differs from the menu's only in letter case.
   std::string upper = menu->Name();
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  Window(0).SetName(upper);
+  Edit(Window(0), [&] { Window(0).SetName(upper); });
   main_.Activate(Window(0));
   main_.Execute(Command::kCheckLayout);
   std::size_t index = main_.LayoutCheck().Findings().size();

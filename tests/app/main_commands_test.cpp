@@ -2,6 +2,7 @@
 
 #include "controls/CCButton.h"
 #include "controls/PTDialog.h"
+#include "form/edit_transaction.h"
 #include "main_fixture.h"
 #include "model/user_error.h"
 
@@ -10,7 +11,8 @@ namespace {
 
 using MainCommands = MainTest;
 
-TPTDialog& AddDialog(TChildFrm& w, bool shown) {
+TPTDialog& AddDialog(AppState& state, TChildFrm& w, bool shown) {
+  EditTransaction edit(state, &w, "Add");
   auto* d = static_cast<TPTDialog*>(w.Screen().AddChild(std::make_unique<TPTDialog>(&w)));
   d->SetTag(shown ? 1 : 0);
   d->SetVisible(shown);
@@ -20,9 +22,9 @@ TPTDialog& AddDialog(TChildFrm& w, bool shown) {
 TEST_F(MainCommands, GridReachesEveryFormAndDialogShownOrHidden) {
   StartProject(LibraryId::kPToolboxLib);
   main_.NewForm();
-  TPTDialog& shown = AddDialog(Window(0), true);
-  TPTDialog& hidden = AddDialog(Window(0), false);
-  TPTDialog& other = AddDialog(Window(1), true);
+  TPTDialog& shown = AddDialog(main_.State(), Window(0), true);
+  TPTDialog& hidden = AddDialog(main_.State(), Window(0), false);
+  TPTDialog& other = AddDialog(main_.State(), Window(1), true);
   // The second form is closed (hidden) but still loaded.
   Window(1).SetVisible(false);
 
@@ -131,8 +133,11 @@ TEST_F(MainCommands, ZoomTogglesWithItsCheckMark) {
 
 TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
   TChildFrm& w = main_.NewForm();
-  auto* button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
-  button->SetBounds(20, 30, 36, 16);
+  TCCButton* button = nullptr;
+  Edit(w, [&] {
+    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    button->SetBounds(20, 30, 36, 16);
+  });
   main_.State().current_control.Reset(button);
 
   main_.KeyPress(DesignerKey::kRight);  // grid option off: one pixel
@@ -159,10 +164,14 @@ TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
   main_.Execute(Command::kAlignLeft);  // no window: nothing to act on
   main_.KeyPress(DesignerKey::kDelete);
   TChildFrm& w = main_.NewForm();
-  auto* left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
-  auto* right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
-  left->SetBounds(20, 30, 36, 16);
-  right->SetBounds(60, 60, 36, 16);
+  TCCButton* left = nullptr;
+  TCCButton* right = nullptr;
+  Edit(w, [&] {
+    left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    left->SetBounds(20, 30, 36, 16);
+    right->SetBounds(60, 60, 36, 16);
+  });
   left->SetSelected(true);
   main_.State().current_control.Reset(left);
   main_.Execute(Command::kCenterHorizontally);  // the marked button, in the 160-pixel panel
@@ -197,11 +206,14 @@ TEST_F(MainCommands, ExitAsksAboutTheProject) {
 TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
   // A paste under a name the form already holds.
   TChildFrm& w = main_.NewForm();
-  auto* button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
-  button->SetName("Button1");
+  TCCButton* button = nullptr;
+  Edit(w, [&] {
+    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    button->SetName("Button1");
+  });
   main_.State().current_control.Reset(button);
   main_.Execute(Command::kCopy);
-  button->SetName("copiado");
+  Edit(w, [&] { button->SetName("copiado"); });
   ui_.ClearLog();
   main_.Execute(Command::kPaste);
   ASSERT_EQ(ui_.ShownLog().size(), 1u);

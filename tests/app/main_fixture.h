@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "form/edit_transaction.h"
 #include "model/ini_file.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
@@ -69,8 +70,18 @@ class MainTest : public ::testing::Test {
 
   std::string Path(const std::string& name) const { return dir_.Path(name); }
   // A change the form's file does not hold yet, so that closing has something to ask about.
-  void Touch(TChildFrm& window) { window.Screen().SetTitle(window.Screen().Title() + "2"); }
+  void Touch(TChildFrm& window) {
+    EditTransaction edit(main_.State(), &window, "Touch");
+    window.Screen().SetTitle(window.Screen().Title() + "2");
+  }
   TChildFrm& Window(std::size_t i) { return *main_.State().windows.at(i); }
+  // A change the test makes to a form by hand, as one edit (outside one the change check
+  // would fail it).
+  template <typename F>
+  void Edit(TChildFrm& window, F change) {
+    EditTransaction edit(main_.State(), &window, "Edit");
+    change();
+  }
 
   TempDir dir_;
   FakeUi ui_;

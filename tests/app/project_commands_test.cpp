@@ -65,8 +65,10 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   main_.NewForm();
   main_.NewForm();
   ASSERT_EQ(main_.State().windows.size(), 3u);
-  auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2)));
-  label->SetName("Caption7");
+  Edit(Window(2), [&] {
+    auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2)));
+    label->SetName("Caption7");
+  });
   // Close the middle form without saving it.
   main_.Activate(Window(1));
   ui_.AnswerMessage(kMbNo);

@@ -37,8 +37,10 @@ class ProjectMapWindowTest : public MainTest {
     d.MouseUp(form, MouseButton::kLeft, kSsLeft, at);
     auto* button = As<TPTButton>(main_.State().current_control.Get());
     EXPECT_NE(button, nullptr);
-    button->SetName(name);
-    button->SetShowForm(target);
+    Edit(form, [&] {
+      button->SetName(name);
+      button->SetShowForm(target);
+    });
     return *button;
   }
 
@@ -87,12 +89,12 @@ TEST_F(ProjectMapWindowTest, FollowsEachChangeAndOnlyThen) {
   EXPECT_EQ(Map().Version(), version + 1);
   EXPECT_FALSE(Map().Follow());
   // A link changed, which the form's change count does not see, is drawn too.
-  As<TPTButton>(Window(1).FindControl("Back"))->SetShowForm("Form3");
+  Edit(Window(1), [&] { As<TPTButton>(Window(1).FindControl("Back"))->SetShowForm("Form3"); });
   EXPECT_TRUE(Map().Follow());
   EXPECT_EQ(LinkFrom("Back").to, Map().Map().FormThumbnail(2));
   // Closed, it follows nothing.
   Map().Close();
-  As<TPTButton>(Window(1).FindControl("Back"))->SetText("Later");
+  Edit(Window(1), [&] { As<TPTButton>(Window(1).FindControl("Back"))->SetText("Later"); });
   EXPECT_FALSE(Map().Follow());
 }
 
@@ -117,7 +119,7 @@ TEST_F(ProjectMapWindowTest, ADoubleClickLeadsToTheFormOrTheControl) {
   EXPECT_EQ(main_.State().current_window.Get(), &Window(2));
   // A control renamed since the map was drawn: said so, and the map drawn again.
   const Point start = LinkFrom("Go").start;
-  Window(0).FindControl("Go")->SetName("Went");
+  Edit(Window(0), [&] { Window(0).FindControl("Go")->SetName("Went"); });
   ui_.ClearLog();
   ui_.AnswerMessage(kMbOk);
   Map().OpenAt(start);

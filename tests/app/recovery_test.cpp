@@ -240,7 +240,10 @@ TEST_F(Recovery, WrittenOnlyWhenDueModifiedAndNothingIsOpen) {
   EXPECT_EQ(main.RecoveryNote().rfind("Recovery copy written at ", 0), 0u) << main.RecoveryNote();
   // Nothing changed since: no new write, however long.
   EXPECT_FALSE(TickAfter(*first, 600));
-  main.State().windows.at(0)->Screen().SetTitle("More");
+  {
+    EditTransaction edit(main.State(), main.State().windows.at(0).get());
+    main.State().windows.at(0)->Screen().SetTitle("More");
+  }
   EXPECT_FALSE(TickAfter(*first, 30));
   EXPECT_TRUE(TickAfter(*first, 30));
   // The user's folder holds nothing of it: no form or project file was written.
@@ -330,7 +333,10 @@ TEST_F(Recovery, SavedFormsComeBackFromTheirFilesAndModifiedOnesFromTheSet) {
   first->ui.AnswerFile(project);
   first->main->OpenProject();
   ASSERT_EQ(first->main->State().windows.size(), 2u);
-  first->main->State().windows[1]->Screen().SetTitle("New");
+  {
+    EditTransaction edit(first->main->State(), first->main->State().windows[1].get());
+    first->main->State().windows[1]->Screen().SetTitle("New");
+  }
   TickAfter(*first, 0);
   ASSERT_TRUE(TickAfter(*first, 60));
   first.reset();

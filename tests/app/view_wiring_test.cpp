@@ -9,6 +9,7 @@
 #include "app/workbench.h"
 #include "controls/PTDialog.h"
 #include "designer/hit_test.h"
+#include "form/edit_transaction.h"
 #include "main_fixture.h"
 #include "properties/row_names.h"
 
@@ -124,7 +125,10 @@ TEST_F(ViewWiring, AClickOnTheScreenRefreshesTheZoomAtOnce) {
   const std::uint64_t before = zoom.ImageVersion();
   const ZoomImage shown = zoom.Image();
 
-  button->SetLeft(button->Left() + 40);  // changed behind the zoom's back: no tick yet
+  {
+    EditTransaction edit(bench_.State(), &form, "Move");
+    button->SetLeft(button->Left() + 40);  // changed behind the zoom's back: no tick yet
+  }
   EXPECT_EQ(zoom.ImageVersion(), before);
   ClickScreen(form, 100, 140);
   EXPECT_GT(zoom.ImageVersion(), before);

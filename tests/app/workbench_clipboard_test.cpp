@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/workbench.h"
+#include "form/edit_transaction.h"
 #include "main_fixture.h"
 
 namespace qb::test {
@@ -60,7 +61,10 @@ TEST_F(WorkbenchClipboard, TheEditCommandsMoveTheCurrentControl) {
 
   // A refused paste reaches the standard error box.
   main.Execute(Command::kCopy);
-  label->SetName("Copiado");
+  {
+    EditTransaction edit(main.State(), &form, "Rename");
+    label->SetName("Copiado");
+  }
   main.Execute(Command::kPaste);
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].what, "error");

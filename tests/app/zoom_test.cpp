@@ -179,8 +179,7 @@ TEST_F(Zoom, AnEnlargedDesignerWindowCountsAtItsEnlargedSize) {
     bool inside;
   };
   char letter = 'b';
-  for (Pos p : {Pos{466, 50, true}, Pos{467, 50, false}, Pos{10, 148, true},
-                Pos{10, 149, false}}) {
+  for (Pos p : {Pos{466, 50, true}, Pos{467, 50, false}, Pos{10, 148, true}, Pos{10, 149, false}}) {
     Draw(Filled(167, 226, ++letter));
     window_.SetWindowPos(p.left, p.top);
     EXPECT_EQ(zoom_.Tick(), p.inside) << p.left << "," << p.top;
@@ -240,7 +239,7 @@ TEST_F(Zoom, AnUnmarkedPictureIsLookedAtOnlyNowAndThen) {
   const Step steps[] = {
       {"an idle tick", [] {}, false},
       {"the picture marked changed", [&] { window_.MarkPictureDirty(); }, true},
-      {"a selection mark", [&] { window_.SelectionChanged(window_.Screen()); }, true},
+      {"a selection mark", [&] { window_.ViewChanged(window_.Screen()); }, true},
       {"idle again", [] {}, false},
       {"another current window", [&] { state_.current_window.Reset(&other); }, true},
       {"back to the first", [&] { state_.current_window.Reset(&window_); }, true},
@@ -314,8 +313,7 @@ TEST_F(Zoom, TheColourEditorsSampleTakesOverWhileItIsOpen) {
 
 TEST(ZoomOfTheMainWindow, ShowsTheFormPictureMagnifiedTwice) {
   FakeUi ui;
-  TMain main(ui, "",
-             {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
+  TMain main(ui, "", {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
   TChildFrm& window = main.NewForm();
   window.SetWindowPos(0, 0);
   main.ToggleZoom();

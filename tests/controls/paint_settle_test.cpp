@@ -1,16 +1,24 @@
-// Painting that corrects a control's size: the picture paints again until it is stable, so
-// nothing of the old size is left on the screen.
+// The sizes some classes hold themselves to: the setters give the size the control is drawn
+// at, so the picture shows nothing of the old size, and painting changes no control.
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
+#include "controls/CCButton.h"
+#include "controls/CCCheckbox.h"
+#include "controls/CCDropDown.h"
 #include "controls/CCForm.h"
 #include "controls/CCLabel.h"
+#include "controls/CCMenu.h"
 #include "controls/PTGsi.h"
 #include "controls/PTLabel.h"
+#include "controls/PTList.h"
 #include "controls/form_picture.h"
 #include "controls/painters.h"
+#include "controls/size_rules.h"
 #include "support/paint_harness.h"
 #include "support/test_faces.h"
 
@@ -33,6 +41,7 @@ TEST(PainterTable, EveryControlClassHasAPaintRoutine) {
 
 struct Screen {
   FontRegistry fonts;
+  MeasuringFacesScope measuring{fonts};
   TCCForm form{nullptr};
   Screen() {
     for (const auto& file : FontRegistry::Files())
@@ -80,6 +89,133 @@ TEST(PaintSettle, ForcedHeightAndFixedSizeSettleInOnePicture) {
   EXPECT_EQ(gsi.Width(), 8);
   EXPECT_EQ(c.At(103, 104), kBlack);
   EXPECT_EQ(c.At(109, 100), kWhite);
+}
+
+// Each rule, as the setters apply it with the block faces (3 × 5 per character).
+TEST(SizeRules, TheSettersGiveEachClassItsDrawnSize) {
+  FontRegistry fonts;
+  for (const auto& file : FontRegistry::Files())
+    fonts.SetFace(file.font_name, test::BlockFace(3, 5, file.font_name));
+  MeasuringFacesScope measuring(fonts);
+  struct Case {
+    const char* what;
+    std::function<std::unique_ptr<TControl>()> make;
+    int width, height;
+  };
+  const std::vector<Case> cases = {
+      {"a CControls label",
+       [] {
+         auto c = std::make_unique<TCCLabel>(nullptr);
+         c->SetBounds(0, 0, 30, 40);
+         return c;
+       },
+       30, 13},
+      {"a check box",
+       [] {
+         auto c = std::make_unique<TCCCheckbox>(nullptr);
+         c->SetHeight(20);
+         return c;
+       },
+       58, 13},
+      {"a closed drop-down",
+       [] {
+         auto c = std::make_unique<TCCDropDown>(nullptr);
+         c->SetVisibleItems(5);
+         return c;
+       },
+       35, 12},
+      {"an open drop-down",
+       [] {
+         auto c = std::make_unique<TCCDropDown>(nullptr);
+         c->SetVisibleItems(5);
+         c->SetTestItems(1);
+         return c;
+       },
+       35, 58},
+      {"a Select",
+       [] {
+         auto c = std::make_unique<TCCButton>(nullptr);
+         c->SetTag(kSelectTag);
+         c->SetContent("ABCD");
+         return c;
+       },
+       19, 14},
+      {"a plain button keeps its width",
+       [] {
+         auto c = std::make_unique<TCCButton>(nullptr);
+         c->SetContent("ABCD");
+         return c;
+       },
+       40, 14},
+      {"a PToolboxLib label",
+       [] {
+         auto c = std::make_unique<TPTLabel>(nullptr);
+         c->SetContent("AB");
+         return c;
+       },
+       7, 5},
+      {"an empty PToolboxLib label",
+       [] {
+         auto c = std::make_unique<TPTLabel>(nullptr);
+         c->SetContent("");
+         return c;
+       },
+       1, 11},
+      {"a list in a font 5 high",
+       [] {
+         auto c = std::make_unique<TPTList>(nullptr);
+         c->SetMaxItems(3);
+         return c;
+       },
+       35, 18},
+      {"a GSI",
+       [] {
+         auto c = std::make_unique<TPTGsi>(nullptr);
+         c->SetBounds(1, 2, 12, 12);
+         return c;
+       },
+       8, 9},
+      {"an open menu",
+       [] {
+         auto c = std::make_unique<TCCMenu>(nullptr);
+         c->SetItems({"a", "b"});
+         return c;
+       },
+       35, 37},
+      {"a closed menu",
+       [] {
+         auto c = std::make_unique<TCCMenu>(nullptr);
+         c->SetItems({"a", "b"});
+         c->SetTest(0);
+         return c;
+       },
+       35, 15},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<TControl> control = c.make();
+    EXPECT_EQ(control->Width(), c.width) << c.what;
+    EXPECT_EQ(control->Height(), c.height) << c.what;
+  }
+}
+
+// Drawing reads the design and never writes it; without measuring faces (a form built in
+// code and never shown) the controls keep the sizes they were given.
+TEST(SizeRules, PaintingChangesNoControl) {
+  FontRegistry fonts;
+  TCCForm form{nullptr};
+  auto& label = static_cast<TPTLabel&>(*form.AddChild(std::make_unique<TPTLabel>(nullptr)));
+  label.SetBounds(10, 10, 40, 20);
+  label.SetContent("A");
+  auto& gsi = static_cast<TPTGsi&>(*form.AddChild(std::make_unique<TPTGsi>(nullptr)));
+  gsi.SetBounds(60, 60, 12, 12);
+  auto& check = static_cast<TCCCheckbox&>(*form.AddChild(std::make_unique<TCCCheckbox>(nullptr)));
+  check.SetBounds(80, 80, 30, 30);
+  FormPicture picture(fonts);
+  picture.Render(form);
+  EXPECT_EQ(label.Width(), 40);
+  EXPECT_EQ(label.Height(), 20);
+  EXPECT_EQ(gsi.Width(), 12);
+  EXPECT_EQ(check.Height(), 30);
 }
 
 }  // namespace

@@ -62,12 +62,12 @@ TEST_F(ScreenPaintTest, EmptyTitleLeavesTheSmallestTab) {
                         test::DefaultLegend(65535)));
 }
 
-TEST_F(ScreenPaintTest, FormFillBecomesThePanelColour) {
+TEST_F(ScreenPaintTest, FormFillIsWhatThePanelIsDrawnIn) {
   TCCForm form(nullptr);
   form.SetColorFormFill(kGray);
   form.SetColor(kRed);  // as a form file could leave it
   PalmCanvas c = Paint(form);
-  EXPECT_EQ(form.Color(), kGray);
+  EXPECT_EQ(form.Color(), kRed) << "drawing leaves the panel's own Color";
   EXPECT_EQ(c.At(100, 100), kGray);
 }
 
@@ -126,8 +126,8 @@ TEST_F(DialogPaintTest, BodyFrameTitleBarAndCentredTitle) {
                             "###yyyyyyyyyyyyyy###",
                             "g##################g",
                             "gg################gg"}));
-  // Outside its frame the dialog shows the screen's colour.
-  EXPECT_EQ(dialog_->Color(), kGray);
+  // Outside its frame the dialog shows the screen's colour; its own Color stays.
+  EXPECT_EQ(dialog_->Color(), kConstructorColor);
 }
 
 TEST_F(DialogPaintTest, GridCoversTheScreenAreaWhateverTheSize) {

@@ -84,8 +84,8 @@ TEST_F(ClipboardTest, CopyThenPasteGivesASecondControlWithAFreshName) {
   EXPECT_TRUE(pasted->ResizeNotification());
   EXPECT_EQ(ListTexts(form),
             (std::vector<std::string>{"Button1: Button", "Button2: Button", "Form1: Form"}));
-  EXPECT_TRUE(links.Logged("fill Button2"));
-  EXPECT_TRUE(links.Logged("select Button2"));
+  EXPECT_TRUE(links.Logged("FillInspector Button2"));
+  EXPECT_TRUE(links.Logged("SelectChooserEntry Button2"));
   // Pasting again gives a third.
   clipboard.Paste();
   EXPECT_EQ(form.Screen().Children().back()->Name(), "Button3");
@@ -108,8 +108,8 @@ TEST_F(ClipboardTest, CutThenPasteGivesTheControlBackUnderANewName) {
   EXPECT_NE(ClipboardText().find("\r\nName=Button2\r\n"), std::string::npos);
   // The form is shown and current; the chooser no longer lists the control.
   EXPECT_EQ(state.current_control.Get(), &form.Client());
-  EXPECT_TRUE(links.Logged("form rows Form1"));
-  EXPECT_TRUE(links.Logged("load chooser 4"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
+  EXPECT_TRUE(links.Logged("LoadChooser 4"));
   EXPECT_EQ(ListTexts(form), (std::vector<std::string>{"Button1: Button", "Label3: Label",
                                                        "Label4: Label", "Form1: Form"}));
   EXPECT_NE(form.LastSelected(), cut);

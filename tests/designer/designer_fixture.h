@@ -14,59 +14,12 @@
 #include "form/hub.h"
 #include "form/naming.h"
 #include "support/fake_ui.h"
+#include "support/recording_hub.h"
 
 namespace qb::test {
 
-// The hub as the designer's own tests see it: what the designer asks for is recorded; the
-// inspector's side of the hub is not used by the designer and does nothing.
-class RecordingLinks : public Hub {
- public:
-  void FillInspector(TChildFrm&, TControl& object) override { Log("fill " + object.Name()); }
-  void ShowFormRows(TChildFrm& form) override { Log("form rows " + form.Name()); }
-  void LoadChooser(TChildFrm& form) override {
-    Log("load chooser " + std::to_string(form.ControlList().size()));
-  }
-  void SelectChooserEntry(TControl& object) override { Log("select " + object.Name()); }
-  void HideInlineEditors() override { Log("hide editors"); }
-  void CloseChooserList() override { ++chooser_closed; }
-  bool InspectorVisible() const override { return inspector_visible; }
-  void ToggleInspector() override { Log("toggle inspector"); }
-  int InspectorWidth() const override { return inspector_width; }
-  int ToolbarAreaHeight() const override { return toolbar_height; }
-  void RaiseWindow(TChildFrm& form) override { Log("raise " + form.Name()); }
-  void LowerWindow(TChildFrm& form) override { Log("lower " + form.Name()); }
-  void FocusWindow(TChildFrm& form) override { Log("focus window " + form.Name()); }
-  void FocusControl(TControl& control) override { Log("focus " + control.Name()); }
-  void ResumeZoom() override { Log("resume zoom"); }
-  // Without the fonts: a list's measured row height, else the standard face's.
-  int TextHeight(const TControl& control) const override {
-    if (text_height > 0) return text_height;
-    if (const auto* list = As<TPTList>(&control)) return list->RowHeight();
-    return kStandardRowHeight;
-  }
-  void RepaintWindow(TChildFrm&) override {}
-  void RedrawZoom() override {}
-  bool EditItemLines(StringList&) override { return false; }
-  void EditTable(TCCTable&) override {}
-  void EditBitmap(TCCBitmap&) override {}
-  void EditPickerColors(TCCButton&) override {}
-
-  bool Logged(const std::string& call) const {
-    for (const auto& c : calls)
-      if (c == call) return true;
-    return false;
-  }
-
-  std::vector<std::string> calls;
-  int chooser_closed = 0;
-  bool inspector_visible = true;
-  int inspector_width = 0;
-  int toolbar_height = 0;
-  int text_height = 0;
-
- private:
-  void Log(const std::string& call) { calls.push_back(call); }
-};
+// The designer's tests record the hub's calls with the one recording hub.
+using RecordingLinks = RecordingHub;
 
 class DesignerTest : public ::testing::Test {
  protected:

@@ -39,12 +39,12 @@ TEST_F(DesignerTest, EachArrowStepShowsTheControlAnewInTheInspector) {
   for (K key : {K::kLeft, K::kUp, K::kRight, K::kDown}) {
     links.calls.clear();
     EXPECT_TRUE(designer.KeyPressed(key));
-    EXPECT_EQ(links.calls, std::vector<std::string>{"fill " + label->Name()});
+    EXPECT_EQ(links.calls, std::vector<std::string>{"FillInspector " + label->Name()});
   }
   // Keys that move nothing leave the inspector alone.
   links.calls.clear();
   designer.KeyPressed(K::kSpace);
-  EXPECT_FALSE(links.Logged("fill " + label->Name()));
+  EXPECT_FALSE(links.Logged("FillInspector " + label->Name()));
 }
 
 TEST_F(DesignerTest, KeyMovesAreNeitherRoundedNorKeptInsideThePanel) {
@@ -99,7 +99,7 @@ TEST_F(DesignerTest, DeleteRunsTheContextMenusDeleteEntry) {
   ASSERT_EQ(designer.State().current_control.Get(), button);
   EXPECT_TRUE(designer.KeyPressed(K::kDelete));
   EXPECT_TRUE(form.Screen().Children().empty());
-  EXPECT_TRUE(links.Logged("form rows Form1"));  // the form is shown in its place
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));  // the form is shown in its place
 }
 
 TEST_F(DesignerTest, ArrowsLeaveTheFormAndMenusAlone) {

@@ -76,7 +76,7 @@ TEST_F(OrderTest, TheFormItselfMovesItsWindow) {
   links.calls.clear();
   Run(*form_, P::kBringToFront);
   Run(*form_, P::kSendToBack);
-  EXPECT_EQ(links.calls, (std::vector<std::string>{"raise Form1", "lower Form1"}));
+  EXPECT_EQ(links.calls, (std::vector<std::string>{"RaiseWindow Form1", "LowerWindow Form1"}));
   EXPECT_EQ(Order(form_->Screen()), (std::vector<TControl*>{button_, dialog_}));
 }
 
@@ -106,9 +106,9 @@ TEST_F(LayoutTest, DeletingAButtonAsksNothingAndShowsTheForm) {
   EXPECT_EQ(ListTexts(form), (std::vector<std::string>{"Label1: Label", "Form1: Form"}));
   EXPECT_EQ(state.current_control.Get(), &form.Client());
   EXPECT_EQ(form.LastSelected(), nullptr);
-  EXPECT_TRUE(links.Logged("load chooser 2"));
-  EXPECT_TRUE(links.Logged("form rows Form1"));
-  EXPECT_EQ(links.calls.back(), "focus window Form1");
+  EXPECT_TRUE(links.Logged("LoadChooser 2"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
+  EXPECT_EQ(links.calls.back(), "FocusWindow Form1");
   // Activating the window again shows the form.
   designer.Activate(form);
   EXPECT_EQ(state.current_control.Get(), &form.Client());
@@ -198,7 +198,7 @@ TEST_F(MenuBarDeleteTest, YesDestroysEveryMenuAndTheBar) {
   EXPECT_EQ(Order(form_->Client()), (std::vector<TControl*>{&form_->Screen()}));
   EXPECT_EQ(ListTexts(*form_), (std::vector<std::string>{"Button1: Button", "Form1: Form"}));
   EXPECT_EQ(state.current_control.Get(), &form_->Client());
-  EXPECT_TRUE(links.Logged("form rows Form1"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
   EXPECT_EQ(button_->Parent(), &form_->Screen());
 }
 
@@ -213,7 +213,7 @@ TEST_F(MenuBarDeleteTest, NoKeepsThemListedAndShowsTheForm) {
   EXPECT_TRUE(Contains(texts, menus_[1]->Name() + ": Menu"));
   EXPECT_EQ(state.current_control.Get(), &form_->Client());
   EXPECT_EQ(form_->LastSelected(), nullptr);
-  EXPECT_TRUE(links.Logged("form rows Form1"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
 }
 
 TEST_F(MenuBarDeleteTest, AMenuGoesWithoutAQuestion) {

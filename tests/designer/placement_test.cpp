@@ -230,7 +230,7 @@ TEST_F(DesignerTest, AButtonOfTheOtherLibraryPlacesNothing) {
   Click(form, OnScreen(30, 100));
   EXPECT_TRUE(form.Screen().Children().empty());
   EXPECT_EQ(state.current_control.Get(), &form.Client());
-  EXPECT_TRUE(links.Logged("form rows Form1"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
 }
 
 TEST_F(DesignerTest, OnlyTheLeftButtonPlaces) {

@@ -256,7 +256,7 @@ TEST_P(PlacementValues, PlacedControlHasItsInitialValues) {
   EXPECT_TRUE(placed->ResizeNotification());
   EXPECT_TRUE(Listed(form, c.list_entry));
   EXPECT_EQ(state.pressed_button, PaletteButton::kNone);
-  EXPECT_TRUE(links.Logged(std::string("fill ") + c.name));
+  EXPECT_TRUE(links.Logged(std::string("FillInspector ") + c.name));
   if (c.cls == C::kCCMenu) {
     EXPECT_FALSE(placed->Selected());
   } else {

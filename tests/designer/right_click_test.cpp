@@ -76,10 +76,10 @@ TEST_F(RightClickTest, AnUnmarkedControlBecomesTheOnlyBlueMarkAndFillsTheInspect
   links.calls.clear();
   RightClick(*third_);
   EXPECT_EQ(third_->SelectColor(), kBlueMark);
-  EXPECT_TRUE(links.Logged("fill Label3"));
-  EXPECT_TRUE(links.Logged("select Label3"));
-  EXPECT_TRUE(links.Logged("hide editors"));
-  EXPECT_TRUE(links.Logged("focus Label3"));
+  EXPECT_TRUE(links.Logged("FillInspector Label3"));
+  EXPECT_TRUE(links.Logged("SelectChooserEntry Label3"));
+  EXPECT_TRUE(links.Logged("HideInlineEditors"));
+  EXPECT_TRUE(links.Logged("FocusControl Label3"));
 }
 
 TEST_F(RightClickTest, AMarkedControlKeepsTheInspectorOnTheCurrentOne) {
@@ -87,10 +87,10 @@ TEST_F(RightClickTest, AMarkedControlKeepsTheInspectorOnTheCurrentOne) {
   Click(*form_, OnScreen(15, 35), kSsShift);
   links.calls.clear();
   RightClick(*first_);
-  EXPECT_FALSE(links.Logged("fill Label1"));
+  EXPECT_FALSE(links.Logged("FillInspector Label1"));
   EXPECT_EQ(first_->SelectColor(), kBlueMark);
   EXPECT_EQ(second_->SelectColor(), kNavyMark);
-  EXPECT_TRUE(links.Logged("focus Label2"));
+  EXPECT_TRUE(links.Logged("FocusControl Label2"));
 }
 
 TEST_F(RightClickTest, DeleteAfterARightClickRemovesTheControlPointedAt) {
@@ -175,7 +175,7 @@ TEST_F(MenuRightClickTest, TheMenuBarBecomesCurrentWithoutMarks) {
   EXPECT_EQ(form_->LastSelected(), bar_);
   EXPECT_FALSE(button_->Selected());
   EXPECT_FALSE(bar_->Selected());
-  EXPECT_TRUE(links.Logged("fill " + bar_->Name()));
+  EXPECT_TRUE(links.Logged("FillInspector " + bar_->Name()));
 }
 
 TEST_F(MenuRightClickTest, DeleteOnTheMenuBarAsksAndNoRemovesNothing) {

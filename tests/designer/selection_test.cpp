@@ -78,9 +78,9 @@ TEST_F(SelectionTest, APlainRightClickOnAMarkedControlKeepsTheSelection) {
   EXPECT_FALSE(third_->Selected());
   EXPECT_EQ(state.current_control.Get(), second_);
   EXPECT_EQ(form_->LastSelected(), second_);
-  EXPECT_FALSE(links.Logged("fill Label1"));
-  EXPECT_TRUE(links.Logged("hide editors"));
-  EXPECT_TRUE(links.Logged("focus Label2"));
+  EXPECT_FALSE(links.Logged("FillInspector Label1"));
+  EXPECT_TRUE(links.Logged("HideInlineEditors"));
+  EXPECT_TRUE(links.Logged("FocusControl Label2"));
   // A right click with Shift is not plain: it selects.
   Click(*form_, OnScreen(15, 55), kSsShift, MouseButton::kRight);
   EXPECT_TRUE(third_->Selected());
@@ -95,9 +95,9 @@ TEST_F(SelectionTest, AClickOnFreeScreenSelectsTheForm) {
   EXPECT_FALSE(first_->Selected());
   EXPECT_EQ(state.current_control.Get(), &form_->Client());
   EXPECT_EQ(form_->LastSelected(), &form_->Client());
-  EXPECT_TRUE(links.Logged("form rows Form1"));
-  EXPECT_TRUE(links.Logged("focus window Form1"));
-  EXPECT_TRUE(links.Logged("resume zoom"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
+  EXPECT_TRUE(links.Logged("FocusWindow Form1"));
+  EXPECT_TRUE(links.Logged("ResumeZoom"));
   EXPECT_TRUE(state.cursor_keys_active);
   EXPECT_FALSE(last_popup);
 }
@@ -105,14 +105,17 @@ TEST_F(SelectionTest, AClickOnFreeScreenSelectsTheForm) {
 TEST_F(SelectionTest, ThePressingControlGetsTheInspectorAndTheFocus) {
   links.calls.clear();
   Click(*form_, OnScreen(15, 35));
-  std::vector<std::string> expected_order = {"hide editors",   "raise Form1", "resume zoom",
-                                             "load chooser 4", "fill Label2", "select Label2",
-                                             "fill Label2",    "focus Label2"};
+  std::vector<std::string> expected_order = {"HideInlineEditors",    "RaiseWindow Form1",
+                                             "ResumeZoom",           "LoadChooser 4",
+                                             "FillInspector Label2", "SelectChooserEntry Label2",
+                                             "FillInspector Label2", "FocusControl Label2"};
+  // The chooser's list closes on every mouse input, before and after these.
+  std::erase(links.calls, "CloseChooserList");
   std::vector<std::string> press(links.calls.begin(),
                                  links.calls.begin() + static_cast<long>(expected_order.size()));
   EXPECT_EQ(press, expected_order);
   // The release shows the control's new place again.
-  EXPECT_EQ(links.calls.back(), "fill Label2");
+  EXPECT_EQ(links.calls.back(), "FillInspector Label2");
 }
 
 TEST_F(DesignerTest, ShiftClickInsideADialogIsRedThenMaroon) {
@@ -207,8 +210,8 @@ TEST_F(SelectionTest, ActivateRestoresTheLastSelectedControl) {
   designer.TitleBarPressed(*form_);
   EXPECT_EQ(state.current_window.Get(), form_);
   EXPECT_EQ(state.current_control.Get(), second_);
-  EXPECT_TRUE(links.Logged("fill Label2"));
-  EXPECT_TRUE(links.Logged("select Label2"));
+  EXPECT_TRUE(links.Logged("FillInspector Label2"));
+  EXPECT_TRUE(links.Logged("SelectChooserEntry Label2"));
   EXPECT_TRUE(form_->Active());
   EXPECT_FALSE(other.Active());
   EXPECT_EQ(WindowsInWindowOrder(state), (std::vector<TChildFrm*>{form_, &other}));
@@ -218,8 +221,8 @@ TEST_F(SelectionTest, ActivateRestoresTheLastSelectedControl) {
   links.calls.clear();
   designer.Activate(*form_);
   EXPECT_EQ(state.current_control.Get(), &form_->Client());
-  EXPECT_TRUE(links.Logged("fill ChildFrm"));
-  EXPECT_TRUE(links.Logged("select ChildFrm"));
+  EXPECT_TRUE(links.Logged("FillInspector ChildFrm"));
+  EXPECT_TRUE(links.Logged("SelectChooserEntry ChildFrm"));
 }
 
 TEST_F(DesignerTest, ActivateShowsTheFormWhenTheLastSelectedControlIsNotListed) {
@@ -231,8 +234,8 @@ TEST_F(DesignerTest, ActivateShowsTheFormWhenTheLastSelectedControlIsNotListed) 
   links.calls.clear();
   designer.Activate(form);
   EXPECT_EQ(state.current_control.Get(), &form.Client());
-  EXPECT_TRUE(links.Logged("form rows Form1"));
-  EXPECT_FALSE(links.Logged("fill Stray"));
+  EXPECT_TRUE(links.Logged("ShowFormRows Form1"));
+  EXPECT_FALSE(links.Logged("FillInspector Stray"));
 }
 
 TEST_F(SelectionTest, ThePictureAreaActivatesTheWindow) {
@@ -244,10 +247,10 @@ TEST_F(SelectionTest, ThePictureAreaActivatesTheWindow) {
 }
 
 TEST_F(SelectionTest, MovesCloseTheChooserListAndAskForTheCursor) {
-  int closed = links.chooser_closed;
+  int closed = links.Count("CloseChooserList");
   designer.MouseMove(*form_, 0, OnScreen(10, 35));
   EXPECT_EQ(form_->Cursor(), CursorShape::kSizeWE);
-  EXPECT_EQ(links.chooser_closed, closed + 1);
+  EXPECT_EQ(links.Count("CloseChooserList"), closed + 1);
   designer.MouseMove(*form_, kSsShift, OnScreen(10, 35));
   EXPECT_EQ(form_->Cursor(), CursorShape::kArrow);
   designer.MouseMove(*form_, 0, OnScreen(10, 30));

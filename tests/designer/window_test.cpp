@@ -135,7 +135,7 @@ TEST_F(DesignerTest, ShowingAWindowPlacesItBelowTheToolbarsBesideTheInspector) {
   EXPECT_EQ(corner.WindowLeft(), 268);
   EXPECT_EQ(corner.WindowTop(), 56);
   EXPECT_TRUE(corner.Visible());
-  EXPECT_TRUE(links.Logged("toggle inspector"));
+  EXPECT_TRUE(links.Logged("ToggleInspector"));
   TChildFrm& top = designer.AddWindow();
   top.SetWindowPos(30, 0);
   designer.ShowWindow(top);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
+#include "controls/CCBitmap.h"
 #include "controls/PTDialog.h"
 #include "controls/factory.h"
 #include "form/app_state.h"
@@ -270,6 +272,10 @@ class ModelMaker {
       for (const form_io::KeySpec& k : layout->keys)
         if (k.first == first) FillKey(k, c);
     for (const form_io::ListSection& list : layout->list_sections) list.set(c, List());
+    // An Image is at most 40 pixels each way wherever its size enters.
+    if (c.Class() == ControlClass::kCCBitmap)
+      c.SetBounds(c.Left(), c.Top(), std::min(c.Width(), kImageMaxSize),
+                  std::min(c.Height(), kImageMaxSize));
   }
 
   void FillKey(const form_io::KeySpec& k, TControl& c) {

@@ -16,25 +16,6 @@
 
 namespace qb::test {
 
-bool RecordingHooks::EditItemLines(StringList& lines) {
-  calls.push_back("EditItemLines");
-  items_seen = lines;
-  if (items_ok) lines = items_result;
-  return items_ok;
-}
-
-void RecordingHooks::EditTable(TCCTable& table) { calls.push_back("EditTable " + table.Name()); }
-void RecordingHooks::EditBitmap(TCCBitmap& picture) {
-  calls.push_back("EditBitmap " + picture.Name());
-}
-void RecordingHooks::EditPickerColors(TCCButton& select) {
-  calls.push_back("EditPickerColors " + select.Name());
-}
-
-int RecordingHooks::Count(const std::string& call) const {
-  return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-}
-
 TChildFrm& InspectorTest::NewForm(LibraryId lib, const std::string& name) {
   state.library = lib;
   state.windows.push_back(std::make_unique<TChildFrm>());

@@ -12,46 +12,12 @@
 #include "form/hub.h"
 #include "properties/frmProperties.h"
 #include "support/fake_ui.h"
+#include "support/recording_hub.h"
 
 namespace qb::test {
 
-// The hub as the inspector's own tests see it: what the inspector asks for is recorded; the
-// designer's side of the hub is not used by the inspector and does nothing.
-class RecordingHooks : public Hub {
- public:
-  void FillInspector(TChildFrm&, TControl&) override {}
-  void ShowFormRows(TChildFrm&) override {}
-  void LoadChooser(TChildFrm&) override {}
-  void SelectChooserEntry(TControl&) override {}
-  void HideInlineEditors() override {}
-  void CloseChooserList() override {}
-  bool InspectorVisible() const override { return true; }
-  void ToggleInspector() override {}
-  int InspectorWidth() const override { return 0; }
-  int ToolbarAreaHeight() const override { return 0; }
-  void RaiseWindow(TChildFrm&) override {}
-  void LowerWindow(TChildFrm&) override {}
-  void FocusControl(TControl&) override {}
-  void ResumeZoom() override {}
-  int TextHeight(const TControl&) const override { return 11; }
-  void FocusWindow(TChildFrm& window) override { calls.push_back("FocusWindow " + window.Name()); }
-  void RepaintWindow(TChildFrm& window) override {
-    calls.push_back("RepaintWindow " + window.Name());
-  }
-  void RedrawZoom() override { calls.push_back("RedrawZoom"); }
-  bool EditItemLines(StringList& lines) override;
-  void EditTable(TCCTable& table) override;
-  void EditBitmap(TCCBitmap& picture) override;
-  void EditPickerColors(TCCButton& select) override;
-
-  int Count(const std::string& call) const;
-
-  std::vector<std::string> calls;
-  // The items editor's answer: the lines it saw, the lines it leaves, OK or Cancel.
-  StringList items_seen;
-  StringList items_result;
-  bool items_ok = false;
-};
+// The inspector's tests record the hub's calls with the one recording hub.
+using RecordingHooks = RecordingHub;
 
 class InspectorTest : public ::testing::Test {
  protected:

@@ -9,6 +9,9 @@ PaintHarness::PaintHarness(int advance, int height) {
     fonts_.SetFace(file.font_name, BlockFace(advance, height, file.font_name));
 }
 
-const PalmCanvas& PaintHarness::Paint(TControl& control) { return picture_.Render(control); }
+const PalmCanvas& PaintHarness::Paint(TControl& control) {
+  ApplySizeRules(control, fonts_);
+  return picture_.Render(control);
+}
 
 }  // namespace qb::test

@@ -82,7 +82,7 @@ class TestCheckLayout : public QObject {
 
     // A finding gone stale (its control renamed since the check) says so and checks again.
     const QString old_name = QString::fromStdString(button->Name());
-    button->SetName("Renamed");
+    test::EditByHand(program, [&] { button->SetName("Renamed"); });
     test::ModalDriver driver;
     QString told;
     driver.ThenMessage(QMessageBox::Ok, &told);

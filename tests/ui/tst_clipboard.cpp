@@ -35,8 +35,10 @@ class TestClipboard : public QObject {
     QCOMPARE(static_cast<int>(first.Screen().Children().size()), 1);
     auto* label = As<TPTLabel>(first.Screen().Children()[0].get());
     QVERIFY(label);
-    label->SetContent("Hello there");
-    label->SetColorText(kRed);
+    test::EditByHand(program, [&] {
+      label->SetContent("Hello there");
+      label->SetColorText(kRed);
+    });
 
     window.ActionFor(Command::kCopy)->trigger();
     const QMimeData* data = QApplication::clipboard()->mimeData();

@@ -182,7 +182,7 @@ class TestDesignerWindow : public QObject {
     QTest::qWait(50);
     const int left = button->Left();
     for (int i = 1; i <= 5; ++i) {
-      button->SetLeft(left + i);
+      test::EditByHand(program, [&] { button->SetLeft(left + i); });
       program.Window().Sync();
       QTest::qWait(20);
     }

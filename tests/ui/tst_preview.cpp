@@ -101,8 +101,10 @@ class TestPreview : public QObject {
     test::Click(program.Canvas(*form), test::OnScreen(*form, 20, 100));
     auto* field = As<TPTEdit>(program.State().current_control.Get());
     QVERIFY(field);
-    field->SetMaxChars(3);
-    field->SetText("");
+    test::EditByHand(program, [&] {
+      field->SetMaxChars(3);
+      field->SetText("");
+    });
 
     program.Trigger(Command::kPreview);
     ui::PreviewView& view = program.shell->Preview();

@@ -61,7 +61,7 @@ class TestProjectLifecycle : public QObject {
       QCOMPARE(program.Window().windowTitle(), QString("Quillboard 1.21 - Demo"));
 
       // A change after the save: Close All asks whether to save; No closes without saving.
-      form->Screen().SetTitle("Changed");
+      test::EditByHand(program, [&] { form->Screen().SetTitle("Changed"); });
       QString question;
       driver.ThenMessage(QMessageBox::No, &question);
       program.Trigger(Command::kCloseAll);

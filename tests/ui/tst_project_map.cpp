@@ -54,7 +54,7 @@ class TestProjectMap : public QObject {
 
     // A change: drawn again once the burst of input is over.
     const QImage before = dock.Canvas()->Picture();
-    button->SetText("Onward");
+    test::EditByHand(program, [&] { button->SetText("Onward"); });
     program.Window().Sync();
     QVERIFY(QTest::qWaitFor([&] { return dock.Canvas()->Picture() != before; }, 2000));
     QCOMPARE(dock.Canvas()->Picture(), ui::ToQImage(map.Map().picture));

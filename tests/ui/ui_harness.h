@@ -26,6 +26,7 @@
 #include <string>
 
 #include "controls/PTButton.h"
+#include "form/edit_transaction.h"
 #include "ui/app_shell.h"
 
 namespace qb::test {
@@ -255,6 +256,21 @@ inline int RowOf(QTableWidget* grid, const QString& name) {
   for (int r = 0; r < grid->rowCount(); ++r)
     if (grid->item(r, 0) && grid->item(r, 0)->text() == name) return r;
   return -1;
+}
+
+// A change the test makes by hand, as one edit of every open form (outside an edit the change
+// check would fail it); the current window's form records the step.
+template <typename F>
+void EditByHand(Program& program, F change) {
+  AppState& state = program.State();
+  std::vector<std::unique_ptr<EditTransaction>> edits;
+  if (TChildFrm* current = state.current_window.Get())
+    edits.push_back(std::make_unique<EditTransaction>(state, current, "Edit"));
+  for (const auto& form : state.windows)
+    if (form.get() != state.current_window.Get())
+      edits.push_back(std::make_unique<EditTransaction>(state, form.get(), "Edit"));
+  change();
+  while (!edits.empty()) edits.pop_back();
 }
 
 // Closes the program without saving: the project's question skipped, each open form's
