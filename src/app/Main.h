@@ -150,7 +150,7 @@ class TMain : private Hub {
   bool UndoStep();
   bool RedoStep();
   // Whether a form was changed since it was last saved or opened.
-  bool Modified(const TChildFrm& window) const { return window.Undo().Modified(window); }
+  bool Modified(const TChildFrm& window) const { return window.Undo().Modified(); }
   bool AnyFormModified() const;
   // Whether the open project differs from its file: its list of forms changed (Open Form,
   // New Form, Close Form, Save Form As to another path) or one of its forms is modified.

@@ -160,7 +160,7 @@ FormSaveResult TMain::WriteFormTo(TChildFrm& window, const std::string& path) {
   // The project lists the form under its new path.
   if (!state_.project_name.empty() && path != window.Path()) project_list_changed_ = true;
   window.SetPath(path);
-  window.Undo().MarkClean(window);
+  window.Undo().MarkClean();
   DropRecoveryIfSaved();
   return FormSaveResult::kWritten;
 }

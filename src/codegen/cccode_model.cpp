@@ -201,7 +201,7 @@ const CcKindRow& CcRowOf(CcKind kind) {
   return KindTable().back();
 }
 
-std::vector<CcPanel> CcPanelsOf(const TChildFrm& form) {
+std::vector<CcPanel> CcPanelsOf(const FormDocument& form) {
   std::vector<CcPanel> panels;
   panels.push_back({form.Name(), &form.Screen(), nullptr, 0, 0});
   for (const auto& child : form.Screen().Children()) {
@@ -213,7 +213,7 @@ std::vector<CcPanel> CcPanelsOf(const TChildFrm& form) {
 
 bool IsCcMenuBar(const TControl& control) { return control.Class() == ControlClass::kCCMenuBar; }
 
-std::vector<const TControl*> CcMenusOf(const TChildFrm& form) {
+std::vector<const TControl*> CcMenusOf(const FormDocument& form) {
   std::vector<const TControl*> menus;
   for (const auto& child : form.Client().Children()) {
     if (IsCcMenuBar(*child) || child->Class() == ControlClass::kCCMenu)

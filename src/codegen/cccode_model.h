@@ -90,9 +90,9 @@ struct CcPanel {
 };
 
 // The form's screen first, then each dialog on it in child order.
-std::vector<CcPanel> CcPanelsOf(const TChildFrm& form);
+std::vector<CcPanel> CcPanelsOf(const FormDocument& form);
 // The menu bars and menus of the form's window, in child order.
-std::vector<const TControl*> CcMenusOf(const TChildFrm& form);
+std::vector<const TControl*> CcMenusOf(const FormDocument& form);
 bool IsCcMenuBar(const TControl& control);
 
 int CcArgValue(CcArg arg, const TControl& control, const CcPanel& panel);

@@ -548,7 +548,7 @@ CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
   return out;
 }
 
-std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
+std::vector<const TChildFrm*> FormsToCheck(const Project& state) {
   std::vector<const TChildFrm*> out;
   for (const auto& window : state.windows)
     if (window->Visible()) out.push_back(window.get());
@@ -562,7 +562,7 @@ const TChildFrm* FormOfFinding(const std::vector<const TChildFrm*>& forms,
   return nullptr;
 }
 
-TControl* ControlOfFinding(const TChildFrm& form, const LayoutFinding& finding) {
+TControl* ControlOfFinding(const FormDocument& form, const LayoutFinding& finding) {
   if (finding.control.empty()) return nullptr;
   for (TControl* c : form.AllControls())
     if (c->Name() == finding.control) return c;

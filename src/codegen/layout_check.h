@@ -14,7 +14,7 @@
 namespace qb {
 
 class FontRegistry;
-struct AppState;
+struct Project;
 
 enum class FindingSeverity {
   kError,    // the generated program breaks (a call to nothing, a clash of names, a text
@@ -59,14 +59,14 @@ CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
                                       const std::string& project_name);
 
 // The visible designer windows of the state, in creation order (the project's form order).
-std::vector<const TChildFrm*> FormsToCheck(const AppState& state);
+std::vector<const TChildFrm*> FormsToCheck(const Project& state);
 
 // The form and the control a finding names, matched exactly: two names of a finding may differ
 // only in letter case. nullptr when the form or control is gone, or the finding is about the
 // form itself (for the control).
 const TChildFrm* FormOfFinding(const std::vector<const TChildFrm*>& forms,
                                const LayoutFinding& finding);
-TControl* ControlOfFinding(const TChildFrm& form, const LayoutFinding& finding);
+TControl* ControlOfFinding(const FormDocument& form, const LayoutFinding& finding);
 
 bool HasErrors(const std::vector<LayoutFinding>& findings);
 

@@ -94,7 +94,7 @@ TControl* ControlClipboard::MovableCurrent() const {
 
 TChildFrm* ControlClipboard::FormOf(const TControl& control) const {
   for (const auto& window : state_.windows)
-    if (static_cast<ControlOwner*>(window.get()) == control.Owner()) return window.get();
+    if (static_cast<const ControlOwner*>(&window->Document()) == control.Owner()) return window.get();
   return nullptr;
 }
 
@@ -121,7 +121,7 @@ void ControlClipboard::Paste() {
   if (current && IsMenu(*current)) return;
   std::optional<std::string> data = ui_.ClipboardData(kControlClipboardMime);
   if (!data || data->empty()) return;
-  ClipboardControl read = ReadClipboardControl(*data, form);
+  ClipboardControl read = ReadClipboardControl(*data, &form->Document());
   TControl& control = *read.control;
   if (NameTakenInForm(*form, control.Name()))
     throw UserError(ComponentExistsMessage(control.Name()));

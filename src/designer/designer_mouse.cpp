@@ -239,7 +239,7 @@ bool Designer::KeepsSelection(const TChildFrm& form, const TControl& sender,
                               ShiftState shift) const {
   if (!IsPlainRightClick(shift) || !sender.Selected()) return false;
   const TControl* current = state_.current_control.Get();
-  return state_.current_window.Get() == &form && current && current->Owner() == &form;
+  return state_.current_window.Get() == &form && current && current->Owner() == &form.Document();
 }
 
 bool Designer::GroupPress(const TChildFrm& form, const TControl& sender, ShiftState shift) const {

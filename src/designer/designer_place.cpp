@@ -109,7 +109,7 @@ bool Designer::PlaceMenu(TChildFrm& form, const KindInfo& kind, const PlacementR
   if (!FindMenuBar(form)) {
     std::string bar_name = MenuBarName(form, state_.short_names);
     if (!ClaimName(form, bar_name)) return false;
-    auto bar = std::make_unique<TCCMenuBar>(&form);
+    auto bar = std::make_unique<TCCMenuBar>(&form.Document());
     bar->SetName(bar_name);
     bar->SetColor(state_.control_color);
     bar->SetBounds(form.Screen().Left(), form.Screen().Top(), bar->Width(), bar->Height());

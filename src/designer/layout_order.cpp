@@ -12,7 +12,7 @@ namespace {
 // The current control when it belongs to the window; nullptr when there is none.
 TControl* CurrentOf(Designer& designer, TChildFrm& form) {
   TControl* current = designer.State().current_control.Get();
-  if (!current || current->Owner() != &form) return nullptr;
+  if (!current || current->Owner() != &form.Document()) return nullptr;
   return current;
 }
 

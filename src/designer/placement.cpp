@@ -30,7 +30,7 @@ const PlacementRule* FindPlacementRule(const KindInfo& kind) {
 std::unique_ptr<TControl> MakePlacedControl(TChildFrm& form, const KindInfo& kind,
                                             const PlacementRule& rule, const std::string& name,
                                             Color color, Point at, TControl& panel) {
-  std::unique_ptr<TControl> control = CreateControl(kind.cls, &form);
+  std::unique_ptr<TControl> control = CreateControl(kind.cls, &form.Document());
   control->SetName(name);
   control->SetColor(color);
   if (kind.tag_marker != kAnyTag) control->SetTag(kind.tag_marker);

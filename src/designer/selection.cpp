@@ -72,7 +72,7 @@ void ClearAllBut(TControl& parent, const TControl* keep) {
 
 void ShowSelection(AppState& state, TChildFrm& form, bool add) {
   TControl* current = state.current_control.Get();
-  if (current && current->Owner() != &form) current = nullptr;
+  if (current && current->Owner() != &form.Document()) current = nullptr;
   bool markable = current && IsMarkable(form, *current);
   if (!add) {
     // Everything else loses its mark; the current control keeps it only in the first colour,

@@ -1,11 +1,11 @@
 #pragma once
 
-// The designer window of one form: its client area with the screen panel, the menus of a
-// CControls form, the shown dialog, the last selected control and the control list.
+// The designer window of one form. It owns the form's document (form_document.h: the control
+// tree, name, path, change count, undo stack and control list) and adds what only a window
+// has: its caption and position, whether it is active, the mouse capture and the cursor, the
+// movers, the shown dialog, the last selected control and the picture's serial.
 
 #include <cstdint>
-#include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,15 +14,11 @@
 #include "controls/control.h"
 #include "controls/designer_client.h"
 #include "form/cSnapToGrid.h"
+#include "form/form_document.h"
 #include "form/undo.h"
 #include "model/weak_ref.h"
 
 namespace qb {
-
-struct ControlListEntry {
-  std::string text;           // "<Name>: <Kind>"
-  WeakRef<TControl> control;  // the client area stands for the form itself
-};
 
 class TChildFrm;
 
@@ -33,10 +29,10 @@ class FormListener {
   virtual void FormControlResized(TChildFrm& form, TControl& control) = 0;
 };
 
-class TChildFrm : public ControlOwner {
+class TChildFrm : public DocumentObserver {
  public:
-  static constexpr int kScreenLeft = 4;
-  static constexpr int kScreenTop = 2;
+  static constexpr int kScreenLeft = FormDocument::kScreenLeft;
+  static constexpr int kScreenTop = FormDocument::kScreenTop;
   // The grid the View > Grid option shows and snaps to.
   static constexpr int kGridSpaceOn = 6;
   static constexpr int kGridSizeOn = 4;
@@ -48,15 +44,59 @@ class TChildFrm : public ControlOwner {
 
   const Anchor& GetAnchor() const { return anchor_; }
 
-  const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) {
-    if (name == name_) return;
-    DesignChanging();
-    ++change_count_;
-    name_ = name;
+  // The form this window shows.
+  FormDocument& Document() { return document_; }
+  const FormDocument& Document() const { return document_; }
+  // A window stands for its document wherever one is asked for (the writers, the naming).
+  operator FormDocument&() { return document_; }              // NOLINT(google-explicit-constructor)
+  operator const FormDocument&() const { return document_; }  // NOLINT(google-explicit-constructor)
+
+  // The document's own, reached through its window.
+  const std::string& Name() const { return document_.Name(); }
+  void SetName(const std::string& name) { document_.SetName(name); }
+  const std::string& Path() const { return document_.Path(); }
+  void SetPath(const std::string& path) { document_.SetPath(path); }
+  TDesignerClient& Client() { return document_.Client(); }
+  const TDesignerClient& Client() const { return document_.Client(); }
+  TCCForm& Screen() { return document_.Screen(); }
+  const TCCForm& Screen() const { return document_.Screen(); }
+  std::vector<TControl*> AllControls() const { return document_.AllControls(); }
+  TControl* FindControl(const std::string& name) const { return document_.FindControl(name); }
+  static const std::vector<std::string>& FixedPartNames() {
+    return FormDocument::FixedPartNames();
   }
-  const std::string& Path() const { return path_; }
-  void SetPath(const std::string& path) { path_ = path; }
+  const std::vector<ControlListEntry>& ControlList() const { return document_.ControlList(); }
+  void AppendToControlList(TControl& control, const std::string& kind) {
+    document_.AppendToControlList(control, kind);
+  }
+  void RebuildControlList(LibraryId lib) { document_.RebuildControlList(lib); }
+  void SetControlList(std::vector<ControlListEntry> list) {
+    document_.SetControlList(std::move(list));
+  }
+  std::uint64_t ChangeCount() const { return document_.ChangeCount(); }
+  void StartRecording() { document_.StartRecording(); }
+  bool Recording() const { return document_.Recording(); }
+  void BeginEdit() { document_.BeginEdit(); }
+  void EndEdit() { document_.EndEdit(); }
+  bool EditOpen() const { return document_.EditOpen(); }
+  UndoStack& Undo() { return document_.Undo(); }
+  const UndoStack& Undo() const { return document_.Undo(); }
+  // See FormDocument's scopes.
+  class MakingScope {
+   public:
+    explicit MakingScope(TChildFrm& form) : scope_(form.document_) {}
+
+   private:
+    FormDocument::MakingScope scope_;
+  };
+  class ViewScope {
+   public:
+    explicit ViewScope(TChildFrm& form) : scope_(form.document_) {}
+
+   private:
+    FormDocument::ViewScope scope_;
+  };
+
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption) { caption_ = caption; }
   bool Visible() const { return visible_; }
@@ -67,12 +107,6 @@ class TChildFrm : public ControlOwner {
     window_left_ = left;
     window_top_ = top;
   }
-
-  // The client area: the parent of the screen panel and of menus; stands for the form.
-  TDesignerClient& Client() { return *client_; }
-  const TDesignerClient& Client() const { return *client_; }
-  TCCForm& Screen() { return *screen_; }
-  const TCCForm& Screen() const { return *screen_; }
 
   TPTDialog* ShownDialog() const { return shown_dialog_.Get(); }
   // The shown dialog is also snapDialog's working area, so that its controls can be dragged.
@@ -102,20 +136,6 @@ class TChildFrm : public ControlOwner {
   TControl* LastSelected() const { return last_selected_.Get(); }
   void SetLastSelected(TControl* control) { last_selected_.Reset(control); }
 
-  // Every control of the form, dialog children and menus included, in no particular order.
-  std::vector<TControl*> AllControls() const;
-  // A control of the form whose name matches without regard to case; nullptr when none.
-  TControl* FindControl(const std::string& name) const;
-  // Names of the window's own parts, which controls may not take.
-  static const std::vector<std::string>& FixedPartNames();
-
-  // The control list, rebuilt in its defined order.
-  const std::vector<ControlListEntry>& ControlList() const { return control_list_; }
-  void AppendToControlList(TControl& control, const std::string& kind);
-  void RebuildControlList(LibraryId lib);
-  // Puts back a list recorded earlier (undo), order included.
-  void SetControlList(std::vector<ControlListEntry> list) { control_list_ = std::move(list); }
-
   // Set whenever something the picture shows has changed.
   bool PictureDirty() const { return picture_dirty_; }
   void ClearPictureDirty() { picture_dirty_ = false; }
@@ -127,64 +147,17 @@ class TChildFrm : public ControlOwner {
   // zoom) can tell whether it changed since it last looked.
   std::uint64_t PictureSerial() const { return picture_serial_; }
 
-  void ControlChanged(TControl& control) override;
-  void ControlResized(TControl& control) override;
-  // A selection mark, an open menu, the shown dialog: it repaints without counting.
-  void ViewChanged(TControl& control) override;
-
-  // Counts every change of the form's content (values, structure, its name); a transaction
-  // compares it to know whether it changed anything.
-  std::uint64_t ChangeCount() const { return change_count_; }
-
-  // The form records its changes as undo steps from here on: it is as it was opened or made,
-  // and every later change of its design must come inside an edit (EditTransaction, undo,
-  // redo). Clears the undo steps.
-  void StartRecording();
-  bool Recording() const { return recording_; }
-  // An edit of this form is open while the count is above zero.
-  void BeginEdit() { ++edit_depth_; }
-  void EndEdit() {
-    if (edit_depth_ > 0) --edit_depth_;
-  }
-  bool EditOpen() const { return edit_depth_ > 0; }
-  // Holds an edit of the form open for its lifetime without recording a step: the form
-  // being read from its file.
-  class MakingScope {
-   public:
-    explicit MakingScope(TChildFrm& form) : form_(form) { form_.BeginEdit(); }
-    ~MakingScope() { form_.EndEdit(); }
-    MakingScope(const MakingScope&) = delete;
-    MakingScope& operator=(const MakingScope&) = delete;
-
-   private:
-    TChildFrm& form_;
-  };
-  // Changes made while a view scope lives are view state: the grid option, the menus the
-  // selection opens, the shown dialog.
-  class ViewScope {
-   public:
-    explicit ViewScope(TChildFrm& form) : form_(form) { ++form_.view_depth_; }
-    ~ViewScope() { --form_.view_depth_; }
-    ViewScope(const ViewScope&) = delete;
-    ViewScope& operator=(const ViewScope&) = delete;
-
-   private:
-    TChildFrm& form_;
-  };
-  // This form's undo and redo steps and its clean point.
-  UndoStack& Undo() { return undo_; }
-  const UndoStack& Undo() const { return undo_; }
+  void DocumentPictureChanged() override { MarkPictureDirty(); }
+  void DocumentControlResized(TControl& control) override;
 
  private:
   Anchor anchor_{this};
-  std::string name_;
-  std::string path_;
+  // Declared before the members that point into its tree.
+  FormDocument document_{this};
   std::string caption_;
   bool visible_ = true;
   int window_left_ = 0;
   int window_top_ = 0;
-  std::unique_ptr<TDesignerClient> client_;
-  TCCForm* screen_ = nullptr;
   WeakRef<TPTDialog> shown_dialog_;
   TSnapToGrid snap_;
   TSnapToGrid snap_dialog_;
@@ -193,31 +166,8 @@ class TChildFrm : public ControlOwner {
   WeakRef<TControl> mouse_capture_;
   CursorShape cursor_ = CursorShape::kArrow;
   WeakRef<TControl> last_selected_;
-  std::vector<ControlListEntry> control_list_;
   bool picture_dirty_ = true;
   std::uint64_t picture_serial_ = 0;
-  std::uint64_t change_count_ = 0;
-  bool recording_ = false;
-  int edit_depth_ = 0;
-  int view_depth_ = 0;
-  UndoStack undo_;
-
-  // Fails loudly (ChangeOutsideEdit) when the change check is on and a design value changes
-  // while the form records and no edit is open.
-  void DesignChanging(const TControl* control = nullptr) const;
 };
-
-// The change check: a design change of a recording form outside an edit throws
-// ChangeOutsideEdit. On in debug builds and wherever QB_CHANGE_CHECK=1 is set (the tests).
-bool ChangeCheckOn();
-void SetChangeCheck(bool on);
-
-class ChangeOutsideEdit : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
-
-// The text of a control-list entry.
-std::string ControlListText(const std::string& name, const std::string& kind);
 
 }  // namespace qb

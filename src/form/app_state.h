@@ -1,6 +1,6 @@
 #pragma once
 
-// The one process-wide record of the running designer.
+// The one process-wide record of the running designer: the project and the session.
 
 #include <memory>
 #include <string>
@@ -17,23 +17,30 @@ namespace qb {
 
 class EditTransaction;
 
-struct AppState {
+// The project: what its file and its forms' files hold, and the counters that name new forms
+// and controls. Generators, the layout check, the map and the preview read only this.
+struct Project {
   LibraryId library = LibraryId::kPToolboxLib;
   std::string project_name;  // empty: no project open
   std::string project_path;
+  int form_counter = 0;
+  int control_counter = 0;
+  // The forms, each in its designer window, in creation order.
+  std::vector<std::unique_ptr<TChildFrm>> windows;
+};
+
+// The session: what this run of the designer shows and holds between actions, none of it
+// part of the design.
+struct Session {
   bool short_names = false;
   bool cursor_keys_active = true;
   bool grid_step = true;
   // The View > Grid option: grid dots on every form and moves rounded to 4 pixels.
   bool grid_option = false;
   Color control_color = kWhite;
-  int form_counter = 0;
-  int control_counter = 0;
   WeakRef<TChildFrm> current_window;
   // A control, or the current window's client area when the form itself is selected.
   WeakRef<TControl> current_control;
-  // The designer windows, in creation order; the project is this state plus them.
-  std::vector<std::unique_ptr<TChildFrm>> windows;
   // The designer windows by activation, the most recent first (see NoteWindowActivated).
   std::vector<WeakRef<TChildFrm>> activation_order;
   // The palette button that is down, if any: the next click on a form places its kind.
@@ -46,6 +53,9 @@ struct AppState {
   // Whether edits record undo steps; off only to measure what recording adds.
   bool record_steps = true;
 };
+
+// The running designer: the open project and this session.
+struct AppState : Project, Session {};
 
 // The status-bar panel of the position and size readout.
 inline constexpr int kReadoutPanel = 3;

@@ -23,7 +23,7 @@ EditTransaction::EditTransaction(AppState& state, TChildFrm* form, std::string n
   if (!form) return;
   form_.Reset(form);
   start_count_ = form->ChangeCount();
-  if (!form->Undo().WouldMerge(*form, merge_key_)) before_ = TakeFormSnapshot(state_, *form);
+  if (!form->Undo().WouldMerge(merge_key_)) before_ = TakeFormSnapshot(state_, *form);
 }
 
 EditTransaction::~EditTransaction() {
@@ -51,7 +51,7 @@ void EditTransaction::Commit() {
   if (!form || form->ChangeCount() == start_count_) return;
   UndoStack& stack = form->Undo();
   if (!before_) {
-    stack.MergeIntoTop(*form, name_);
+    stack.MergeIntoTop(name_);
     return;
   }
   // Setters that were given the value the control had, and view state, change nothing.
@@ -60,7 +60,7 @@ void EditTransaction::Commit() {
     return;
   }
   std::string name = name_.empty() ? DescribeStep(state_, *form, *before_) : name_;
-  stack.Push(*form, {std::move(name), merge_key_, std::move(*before_), std::nullopt});
+  stack.Push({std::move(name), merge_key_, std::move(*before_), std::nullopt});
   before_.reset();
 }
 

@@ -37,7 +37,9 @@ std::string UnableToWriteMessage(const std::string& path);
 
 // The form's file content. Controls that cannot have a section of their own are written
 // under another name (see above).
-IniFile WriteFormToIni(LibraryId lib, const TChildFrm& form);
+IniFile WriteFormToIni(LibraryId lib, const FormDocument& form, int window_left, int window_top);
+// The same for the form a window shows, at the window's position.
+IniFile WriteFormToIni(LibraryId lib, const TChildFrm& window);
 // Writes the form file. On failure shows "Unable to write to <path>" (caption "Error") and
 // returns false, leaving the old file and the form's caption as they were; on success sets
 // the window's caption to the file's name.
@@ -51,7 +53,7 @@ struct FormText {
   std::string text;
 };
 // Every text of the form, in written order; the form is left as it is.
-std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form);
+std::vector<FormText> FormTexts(LibraryId lib, const FormDocument& form);
 
 struct FormReadResult {
   int controls = 0;  // controls created

@@ -186,7 +186,7 @@ const KeySpec* FindKey(const KindLayout& layout, Codec codec) {
   return nullptr;
 }
 
-TCCMenuBar* FirstMenuBar(const TChildFrm& form) {
+TCCMenuBar* FirstMenuBar(const FormDocument& form) {
   for (const auto& child : form.Client().Children())
     if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
   return nullptr;
@@ -211,7 +211,7 @@ void CollectWritten(LibraryId lib, const LibraryLayout& layout, TControl& c,
 }
 
 // The controls in the order their sections are written.
-std::vector<Written> WrittenControls(LibraryId lib, TChildFrm& form) {
+std::vector<Written> WrittenControls(LibraryId lib, FormDocument& form) {
   const LibraryLayout& layout = form_io::LayoutOf(lib);
   std::vector<Written> out;
   for (const auto& child : form.Screen().Children()) CollectWritten(lib, layout, *child, &out);
@@ -232,7 +232,7 @@ bool IsSectionName(const std::string& name, const TakenNames& names) {
 // cannot have a section of its own (a name made in code, never by the designer) its next
 // free automatic name. The controls keep their names: writing never changes the form.
 using SectionNames = std::unordered_map<const TControl*, std::string>;
-SectionNames SectionNamesOf(const TChildFrm& form, const std::vector<Written>& written) {
+SectionNames SectionNamesOf(const FormDocument& form, const std::vector<Written>& written) {
   SectionNames out;
   std::unordered_set<std::string> used;
   TakenNames names(form);
@@ -299,10 +299,11 @@ void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const 
   }
 }
 
-void WriteFormSection(LibraryId lib, const TChildFrm& form, IniFile& ini) {
+void WriteFormSection(LibraryId lib, const FormDocument& form, int window_left, int window_top,
+                      IniFile& ini) {
   ini.WriteString(kFormSection, kFormNameKey, form.Name());
-  ini.WriteInteger(kFormSection, kFormTopKey, form.WindowTop());
-  ini.WriteInteger(kFormSection, kFormLeftKey, form.WindowLeft());
+  ini.WriteInteger(kFormSection, kFormTopKey, window_top);
+  ini.WriteInteger(kFormSection, kFormLeftKey, window_left);
   ini.WriteString(kFormSection, kFormTitleKey, form.Screen().Title());
   ini.WriteInteger(kFormSection, kFormLibKey, static_cast<int>(lib));
   for (const KeySpec& k : form_io::LayoutOf(lib).form_keys)
@@ -396,7 +397,7 @@ class FormReader {
 
   // The new control, named and on its parent, before any of its keys are applied.
   TControl* Place(const std::string& section, const KindInfo& kind, const KindLayout& layout) {
-    std::unique_ptr<TControl> owned = CreateControl(kind.cls, &form_);
+    std::unique_ptr<TControl> owned = CreateControl(kind.cls, &form_.Document());
     if (!owned) return nullptr;
     if (kind.tag_marker != kAnyTag) owned->SetTag(kind.tag_marker);
     owned->SetName(NameFor(section, kind, layout));
@@ -509,11 +510,15 @@ class FormReader {
 
 std::string UnableToWriteMessage(const std::string& path) { return kUnableToWrite + path; }
 
-IniFile WriteFormToIni(LibraryId lib, const TChildFrm& form) {
-  std::vector<Written> written = WrittenControls(lib, const_cast<TChildFrm&>(form));
+IniFile WriteFormToIni(LibraryId lib, const TChildFrm& window) {
+  return WriteFormToIni(lib, window.Document(), window.WindowLeft(), window.WindowTop());
+}
+
+IniFile WriteFormToIni(LibraryId lib, const FormDocument& form, int window_left, int window_top) {
+  std::vector<Written> written = WrittenControls(lib, const_cast<FormDocument&>(form));
   const SectionNames sections = SectionNamesOf(form, written);
   IniFile ini;
-  WriteFormSection(lib, form, ini);
+  WriteFormSection(lib, form, window_left, window_top, ini);
   for (const Written& w : written) {
     const std::string& section = sections.at(w.control);
     for (const KeySpec& k : w.layout->keys)
@@ -524,11 +529,11 @@ IniFile WriteFormToIni(LibraryId lib, const TChildFrm& form) {
   return ini;
 }
 
-std::vector<FormText> FormTexts(LibraryId lib, const TChildFrm& form) {
+std::vector<FormText> FormTexts(LibraryId lib, const FormDocument& form) {
   std::vector<FormText> texts;
   texts.push_back({form.Name(), kFormTitleKey, form.Screen().Title()});
   // Collecting only reads the controls.
-  for (const Written& w : WrittenControls(lib, const_cast<TChildFrm&>(form))) {
+  for (const Written& w : WrittenControls(lib, const_cast<FormDocument&>(form))) {
     const TControl& c = *w.control;
     for (const KeySpec& k : w.layout->keys) {
       if (k.codec == Codec::kText) texts.push_back({c.Name(), k.key, k.get_text(c)});

@@ -136,7 +136,7 @@ void RestoreFormSnapshot(AppState& state, TChildFrm& form, const FormSnapshot& s
   };
   for (std::size_t i = 0; i < s.controls.size(); ++i) {
     const ControlRecord& r = s.controls[i];
-    std::unique_ptr<TControl> c = CreateControl(r.cls, &form);
+    std::unique_ptr<TControl> c = CreateControl(r.cls, &form.Document());
     TControl* parent = at(r.parent);
     if (!c || !parent) continue;
     c->SetName(r.name);

@@ -14,14 +14,14 @@ constexpr const char* kTableSuffixes[] = {"Items", "ColWidths", "ColAlign"};
 
 bool FixedName(std::string_view name) {
   if (SameText(name, kFormSectionName)) return true;
-  for (const std::string& part : TChildFrm::FixedPartNames())
+  for (const std::string& part : FormDocument::FixedPartNames())
     if (SameText(name, part)) return true;
   return false;
 }
 
 }  // namespace
 
-std::string NextControlName(const std::string& prefix, const TChildFrm& form, int& counter) {
+std::string NextControlName(const std::string& prefix, const FormDocument& form, int& counter) {
   for (;;) {
     ++counter;
     std::string candidate = prefix + std::to_string(counter);
@@ -29,11 +29,11 @@ std::string NextControlName(const std::string& prefix, const TChildFrm& form, in
   }
 }
 
-std::string NextProjectControlName(const std::string& prefix, const TChildFrm& form,
-                                   const AppState& state, int& counter) {
+std::string NextProjectControlName(const std::string& prefix, const FormDocument& form,
+                                   const Project& state, int& counter) {
   auto elsewhere = [&](const std::string& name) {
     for (const auto& window : state.windows)
-      if (window.get() != &form && window->FindControl(name)) return true;
+      if (&window->Document() != &form && window->FindControl(name)) return true;
     return false;
   };
   for (;;) {
@@ -42,7 +42,7 @@ std::string NextProjectControlName(const std::string& prefix, const TChildFrm& f
   }
 }
 
-std::string MenuBarName(const TChildFrm& form, bool short_names) {
+std::string MenuBarName(const FormDocument& form, bool short_names) {
   return (short_names ? "Mb" : "MenuBar") + form.Name();
 }
 
@@ -50,7 +50,7 @@ std::string FormName(int form_counter, bool short_names) {
   return (short_names ? "Fm" : "Form") + std::to_string(form_counter + 1);
 }
 
-bool IsReservedControlName(const std::string& name, const TChildFrm& form) {
+bool IsReservedControlName(const std::string& name, const FormDocument& form) {
   if (FixedName(name)) return true;
   for (TControl* c : form.AllControls()) {
     if (c->Class() != ControlClass::kCCTable) continue;
@@ -60,7 +60,7 @@ bool IsReservedControlName(const std::string& name, const TChildFrm& form) {
   return false;
 }
 
-TakenNames::TakenNames(const TChildFrm& form) {
+TakenNames::TakenNames(const FormDocument& form) {
   for (const TControl* c : form.AllControls()) Add(*c);
 }
 

@@ -4,27 +4,27 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "form/ChildFor.h"
+#include "form/form_document.h"
 
 namespace qb {
 
-struct AppState;
+struct Project;
 
 // The next automatic control name: prefix followed by the next value of the shared
 // counter, skipping every name a control of the form already bears (case-insensitively).
-std::string NextControlName(const std::string& prefix, const TChildFrm& form, int& counter);
+std::string NextControlName(const std::string& prefix, const FormDocument& form, int& counter);
 // The name placement and paste give: as above, also skipping every name a control of any
 // other open form bears, so that the project's generated code defines it once. (The counter
 // starts again at 0 when a project is opened again, and a rename checks its own form only.)
-std::string NextProjectControlName(const std::string& prefix, const TChildFrm& form,
-                                   const AppState& state, int& counter);
+std::string NextProjectControlName(const std::string& prefix, const FormDocument& form,
+                                   const Project& state, int& counter);
 // "MenuBar" (or "Mb" with short names) followed by the form's name.
-std::string MenuBarName(const TChildFrm& form, bool short_names);
+std::string MenuBarName(const FormDocument& form, bool short_names);
 // "Form" (or "Fm") followed by the form counter plus one.
 std::string FormName(int form_counter, bool short_names);
 // Whether a name would clash with a form's sections or the window's own parts.
 // Names the form file reserves: "FORM" and "<table>Items", "<table>ColWidths", "<table>ColAlign".
-bool IsReservedControlName(const std::string& name, const TChildFrm& form);
+bool IsReservedControlName(const std::string& name, const FormDocument& form);
 
 // The names a form's controls bear and the sections their tables reserve, without regard to
 // case, gathered once. Naming many controls in a row (reading a form, saving one) asks it
@@ -32,7 +32,7 @@ bool IsReservedControlName(const std::string& name, const TChildFrm& form);
 // date through Add and Remove while it names controls.
 class TakenNames {
  public:
-  explicit TakenNames(const TChildFrm& form);
+  explicit TakenNames(const FormDocument& form);
 
   // FindControl's answer: a control bears this name.
   bool BorneByControl(std::string_view name) const;

@@ -29,22 +29,18 @@ std::string UndoStack::RedoName() const {
   return CanRedo() ? steps_[position_].name : std::string();
 }
 
-bool UndoStack::Modified(const TChildFrm&) const { return position_ != clean_; }
-
-void UndoStack::MarkClean(const TChildFrm&) { clean_ = position_; }
-
-void UndoStack::Clear(const TChildFrm&) {
+void UndoStack::Clear() {
   steps_.clear();
   position_ = 0;
   clean_ = 0;
 }
 
-bool UndoStack::WouldMerge(const TChildFrm&, const std::string& merge_key) const {
+bool UndoStack::WouldMerge(const std::string& merge_key) const {
   return !merge_key.empty() && position_ > 0 && position_ == steps_.size() && clean_ != position_ &&
          steps_.back().merge_key == merge_key;
 }
 
-void UndoStack::Push(const TChildFrm&, Step step) {
+void UndoStack::Push(Step step) {
   steps_.resize(position_);
   // The saved state can no longer be reached by undo or redo.
   if (clean_ != kNoCleanPoint && clean_ > position_) clean_ = kNoCleanPoint;
@@ -52,7 +48,7 @@ void UndoStack::Push(const TChildFrm&, Step step) {
   position_ = steps_.size();
 }
 
-void UndoStack::MergeIntoTop(const TChildFrm&, const std::string& name) {
+void UndoStack::MergeIntoTop(const std::string& name) {
   if (steps_.empty()) return;
   steps_.back().after.reset();
   if (!name.empty()) steps_.back().name = name;

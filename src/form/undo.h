@@ -44,20 +44,20 @@ class UndoStack {
   std::size_t Position() const { return position_; }
 
   // Whether the form differs from what was last saved (or opened).
-  bool Modified(const TChildFrm& form) const;
+  bool Modified() const { return position_ != clean_; }
   // The form is as its file holds it: here is the clean point.
-  void MarkClean(const TChildFrm& form);
+  void MarkClean() { clean_ = position_; }
   // Forgets every step; the form as it is now is clean.
-  void Clear(const TChildFrm& form);
+  void Clear();
   // No state the steps reach is the saved one (work recovered, never saved).
   void MarkUnsaved() { clean_ = kNoCleanPoint; }
 
   // Whether a step with this key would merge into the top one now.
-  bool WouldMerge(const TChildFrm& form, const std::string& merge_key) const;
-  void Push(const TChildFrm& form, Step step);
+  bool WouldMerge(const std::string& merge_key) const;
+  void Push(Step step);
   // The top step takes in the transaction that merged into it: its after-state is taken
   // afresh when undone.
-  void MergeIntoTop(const TChildFrm& form, const std::string& name);
+  void MergeIntoTop(const std::string& name);
 
   // Puts the form back as it was before the last step; false when there is none.
   bool Undo(AppState& state, TChildFrm& form);

@@ -69,9 +69,8 @@ void PropertyRules::FormRows(TChildFrm& window) {
   ctx_.state.current_control.Reset(&window.Client());
 }
 
-std::vector<ControlListEntry> PropertyRules::ListControls(TChildFrm& window) const {
-  window.RebuildControlList(Library());
-  return window.ControlList();
+std::vector<ControlListEntry> PropertyRules::ListControls(const FormDocument& form) const {
+  return form.OrderedControlList(Library());
 }
 
 std::vector<std::string> PropertyRules::RowNames(const TControl& control) const {

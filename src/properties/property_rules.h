@@ -36,7 +36,7 @@ class PropertyRules {
   // the window the current control with the keyboard focus.
   void FormRows(TChildFrm& window);
   // Rebuilds the window's control list and returns it.
-  std::vector<ControlListEntry> ListControls(TChildFrm& window) const;
+  std::vector<ControlListEntry> ListControls(const FormDocument& form) const;
   // Opens the items (or table) editor for the current control.
   virtual void EditItems() = 0;
 

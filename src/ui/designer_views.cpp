@@ -211,7 +211,7 @@ void DesignerViews::SyncWindows() {
     }
     // The modified mark as Qt shows it: "Form1.qbf*".
     view.window->setWindowTitle(QString::fromStdString(form.Caption()) + "[*]");
-    view.window->setWindowModified(form.Undo().Modified(form));
+    view.window->setWindowModified(form.Undo().Modified());
     if (form.Visible() && !view.window->isVisible()) view.window->show();
     if (!form.Visible() && view.window->isVisible()) view.window->hide();
     if (!form.Visible() && activated_ == &form) activated_ = nullptr;
@@ -248,7 +248,7 @@ void DesignerViews::FocusWindow(TChildFrm& form) {
 void DesignerViews::FocusControl(TControl& control) {
   for (auto& [key, view] : views_) {
     TChildFrm* form = view.form.Get();
-    if (form && control.Owner() == form) return FocusWindow(*form);
+    if (form && control.Owner() == &form->Document()) return FocusWindow(*form);
   }
 }
 

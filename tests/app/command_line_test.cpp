@@ -96,7 +96,7 @@ using StartFile = MainTest;
 TEST_F(StartFile, AProjectOpensAsOpenProjectDoes) {
   StartProject(LibraryId::kPToolboxLib);
   Edit(Window(0), [&] {
-    auto* label = Window(0).Screen().AddChild(std::make_unique<TPTLabel>(&Window(0)));
+    auto* label = Window(0).Screen().AddChild(std::make_unique<TPTLabel>(&Window(0).Document()));
     label->SetName("Hello");
   });
   ui_.AnswerFile(Path("p.qbp"));

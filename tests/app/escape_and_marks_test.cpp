@@ -127,7 +127,7 @@ TEST_P(EscapeDuringMouse, PutsTheFormBackAndRecordsNoStep) {
   HandsBench b(c.lib);
   c.setup(b);
   // Everything before the press is saved as it stands, so that "modified" can be read.
-  b.Form().Undo().MarkClean(b.Form());
+  b.Form().Undo().MarkClean();
   const std::string before = b.Text();
   const std::size_t steps = b.Form().Undo().Size();
   const std::vector<std::string> marks = b.Marked();
@@ -139,14 +139,14 @@ TEST_P(EscapeDuringMouse, PutsTheFormBackAndRecordsNoStep) {
   EXPECT_EQ(b.Text(), before);
   EXPECT_EQ(b.Marked(), marks);
   EXPECT_EQ(b.Form().Undo().Size(), steps);
-  EXPECT_FALSE(b.Form().Undo().Modified(b.Form()));
+  EXPECT_FALSE(b.Form().Undo().Modified());
   // The moves and the release that follow do nothing more.
   b.MoveHeld({release.x + 3, release.y + 3});
   b.Release(release);
   EXPECT_EQ(b.Text(), before);
   EXPECT_EQ(b.Marked(), marks);
   EXPECT_EQ(b.Form().Undo().Size(), steps);
-  EXPECT_FALSE(b.Form().Undo().Modified(b.Form()));
+  EXPECT_FALSE(b.Form().Undo().Modified());
   // The next press works as ever.
   EXPECT_FALSE(b.Main().Escape());
 }

@@ -34,7 +34,7 @@ bool SaveForm(const std::string& path) {
   TChildFrm form;
   form.SetName("Big");
   for (int i = 0; i < 200; ++i)
-    form.Screen().AddChild(std::make_unique<TCCButton>(&form))->SetName("B" + std::to_string(i));
+    form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document()))->SetName("B" + std::to_string(i));
   FakeUi ui;
   const bool ok = WriteForm(LibraryId::kCControls, form, path, ui);
   // A failed save tells the user where.

@@ -13,7 +13,7 @@ using MainCommands = MainTest;
 
 TPTDialog& AddDialog(AppState& state, TChildFrm& w, bool shown) {
   EditTransaction edit(state, &w, "Add");
-  auto* d = static_cast<TPTDialog*>(w.Screen().AddChild(std::make_unique<TPTDialog>(&w)));
+  auto* d = static_cast<TPTDialog*>(w.Screen().AddChild(std::make_unique<TPTDialog>(&w.Document())));
   d->SetTag(shown ? 1 : 0);
   d->SetVisible(shown);
   return *d;
@@ -135,7 +135,7 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
   TChildFrm& w = main_.NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
-    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     button->SetBounds(20, 30, 36, 16);
   });
   main_.State().current_control.Reset(button);
@@ -167,8 +167,8 @@ TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
   TCCButton* left = nullptr;
   TCCButton* right = nullptr;
   Edit(w, [&] {
-    left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
-    right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
+    right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     left->SetBounds(20, 30, 36, 16);
     right->SetBounds(60, 60, 36, 16);
   });
@@ -208,7 +208,7 @@ TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
   TChildFrm& w = main_.NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
-    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w)));
+    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     button->SetName("Button1");
   });
   main_.State().current_control.Reset(button);

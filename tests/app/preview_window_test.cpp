@@ -76,7 +76,7 @@ TEST_F(PreviewWindowTest, TapsAndTheFlowChangeOnlyTheCopy) {
   const std::string second_file = FileOf(second, "second-before.qbf");
   const std::size_t first_steps = first.Undo().Position();
   const std::size_t second_steps = second.Undo().Position();
-  const bool first_modified = first.Undo().Modified(first);
+  const bool first_modified = first.Undo().Modified();
   const bool undo_enabled = main_.Enabled(Command::kUndo);
 
   main_.Execute(Command::kPreview);
@@ -97,7 +97,7 @@ TEST_F(PreviewWindowTest, TapsAndTheFlowChangeOnlyTheCopy) {
   EXPECT_EQ(FileOf(second, "second-after.qbf"), second_file);
   EXPECT_EQ(first.Undo().Position(), first_steps);
   EXPECT_EQ(second.Undo().Position(), second_steps);
-  EXPECT_EQ(first.Undo().Modified(first), first_modified);
+  EXPECT_EQ(first.Undo().Modified(), first_modified);
   EXPECT_EQ(main_.Enabled(Command::kUndo), undo_enabled);
   EXPECT_EQ(main_.State().current_window.Get(), &first);
 

@@ -66,7 +66,7 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   main_.NewForm();
   ASSERT_EQ(main_.State().windows.size(), 3u);
   Edit(Window(2), [&] {
-    auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2)));
+    auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2).Document()));
     label->SetName("Caption7");
   });
   // Close the middle form without saving it.

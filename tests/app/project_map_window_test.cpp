@@ -100,7 +100,7 @@ TEST_F(ProjectMapWindowTest, FollowsEachChangeAndOnlyThen) {
 
 TEST_F(ProjectMapWindowTest, ADoubleClickLeadsToTheFormOrTheControl) {
   main_.Activate(Window(2));
-  for (std::size_t i = 0; i < 3; ++i) Window(i).Undo().Clear(Window(i));
+  for (std::size_t i = 0; i < 3; ++i) Window(i).Undo().Clear();
   main_.Execute(Command::kProjectMap);
   const ProjectMap& map = Map().Map();
   // Form1's thumbnail away from any control: Form1's window becomes the current one.
@@ -130,7 +130,7 @@ TEST_F(ProjectMapWindowTest, ADoubleClickLeadsToTheFormOrTheControl) {
 }
 
 TEST_F(ProjectMapWindowTest, DrawingChangesNothingOfTheDesign) {
-  for (std::size_t i = 0; i < 3; ++i) Window(i).Undo().Clear(Window(i));
+  for (std::size_t i = 0; i < 3; ++i) Window(i).Undo().Clear();
   std::vector<std::string> files;
   std::vector<std::uint64_t> changes;
   for (std::size_t i = 0; i < 3; ++i) {

@@ -35,7 +35,7 @@ std::vector<std::string> SeedsFor(const fuzz::Target& target) {
       seeds.push_back(test::ReadFileBytes(std::string(QB_BIN_DIR) + "/" + face));
   } else if (name == "clipboard") {
     TChildFrm form;
-    TCCButton button(&form);
+    TCCButton button(&form.Document());
     button.SetName("Button1");
     seeds.push_back(WriteClipboardControl(button, "Button1"));
   }

@@ -200,7 +200,7 @@ class Recovery : public ::testing::Test {
     TChildFrm& w = *in.main->State().windows.at(0);
     EditTransaction edit(in.main->State(), &w);
     for (const char* name : {"Work0", "Work1"})
-      w.Screen().AddChild(std::make_unique<TCCButton>(&w))->SetName(name);
+      w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document()))->SetName(name);
   }
   bool TickAfter(Instance& in, int delay) {
     clock_.now += seconds(delay);

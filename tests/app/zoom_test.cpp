@@ -239,7 +239,7 @@ TEST_F(Zoom, AnUnmarkedPictureIsLookedAtOnlyNowAndThen) {
   const Step steps[] = {
       {"an idle tick", [] {}, false},
       {"the picture marked changed", [&] { window_.MarkPictureDirty(); }, true},
-      {"a selection mark", [&] { window_.ViewChanged(window_.Screen()); }, true},
+      {"a selection mark", [&] { window_.Document().ViewChanged(window_.Screen()); }, true},
       {"idle again", [] {}, false},
       {"another current window", [&] { state_.current_window.Reset(&other); }, true},
       {"back to the first", [&] { state_.current_window.Reset(&window_); }, true},

@@ -478,7 +478,7 @@ TEST(CcConstructors, ChildOrderFollowsBringToFront) {
 TEST(CcConstructors, ForeignClassesGenerateNothing) {
   TChildFrm form;
   test::NameForm(form, "F", "T");
-  auto* label = form.Screen().AddChild(std::make_unique<TPTLabel>(&form));
+  auto* label = form.Screen().AddChild(std::make_unique<TPTLabel>(&form.Document()));
   label->SetName("Pt1");
   EXPECT_EQ(FormsOf(form).size(), 10u);
   EXPECT_EQ(CountPrefix(EventsOf(form), "On"), 0);

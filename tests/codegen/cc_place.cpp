@@ -17,7 +17,8 @@ namespace {
 // A control of the kind as the designer places it at (x, y) of the parent, attached there.
 template <typename T>
 T& Placed(TControl& parent, const char* kind_name, const std::string& name, int x = 0, int y = 0) {
-  auto* form = dynamic_cast<TChildFrm*>(parent.Owner());
+  auto* document = dynamic_cast<FormDocument*>(parent.Owner());
+  auto* form = document ? dynamic_cast<TChildFrm*>(document->Observer()) : nullptr;
   const KindInfo* kind = FindKind(LibraryId::kCControls, kind_name);
   const PlacementRule* rule = kind ? FindPlacementRule(*kind) : nullptr;
   EXPECT_TRUE(form && kind && rule) << kind_name;
@@ -93,7 +94,7 @@ TCCMenu& PlaceMenu(TChildFrm& form, const std::string& name) {
   const TCCForm& screen = form.Screen();
   if (!FindMenuBar(form)) {
     // The bar as the reader leaves it, with a font: the generator tests were written for it.
-    auto* made = static_cast<TCCMenuBar*>(client.AddChild(std::make_unique<TCCMenuBar>(&form)));
+    auto* made = static_cast<TCCMenuBar*>(client.AddChild(std::make_unique<TCCMenuBar>(&form.Document())));
     made->SetName("MenuBar" + form.Name());
     made->SetColor(kWhite);
     made->SetFontName(kPilotStandard);

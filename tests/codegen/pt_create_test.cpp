@@ -120,8 +120,8 @@ TEST(PtNumbering, BitmapsGsisAndDialogsHaveNoIdentifierAndDialogsComeAfterTheirF
 
 TEST(PtNumbering, ControlsOfTheOtherLibraryAreLeftOut) {
   auto form = NewForm("F", "F");
-  form->Screen().AddChild(std::make_unique<TCCLabel>(form.get()))->SetName("Stray");
-  form->Screen().AddChild(std::make_unique<TCCEdit>(form.get()))->SetName("Stray2");
+  form->Screen().AddChild(std::make_unique<TCCLabel>(&form->Document()))->SetName("Stray");
+  form->Screen().AddChild(std::make_unique<TCCEdit>(&form->Document()))->SetName("Stray2");
   GeneratedCode code = GenerateForm(*form, {.color = true});
   for (const Lines* text : {&code.main, &code.forms, &code.events, &code.header})
     for (const std::string& line : *text) EXPECT_EQ(line.find("Stray"), std::string::npos) << line;

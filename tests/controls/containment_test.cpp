@@ -13,9 +13,9 @@ namespace {
 TEST(Containment, ChildrenAreOrderedBackToFront) {
   TChildFrm form;
   TControl& screen = form.Screen();
-  auto* a = screen.AddChild(std::make_unique<TCCButton>(&form));
-  auto* b = screen.AddChild(std::make_unique<TCCButton>(&form));
-  auto* c = screen.AddChild(std::make_unique<TCCButton>(&form));
+  auto* a = screen.AddChild(std::make_unique<TCCButton>(&form.Document()));
+  auto* b = screen.AddChild(std::make_unique<TCCButton>(&form.Document()));
+  auto* c = screen.AddChild(std::make_unique<TCCButton>(&form.Document()));
   EXPECT_EQ(screen.ChildIndex(a), 0);
   EXPECT_EQ(screen.ChildIndex(c), 2);
   screen.BringToFront(a);
@@ -29,11 +29,11 @@ TEST(Containment, ChildrenAreOrderedBackToFront) {
 
 TEST(Containment, PalmFormClearsWhenItsPanelIsDestroyed) {
   TChildFrm form;
-  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form));
-  auto label = std::make_unique<TPTLabel>(&form);
+  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document()));
+  auto label = std::make_unique<TPTLabel>(&form.Document());
   TPTLabel* outside = static_cast<TPTLabel*>(form.Screen().AddChild(std::move(label)));
   outside->SetPalmForm(dialog);
-  auto* inside = dialog->AddChild(std::make_unique<TPTLabel>(&form));
+  auto* inside = dialog->AddChild(std::make_unique<TPTLabel>(&form.Document()));
   inside->SetPalmForm(dialog);
   WeakRef<TControl> inside_ref(inside);
   form.SetLastSelected(inside);
@@ -47,7 +47,7 @@ TEST(Containment, PalmFormClearsWhenItsPanelIsDestroyed) {
 TEST(Containment, ShownDialogReferenceClears) {
   TChildFrm form;
   auto* dialog =
-      static_cast<TPTDialog*>(form.Screen().AddChild(std::make_unique<TPTDialog>(&form)));
+      static_cast<TPTDialog*>(form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
   form.SetShownDialog(dialog);
   EXPECT_EQ(form.ShownDialog(), dialog);
   form.Screen().RemoveChild(dialog);
@@ -56,8 +56,8 @@ TEST(Containment, ShownDialogReferenceClears) {
 
 TEST(Containment, ShowingFollowsParents) {
   TChildFrm form;
-  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form));
-  auto* inside = dialog->AddChild(std::make_unique<TPTLabel>(&form));
+  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document()));
+  auto* inside = dialog->AddChild(std::make_unique<TPTLabel>(&form.Document()));
   EXPECT_TRUE(inside->Showing());
   dialog->SetVisible(false);
   EXPECT_FALSE(inside->Showing());
@@ -66,7 +66,7 @@ TEST(Containment, ShowingFollowsParents) {
 
 TEST(Containment, ChangesMarkTheWindowPicture) {
   TChildFrm form;
-  auto* b = static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form)));
+  auto* b = static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
   form.ClearPictureDirty();
   b->SetContent("OK");
   EXPECT_TRUE(form.PictureDirty());

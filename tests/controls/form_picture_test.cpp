@@ -34,7 +34,7 @@ class FormPictureTest : public ::testing::Test {
 
   template <typename T>
   T* Add(TControl& parent, int left, int top, int width, int height, Color color) {
-    auto owned = std::make_unique<T>(&frm_);
+    auto owned = std::make_unique<T>(&frm_.Document());
     owned->SetBounds(left, top, width, height);
     owned->SetColor(color);
     return static_cast<T*>(parent.AddChild(std::move(owned)));

@@ -185,7 +185,7 @@ TEST_F(DesignerTest, AttachSkipsNamesTakenInAnyLetterCase) {
   Place(form, B::kLabel, 10, 10)->SetName("Copy1");
   state.control_counter = 0;
   TControl* attached = designer.AttachPlacedControl(
-      form, std::make_unique<TPTButton>(&form), form.Screen(), *FindKind(kPT, "Button"), "copy");
+      form, std::make_unique<TPTButton>(&form.Document()), form.Screen(), *FindKind(kPT, "Button"), "copy");
   ASSERT_NE(attached, nullptr);
   EXPECT_EQ(attached->Name(), "copy2");
   EXPECT_TRUE(ui.ShownLog().empty());
@@ -201,7 +201,7 @@ TEST_F(DesignerTest, AutomaticNamesSkipTheNamesOfEveryOpenForm) {
   state.control_counter = 0;
   EXPECT_EQ(Place(form2, B::kButton, 10, 20)->Name(), "Button3");
   TControl* pasted =
-      designer.AttachPlacedControl(form2, std::make_unique<TCCButton>(&form2), form2.Screen(),
+      designer.AttachPlacedControl(form2, std::make_unique<TCCButton>(&form2.Document()), form2.Screen(),
                                    *FindKind(kCC, "Button"), "Button");
   ASSERT_NE(pasted, nullptr);
   EXPECT_EQ(pasted->Name(), "Button4");
@@ -246,7 +246,7 @@ TEST_F(DesignerTest, OnlyTheLeftButtonPlaces) {
 TEST_F(DesignerTest, AttachingAPastedControl) {
   TChildFrm& form = NewForm(kPT);
   TControl* dialog = Place(form, B::kDialog, 0, 0);
-  auto button = std::make_unique<TPTButton>(&form);
+  auto button = std::make_unique<TPTButton>(&form.Document());
   button->SetBounds(10, 12, 46, 17);
   TPTButton* raw = button.get();
   state.current_control.Reset(raw);
@@ -262,7 +262,7 @@ TEST_F(DesignerTest, AttachingAPastedControl) {
   EXPECT_EQ(form.ControlList().front().text, "Button2: Button");
 
   // A pasted dialog goes on the screen panel and becomes the shown one.
-  auto pasted = std::make_unique<TPTDialog>(&form);
+  auto pasted = std::make_unique<TPTDialog>(&form.Document());
   TPTDialog* pasted_raw = pasted.get();
   designer.AttachPlacedControl(form, std::move(pasted), *dialog, *FindKind(kPT, "Dialog"),
                                "Dialog");

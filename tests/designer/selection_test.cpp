@@ -228,7 +228,7 @@ TEST_F(SelectionTest, ActivateRestoresTheLastSelectedControl) {
 TEST_F(DesignerTest, ActivateShowsTheFormWhenTheLastSelectedControlIsNotListed) {
   TChildFrm& form = NewForm(kPT);
   // A class this library has no kind for is not listed.
-  TControl* stray = form.Screen().AddChild(CreateControl(ControlClass::kCCEdit, &form));
+  TControl* stray = form.Screen().AddChild(CreateControl(ControlClass::kCCEdit, &form.Document()));
   stray->SetName("Stray");
   form.SetLastSelected(stray);
   links.calls.clear();

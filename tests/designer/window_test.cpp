@@ -154,7 +154,7 @@ TEST_F(DesignerTest, AWindowMadeElsewhereJoinsOnFirstUse) {
   TChildFrm& form = *state.windows.back();
   form.SetName("Loaded");
   auto* button =
-      static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form)));
+      static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
   button->SetName("Button9");
   button->SetResizeNotification(true);
   Click(form, OnScreen(5, 5));
@@ -171,7 +171,7 @@ TEST(DesignerLifetime, ADesignerGoneFirstLeavesItsWindowsUsable) {
   TChildFrm& form = designer->AddWindow();
   TChildFrm unlisted;  // a window the application state does not hold
   designer->Activate(unlisted);
-  TControl* button = form.Screen().AddChild(std::make_unique<TCCButton>(&form));
+  TControl* button = form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document()));
   button->SetResizeNotification(true);
   designer.reset();
   button->SetWidth(60);  // no designer to tell

@@ -54,7 +54,7 @@ std::unique_ptr<Read> ReadText(LibraryId lib, const std::string& text,
 
 template <class T>
 T& Place(TChildFrm& form, TControl& parent, const std::string& name) {
-  auto owned = std::make_unique<T>(&form);
+  auto owned = std::make_unique<T>(&form.Document());
   owned->SetName(name);
   return static_cast<T&>(*parent.AddChild(std::move(owned)));
 }

@@ -30,7 +30,7 @@ namespace {
 // kinds with PalmForm tied to its panel.
 template <class T>
 T& Add(TChildFrm& form, TControl& parent, const std::string& name, bool palm_form = false) {
-  auto owned = std::make_unique<T>(&form);
+  auto owned = std::make_unique<T>(&form.Document());
   owned->SetName(name);
   T& c = static_cast<T&>(*parent.AddChild(std::move(owned)));
   c.SetColor(kWhite);

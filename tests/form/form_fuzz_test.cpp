@@ -256,7 +256,7 @@ class ModelMaker {
   }
 
   std::unique_ptr<TControl> Create(TChildFrm& form, const KindInfo& kind) {
-    auto c = CreateControl(kind.cls, &form);
+    auto c = CreateControl(kind.cls, &form.Document());
     if (kind.tag_marker != kAnyTag) c->SetTag(kind.tag_marker);
     c->SetName(Name());
     return c;

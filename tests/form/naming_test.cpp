@@ -6,12 +6,13 @@
 #include "controls/CCMenu.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
+#include "form/ChildFor.h"
 
 namespace qb {
 namespace {
 
 TCCButton* AddButton(TChildFrm& form, TControl& parent, const std::string& name) {
-  auto* b = static_cast<TCCButton*>(parent.AddChild(std::make_unique<TCCButton>(&form)));
+  auto* b = static_cast<TCCButton*>(parent.AddChild(std::make_unique<TCCButton>(&form.Document())));
   b->SetName(name);
   return b;
 }
@@ -23,7 +24,7 @@ TEST(Naming, CounterIsSharedAndSkipsNamesInUse) {
   AddButton(form, form.Screen(), "Button1");
   EXPECT_EQ(NextControlName("Label", form, counter), "Label2");
   AddButton(form, form.Screen(), "button3");  // differs only in case
-  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form));
+  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document()));
   dialog->SetName("Dialog9");
   AddButton(form, *dialog, "BUTTON4");  // inside a dialog
   EXPECT_EQ(NextControlName("Button", form, counter), "Button5");
@@ -50,7 +51,7 @@ TEST(Naming, MenuBarAndFormNames) {
 
 TEST(Naming, ReservedNames) {
   TChildFrm form;
-  auto* table = form.Screen().AddChild(std::make_unique<TCCTable>(&form));
+  auto* table = form.Screen().AddChild(std::make_unique<TCCTable>(&form.Document()));
   table->SetName("T1");
   for (const char* name : {"FORM", "form", "T1Items", "t1colwidths", "T1ColAlign", "panScreen",
                            "PopMenu", "snapDialog"})
@@ -63,10 +64,10 @@ TEST(ControlList, BuildOrder) {
   TChildFrm form;
   form.SetName("Form1");
   AddButton(form, form.Screen(), "Button1");
-  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form));
+  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document()));
   dialog->SetName("Dialog2");
   AddButton(form, *dialog, "Button3");
-  auto* menu = form.Client().AddChild(std::make_unique<TCCMenu>(&form));
+  auto* menu = form.Client().AddChild(std::make_unique<TCCMenu>(&form.Document()));
   menu->SetName("Menu4");
   form.RebuildControlList(LibraryId::kCControls);
   std::vector<std::string> texts;

@@ -9,6 +9,7 @@
 #include "controls/CCMenu.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
+#include "form/ChildFor.h"
 #include "form/naming.h"
 
 namespace qb {
@@ -16,7 +17,7 @@ namespace {
 
 template <typename T>
 T* Add(TChildFrm& form, TControl& parent, const std::string& name) {
-  auto* c = static_cast<T*>(parent.AddChild(std::make_unique<T>(&form)));
+  auto* c = static_cast<T*>(parent.AddChild(std::make_unique<T>(&form.Document())));
   c->SetName(name);
   return c;
 }

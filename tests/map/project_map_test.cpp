@@ -23,7 +23,7 @@ namespace {
 
 template <class T>
 T& Add(TChildFrm& form, TControl& parent, const std::string& name, Rect r) {
-  auto c = CreateControl(T::kClass, &form);
+  auto c = CreateControl(T::kClass, &form.Document());
   c->SetName(name);
   c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
   c->SetPalmForm(&parent);
@@ -432,7 +432,7 @@ TEST_F(MapOfTwoForms, HitTestsFindThumbnailsAndStarts) {
 TEST_F(MapOfTwoForms, OnlyReadsTheDesign) {
   main_.FindControl("Go")->SetSelected(true);
   ShowDialog(main_, *As<TPTDialog>(main_.FindControl("Info")));
-  main_.Undo().Clear(main_);
+  main_.Undo().Clear();
   main_.ClearPictureDirty();
   const std::string before = WriteFormToIni(LibraryId::kPToolboxLib, main_).Text();
   const auto changes = main_.ChangeCount();
@@ -443,7 +443,7 @@ TEST_F(MapOfTwoForms, OnlyReadsTheDesign) {
   EXPECT_EQ(main_.PictureSerial(), serial);
   EXPECT_FALSE(main_.PictureDirty());
   EXPECT_EQ(main_.Undo().Size(), steps);
-  EXPECT_FALSE(main_.Undo().Modified(main_));
+  EXPECT_FALSE(main_.Undo().Modified());
   EXPECT_TRUE(main_.FindControl("Go")->Selected());
   EXPECT_EQ(main_.ShownDialog(), main_.FindControl("Info"));
   EXPECT_EQ(WriteFormToIni(LibraryId::kPToolboxLib, main_).Text(), before);

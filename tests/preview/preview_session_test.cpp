@@ -37,7 +37,7 @@ namespace {
 
 template <class T>
 T& Add(TChildFrm& form, TControl& parent, const std::string& name, Rect r, int tag = 0) {
-  auto c = CreateControl(T::kClass, &form);
+  auto c = CreateControl(T::kClass, &form.Document());
   c->SetTag(tag);
   c->SetName(name);
   c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -684,11 +684,11 @@ TEST_F(PreviewCC, OpenPopUpIsDrawnAsItsPainterDrawsItOpen) {
 
 TEST_F(PreviewCC, MenuBarOpensItsMenus) {
   TChildFrm& form = *design_.windows[0];
-  auto bar = CreateControl(ControlClass::kCCMenuBar, &form);
+  auto bar = CreateControl(ControlClass::kCCMenuBar, &form.Document());
   bar->SetName("Mb");
   bar->SetBounds(4, 2, 160, 13);
   form.Client().AddChild(std::move(bar));
-  auto menu = CreateControl(ControlClass::kCCMenu, &form);
+  auto menu = CreateControl(ControlClass::kCCMenu, &form.Document());
   menu->SetName("File");
   menu->SetBounds(6, 2, 30, 13);
   static_cast<TCCMenu&>(*menu).SetItems({"Open", "Close"});

@@ -115,9 +115,9 @@ TEST_F(PickLists, ColoursInTheirOwnOrderAllShown) {
 
 TEST_F(PickLists, StyleWordsDependOnTheKind) {
   TChildFrm& form = NewForm("Form1");
-  TCCLabel label(&form);
-  TPTList list(&form);
-  TCCButton button(&form);
+  TCCLabel label(&form.Document());
+  TPTList list(&form.Document());
+  TCCButton button(&form.Document());
   EXPECT_EQ(For("Style", &label), (Words{"Plain", "Underlined", "Boxed"}));
   EXPECT_EQ(For("Style", &list), (Words{"Stand-alone", "Pop-triggered", "Popup-list"}));
   EXPECT_TRUE(For("Style", &button).empty());
@@ -125,7 +125,7 @@ TEST_F(PickLists, StyleWordsDependOnTheKind) {
 
 TEST_F(PickLists, DateTimeFormatsOfThePicker) {
   TChildFrm& form = NewForm("Form1");
-  TCCButton select(&form);
+  TCCButton select(&form.Document());
   select.SetTag(3);
   EXPECT_EQ(For("DateTimeFormat", &select), Words{"(None)"});
   select.SetDOTPicker(1);
@@ -148,24 +148,24 @@ TEST_F(PickLists, ShowFormOffersOtherFormsAndDialogs) {
   TChildFrm& two = NewForm("Form2");
   TChildFrm& hidden = NewForm("Form3");
   hidden.SetVisible(false);
-  auto* dialog_one = one.Screen().AddChild(std::make_unique<TPTDialog>(&one));
+  auto* dialog_one = one.Screen().AddChild(std::make_unique<TPTDialog>(&one.Document()));
   dialog_one->SetName("Dialog1");
-  two.Screen().AddChild(std::make_unique<TPTDialog>(&two))->SetName("Dialog2");
-  hidden.Screen().AddChild(std::make_unique<TPTDialog>(&hidden))->SetName("Dialog3");
-  auto* on_screen = one.Screen().AddChild(std::make_unique<TCCButton>(&one));
-  auto* in_dialog = dialog_one->AddChild(std::make_unique<TCCButton>(&one));
+  two.Screen().AddChild(std::make_unique<TPTDialog>(&two.Document()))->SetName("Dialog2");
+  hidden.Screen().AddChild(std::make_unique<TPTDialog>(&hidden.Document()))->SetName("Dialog3");
+  auto* on_screen = one.Screen().AddChild(std::make_unique<TCCButton>(&one.Document()));
+  auto* in_dialog = dialog_one->AddChild(std::make_unique<TCCButton>(&one.Document()));
   EXPECT_EQ(For("ShowForm", on_screen), (Words{"(None)", "Dialog1", "Form2", "Dialog2"}));
   EXPECT_EQ(For("ShowForm", in_dialog), (Words{"(None)", "Form1", "Form2"}));
 }
 
 TEST_F(PickLists, TriggersOfTheListsOwnContainer) {
   TChildFrm& form = NewForm("Form1");
-  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form));
-  form.Screen().AddChild(std::make_unique<TPTPopTrigger>(&form))->SetName("Pop1");
-  dialog->AddChild(std::make_unique<TPTPopTrigger>(&form))->SetName("Pop2");
-  form.Screen().AddChild(std::make_unique<TPTPopTrigger>(&form))->SetName("Pop3");
-  auto* on_screen = form.Screen().AddChild(std::make_unique<TPTList>(&form));
-  auto* in_dialog = dialog->AddChild(std::make_unique<TPTList>(&form));
+  auto* dialog = form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document()));
+  form.Screen().AddChild(std::make_unique<TPTPopTrigger>(&form.Document()))->SetName("Pop1");
+  dialog->AddChild(std::make_unique<TPTPopTrigger>(&form.Document()))->SetName("Pop2");
+  form.Screen().AddChild(std::make_unique<TPTPopTrigger>(&form.Document()))->SetName("Pop3");
+  auto* on_screen = form.Screen().AddChild(std::make_unique<TPTList>(&form.Document()));
+  auto* in_dialog = dialog->AddChild(std::make_unique<TPTList>(&form.Document()));
   EXPECT_EQ(For("Trigger", on_screen), (Words{"(None)", "Pop1", "Pop3"}));
   EXPECT_EQ(For("Trigger", in_dialog), (Words{"(None)", "Pop2"}));
 }

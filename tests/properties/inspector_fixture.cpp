@@ -34,7 +34,7 @@ TControl& InspectorTest::Place(TChildFrm& form, const std::string& kind_name, in
   if (kind_name == "Menu" &&
       !std::any_of(form.Client().Children().begin(), form.Client().Children().end(),
                    [](const auto& c) { return c->Class() == ControlClass::kCCMenuBar; })) {
-    auto bar = std::make_unique<TCCMenuBar>(&form);
+    auto bar = std::make_unique<TCCMenuBar>(&form.Document());
     bar->SetName(MenuBarName(form, false));
     bar->SetBounds(form.Screen().Left(), form.Screen().Top(), 160, 15);
     form.AppendToControlList(*form.Client().AddChild(std::move(bar)), "MenuBar");

@@ -262,7 +262,7 @@ TEST_F(PTRulesTest, EditItemsOfListAndRadio) {
 }
 
 TEST_F(PTRulesTest, TheOtherLibrarysClassesHaveNoRows) {
-  auto menu = CreateControl(ControlClass::kCCMenu, form);
+  auto menu = CreateControl(ControlClass::kCCMenu, &form->Document());
   EXPECT_TRUE(inspector.Rules().RowNames(*menu).empty());
   EXPECT_EQ(Text(*menu, "Test"), "");
 }

@@ -117,7 +117,7 @@ class TestCheckLayout : public QObject {
     QVERIFY(form);
     TControl* label = program.State().current_control.Get();
     QVERIFY(label);
-    label->SetLeft(-20);  // a warning: outside the screen
+    test::EditByHand(program, [&] { label->SetLeft(-20); });  // a warning: outside the screen
     program.Trigger(Command::kCheckLayout);
     ui::CheckLayoutView& dock = program.shell->CheckLayout();
     QVERIFY(QTest::qWaitForWindowExposed(&dock));

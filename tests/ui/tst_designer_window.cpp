@@ -197,7 +197,7 @@ class TestDesignerWindow : public QObject {
     QCOMPARE(paints.Total(), 0);
 
     // A change on the last form repaints it alone.
-    forms[4]->Screen().SetTitle("Other");
+    test::EditByHand(program, [&] { forms[4]->Screen().SetTitle("Other"); });
     program.Window().Sync();
     QTest::qWait(50);
     QVERIFY(paints.Of(program.Canvas(*forms[4])) >= 1);

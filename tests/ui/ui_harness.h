@@ -279,7 +279,7 @@ inline bool LeaveWithoutSaving(Program& program) {
   program.State().project_name.clear();
   ModalDriver leave;
   for (const auto& form : program.State().windows)
-    if (form->Visible() && form->Undo().Modified(*form)) leave.ThenMessage(QMessageBox::No);
+    if (form->Visible() && form->Undo().Modified()) leave.ThenMessage(QMessageBox::No);
   program.Window().close();
   return leave.WaitDone();
 }
