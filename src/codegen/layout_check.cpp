@@ -532,13 +532,9 @@ std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& form
   return findings;
 }
 
-CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
-                                      const std::string& project_name) {
+CodeCheckSettings CodeCheckSettingsFrom(const CodeSettings& code, const std::string& project_name) {
   CodeCheckSettings out;
   out.project_name = project_name;
-  IniFile ini;
-  if (project_path.empty() || !ini.Load(project_path)) return out;
-  const CodeSettings code = ReadCodeSettings(ini);
   out.color = code.color;
   out.memo = code.memo;
   out.prc_fields = {{kCreatorIdKey, code.creator_id},
@@ -546,6 +542,17 @@ CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
                     {kAppDbKey, code.app_db},
                     {kVersionKey, code.version}};
   return out;
+}
+
+CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
+                                      const std::string& project_name) {
+  IniFile ini;
+  if (project_path.empty() || !ini.Load(project_path)) {
+    CodeCheckSettings out;
+    out.project_name = project_name;
+    return out;
+  }
+  return CodeCheckSettingsFrom(ReadCodeSettings(ini), project_name);
 }
 
 std::vector<const TChildFrm*> FormsToCheck(const AppState& state) {
