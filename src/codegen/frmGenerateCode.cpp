@@ -1,7 +1,9 @@
 #include "codegen/frmGenerateCode.h"
 
+#include <algorithm>
 #include <filesystem>
 
+#include "codegen/code_check.h"
 #include "codegen/default_icons.h"
 #include "codegen/generate_files.h"
 #include "codegen/generate_texts.h"
@@ -30,7 +32,20 @@ bool TypedTextFits(const std::string& text, const std::string& current, std::siz
   return length <= max || length <= CodePoints(current);
 }
 
+// The question names this many errors and counts the rest.
+constexpr std::size_t kQuestionErrors = 5;
+
 }  // namespace
+
+std::string TypedSettingsQuestion(const std::vector<LayoutFinding>& errors) {
+  const std::size_t n = errors.size();
+  std::string text = TextLine("The layout check found ", n, n == 1 ? " error" : " errors",
+                              " in what is typed into this dialog:\n\n");
+  for (std::size_t i = 0; i < n && i < kQuestionErrors; ++i) text += FindingsText({errors[i]});
+  if (n > kQuestionErrors) text += TextLine("... and ", n - kQuestionErrors, " more\n");
+  text += "\nGenerate anyway?";
+  return text;
+}
 
 TfrmGenerate::TfrmGenerate(Ui& ui, GenerateFolders folders)
     : ui_(ui), folders_(std::move(folders)) {
@@ -196,7 +211,33 @@ std::vector<std::string> TfrmGenerate::LeadingLines() const {
   return lines;
 }
 
+std::vector<LayoutFinding> TfrmGenerate::TypedSettingsErrors() const {
+  const std::vector<const TChildFrm*> forms = LiveForms();
+  CodeSettings typed = CurrentSettings();
+  typed.color = typed.color && RulesFor(session_.library).color_option;
+  std::vector<LayoutFinding> found;
+  CheckGeneratedCode(forms, session_.library,
+                     CodeCheckSettingsFrom(typed, session_.project_name), found);
+  std::vector<LayoutFinding> known;
+  CheckGeneratedCode(forms, session_.library,
+                     CodeCheckSettingsOf(session_.project_path, session_.project_name), known);
+  std::vector<LayoutFinding> errors;
+  for (LayoutFinding& f : found)
+    if (f.severity == FindingSeverity::kError &&
+        std::find(known.begin(), known.end(), f) == known.end())
+      errors.push_back(std::move(f));
+  return errors;
+}
+
+bool TfrmGenerate::ConfirmTypedSettings() {
+  const std::vector<LayoutFinding> errors = TypedSettingsErrors();
+  return errors.empty() || ui_.MessageBox(kCaptionConfirm, TypedSettingsQuestion(errors),
+                                          MsgIcon::kQuestion, kMbYesNo, kMbNo) == kMbYes;
+}
+
 void TfrmGenerate::Generate(bool record) {
+  // Only the user's own Generate asks; the command line has no one to answer.
+  if (!batch_ && record && !ConfirmTypedSettings()) return;
   const CodeSettings settings = CurrentSettings();
   const bool with_color = RulesFor(session_.library).color_option;
   if (!batch_ && record && !UpdateProjectFile(session_.project_path, [&](IniFile& ini) {

@@ -14,6 +14,7 @@
 #include "codegen/code_settings.h"
 #include "codegen/code_text_area.h"
 #include "codegen/generate_tables.h"
+#include "codegen/layout_check.h"
 #include "form/ChildFor.h"
 #include "model/library.h"
 #include "model/ui.h"
@@ -38,6 +39,10 @@ struct GenerateFolders {
   std::string program_dir;
   std::string work_dir;
 };
+
+// Generate's question when what is typed into the dialog gives the layout check errors: the
+// count, each error on a line of its own (the first few), and whether to generate anyway.
+std::string TypedSettingsQuestion(const std::vector<LayoutFinding>& errors);
 
 struct IconPicture {
   std::string bytes;  // the bitmap file as read, written out unchanged
@@ -118,6 +123,9 @@ class TfrmGenerate : public DialogModel {
   // A click on an icon image: the picture chooser, then the chosen bitmap and its key.
   void ClickIcon(int slot);
 
+  // The user's Generate. When what is typed into the dialog gives the layout check errors
+  // that the project file's keys do not, it first asks whether to generate anyway; No leaves
+  // the texts, the project file and the converter's texts as they were.
   void Generate() { Generate(true); }
   void Save();
   // The files Save writes, in its order: the four texts and, for the desktop compiler, the
@@ -145,6 +153,10 @@ class TfrmGenerate : public DialogModel {
   bool WriteBase(CodeText text, const std::string& path);
   void ReadProjectKeys();
   CodeSettings CurrentSettings() const;
+  // The check before the dialog opened read the project file's keys, and each Generate writes
+  // the typed values there: the errors the typed values give beyond those are the news.
+  std::vector<LayoutFinding> TypedSettingsErrors() const;
+  bool ConfirmTypedSettings();
   bool LoadIcon(int slot, const std::string& path);
   std::vector<const TChildFrm*> LiveForms() const;
   const TChildFrm* FirstForm() const;

@@ -6,21 +6,29 @@
 #include <string_view>
 
 #include "codegen/code_settings.h"
+#include "codegen/text_line.h"
 #include "controls/CCButton.h"
 #include "controls/CCButton_paint.h"
 #include "controls/CCCheckbox.h"
 #include "controls/CCCheckbox_paint.h"
 #include "controls/CCDropDown.h"
 #include "controls/CCDropDown_paint.h"
+#include "controls/CCForm.h"
+#include "controls/CCForm_paint.h"
 #include "controls/CCLabel.h"
 #include "controls/CCLabel_paint.h"
 #include "controls/CCListBox.h"
 #include "controls/CCPopUp.h"
 #include "controls/CCRadio.h"
+#include "controls/CCRadio_paint.h"
 #include "controls/CCSwitch.h"
+#include "controls/CCTable.h"
+#include "controls/CCTable_paint.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
 #include "controls/PTCheckBox_paint.h"
+#include "controls/PTDialog.h"
+#include "controls/PTDialog_paint.h"
 #include "controls/PTEdit.h"
 #include "controls/PTGsi.h"
 #include "controls/PTLabel.h"
@@ -32,6 +40,8 @@
 #include "controls/none_choice.h"
 #include "controls/palm_look.h"
 #include "form/app_state.h"
+#include "model/datamod.h"
+#include "model/font.h"
 #include "model/text_util.h"
 
 namespace qb {
@@ -254,6 +264,62 @@ bool ListRows(const TControl& c, const StringList** items, Px* right) {
   }
 }
 
+// A text drawn in a cell of its own (a Radio item, a Table cell, a dialog's title): where its
+// first column lies, its width, and the columns of the cell between its frame lines.
+struct CellText {
+  std::string text;
+  std::string where;  // which cell, when the text alone does not tell
+  const char* what;   // "text" or "title"
+  const char* room;   // what shows it
+  Px x = 0;
+  Px width = 0;
+  Px first = 0;
+  Px last = 0;
+};
+
+// The texts of the kinds that draw each text in a cell of its own, placed as their drawing
+// places them; none for the other kinds. A Table's rows below those it shows scroll into the
+// same columns, so every row counts.
+std::vector<CellText> CellTexts(const TControl& c, const FontRegistry& fonts) {
+  std::vector<CellText> cells;
+  const PalmFace& face = FaceOf(c, fonts);
+  if (const auto* radio = As<TCCRadio>(&c)) {
+    for (std::size_t i = 0; i < radio->Items().size(); ++i) {
+      const std::string& item = radio->Items()[i];
+      const int tw = face.TextWidth(item);
+      const CCRadioColumns across = CCRadioItemColumns(*radio, static_cast<int>(i), tw);
+      cells.push_back({item, "", "text", "its cell", across.text_x, tw, Px{across.x0} + 1,
+                       Px{across.x1} - 1});
+    }
+  } else if (const auto* table = As<TCCTable>(&c)) {
+    constexpr char kFieldSeparator = '~';
+    const std::vector<CCTableColumn> columns = CCTableColumns(*table);
+    for (std::size_t r = 0; r < table->Items().size(); ++r) {
+      for (const CCTableColumn& column : columns) {
+        std::string cell = NthField(table->Items()[r], kFieldSeparator, column.index + 1);
+        const int tw = face.TextWidth(cell);
+        cells.push_back({std::move(cell),
+                         TextLine(" in row ", r + 1, ", column ", column.index + 1),
+                         "text", "its cell", CCTableCellTextX(column, tw), tw,
+                         Px{column.x0} + 1, Px{column.x1} - 1});
+      }
+    }
+  } else if (const auto* dialog = As<TPTDialog>(&c)) {
+    const int tw = fonts.Face(kPilotBold).TextWidth(dialog->Title());
+    cells.push_back({dialog->Title(), "", "title", "its title bar",
+                     PTDialogTitleX(c.Width(), tw), tw, kPTDialogTitleBarInset,
+                     Px{c.Width()} - 1 - kPTDialogTitleBarInset});
+  }
+  return cells;
+}
+
+// How many of a text's columns, `width` of them from x, lie outside the columns first … last:
+// all of them when there are no such columns.
+Px ColumnsOutside(Px x, Px width, Px first, Px last) {
+  if (last < first) return width;
+  return std::min(width, std::max(Px{0}, first - x) + std::max(Px{0}, x + width - 1 - last));
+}
+
 // The selection and the items of the CControls kinds whose selection the generated code sets.
 bool SelectionOf(const TControl& c, int* selected, std::size_t* count) {
   auto take = [&](const auto* typed) {
@@ -287,6 +353,7 @@ class Checker {
     for (const TChildFrm* form : forms_) {
       form_ = form;
       CheckName(form->Name(), "");
+      CheckTitle(form->Screen());
       CheckPanel(form->Screen(), nullptr);
       // Menus are drawn over the screen by the device itself; only their names can clash.
       for (const auto& part : form->Client().Children())
@@ -417,21 +484,38 @@ class Checker {
     Px room = drawn.width;
     if (DrawnText(c, fonts_, &room, &text, &x) && !text.empty()) {
       const Px tw = face.TextWidth(text);
-      ReportCut(c, text, std::max(Px{0}, -x) + std::max(Px{0}, x + tw - room));
+      ReportCut(&c, "text", text, "", std::max(Px{0}, -x) + std::max(Px{0}, x + tw - room));
     }
     const StringList* items = nullptr;
     Px right = 0;
-    if (!ListRows(c, &items, &right)) return;
-    for (const std::string& item : *items)
-      if (!item.empty()) ReportCut(c, item, kTextInset + face.TextWidth(item) - 1 - right);
+    if (ListRows(c, &items, &right))
+      for (const std::string& item : *items)
+        if (!item.empty())
+          ReportCut(&c, "text", item, "", kTextInset + face.TextWidth(item) - 1 - right);
+    for (const CellText& cell : CellTexts(c, fonts_))
+      if (!cell.text.empty())
+        ReportCut(&c, cell.what, cell.text, cell.where,
+                  ColumnsOutside(cell.x, cell.width, cell.first, cell.last), cell.room);
   }
 
-  void ReportCut(const TControl& c, const std::string& text, Px cut) {
-    if (cut > 0)
-      Add(FindingSeverity::kWarning, &c,
-          c.Name() + "'s text " + Quoted(text) + " is " + Pixels(cut) +
-              " wider than the control shows and is cut off",
-          kRuleTextFits);
+  // The form's title, in its tab from the screen's left.
+  void CheckTitle(const TCCForm& screen) {
+    const std::string& title = screen.Title();
+    if (title.empty()) return;
+    const Px tw = fonts_.Face(kPilotBold).TextWidth(title);
+    ReportCut(nullptr, "title", title, "",
+              ColumnsOutside(kCCFormTitleLeft, tw, 0, Px{screen.Width()} - 1), "the screen");
+  }
+
+  // c is null for the form's own title.
+  void ReportCut(const TControl* c, const char* what, const std::string& text,
+                 const std::string& where, Px cut, const char* room = "the control") {
+    if (cut <= 0) return;
+    const std::string& owner = c ? c->Name() : form_->Name();
+    Add(FindingSeverity::kWarning, c,
+        TextLine(owner, "'s ", what, " ", Quoted(text), where, " is ", Pixels(cut),
+                 " wider than ", room, " shows and is cut off"),
+        kRuleTextFits);
   }
 
   void CheckImage(const TControl& c) {
@@ -532,13 +616,9 @@ std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& form
   return findings;
 }
 
-CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
-                                      const std::string& project_name) {
+CodeCheckSettings CodeCheckSettingsFrom(const CodeSettings& code, const std::string& project_name) {
   CodeCheckSettings out;
   out.project_name = project_name;
-  IniFile ini;
-  if (project_path.empty() || !ini.Load(project_path)) return out;
-  const CodeSettings code = ReadCodeSettings(ini);
   out.color = code.color;
   out.memo = code.memo;
   out.prc_fields = {{kCreatorIdKey, code.creator_id},
@@ -546,6 +626,17 @@ CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
                     {kAppDbKey, code.app_db},
                     {kVersionKey, code.version}};
   return out;
+}
+
+CodeCheckSettings CodeCheckSettingsOf(const std::string& project_path,
+                                      const std::string& project_name) {
+  IniFile ini;
+  if (project_path.empty() || !ini.Load(project_path)) {
+    CodeCheckSettings out;
+    out.project_name = project_name;
+    return out;
+  }
+  return CodeCheckSettingsFrom(ReadCodeSettings(ini), project_name);
 }
 
 std::vector<const TChildFrm*> FormsToCheck(const Project& state) {

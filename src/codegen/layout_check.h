@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codegen/code_check.h"
+#include "codegen/code_settings.h"
 #include "form/ChildFor.h"
 #include "model/library.h"
 
@@ -28,6 +29,7 @@ struct LayoutFinding {
   std::string control;  // the control's name; empty when the finding is about the form itself
   std::string message;  // what is wrong, in plain words
   std::string rule;     // the rule it breaks, in plain words
+  bool operator==(const LayoutFinding&) const = default;
 };
 
 // The rules, as findings name them.
@@ -52,6 +54,11 @@ inline constexpr int kMaxImageSide = 40;
 std::vector<LayoutFinding> CheckLayout(const std::vector<const TChildFrm*>& forms, LibraryId lib,
                                        const FontRegistry& fonts,
                                        const CodeCheckSettings& settings = {});
+
+// What the check needs of the generate dialog's settings, for the project of that name: the
+// target, the colour option and the four PRC fields. From the dialog these are the values
+// typed into it; from elsewhere the project file's.
+CodeCheckSettings CodeCheckSettingsFrom(const CodeSettings& code, const std::string& project_name);
 
 // The generate dialog's settings as the project file holds them (its "Code" keys), for the
 // project of that name; the defaults when the file cannot be read.

@@ -11,7 +11,7 @@ namespace {
 constexpr int kTitleLineTop = 13;
 constexpr int kTitleLineBottom = 15;
 constexpr int kTabBottom = 12;
-constexpr Point kTitleAt = {3, 2};
+constexpr Point kTitleAt = {kCCFormTitleLeft, 2};
 }  // namespace
 
 void PaintCCForm(TControl& control, PalmCanvas& canvas, const PaintContext& context) {

@@ -23,35 +23,45 @@ int NumberAt(const StringList& list, int j) {
   return ec == std::errc() ? value : 0;
 }
 
-int CellTextX(const PalmCanvas& canvas, std::string_view text, int x0, int w, int align) {
-  switch (align) {
-    case kColCenter:
-      return x0 + NearestDiv(w - canvas.TextWidth(text), 2) + 1;
-    case kColRight:
-      return x0 + w - canvas.TextWidth(text) - 1;
-    default:
-      return x0 + 2;
-  }
-}
-
 }  // namespace
 
-void PaintCCTable(TControl& control, PalmCanvas& canvas, const PaintContext&) {
-  auto& table = static_cast<TCCTable&>(control);
+std::vector<CCTableColumn> CCTableColumns(const TCCTable& table) {
   const int w_panel = table.Width();
-  const int h = table.Height();
-  const Color background = table.Color();
-  const int rows = std::min(table.VisibleRows(), static_cast<int>(table.Items().size()));
-
   // Columns without a width entry are skipped, as those of width 0 are.
   const int cols = std::min(table.Cols(), static_cast<int>(table.ColWidths().size()));
+  std::vector<CCTableColumn> columns;
   int x0 = 0;
-  bool first_drawn = true;
   for (int j = 0; j < cols; ++j) {
     const int w = NumberAt(table.ColWidths(), j);
     if (w <= 0) continue;
     const int x1 = j == table.Cols() - 1 ? w_panel - 1 : std::min(x0 + w, w_panel - 1);
+    columns.push_back({j, x0, x1, w, NumberAt(table.ColAlign(), j)});
+    x0 = x1;
+  }
+  return columns;
+}
 
+int CCTableCellTextX(const CCTableColumn& column, int text_width) {
+  switch (column.align) {
+    case kColCenter:
+      return column.x0 + NearestDiv(column.width - text_width, 2) + 1;
+    case kColRight:
+      return column.x0 + column.width - text_width - 1;
+    default:
+      return column.x0 + 2;
+  }
+}
+
+void PaintCCTable(TControl& control, PalmCanvas& canvas, const PaintContext&) {
+  auto& table = static_cast<TCCTable&>(control);
+  const int h = table.Height();
+  const Color background = table.Color();
+  const int rows = std::min(table.VisibleRows(), static_cast<int>(table.Items().size()));
+
+  bool first_drawn = true;
+  for (const CCTableColumn& column : CCTableColumns(table)) {
+    const int x0 = column.x0;
+    const int x1 = column.x1;
     canvas.SetPen(kBlack);
     canvas.ClearBrush();
     canvas.Polygon({{x0, 0}, {x1, 0}, {x1, h - 1}, {x0, h - 1}});
@@ -60,14 +70,12 @@ void PaintCCTable(TControl& control, PalmCanvas& canvas, const PaintContext&) {
       for (int y = 1; y <= h - 1; y += 2) canvas.SetPixel(x0, y, background);
     first_drawn = false;
 
-    const int align = NumberAt(table.ColAlign(), j);
     canvas.SetTextColor(kBlack);
     for (int r = 0; r < rows; ++r) {
       const std::string cell =
-          NthField(table.Items()[static_cast<std::size_t>(r)], kCellSeparator, j + 1);
-      canvas.TextOut(CellTextX(canvas, cell, x0, w, align), r * kRowHeight + 1, cell);
+          NthField(table.Items()[static_cast<std::size_t>(r)], kCellSeparator, column.index + 1);
+      canvas.TextOut(CCTableCellTextX(column, canvas.TextWidth(cell)), r * kRowHeight + 1, cell);
     }
-    x0 = x1;
   }
 
   // Drawn once after every column: the same marks each column would draw.

@@ -13,6 +13,8 @@ constexpr int kTitleBarBottom = 13;
 constexpr int kTitleTop = 2;
 }  // namespace
 
+int PTDialogTitleX(int width, int text_width) { return NearestDiv(width - text_width, 2) + 1; }
+
 void PaintPTDialog(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& dialog = static_cast<TPTDialog&>(control);
   const int w = dialog.Width();
@@ -39,12 +41,13 @@ void PaintPTDialog(TControl& control, PalmCanvas& canvas, const PaintContext& co
   canvas.SetPixel(w - 3, h - 3, frame);
 
   canvas.SetBrush(frame);
-  canvas.Polygon({{2, 2}, {w - 3, 2}, {w - 3, kTitleBarBottom}, {2, kTitleBarBottom}});
+  constexpr int kBar = kPTDialogTitleBarInset;
+  canvas.Polygon(
+      {{kBar, 2}, {w - 1 - kBar, 2}, {w - 1 - kBar, kTitleBarBottom}, {kBar, kTitleBarBottom}});
 
   canvas.SetFace(&context.Face(kPilotBold));
   canvas.SetTextColor(dialog.ColorDialogFill());
-  canvas.TextOut(NearestDiv(w - canvas.TextWidth(dialog.Title()), 2) + 1, kTitleTop,
-                 dialog.Title());
+  canvas.TextOut(PTDialogTitleX(w, canvas.TextWidth(dialog.Title())), kTitleTop, dialog.Title());
 
   DrawSelectionMarks(canvas, dialog);
 }

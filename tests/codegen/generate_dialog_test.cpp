@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -301,10 +302,140 @@ TEST_F(GenerateTest, PrcFieldTextsAreInsertedUnchanged) {
   dialog_.SetAppName("Say \"hi\" \\ there");
   ASSERT_TRUE(dialog_.EditAppDb(""));
   dialog_.SetVersion(" 3 ");
+  ui_.AnswerMessage(kMbYes);  // the check's question about the quotes
   dialog_.Generate();
   EXPECT_EQ(Head(LinesOf(CodeText::kMain), 4),
             (Lines{"@cid \"a\"b\";", "@name \"Say \"hi\" \\ there\";", "@dbname \"\";",
                    "@ver \" 3 \";"}));
+}
+
+// Generate checks what is typed into the dialog as the layout check reads the project file's
+// keys; it asks about the errors those keys do not give. No leaves everything as it was.
+struct TypedCase {
+  const char* label;
+  LibraryId library;
+  std::string keys;  // the project file's "Code" section
+  std::function<void(TChildFrm&, TfrmGenerate&)> type;
+  std::string question;  // empty: Generate goes on without asking
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.label; }
+
+constexpr const char* kStringRule = " (a text keeps within the quotes of its string)\n";
+
+const TypedCase kTypedCases[] = {
+    {"QuoteTypedIntoAppName", LibraryId::kCControls, "",
+     [](TChildFrm&, TfrmGenerate& d) { d.SetAppName("Say \"hi\""); },
+     std::string("The layout check found 1 error in what is typed into this dialog:\n\n"
+                 "error: The PRC field AppName \"Say \"hi\"\" holds a double quote, which ends "
+                 "the generated string early") +
+         kStringRule + "\nGenerate anyway?"},
+    {"QuoteInCreatorIdAndBackslashEndingVersion", LibraryId::kPToolboxLib, "",
+     [](TChildFrm&, TfrmGenerate& d) {
+       ASSERT_TRUE(d.EditCreatorId("a\"b"));
+       d.SetVersion("1.0\\");
+     },
+     std::string("The layout check found 2 errors in what is typed into this dialog:\n\n"
+                 "error: The PRC field CreatorID \"a\"b\" holds a double quote, which ends the "
+                 "generated string early") +
+         kStringRule +
+         "error: The PRC field Version \"1.0\\\" ends in a backslash, which escapes the "
+         "generated string's closing quote" +
+         kStringRule + "\nGenerate anyway?"},
+    // The colour option ticked here passes a colour the saved keys left out.
+    {"ColourCodeTickedOverAColourOutsideThePalette", LibraryId::kPToolboxLib,
+     "[Code]\r\nColor=0\r\n",
+     [](TChildFrm& form, TfrmGenerate& d) {
+       form.Screen().SetColorFormFill(7);
+       d.ClickColor(true);
+     },
+     "The layout check found 1 error in what is typed into this dialog:\n\n"
+     "error: Form1: Form1's ColorFormFill 7 is none of the sixteen palette colours the colour "
+     "code passes (a colour the generated code passes is one of the sixteen palette "
+     "colours)\n\nGenerate anyway?"},
+    // The check before the dialog opened asked about the saved keys already.
+    {"HazardTheProjectFileHoldsIsNotAskedAgain", LibraryId::kCControls,
+     "[Code]\r\nAppName=Say \"hi\"\r\n", [](TChildFrm&, TfrmGenerate&) {}, ""},
+    {"MemoTargetHasNoPrcLines", LibraryId::kCControls, "",
+     [](TChildFrm&, TfrmGenerate& d) {
+       d.SetAppName("Say \"hi\"");
+       d.ClickTarget(GenerateTarget::kMemo);
+     },
+     ""},
+    {"SoundTexts", LibraryId::kPToolboxLib, "",
+     [](TChildFrm&, TfrmGenerate& d) {
+       d.SetAppName("Say \\\"hi\\\"");
+       d.SetVersion("2.0");
+     },
+     ""},
+};
+
+class TypedSettings : public GenerateTest, public ::testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypedSettings, GenerateAsksAboutTheErrorsTyped) {
+  const TypedCase& c = GetParam();
+  TChildFrm& form = AddForm("Form1", "First");
+  WriteProject(c.keys);
+  Show(c.library);
+  c.type(form, dialog_);
+  if (c.question.empty()) {
+    dialog_.Generate();
+    EXPECT_EQ(ui_.Texts(), Lines{});
+    EXPECT_EQ(dialog_.GenerateCount(), 1);
+    return;
+  }
+  const std::string before = ReadFileBytes(project_path_);
+  ui_.AnswerMessage(kMbNo);
+  dialog_.Generate();
+  ASSERT_EQ(ui_.ShownLog().size(), 1u);
+  const test::Shown& asked = ui_.ShownLog()[0];
+  EXPECT_EQ(asked.caption, "Confirm");
+  EXPECT_EQ(asked.text, c.question);
+  EXPECT_EQ(asked.buttons, kMbYesNo);
+  EXPECT_EQ(asked.default_button, kMbNo);
+  // No: nothing generated, nothing written.
+  EXPECT_EQ(dialog_.GenerateCount(), 0);
+  EXPECT_TRUE(LinesOf(CodeText::kMain).empty());
+  EXPECT_FALSE(dialog_.SaveEnabled());
+  EXPECT_EQ(ReadFileBytes(project_path_), before);
+
+  ui_.ClearLog();
+  ui_.AnswerMessage(kMbYes);
+  dialog_.Generate();
+  EXPECT_EQ(ui_.Texts(), Lines{c.question});
+  EXPECT_EQ(dialog_.GenerateCount(), 1);
+  EXPECT_NE(ReadFileBytes(project_path_), before);
+  // The keys now hold what was typed, and the user has been asked about it.
+  ui_.ClearLog();
+  dialog_.Generate();
+  EXPECT_EQ(ui_.Texts(), Lines{});
+  EXPECT_EQ(dialog_.GenerateCount(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Check, TypedSettings, ::testing::ValuesIn(kTypedCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// The question names the first five errors and counts the rest.
+TEST(TypedSettingsQuestion, NamesFiveAndCountsTheRest) {
+  std::vector<LayoutFinding> errors;
+  for (int i = 1; i <= 7; ++i)
+    errors.push_back({FindingSeverity::kError, "", "", "E" + std::to_string(i), "r"});
+  EXPECT_EQ(TypedSettingsQuestion(errors),
+            "The layout check found 7 errors in what is typed into this dialog:\n\n"
+            "error: E1 (r)\nerror: E2 (r)\nerror: E3 (r)\nerror: E4 (r)\nerror: E5 (r)\n"
+            "... and 2 more\n\nGenerate anyway?");
+}
+
+// The command line's run has no one to ask.
+TEST_F(GenerateTest, BatchGenerateDoesNotAsk) {
+  AddForm("Form1", "First");
+  WriteProject();
+  Show();
+  dialog_.SetBatch(true);
+  dialog_.SetAppName("Say \"hi\"");
+  dialog_.Generate();
+  EXPECT_EQ(ui_.Texts(), Lines{});
+  EXPECT_EQ(dialog_.GenerateCount(), 1);
 }
 
 TEST_F(GenerateTest, MemoTargetStartsWithTheMainFileNameOnly) {

@@ -19,8 +19,10 @@
 #include "controls/CCListBox.h"
 #include "controls/CCPopUp.h"
 #include "controls/CCRadio.h"
+#include "controls/CCTable.h"
 #include "controls/PTButton.h"
 #include "controls/PTCheckBox.h"
+#include "controls/PTDialog.h"
 #include "controls/PTEdit.h"
 #include "controls/PTLabel.h"
 #include "controls/PTList.h"
@@ -298,6 +300,74 @@ const std::vector<RuleCase>& RuleCases() {
        },
        {{S::kWarning, "Form1", "DropDown1",
          "DropDown1's text \"Sixteen\" is 11 pixels wider than the control shows and is cut off",
+         kRuleTextFits}}},
+      {"CcRadioItemCutOffInItsCell",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         // Cells 10 wide in 31: the middle one's frame lines at 10 and 20, its 30 pixels from 0.
+         t.Put<TCCRadio>(f, B::kRadio, 10, 20).SetItems({"A", "Medium", "C"});
+       },
+       {{S::kWarning, "Form1", "Radio1",
+         "Radio1's text \"Medium\" is 21 pixels wider than its cell shows and is cut off",
+         kRuleTextFits}}},
+      {"PtStackedRadioItemCutOff",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& radio = t.Put<TCCRadio>(f, B::kRadio, 10, 20);
+         radio.SetItems({"S", "Longer"});
+         radio.SetOrientation(1);
+         radio.SetWidth(20);  // 30 pixels centred from -5 between the frame lines at 0 and 19
+       },
+       {{S::kWarning, "Form1", "Radio1",
+         "Radio1's text \"Longer\" is 12 pixels wider than its cell shows and is cut off",
+         kRuleTextFits}}},
+      {"CcTableCellsCutOff",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         // Columns 0..25, 25..50 and 50..76: left from 2, centred, right to 1 before w.
+         auto& table = t.Put<TCCTable>(f, B::kTable, 10, 20);
+         table.SetColAlign({"0", "1", "2"});
+         table.SetItems({"a~Too long~c", "Fits~~Rightmost", "", "Far below~~"});
+       },
+       {{S::kWarning, "Form1", "Table1",
+         "Table1's text \"Too long\" in row 1, column 2 is 16 pixels wider than its cell shows "
+         "and is cut off",
+         kRuleTextFits},
+        {S::kWarning, "Form1", "Table1",
+         "Table1's text \"Rightmost\" in row 2, column 3 is 22 pixels wider than its cell "
+         "shows and is cut off",
+         kRuleTextFits},
+        // Rows past those shown scroll into the same columns.
+        {S::kWarning, "Form1", "Table1",
+         "Table1's text \"Far below\" in row 4, column 1 is 22 pixels wider than its cell "
+         "shows and is cut off",
+         kRuleTextFits}}},
+      {"CcTableColumnWithoutWidthShowsNothing",
+       kCC,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& table = t.Put<TCCTable>(f, B::kTable, 10, 20);
+         table.SetColWidths({"25", "0", "25"});
+         table.SetItems({"~A long caption~"});
+       },
+       {}},
+      {"PtDialogTitleCutOff",
+       kPT,
+       [](LayoutCheckTest& t, TChildFrm& f) {
+         auto& dialog = t.Put<TPTDialog>(f, B::kDialog, 0, 0);
+         dialog.SetTitle("Settings and more");  // 85 bold pixels centred in a bar of 56
+         dialog.SetWidth(60);
+       },
+       {{S::kWarning, "Form1", "Dialog1",
+         "Dialog1's title \"Settings and more\" is 29 pixels wider than its title bar shows and "
+         "is cut off",
+         kRuleTextFits}}},
+      {"FormTitleCutOffAtTheScreensEdge",
+       kCC,
+       // 160 bold pixels from 3 on a screen 160 wide.
+       [](LayoutCheckTest&, TChildFrm& f) { f.Screen().SetTitle("A very long title for this form!"); },
+       {{S::kWarning, "Form1", "",
+         "Form1's title \"A very long title for this form!\" is 3 pixels wider than the screen "
+         "shows and is cut off",
          kRuleTextFits}}},
       {"ZeroWidth",
        kCC,

@@ -1,7 +1,9 @@
 """Project > Check Layout on a project whose Button opens a form that is gone: F8 lists the
 finding, a double-click on it makes the Button current (the arrow key then moves that Button
 alone, as the saved form shows); Generate Code asks first, No leaves the output folder
-empty and shows the findings, Yes opens the generate dialog, whose Save writes the files."""
+empty and shows the findings, Yes opens the generate dialog. A double quote typed into its App
+name field makes Generate ask again; No generates and writes nothing. With the quote taken
+out, Generate and Save write the files."""
 
 import os
 import shutil
@@ -90,8 +92,30 @@ def journey(s):
     def lower_half(im):
         return im.crop(0, im.height // 2, im.width, im.height // 2 - 40).data
     empty = lower_half(s.grab())
+
+    # A quote typed into App name would end the generated @name string: Generate asks.
+    s.key("alt+n")
+    s.key("End")
+    s.type('"')
+    s.key("alt+g")
+    s.wait_window("^Confirm$")
+    s.screenshot("typed-quote-asks")
+    s.answer_box("^Confirm$", key="alt+n")
+    s.activate(dialog)
+    s.assert_alive("after No to the typed quote")
+    s.screenshot("after-no-to-typed-quote")
+    assert lower_half(s.grab()) == empty, "No generated the texts"
+    code = qbe2e.read_ini(s.project)["Code"]
+    assert "AppName" not in code, code  # Generate wrote none of the dialog's keys
+    assert not os.path.exists(s.out), os.listdir(s.out)
+
+    # Without the quote Generate goes on at once.
+    s.key("alt+n")
+    s.key("End", "BackSpace")
     s.key("alt+g")
     s.wait_picture("the generated texts", lambda im: lower_half(im) != empty)
+    assert s.find_window("^Confirm$") is None
+    assert qbe2e.read_ini(s.project)["Code"]["AppName"] == "Application"
     s.screenshot("generated")
     s.key("alt+s")
     # The library's own files are not in the output folder: a warning says so.
