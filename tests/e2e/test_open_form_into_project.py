@@ -2,6 +2,7 @@
 and Yes lists the form in the project file, which opens with both forms again."""
 
 import os
+import time
 
 import qbe2e
 
@@ -27,8 +28,11 @@ def journey(s):
     s.screenshot("exit-asks")
     s.answer_box("^Confirm$", "alt+y")
     # The form file exists already: replace it, for each of the two forms.
+    # The two questions come one right after the other under the same title.
     for _ in range(2):
-        s.answer_box("^Save form$", "alt+y")
+        s.activate(s.wait_window("^Save form$"))
+        s.key("alt+y")
+        time.sleep(1.0)
     status = s.wait_exit()
     assert status == 0, status
     listed = qbe2e.read_ini(project)["ActiveForms"]
