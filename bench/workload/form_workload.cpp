@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "controls/schema.h"
 #include "form/form_file.h"
 #include "form/form_keys.h"
 #include "form/form_lookup.h"
@@ -14,9 +15,8 @@ namespace qb::bench {
 
 namespace {
 
-using form_io::Codec;
-using form_io::KeySpec;
-using form_io::KindLayout;
+using KindLayout = KindSchema;
+using Key = const PropertyBinding*;
 
 constexpr const char* kMenuBarKind = "MenuBar";
 constexpr const char* kDialogKind = "Dialog";
@@ -54,8 +54,9 @@ std::string Bits(int width, int height, int number) {
 }
 
 int IntDefault(const KindLayout& layout, const char* key) {
-  for (const KeySpec& k : layout.keys)
-    if (k.codec == Codec::kInt && std::string_view(k.key) == key) return k.int_default;
+  for (Key k : layout.keys)
+    if (k->codec == Codec::kValue && k->type == ValueType::kInt && std::string_view(k->key) == key)
+      return k->int_default;
   return 0;
 }
 
@@ -121,14 +122,14 @@ class FormFileWriter {
   }
 
   const KindLayout* Layout(const KindInfo* kind) const {
-    return kind ? form_io::LayoutOf(lib_).Find(kind->id) : nullptr;
+    return kind ? LibrarySchemaOf(lib_).Find(kind->id) : nullptr;
   }
 
   std::string Name(const KindInfo& kind, int number) const {
     return std::string(kind.long_prefix) + std::to_string(number + 1);
   }
 
-  Color Colour(const KeySpec& k, int number) const {
+  Color Colour(const PropertyBinding& k, int number) const {
     if (!spec_.color) return static_cast<Color>(k.int_default);
     return kColorCycle[static_cast<std::size_t>(number) % std::size(kColorCycle)];
   }
@@ -140,22 +141,26 @@ class FormFileWriter {
     ini_.WriteString(kFormSection, "Title", spec_.name + " title");
     ini_.WriteInteger(kFormSection, "Lib", static_cast<int>(lib_));
     int number = 0;
-    for (const KeySpec& k : form_io::LayoutOf(lib_).form_keys)
-      ini_.WriteColor(kFormSection, k.key, Colour(k, number++));
+    for (Key k : LibrarySchemaOf(lib_).form_keys)
+      ini_.WriteColor(kFormSection, k->key, Colour(*k, number++));
   }
 
   void WriteControl(const ControlPlan& plan) {
     const std::string section = plan.name.empty() ? kMenuBarKind + spec_.name : plan.name;
-    for (const KeySpec& k : plan.layout->keys) WriteKey(section, k, plan);
-    for (const form_io::ListSection& list : plan.layout->list_sections)
-      ini_.WriteList(section + list.suffix, TableList(list.suffix, plan.number));
+    for (Key k : plan.layout->keys)
+      if (!k->clipboard_only) WriteKey(section, *k, plan);
+    for (Key k : plan.layout->keys)
+      if (k->codec == Codec::kListSection)
+        ini_.WriteList(section + k->key, TableList(k->key, plan.number));
   }
 
-  void WriteKey(const std::string& section, const KeySpec& k, const ControlPlan& plan) {
+  void WriteKey(const std::string& section, const PropertyBinding& k, const ControlPlan& plan) {
     const std::string_view key = k.key;
-    const bool in_dialog = plan.parent != kScreenParentName;
     switch (k.codec) {
-      case Codec::kControl:
+      case Codec::kValue:
+        WriteValue(section, k, plan);
+        break;
+      case Codec::kKind:
         ini_.WriteString(section, key, plan.kind->kind);
         break;
       case Codec::kName:
@@ -164,10 +169,32 @@ class FormFileWriter {
       case Codec::kParent:
         ini_.WriteString(section, key, plan.parent);
         break;
-      case Codec::kText:
+      case Codec::kFont: {
+        Font font;
+        font.name = kFaceCycle[static_cast<std::size_t>(plan.number) % std::size(kFaceCycle)];
+        ini_.WriteFont(section, key, font);
+        break;
+      }
+      case Codec::kLabelAlign:
+      case Codec::kToolkitAlign:
+        ini_.WriteInteger(section, key, plan.number % 3);
+        break;
+      case Codec::kConstant:
+        ini_.WriteInteger(section, key, k.int_default);
+        break;
+      case Codec::kListSection:
+        break;
+    }
+  }
+
+  void WriteValue(const std::string& section, const PropertyBinding& k, const ControlPlan& plan) {
+    const std::string_view key = k.key;
+    const bool in_dialog = plan.parent != kScreenParentName;
+    switch (k.type) {
+      case ValueType::kText:
         ini_.WriteString(section, key, TextValue(k, plan));
         break;
-      case Codec::kInt:
+      case ValueType::kInt:
         if (key == form_io::kLeftKey && plan.kind->cls != ControlClass::kPTDialog)
           ini_.WriteInteger(section, key,
                             plan.kind->cls == ControlClass::kCCMenu
@@ -180,29 +207,16 @@ class FormFileWriter {
         else
           ini_.WriteInteger(section, key, k.int_default);
         break;
-      case Codec::kColor:
+      case ValueType::kColor:
         ini_.WriteColor(section, key, Colour(k, plan.number));
         break;
-      case Codec::kFont: {
-        Font font;
-        font.name = kFaceCycle[static_cast<std::size_t>(plan.number) % std::size(kFaceCycle)];
-        ini_.WriteFont(section, key, font);
-        break;
-      }
-      case Codec::kList:
+      case ValueType::kList:
         ini_.WriteList(section, ListItems(plan.number));
-        break;
-      case Codec::kLabelAlign:
-      case Codec::kToolkitAlign:
-        ini_.WriteInteger(section, key, plan.number % 3);
-        break;
-      case Codec::kConstant:
-        ini_.WriteInteger(section, key, k.int_default);
         break;
     }
   }
 
-  std::string TextValue(const KeySpec& k, const ControlPlan& plan) const {
+  std::string TextValue(const PropertyBinding& k, const ControlPlan& plan) const {
     const std::string_view key = k.key;
     if (key == "StringBits")
       return Bits(IntDefault(*plan.layout, form_io::kWidthKey),

@@ -59,6 +59,9 @@ inline constexpr PropertyBinding kEditStyle = BindInt<E, &E::Style, &E::SetStyle
 inline constexpr PropertyBinding kEditLine = BindInt<E, &E::Line, &E::SetLine>("Line", 1);
 inline constexpr PropertyBinding kEditTopic =
     BindText<E, &E::Topic, &E::SetTopic>("Topic", "Topic").Placed();
+// An EditLine's fixed type.
+inline constexpr PropertyBinding kEditLineType =
+    BindMember("Type", Codec::kConstant, 1).WrittenOnly();
 
 using Lb = TCCListBox;
 inline constexpr PropertyBinding kListBoxItems = BindList<Lb, &Lb::Items, &Lb::SetItems>();
@@ -103,6 +106,13 @@ inline constexpr PropertyBinding kTableVisibleRows =
     BindInt<Tb, &Tb::VisibleRows, &Tb::SetVisibleRows>("VisibleRows", 4);
 inline constexpr PropertyBinding kTableSelectedRow =
     BindInt<Tb, &Tb::SelectedRow, &Tb::SetSelectedRow>("SelectedRow", 0);
+// The table editor's lists, each in a section of its own.
+inline constexpr PropertyBinding kTableItems =
+    BindListSection<Tb, &Tb::Items, &Tb::SetItems>("Items");
+inline constexpr PropertyBinding kTableColWidths =
+    BindListSection<Tb, &Tb::ColWidths, &Tb::SetColWidths>("ColWidths");
+inline constexpr PropertyBinding kTableColAlign =
+    BindListSection<Tb, &Tb::ColAlign, &Tb::SetColAlign>("ColAlign");
 
 using Dl = TPTDialog;
 inline constexpr PropertyBinding kDialogContent =
@@ -111,14 +121,21 @@ inline constexpr PropertyBinding kDialogContent =
 using Mn = TCCMenu;
 inline constexpr PropertyBinding kMenuItems = BindList<Mn, &Mn::Items, &Mn::SetItems>();
 // Written for the device; a form read starts with its menus closed.
-inline constexpr PropertyBinding kMenuTest = BindInt<Mn, &Mn::Test, &Mn::SetTest>("Test", 0);
+inline constexpr PropertyBinding kMenuTest =
+    BindInt<Mn, &Mn::Test, &Mn::SetTest>("Test", 0).WrittenOnly();
+// The Palm width and left of a menu (the designer's own rows).
+inline constexpr PropertyBinding kMenuWidth =
+    BindInt<Mn, &Mn::UserWidth, &Mn::SetUserWidth>("Width", 38).Member();
+inline constexpr PropertyBinding kMenuLeft =
+    BindInt<Mn, &Mn::UserLeft, &Mn::SetUserLeft>("Left", 9).Member();
 inline constexpr PropertyBinding kMenuTopic =
     BindText<Mn, &Mn::Topic, &Mn::SetTopic>("Topic", "Topic");
 inline constexpr PropertyBinding kMenuTopicWidth =
     BindInt<Mn, &Mn::TopicWidth, &Mn::SetTopicWidth>("TopicWidth", 36).Placed();
 
 using Mb = TCCMenuBar;
-inline constexpr PropertyBinding kMenuBarTest = BindInt<Mb, &Mb::Test, &Mb::SetTest>("Test", 0);
+inline constexpr PropertyBinding kMenuBarTest =
+    BindInt<Mb, &Mb::Test, &Mb::SetTest>("Test", 0).WrittenOnly();
 
 // Every bound property of each kind, in no particular order: the form-file keys and the
 // inspector rows of the kind refer to exactly these.

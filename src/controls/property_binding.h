@@ -2,7 +2,10 @@
 
 // One binding per property of a kind: the key it is stored under in a form file, the name of
 // its inspector row, its value type, its getter and setter, and its default. The form files,
-// the inspector and placement all refer to it, so a property's accessors are named once.
+// the clipboard, the undo snapshots, the inspector and placement all refer to it, so a
+// property's accessors are named once. The few members every control has (geometry, Tag,
+// colour, font, alignment, kind, name, parent) are bindings too, of their own codec
+// (controls/schema.h), so a kind's form-file section is a list of bindings.
 
 #include <string>
 #include <vector>
@@ -17,6 +20,20 @@ namespace qb {
 
 enum class ValueType { kInt, kText, kColor, kList };
 
+// How a binding is carried: a value of its type through its accessors, or a member every
+// control has in a coding of its own.
+enum class Codec {
+  kValue,
+  kKind,          // the kind name ("Control")
+  kName,          // the control's name; read before the control is placed
+  kParent,        // the parent panel's name; read before the control is placed
+  kFont,
+  kLabelAlign,    // 0 left, 1 centre, 2 right
+  kToolkitAlign,  // the toolkit's numbering: 0 left, 1 right, 2 centre
+  kConstant,      // written as the default, never read
+  kListSection,   // a list in a section of its own, named after the control plus the key
+};
+
 struct PropertyBinding {
   const char* key = "";  // the form-file key
   const char* row = "";  // the inspector row
@@ -27,6 +44,21 @@ struct PropertyBinding {
   bool placed = false;
   // Shown in the inspector; a few values are only kept in the file.
   bool shown = true;
+  Codec codec = Codec::kValue;
+  // The clipboard's name of the property where it is not the file key.
+  const char* name = nullptr;
+  // Not one of a kind's bound properties: a member every control has, or a value whose row
+  // is of its own (LibraryBindings does not list it).
+  bool member = false;
+  // Written to the form file but not read: reading applies the default instead.
+  bool read = true;
+  // Applied before the other values: its setter reshapes the control.
+  bool first = false;
+  // Carried by the clipboard and the undo snapshots only, never by a form file.
+  bool clipboard_only = false;
+
+  // The clipboard's name of the property.
+  constexpr const char* Name() const { return name ? name : key; }
   int (*get_int)(const TControl&) = nullptr;
   void (*set_int)(TControl&, int) = nullptr;
   Color (*get_color)(const TControl&) = nullptr;
@@ -44,6 +76,32 @@ struct PropertyBinding {
   constexpr PropertyBinding FileOnly() const {
     PropertyBinding b = *this;
     b.shown = false;
+    return b;
+  }
+  constexpr PropertyBinding WrittenOnly() const {
+    PropertyBinding b = *this;
+    b.read = false;
+    return b;
+  }
+  constexpr PropertyBinding First() const {
+    PropertyBinding b = *this;
+    b.first = true;
+    return b;
+  }
+  constexpr PropertyBinding ClipboardOnly() const {
+    PropertyBinding b = *this;
+    b.clipboard_only = true;
+    b.member = true;
+    return b;
+  }
+  constexpr PropertyBinding Member() const {
+    PropertyBinding b = *this;
+    b.member = true;
+    return b;
+  }
+  constexpr PropertyBinding Named(const char* clipboard_name) const {
+    PropertyBinding b = *this;
+    b.name = clipboard_name;
     return b;
   }
 };
@@ -151,6 +209,28 @@ constexpr PropertyBinding BindList() {
   b.type = ValueType::kList;
   b.get_list = &binding_access::GetList<T, Get>;
   b.set_list = &binding_access::SetList<T, Set>;
+  return b;
+}
+
+// A member in a coding of its own (no accessors).
+constexpr PropertyBinding BindMember(const char* key, Codec codec, int fallback = 0) {
+  PropertyBinding b;
+  b.key = key;
+  b.row = key;
+  b.codec = codec;
+  b.int_default = fallback;
+  b.member = true;
+  return b;
+}
+
+// A list in a section of its own, named after the control plus the key.
+template <class T, auto Get, auto Set>
+constexpr PropertyBinding BindListSection(const char* suffix) {
+  PropertyBinding b = BindList<T, Get, Set>();
+  b.key = suffix;
+  b.row = suffix;
+  b.codec = Codec::kListSection;
+  b.member = true;
   return b;
 }
 

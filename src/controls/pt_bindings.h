@@ -23,10 +23,12 @@ namespace qb::ptbind {
 // The form itself: colours of the "FORM" section, carried by the screen panel.
 using F = TCCForm;
 inline constexpr PropertyBinding kFormFill =
-    BindColor<F, &F::ColorFormFill, &F::SetColorFormFill>("FormColorFill", kWhite, "FormFillColor");
+    BindColor<F, &F::ColorFormFill, &F::SetColorFormFill>("FormColorFill", kWhite, "FormFillColor")
+        .Named("ColorFormFill");
 inline constexpr PropertyBinding kFormFrame =
     BindColor<F, &F::ColorFormFrame, &F::SetColorFormFrame>("FormColorFrame", kBlack,
-                                                            "FormFrameColor");
+                                                            "FormFrameColor")
+        .Named("ColorFormFrame");
 inline constexpr PropertyBinding kFormSelectedFill =
     BindColor<F, &F::ColorSelectedFill, &F::SetColorSelectedFill>("ColorSelectedFill", kNavy,
                                                                   "ObjSelectedFillColor");
@@ -39,6 +41,14 @@ inline constexpr PropertyBinding kFormObjFill =
     BindColor<F, &F::ColorFill, &F::SetColorFill>("ColorFill", kWhite, "ObjFillColor");
 inline constexpr PropertyBinding kFormObjText =
     BindColor<F, &F::ColorText, &F::SetColorText>("ColorText", kBlack, "ObjForeTextColor");
+// The screen panel's title (the "FORM" section's own key) and grid, carried by the undo
+// snapshots.
+inline constexpr PropertyBinding kFormTitle =
+    BindText<F, &F::Title, &F::SetTitle>("Title", "Form1").ClipboardOnly();
+inline constexpr PropertyBinding kFormGridVisible =
+    BindInt<F, &F::GridVisible, &F::SetGridVisible>("GridVisible", 0).ClipboardOnly();
+inline constexpr PropertyBinding kFormGridSpace =
+    BindInt<F, &F::GridSpace, &F::SetGridSpace>("GridSpace", 4).ClipboardOnly();
 
 using Bt = TPTButton;
 inline constexpr PropertyBinding kButtonText =
@@ -103,6 +113,9 @@ inline constexpr PropertyBinding kListTrigger =
 using Pt = TPTPopTrigger;
 inline constexpr PropertyBinding kPopTriggerText =
     BindText<Pt, &Pt::Text, &Pt::SetText>("Text", "PopTr");
+// The drawing overwrites it; the file does not store it.
+inline constexpr PropertyBinding kPopTriggerTextColor =
+    BindColor<Pt, &Pt::ColorText, &Pt::SetColorText>("ColorText", kBlack).ClipboardOnly();
 
 using Fl = TPTEdit;
 inline constexpr PropertyBinding kFieldText =
@@ -155,6 +168,11 @@ inline constexpr PropertyBinding kDialogSelectedFill =
 inline constexpr PropertyBinding kDialogSelectedFore =
     BindColor<Dl, &Dl::ColorSelectedFore, &Dl::SetColorSelectedFore>("ObjSelectedForeColor",
                                                                      kWhite);
+// The grid the View > Grid option gives the screen and its dialogs: view state, not stored.
+inline constexpr PropertyBinding kDialogGridVisible =
+    BindInt<Dl, &Dl::GridVisible, &Dl::SetGridVisible>("GridVisible", 0).ClipboardOnly();
+inline constexpr PropertyBinding kDialogGridSpace =
+    BindInt<Dl, &Dl::GridSpace, &Dl::SetGridSpace>("GridSpace", 4).ClipboardOnly();
 
 using Bm = TCCBitmap;
 // The picture is changed in the bitmap editor, through the "Bitmap" row.
@@ -168,7 +186,7 @@ inline constexpr PropertyBinding kRadioItems = BindList<Rd, &Rd::Items, &Rd::Set
 inline constexpr PropertyBinding kRadioSelected =
     BindInt<Rd, &Rd::SelectedItem, &Rd::SetSelectedItem>("SelectedItem", 0);
 inline constexpr PropertyBinding kRadioOrientation =
-    BindInt<Rd, &Rd::Orientation, &Rd::SetOrientation>("Orientation", 0);
+    BindInt<Rd, &Rd::Orientation, &Rd::SetOrientation>("Orientation", 0).First();
 
 }  // namespace qb::ptbind
 

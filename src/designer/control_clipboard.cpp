@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "controls/PTDialog.h"
+#include "controls/schema.h"
 #include "designer/removal.h"
 #include "form/clipboard_format.h"
-#include "form/form_keys.h"
 #include "model/text_util.h"
 #include "model/user_error.h"
 
@@ -45,12 +45,12 @@ void TakeKindMarker(TControl& control, const KindInfo& kind) {
 
 // The values every control of the kind has in its library (a Select's square frame).
 void TakeKindValues(TControl& control, LibraryId lib, const KindInfo& kind) {
-  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
+  const KindSchema* layout = LibrarySchemaOf(lib).Find(kind.id);
   if (layout && layout->after_read) layout->after_read(control);
 }
 
 bool TakesPalmForm(LibraryId lib, const KindInfo& kind) {
-  const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
+  const KindSchema* layout = LibrarySchemaOf(lib).Find(kind.id);
   return layout && layout->palm_form;
 }
 

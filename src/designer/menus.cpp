@@ -2,12 +2,6 @@
 
 namespace qb {
 
-TCCMenuBar* FindMenuBar(TChildFrm& form) {
-  for (const auto& child : form.Client().Children())
-    if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
-  return nullptr;
-}
-
 void OpenMenu(TChildFrm& form, TCCMenu& menu) {
   if (menu.Test() == 0) return;
   // Which menu is open is view state.

@@ -5,11 +5,9 @@
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "form/ChildFor.h"
+#include "form/form_lookup.h"
 
 namespace qb {
-
-// The window's menu bar; nullptr before the first menu is placed.
-TCCMenuBar* FindMenuBar(TChildFrm& form);
 
 // Opens a menu whose Test is set: the menu bar shows, and every other menu closes but stays
 // visible, so that at most one menu is open at a time. Does nothing when the menu's Test is 0.

@@ -1,21 +1,16 @@
-// The clipboard text of one control, built on the INI layout and the form files' key tables:
-// a class's keys are the keys its kinds have in the form files of both libraries.
+// The clipboard text of one control, built on the INI layout and the class's schema
+// (controls/schema.h): a class's keys are the keys its kinds have in the form files of both
+// libraries, after the members every control has.
 
 #include "form/clipboard_format.h"
 
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <map>
 #include <optional>
 
-#include "controls/CCForm.h"
-#include "controls/CCMenu.h"
-#include "controls/CCMenuBar.h"
-#include "controls/PTDialog.h"
-#include "controls/PTPopTrigger.h"
-#include "controls/cc_bindings.h"
 #include "controls/factory.h"
+#include "controls/schema.h"
 #include "form/form_keys.h"
 #include "model/code_page.h"
 #include "model/ini_codec.h"
@@ -27,9 +22,6 @@
 namespace qb {
 
 namespace {
-
-using form_io::Codec;
-using form_io::KeySpec;
 
 constexpr const char* kHeaderSection = "QuillboardControl";
 constexpr const char* kEndSection = "End";
@@ -48,175 +40,50 @@ constexpr const char* kDamaged = "The control on the clipboard cannot be pasted:
 
 [[noreturn]] void Refuse(const std::string& detail) { throw UserError(kDamaged + detail + "."); }
 
-// ---- The keys of a class ----
-
-// One value of a class: the key it is stored under and how it is carried.
-struct ClassKey {
-  std::string name;
-  KeySpec def;
-};
-
-struct ClassLayout {
-  std::vector<ClassKey> keys;   // in the header section, in this order
-  std::vector<ClassKey> lists;  // each in a section of its own, named after its key
-};
-
-bool SameProperty(const KeySpec& a, const KeySpec& b) {
-  if (a.codec != b.codec) return false;
-  switch (a.codec) {
-    case Codec::kInt:
-      return a.get_int == b.get_int;
-    case Codec::kText:
-      return a.get_text == b.get_text;
-    case Codec::kColor:
-      return a.get_color == b.get_color;
-    case Codec::kList:
-      return a.get_list == b.get_list;
-    default:
-      return std::string_view(a.key) == b.key;
-  }
-}
-
-// What every control has, written before the keys of its class.
-std::vector<KeySpec> CommonKeys() {
-  return {form_io::TagKey("Tag", 0),
-          form_io::LeftKey(0),
-          form_io::TopKey(0),
-          form_io::WidthKey(0),
-          form_io::HeightKey(0),
-          form_io::Colour<TControl, &TControl::Color, &TControl::SetColor>("Color", kWhite),
-          form_io::FontKey(),
-          form_io::ToolkitAlignKey("Alignment", 0)};
-}
-
-// Properties the form files do not store (design-time state, and a colour the drawing
-// overwrites), carried all the same.
-std::vector<std::pair<ControlClass, KeySpec>> ExtraKeys() {
-  using form_io::Colour;
-  using form_io::Int;
-  using Pt = TPTPopTrigger;
-  using Dl = TPTDialog;
-  using Mn = TCCMenu;
-  using Mb = TCCMenuBar;
-  using Fm = TCCForm;
-  return {
-      // The screen panel is never on a clipboard; its values are listed for the undo
-      // snapshots, which record every control through the same layout.
-      {Fm::kClass, form_io::KeyOf(BindText<Fm, &Fm::Title, &Fm::SetTitle>("Title", "Form1"))},
-      {Fm::kClass, Colour<Fm, &Fm::ColorFormFill, &Fm::SetColorFormFill>("ColorFormFill", kWhite)},
-      {Fm::kClass,
-       Colour<Fm, &Fm::ColorFormFrame, &Fm::SetColorFormFrame>("ColorFormFrame", kBlack)},
-      {Fm::kClass, Colour<Fm, &Fm::ColorFill, &Fm::SetColorFill>("ColorFill", kWhite)},
-      {Fm::kClass, Colour<Fm, &Fm::ColorFrame, &Fm::SetColorFrame>("ColorFrame", kBlack)},
-      {Fm::kClass, Colour<Fm, &Fm::ColorText, &Fm::SetColorText>("ColorText", kBlack)},
-      {Fm::kClass,
-       Colour<Fm, &Fm::ColorSelectedFill, &Fm::SetColorSelectedFill>("ColorSelectedFill", kBlack)},
-      {Fm::kClass,
-       Colour<Fm, &Fm::ColorSelectedFore, &Fm::SetColorSelectedFore>("ColorSelectedFore", kWhite)},
-      {Fm::kClass, Int<Fm, &Fm::GridVisible, &Fm::SetGridVisible>("GridVisible", 0)},
-      {Fm::kClass, Int<Fm, &Fm::GridSpace, &Fm::SetGridSpace>("GridSpace", 4)},
-      {Pt::kClass, Colour<Pt, &Pt::ColorText, &Pt::SetColorText>("ColorText", kBlack)},
-      {Dl::kClass, Int<Dl, &Dl::GridVisible, &Dl::SetGridVisible>("GridVisible", 0)},
-      {Dl::kClass, Int<Dl, &Dl::GridSpace, &Dl::SetGridSpace>("GridSpace", 4)},
-      // The menus' Test is written by the form files for the device only, never read back.
-      {Mn::kClass, form_io::KeyOf(ccbind::kMenuTest)},
-      {Mb::kClass, form_io::KeyOf(ccbind::kMenuBarTest)},
-  };
-}
-
-bool CarriesAValue(const KeySpec& k) {
-  if (!k.read) return false;  // written by the form files for the device only
-  switch (k.codec) {
-    case Codec::kText:
-    case Codec::kInt:
-    case Codec::kColor:
-    case Codec::kList:
-      return true;
-    default:  // the kind, name and parent, constants, and what CommonKeys carries
-      return false;
-  }
-}
-
-bool NameTaken(const ClassLayout& layout, const std::string& name) {
-  for (const auto* list : {&layout.keys, &layout.lists})
-    for (const ClassKey& have : *list)
-      if (SameText(have.name, name)) return true;
-  return false;
-}
-
-// A property the layout has already (the two libraries name some alike: Content and Text of
-// a TCCButton) is skipped; a key that would repeat another property's name is qualified by
-// its kind ("Menu.Left").
-void AddKey(ClassLayout& layout, const KeySpec& k, const char* kind) {
-  std::vector<ClassKey>& list = k.codec == Codec::kList ? layout.lists : layout.keys;
-  for (const ClassKey& have : list)
-    if (SameProperty(have.def, k)) return;
-  std::string name = k.key;
-  if (NameTaken(layout, name)) name = std::string(kind) + "." + name;
-  list.push_back({name, k});
-}
-
-ClassLayout MakeClassLayout(ControlClass cls) {
-  ClassLayout layout;
-  for (const KeySpec& k : CommonKeys()) AddKey(layout, k, "");
-  for (LibraryId lib : {LibraryId::kCControls, LibraryId::kPToolboxLib}) {
-    for (const form_io::KindLayout& kind : form_io::LayoutOf(lib).kinds) {
-      const KindInfo* info = FindKind(kind.kind);
-      if (!info || info->cls != cls) continue;
-      for (const KeySpec& k : kind.keys)
-        if (CarriesAValue(k)) AddKey(layout, k, info->kind);
-      for (const form_io::ListSection& section : kind.list_sections) {
-        KeySpec k;
-        k.key = section.suffix;
-        k.codec = Codec::kList;
-        k.get_list = section.get;
-        k.set_list = section.set;
-        AddKey(layout, k, info->kind);
-      }
-    }
-  }
-  for (const auto& [extra_class, k] : ExtraKeys())
-    if (extra_class == cls) AddKey(layout, k, ClassName(cls));
-  return layout;
-}
-
-const ClassLayout& LayoutOfClass(ControlClass cls) {
-  static const std::map<ControlClass, ClassLayout> kLayouts = [] {
-    std::map<ControlClass, ClassLayout> layouts;
-    for (int i = 0; i <= static_cast<int>(ControlClass::kDesignerClient); ++i) {
-      auto c = static_cast<ControlClass>(i);
-      layouts[c] = MakeClassLayout(c);
-    }
-    return layouts;
-  }();
-  return kLayouts.at(cls);
-}
-
 // ---- Values ----
 
 std::string Quoted(const std::string& text) { return kQuote + text + kQuote; }
 
 int HeldInt(int value) { return std::clamp(value, form_io::kDeviceMin, form_io::kDeviceMax); }
 
-void WriteValue(IniFile& ini, const ClassKey& key, const TControl& c) {
-  const KeySpec& k = key.def;
-  switch (k.codec) {
-    case Codec::kInt:
+// How a field is carried: a value of its type, or the font or the alignment every control has.
+enum class Carried { kInt, kText, kColor, kList, kFont, kAlignment };
+
+Carried CarriedAs(const PropertyBinding& k) {
+  if (k.codec == Codec::kFont) return Carried::kFont;
+  if (k.codec == Codec::kToolkitAlign) return Carried::kAlignment;
+  switch (k.type) {
+    case ValueType::kInt:
+      return Carried::kInt;
+    case ValueType::kText:
+      return Carried::kText;
+    case ValueType::kColor:
+      return Carried::kColor;
+    case ValueType::kList:
+      break;
+  }
+  return Carried::kList;
+}
+
+void WriteValue(IniFile& ini, const ClassField& key, const TControl& c) {
+  const PropertyBinding& k = *key.binding;
+  switch (CarriedAs(k)) {
+    case Carried::kInt:
       ini.WriteInteger(kHeaderSection, key.name, HeldInt(k.get_int(c)));
       break;
-    case Codec::kText:
+    case Carried::kText:
       ini.WriteString(kHeaderSection, key.name, Quoted(k.get_text(c)));
       break;
-    case Codec::kColor:
+    case Carried::kColor:
       ini.WriteColor(kHeaderSection, key.name, k.get_color(c));
       break;
-    case Codec::kFont:
+    case Carried::kFont:
       ini.WriteFont(kHeaderSection, key.name, c.Font());
       break;
-    case Codec::kToolkitAlign:
+    case Carried::kAlignment:
       ini.WriteInteger(kHeaderSection, key.name, static_cast<int>(c.Alignment()));
       break;
-    case Codec::kList: {
+    case Carried::kList: {
       StringList items = k.get_list(c);
       if (items.size() > static_cast<std::size_t>(kMaxClipboardListItems))
         items.resize(kMaxClipboardListItems);
@@ -224,8 +91,6 @@ void WriteValue(IniFile& ini, const ClassKey& key, const TControl& c) {
       ini.WriteList(key.name, items);
       break;
     }
-    default:
-      break;
   }
 }
 
@@ -318,7 +183,7 @@ StringList ReadListSection(const IniFile& ini, const std::string& section) {
 
 // The value of one key, read and checked before anything is applied.
 struct ReadValue {
-  const ClassKey* key;
+  const ClassField* key;
   int number = 0;
   Color color = 0;
   std::string text;
@@ -326,59 +191,55 @@ struct ReadValue {
   StringList list;
 };
 
-ReadValue ReadKey(const IniFile& ini, const ClassKey& key) {
+ReadValue ReadKey(const IniFile& ini, const ClassField& key) {
   ReadValue v{&key};
   const std::string& name = key.name;
-  switch (key.def.codec) {
-    case Codec::kInt:
+  switch (CarriedAs(*key.binding)) {
+    case Carried::kInt:
       v.number = ReadDeviceInt(ini, kHeaderSection, name);
       break;
-    case Codec::kText:
+    case Carried::kText:
       v.text = ReadQuoted(ini, kHeaderSection, name);
       break;
-    case Codec::kColor: {
+    case Carried::kColor: {
       std::optional<Color> color = ParseIniColor(Required(ini, kHeaderSection, name));
       if (!color) Refuse("the value of " + name + " is not a valid colour");
       v.color = *color;
       break;
     }
-    case Codec::kFont:
+    case Carried::kFont:
       v.font = ReadFont(ini, name);
       break;
-    case Codec::kToolkitAlign:
+    case Carried::kAlignment:
       v.number = ReadInt(ini, kHeaderSection, name, 0, 2);
       break;
-    case Codec::kList:
+    case Carried::kList:
       v.list = ReadListSection(ini, name);
-      break;
-    default:
       break;
   }
   return v;
 }
 
 void Apply(const ReadValue& v, TControl& c) {
-  const KeySpec& k = v.key->def;
-  switch (k.codec) {
-    case Codec::kInt:
+  const PropertyBinding& k = *v.key->binding;
+  switch (CarriedAs(k)) {
+    case Carried::kInt:
       k.set_int(c, v.number);
       break;
-    case Codec::kText:
+    case Carried::kText:
       k.set_text(c, v.text);
       break;
-    case Codec::kColor:
+    case Carried::kColor:
       k.set_color(c, v.color);
       break;
-    case Codec::kFont:
+    case Carried::kFont:
       c.SetFont(v.font);
       break;
-    case Codec::kToolkitAlign:
+    case Carried::kAlignment:
       c.SetAlignment(static_cast<TextAlign>(v.number));
       break;
-    case Codec::kList:
+    case Carried::kList:
       k.set_list(c, v.list);
-      break;
-    default:
       break;
   }
 }
@@ -427,7 +288,7 @@ void CheckFrame(const IniFile& ini, std::string_view text) {
 }  // namespace
 
 std::string WriteClipboardControl(const TControl& control, const std::string& name) {
-  const ClassLayout& layout = LayoutOfClass(control.Class());
+  const ClassSchema& layout = ClassSchemaOf(control.Class());
   IniFile ini;
   ini.WriteInteger(kHeaderSection, kVersionKey, kClipboardFormatVersion);
   ini.WriteString(kHeaderSection, kClassKey, ClassName(control.Class()));
@@ -438,7 +299,7 @@ std::string WriteClipboardControl(const TControl& control, const std::string& na
     panel_name = panel->Class() == ControlClass::kCCForm ? kClipboardScreenName : panel->Name();
   ini.WriteString(kHeaderSection, kPalmFormKey, panel_name);
   for (const auto* list : {&layout.keys, &layout.lists})
-    for (const ClassKey& k : *list) WriteValue(ini, k, control);
+    for (const ClassField& k : *list) WriteValue(ini, k, control);
   ini.WriteInteger(kEndSection, kKeysKey, static_cast<int>(KeyCount(ini)));
   return ini.Text();
 }
@@ -474,10 +335,10 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
   RefuseUnshownText(text, name);
 
   // Everything is read and checked before the control exists.
-  const ClassLayout& layout = LayoutOfClass(cls);
+  const ClassSchema& layout = ClassSchemaOf(cls);
   std::vector<ReadValue> values;
   for (const auto* list : {&layout.keys, &layout.lists})
-    for (const ClassKey& k : *list) values.push_back(ReadKey(ini, k));
+    for (const ClassField& k : *list) values.push_back(ReadKey(ini, k));
 
   std::unique_ptr<TControl> control = CreateControl(cls, owner);
   if (!control) Refuse("the class " + std::string(ClassName(cls)) + " is unknown");
@@ -486,7 +347,7 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
   // that no setter's reshaping survives it.
   for (bool first : {true, false})
     for (const ReadValue& v : values)
-      if (v.key->def.first == first) Apply(v, *control);
+      if (v.key->binding->first == first) Apply(v, *control);
   auto number = [&](const char* key) {
     for (const ReadValue& v : values)
       if (SameText(v.key->name, key)) return v.number;
@@ -500,10 +361,10 @@ ClipboardControl ReadClipboardControl(std::string_view text, ControlOwner* owner
 namespace {
 
 // Every value of a control's class, in the clipboard layout's order.
-void ForEachKey(ControlClass cls, const std::function<void(const ClassKey&)>& fn) {
-  const ClassLayout& layout = LayoutOfClass(cls);
+void ForEachKey(ControlClass cls, const std::function<void(const ClassField&)>& fn) {
+  const ClassSchema& layout = ClassSchemaOf(cls);
   for (const auto* list : {&layout.keys, &layout.lists})
-    for (const ClassKey& k : *list) fn(k);
+    for (const ClassField& k : *list) fn(k);
 }
 
 }  // namespace
@@ -554,30 +415,28 @@ bool SameDesignValues(ControlClass cls, const ControlValues& a, const ControlVal
 
 ControlValues CaptureControlValues(const TControl& c) {
   ControlValues out;
-  ForEachKey(c.Class(), [&](const ClassKey& key) {
+  ForEachKey(c.Class(), [&](const ClassField& key) {
     ControlValues::Value v;
     v.key = &key;
-    const KeySpec& k = key.def;
-    switch (k.codec) {
-      case Codec::kInt:
+    const PropertyBinding& k = *key.binding;
+    switch (CarriedAs(k)) {
+      case Carried::kInt:
         v.number = k.get_int(c);
         break;
-      case Codec::kText:
+      case Carried::kText:
         v.text = k.get_text(c);
         break;
-      case Codec::kColor:
+      case Carried::kColor:
         v.color = k.get_color(c);
         break;
-      case Codec::kFont:
+      case Carried::kFont:
         v.font = c.Font();
         break;
-      case Codec::kToolkitAlign:
+      case Carried::kAlignment:
         v.number = static_cast<int>(c.Alignment());
         break;
-      case Codec::kList:
+      case Carried::kList:
         v.list = k.get_list(c);
-        break;
-      default:
         break;
     }
     out.values_.push_back(std::move(v));
@@ -593,7 +452,7 @@ void ApplyControlValues(const ControlValues& values, TControl& c) {
   // As on pasting: reshaping setters first, the stored geometry last.
   for (bool first : {true, false})
     for (const ControlValues::Value& v : values.values_)
-      if (v.key->def.first == first) Apply(v, c);
+      if (v.key->binding->first == first) Apply(v, c);
   c.SetBounds(values.left_, values.top_, values.width_, values.height_);
 }
 

@@ -1,4 +1,4 @@
-// The form writer and reader of both libraries, driven by the key tables.
+// The form writer and reader of both libraries, driven by the schema's key tables.
 
 #include <algorithm>
 #include <unordered_map>
@@ -9,6 +9,7 @@
 #include "controls/CCMenuBar.h"
 #include "controls/factory.h"
 #include "form/form_file.h"
+#include "controls/schema.h"
 #include "form/form_keys.h"
 #include "form/form_lookup.h"
 #include "form/naming.h"
@@ -19,142 +20,9 @@
 
 namespace qb {
 
-namespace form_io {
-
 namespace {
 
-constexpr const char* kMenuBarPrefix = "MenuBar";
-
-// The label coding of Alignment, indexed by the code written.
-constexpr TextAlign kLabelAlignCodes[] = {TextAlign::kLeft, TextAlign::kCenter, TextAlign::kRight};
-
-KeySpec Special(const char* key, Codec codec) {
-  KeySpec k;
-  k.key = key;
-  k.codec = codec;
-  return k;
-}
-
-}  // namespace
-
-KeySpec KeyOf(const PropertyBinding& b) {
-  KeySpec k;
-  k.key = b.key;
-  k.int_default = b.int_default;
-  k.text_default = b.text_default;
-  switch (b.type) {
-    case ValueType::kInt:
-      k.codec = Codec::kInt;
-      break;
-    case ValueType::kText:
-      k.codec = Codec::kText;
-      break;
-    case ValueType::kColor:
-      k.codec = Codec::kColor;
-      break;
-    case ValueType::kList:
-      k.codec = Codec::kList;
-      break;
-  }
-  k.get_int = b.get_int;
-  k.set_int = b.set_int;
-  k.get_color = b.get_color;
-  k.set_color = b.set_color;
-  k.get_text = b.get_text;
-  k.set_text = b.set_text;
-  k.get_list = b.get_list;
-  k.set_list = b.set_list;
-  return k;
-}
-
-KeySpec Key(const PropertyBinding& b) {
-  KeySpec k = KeyOf(b);
-  k.binding = &b;
-  return k;
-}
-
-KeySpec WrittenOnly(const PropertyBinding& b) {
-  KeySpec k = Key(b);
-  k.read = false;
-  return k;
-}
-
-KeySpec KeyFirst(const PropertyBinding& b) {
-  KeySpec k = Key(b);
-  k.first = true;
-  return k;
-}
-
-KeySpec ControlKey() { return Special(kControlKey, Codec::kControl); }
-
-KeySpec NameKey(const char* fallback) {
-  KeySpec k = Special(kNameKey, Codec::kName);
-  k.text_default = fallback;
-  return k;
-}
-
-KeySpec MenuBarNameKey() {
-  KeySpec k = NameKey(kMenuBarPrefix);
-  k.add_form_name = true;
-  return k;
-}
-
-KeySpec ParentKey() { return Special(kParentKey, Codec::kParent); }
-KeySpec FontKey() { return Special(kFontKey, Codec::kFont); }
-
-KeySpec LeftKey(int fallback) {
-  return Int<TControl, &TControl::Left, &TControl::SetLeft>(kLeftKey, fallback);
-}
-KeySpec TopKey(int fallback) {
-  return Int<TControl, &TControl::Top, &TControl::SetTop>(kTopKey, fallback);
-}
-KeySpec WidthKey(int fallback) {
-  return Int<TControl, &TControl::Width, &TControl::SetWidth>(kWidthKey, fallback);
-}
-KeySpec HeightKey(int fallback) {
-  return Int<TControl, &TControl::Height, &TControl::SetHeight>(kHeightKey, fallback);
-}
-KeySpec TagKey(const char* key, int fallback) {
-  return Int<TControl, &TControl::Tag, &TControl::SetTag>(key, fallback);
-}
-
-KeySpec LabelAlignKey(const char* key, int fallback) {
-  KeySpec k = Special(key, Codec::kLabelAlign);
-  k.int_default = fallback;
-  return k;
-}
-
-KeySpec ToolkitAlignKey(const char* key, int fallback) {
-  KeySpec k = Special(key, Codec::kToolkitAlign);
-  k.int_default = fallback;
-  return k;
-}
-
-KeySpec ConstantKey(const char* key, int value) {
-  KeySpec k = Special(key, Codec::kConstant);
-  k.int_default = value;
-  k.read = false;
-  return k;
-}
-
-const KindLayout* LibraryLayout::Find(KindId kind) const {
-  for (const KindLayout& k : kinds)
-    if (k.kind == kind) return &k;
-  return nullptr;
-}
-
-const LibraryLayout& LayoutOf(LibraryId lib) {
-  return lib == LibraryId::kCControls ? CControlsLayout() : PToolboxLayout();
-}
-
-}  // namespace form_io
-
-namespace {
-
-using form_io::Codec;
-using form_io::KeySpec;
-using form_io::KindLayout;
-using form_io::LibraryLayout;
+using Key = const PropertyBinding*;
 
 constexpr const char* kUnableToWrite = "Unable to write to ";
 constexpr const char* kFormNameKey = form_io::kNameKey;
@@ -164,14 +32,17 @@ constexpr const char* kFormTitleKey = "Title";
 constexpr const char* kFormLibKey = "Lib";
 constexpr const char* kDefaultFormTitle = "Form";
 
+// The label coding of Alignment, indexed by the code written.
+constexpr TextAlign kLabelAlignCodes[] = {TextAlign::kLeft, TextAlign::kCenter, TextAlign::kRight};
+
 int LabelAlignCode(TextAlign align) {
   for (int code = 0; code < 3; ++code)
-    if (form_io::kLabelAlignCodes[code] == align) return code;
+    if (kLabelAlignCodes[code] == align) return code;
   return 0;
 }
 
 TextAlign AlignFromLabelCode(int code) {
-  return code >= 0 && code < 3 ? form_io::kLabelAlignCodes[code] : TextAlign::kLeft;
+  return code >= 0 && code < 3 ? kLabelAlignCodes[code] : TextAlign::kLeft;
 }
 
 TextAlign AlignFromToolkit(int value) {
@@ -180,30 +51,21 @@ TextAlign AlignFromToolkit(int value) {
 
 int DeviceInt(int value) { return std::clamp(value, form_io::kDeviceMin, form_io::kDeviceMax); }
 
-const KeySpec* FindKey(const KindLayout& layout, Codec codec) {
-  for (const KeySpec& k : layout.keys)
-    if (k.codec == codec) return &k;
-  return nullptr;
-}
-
-TCCMenuBar* FirstMenuBar(const FormDocument& form) {
-  for (const auto& child : form.Client().Children())
-    if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
-  return nullptr;
-}
+// A key the form file stores: clipboard-only bindings are not.
+bool InFile(const PropertyBinding& k) { return !k.clipboard_only; }
 
 // ---- Writing ----
 
 struct Written {
-  TControl* control;
+  const TControl* control;
   const KindInfo* kind;
-  const KindLayout* layout;
+  const KindSchema* layout;
 };
 
-void CollectWritten(LibraryId lib, const LibraryLayout& layout, TControl& c,
+void CollectWritten(LibraryId lib, const LibrarySchema& layout, const TControl& c,
                     std::vector<Written>* out) {
   const KindInfo* kind = KindForClass(lib, c.Class(), c.Tag());
-  const KindLayout* kind_layout = kind ? layout.Find(kind->id) : nullptr;
+  const KindSchema* kind_layout = kind ? layout.Find(kind->id) : nullptr;
   if (!kind_layout) return;  // no writer for this class in this library
   out->push_back({&c, kind, kind_layout});
   if (c.Class() == ControlClass::kPTDialog)
@@ -211,14 +73,14 @@ void CollectWritten(LibraryId lib, const LibraryLayout& layout, TControl& c,
 }
 
 // The controls in the order their sections are written.
-std::vector<Written> WrittenControls(LibraryId lib, FormDocument& form) {
-  const LibraryLayout& layout = form_io::LayoutOf(lib);
+std::vector<Written> WrittenControls(LibraryId lib, const FormDocument& form) {
+  const LibrarySchema& layout = LibrarySchemaOf(lib);
   std::vector<Written> out;
   for (const auto& child : form.Screen().Children()) CollectWritten(lib, layout, *child, &out);
   if (layout.writes_menus) {
     for (const auto& child : form.Client().Children())
       if (child->Class() == ControlClass::kCCMenu) CollectWritten(lib, layout, *child, &out);
-    if (TCCMenuBar* bar = FirstMenuBar(form)) CollectWritten(lib, layout, *bar, &out);
+    if (const TCCMenuBar* bar = FindMenuBar(form)) CollectWritten(lib, layout, *bar, &out);
   }
   return out;
 }
@@ -254,10 +116,10 @@ SectionNames SectionNamesOf(const FormDocument& form, const std::vector<Written>
   return out;
 }
 
-void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const TControl& c,
-              const KindInfo& kind, const SectionNames& sections) {
+void WriteKey(IniFile& ini, const std::string& section, const PropertyBinding& k,
+              const TControl& c, const KindInfo& kind, const SectionNames& sections) {
   switch (k.codec) {
-    case Codec::kControl:
+    case Codec::kKind:
       ini.WriteString(section, k.key, kind.kind);
       break;
     case Codec::kName:
@@ -272,20 +134,24 @@ void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const 
                                            : kScreenParentName);
       break;
     }
-    case Codec::kText:
-      ini.WriteString(section, k.key, k.get_text(c));
-      break;
-    case Codec::kInt:
-      ini.WriteInteger(section, k.key, k.get_int(c));
-      break;
-    case Codec::kColor:
-      ini.WriteColor(section, k.key, k.get_color(c));
+    case Codec::kValue:
+      switch (k.type) {
+        case ValueType::kText:
+          ini.WriteString(section, k.key, k.get_text(c));
+          break;
+        case ValueType::kInt:
+          ini.WriteInteger(section, k.key, k.get_int(c));
+          break;
+        case ValueType::kColor:
+          ini.WriteColor(section, k.key, k.get_color(c));
+          break;
+        case ValueType::kList:
+          ini.WriteList(section, k.get_list(c));
+          break;
+      }
       break;
     case Codec::kFont:
       ini.WriteFont(section, k.key, c.Font());
-      break;
-    case Codec::kList:
-      ini.WriteList(section, k.get_list(c));
       break;
     case Codec::kLabelAlign:
       ini.WriteInteger(section, k.key, LabelAlignCode(c.Alignment()));
@@ -296,6 +162,8 @@ void WriteKey(IniFile& ini, const std::string& section, const KeySpec& k, const 
     case Codec::kConstant:
       ini.WriteInteger(section, k.key, k.int_default);
       break;
+    case Codec::kListSection:
+      break;  // after the section
   }
 }
 
@@ -306,36 +174,41 @@ void WriteFormSection(LibraryId lib, const FormDocument& form, int window_left, 
   ini.WriteInteger(kFormSection, kFormLeftKey, window_left);
   ini.WriteString(kFormSection, kFormTitleKey, form.Screen().Title());
   ini.WriteInteger(kFormSection, kFormLibKey, static_cast<int>(lib));
-  for (const KeySpec& k : form_io::LayoutOf(lib).form_keys)
-    ini.WriteColor(kFormSection, k.key, k.get_color(form.Screen()));
+  for (Key k : LibrarySchemaOf(lib).form_keys)
+    ini.WriteColor(kFormSection, k->key, k->get_color(form.Screen()));
 }
 
 // ---- Reading ----
 
-void ApplyKey(const IniFile& ini, const std::string& section, const KeySpec& k, TControl& c) {
+void ApplyKey(const IniFile& ini, const std::string& section, const PropertyBinding& k,
+              TControl& c) {
   if (!k.read) {
     if (k.set_int) k.set_int(c, k.int_default);
     return;
   }
   switch (k.codec) {
-    case Codec::kText:
-      k.set_text(c, ini.ReadString(section, k.key, k.text_default));
-      break;
-    case Codec::kInt:
-      k.set_int(c, DeviceInt(ini.ReadInteger(section, k.key, k.int_default)));
-      break;
-    case Codec::kColor:
-      k.set_color(c, ini.ReadColor(section, k.key, static_cast<Color>(k.int_default)));
+    case Codec::kValue:
+      switch (k.type) {
+        case ValueType::kText:
+          k.set_text(c, ini.ReadString(section, k.key, k.text_default));
+          break;
+        case ValueType::kInt:
+          k.set_int(c, DeviceInt(ini.ReadInteger(section, k.key, k.int_default)));
+          break;
+        case ValueType::kColor:
+          k.set_color(c, ini.ReadColor(section, k.key, static_cast<Color>(k.int_default)));
+          break;
+        case ValueType::kList: {
+          StringList list = k.get_list(c);
+          if (ini.ReadList(section, &list)) k.set_list(c, list);
+          break;
+        }
+      }
       break;
     case Codec::kFont: {
       Font font = c.Font();
       ini.ReadFont(section, k.key, &font);
       if (!(font == c.Font())) c.SetFont(font);
-      break;
-    }
-    case Codec::kList: {
-      StringList list = k.get_list(c);
-      if (ini.ReadList(section, &list)) k.set_list(c, list);
       break;
     }
     case Codec::kLabelAlign:
@@ -344,7 +217,12 @@ void ApplyKey(const IniFile& ini, const std::string& section, const KeySpec& k, 
     case Codec::kToolkitAlign:
       c.SetAlignment(AlignFromToolkit(ini.ReadInteger(section, k.key, k.int_default)));
       break;
-    case Codec::kControl:
+    case Codec::kListSection: {
+      StringList items = k.get_list(c);
+      if (ini.ReadList(section + k.key, &items)) k.set_list(c, items);
+      break;
+    }
+    case Codec::kKind:
     case Codec::kName:
     case Codec::kParent:
     case Codec::kConstant:
@@ -356,7 +234,7 @@ class FormReader {
  public:
   FormReader(LibraryId lib, TChildFrm& form, const IniFile& ini, AppState& state)
       : lib_(lib),
-        layout_(form_io::LayoutOf(lib)),
+        layout_(LibrarySchemaOf(lib)),
         form_(form),
         ini_(ini),
         state_(state),
@@ -367,7 +245,7 @@ class FormReader {
     screen.SetTitle(ini_.ReadString(kFormSection, kFormTitleKey, kDefaultFormTitle));
     form_.SetWindowPos(DeviceInt(ini_.ReadInteger(kFormSection, kFormLeftKey, 0)),
                        DeviceInt(ini_.ReadInteger(kFormSection, kFormTopKey, 0)));
-    for (const KeySpec& k : layout_.form_keys) ApplyKey(ini_, kFormSection, k, screen);
+    for (Key k : layout_.form_keys) ApplyKey(ini_, kFormSection, *k, screen);
     for (const std::string& section : ini_.SectionNames()) ReadSection(section);
     form_.RebuildControlList(lib_);
     return result_;
@@ -378,9 +256,9 @@ class FormReader {
     if (SameText(section, kFormSection)) return;
     const std::string* control = ini_.Find(section, form_io::kControlKey);
     const KindInfo* kind = control ? FindKind(lib_, *control) : nullptr;
-    const KindLayout* layout = kind ? layout_.Find(kind->id) : nullptr;
+    const KindSchema* layout = kind ? layout_.Find(kind->id) : nullptr;
     if (!layout) return;  // list sections and unknown kinds
-    if (kind->cls == ControlClass::kCCMenuBar && FirstMenuBar(form_)) return;
+    if (kind->cls == ControlClass::kCCMenuBar && FindMenuBar(form_)) return;
     if (result_.controls >= kMaxFormControls) {
       ++result_.dropped;
       return;
@@ -396,7 +274,7 @@ class FormReader {
   }
 
   // The new control, named and on its parent, before any of its keys are applied.
-  TControl* Place(const std::string& section, const KindInfo& kind, const KindLayout& layout) {
+  TControl* Place(const std::string& section, const KindInfo& kind, const KindSchema& layout) {
     std::unique_ptr<TControl> owned = CreateControl(kind.cls, &form_.Document());
     if (!owned) return nullptr;
     if (kind.tag_marker != kAnyTag) owned->SetTag(kind.tag_marker);
@@ -405,22 +283,17 @@ class FormReader {
     return ParentFor(section, kind).AddChild(std::move(owned));
   }
 
-  void ApplyKeys(const std::string& section, const KindLayout& layout, TControl& c) {
+  void ApplyKeys(const std::string& section, const KindSchema& layout, TControl& c) {
     for (bool first : {true, false})
-      for (const KeySpec& k : layout.keys)
-        if (k.first == first) ApplyKey(ini_, section, k, c);
-    for (const form_io::ListSection& list : layout.list_sections) {
-      StringList items = list.get(c);
-      if (ini_.ReadList(section + list.suffix, &items)) list.set(c, items);
-    }
+      for (Key k : layout.keys)
+        if (InFile(*k) && k->first == first) ApplyKey(ini_, section, *k, c);
     if (layout.after_read) layout.after_read(c);
   }
 
   // The file's name when the form can take it, else the next free automatic name.
-  std::string NameFor(const std::string& section, const KindInfo& kind, const KindLayout& layout) {
-    const KeySpec* key = FindKey(layout, Codec::kName);
-    std::string fallback = key ? key->text_default : kind.long_prefix;
-    if (key && key->add_form_name) fallback += form_.Name();
+  std::string NameFor(const std::string& section, const KindInfo& kind, const KindSchema& layout) {
+    std::string fallback = layout.default_name;
+    if (kind.cls == ControlClass::kCCMenuBar) fallback += form_.Name();
     std::string name = ini_.ReadString(section, form_io::kNameKey, fallback);
     if (Usable(name)) return name;
     if (kind.cls == ControlClass::kCCMenuBar) {
@@ -496,7 +369,7 @@ class FormReader {
   }
 
   LibraryId lib_;
-  const LibraryLayout& layout_;
+  const LibrarySchema& layout_;
   TChildFrm& form_;
   const IniFile& ini_;
   AppState& state_;
@@ -515,16 +388,16 @@ IniFile WriteFormToIni(LibraryId lib, const TChildFrm& window) {
 }
 
 IniFile WriteFormToIni(LibraryId lib, const FormDocument& form, int window_left, int window_top) {
-  std::vector<Written> written = WrittenControls(lib, const_cast<FormDocument&>(form));
+  std::vector<Written> written = WrittenControls(lib, form);
   const SectionNames sections = SectionNamesOf(form, written);
   IniFile ini;
   WriteFormSection(lib, form, window_left, window_top, ini);
   for (const Written& w : written) {
     const std::string& section = sections.at(w.control);
-    for (const KeySpec& k : w.layout->keys)
-      WriteKey(ini, section, k, *w.control, *w.kind, sections);
-    for (const form_io::ListSection& list : w.layout->list_sections)
-      ini.WriteList(section + list.suffix, list.get(*w.control));
+    for (Key k : w.layout->keys)
+      if (InFile(*k)) WriteKey(ini, section, *k, *w.control, *w.kind, sections);
+    for (Key k : w.layout->keys)
+      if (k->codec == Codec::kListSection) ini.WriteList(section + k->key, k->get_list(*w.control));
   }
   return ini;
 }
@@ -532,18 +405,19 @@ IniFile WriteFormToIni(LibraryId lib, const FormDocument& form, int window_left,
 std::vector<FormText> FormTexts(LibraryId lib, const FormDocument& form) {
   std::vector<FormText> texts;
   texts.push_back({form.Name(), kFormTitleKey, form.Screen().Title()});
-  // Collecting only reads the controls.
-  for (const Written& w : WrittenControls(lib, const_cast<FormDocument&>(form))) {
+  for (const Written& w : WrittenControls(lib, form)) {
     const TControl& c = *w.control;
-    for (const KeySpec& k : w.layout->keys) {
-      if (k.codec == Codec::kText) texts.push_back({c.Name(), k.key, k.get_text(c)});
-      if (k.codec == Codec::kList)
-        for (std::string& item : k.get_list(c))
-          texts.push_back({c.Name(), *k.key ? k.key : "Items", std::move(item)});
+    for (Key k : w.layout->keys) {
+      if (!InFile(*k) || k->codec == Codec::kListSection) continue;
+      if (k->codec == Codec::kValue && k->type == ValueType::kText)
+        texts.push_back({c.Name(), k->key, k->get_text(c)});
+      if (k->codec == Codec::kValue && k->type == ValueType::kList)
+        for (std::string& item : k->get_list(c))
+          texts.push_back({c.Name(), *k->key ? k->key : "Items", std::move(item)});
     }
-    for (const form_io::ListSection& list : w.layout->list_sections)
-      for (std::string& item : list.get(c))
-        texts.push_back({c.Name(), list.suffix, std::move(item)});
+    for (Key k : w.layout->keys)
+      if (k->codec == Codec::kListSection)
+        for (std::string& item : k->get_list(c)) texts.push_back({c.Name(), k->key, std::move(item)});
   }
   return texts;
 }
@@ -577,7 +451,7 @@ FormFileHeader InspectFormFile(const std::string& path, LibraryId reading_lib) {
   header.name = ini.ReadString(kFormSection, kFormNameKey, "");
   header.lib = ini.ReadInteger(kFormSection, kFormLibKey, 0);
   header.form_section = ini.HasSection(kFormSection);
-  const LibraryLayout& layout = form_io::LayoutOf(reading_lib);
+  const LibrarySchema& layout = LibrarySchemaOf(reading_lib);
   bool menu_bar = false;
   for (const std::string& section : ini.SectionNames()) {
     if (SameText(section, kFormSection)) continue;

@@ -10,4 +10,10 @@ TControl& FindParentByName(TChildFrm& form, std::string_view name) {
   return screen;
 }
 
+TCCMenuBar* FindMenuBar(const FormDocument& form) {
+  for (const auto& child : form.Client().Children())
+    if (auto* bar = As<TCCMenuBar>(child.get())) return bar;
+  return nullptr;
+}
+
 }  // namespace qb

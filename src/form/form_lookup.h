@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "controls/CCMenuBar.h"
 #include "form/ChildFor.h"
 
 namespace qb {
@@ -13,5 +14,9 @@ inline constexpr const char* kScreenParentName = "panScreen";
 // the first dialog directly on the screen panel whose name matches exactly; the screen panel
 // when none does. Only dialogs hold controls, so a button of that name is not a parent.
 TControl& FindParentByName(TChildFrm& form, std::string_view name);
+
+// The window's first menu bar (the one a form file holds); nullptr before the first menu is
+// placed.
+TCCMenuBar* FindMenuBar(const FormDocument& form);
 
 }  // namespace qb

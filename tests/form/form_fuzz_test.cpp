@@ -11,6 +11,7 @@
 #include "controls/CCBitmap.h"
 #include "controls/PTDialog.h"
 #include "controls/factory.h"
+#include "controls/schema.h"
 #include "form/app_state.h"
 #include "form/form_file.h"
 #include "form/form_keys.h"
@@ -183,8 +184,8 @@ class ModelMaker {
     form->SetName(Pick({"Form1", "Main", "F"}));
     form->SetWindowPos(Int(), Int());
     form->Screen().SetTitle(Text());
-    for (const form_io::KeySpec& k : form_io::LayoutOf(lib).form_keys)
-      k.set_color(form->Screen(), Colour());
+    for (const PropertyBinding* k : LibrarySchemaOf(lib).form_keys)
+      k->set_color(form->Screen(), Colour());
     const std::vector<KindInfo>& kinds = KindsOf(lib);
     int count = Below(16);
     for (int i = 0; i < count; ++i) {
@@ -266,44 +267,54 @@ class ModelMaker {
   // whose setter reshapes the control first); keys the reader does not take hold the value
   // reading gives them.
   void Fill(LibraryId lib, const KindInfo& kind, TControl& c) {
-    const form_io::KindLayout* layout = form_io::LayoutOf(lib).Find(kind.id);
+    const KindSchema* layout = LibrarySchemaOf(lib).Find(kind.id);
     ASSERT_NE(layout, nullptr);
     for (bool first : {true, false})
-      for (const form_io::KeySpec& k : layout->keys)
-        if (k.first == first) FillKey(k, c);
-    for (const form_io::ListSection& list : layout->list_sections) list.set(c, List());
+      for (const PropertyBinding* k : layout->keys)
+        if (k->first == first && !k->clipboard_only && k->codec != Codec::kListSection)
+          FillKey(*k, c);
+    for (const PropertyBinding* k : layout->keys)
+      if (k->codec == Codec::kListSection) k->set_list(c, List());
     // An Image is at most 40 pixels each way wherever its size enters.
     if (c.Class() == ControlClass::kCCBitmap)
       c.SetBounds(c.Left(), c.Top(), std::min(c.Width(), kImageMaxSize),
                   std::min(c.Height(), kImageMaxSize));
   }
 
-  void FillKey(const form_io::KeySpec& k, TControl& c) {
+  void FillKey(const PropertyBinding& k, TControl& c) {
     if (!k.read) {
       if (k.set_int) k.set_int(c, k.int_default);
       return;
     }
     switch (k.codec) {
-      case form_io::Codec::kText:
-        k.set_text(c, Text());
+      case Codec::kValue:
+        FillValue(k, c);
         break;
-      case form_io::Codec::kInt:
-        k.set_int(c, Int());
-        break;
-      case form_io::Codec::kColor:
-        k.set_color(c, Colour());
-        break;
-      case form_io::Codec::kFont:
+      case Codec::kFont:
         c.SetFont(RandomFont());
         break;
-      case form_io::Codec::kList:
-        k.set_list(c, List());
-        break;
-      case form_io::Codec::kLabelAlign:
-      case form_io::Codec::kToolkitAlign:
+      case Codec::kLabelAlign:
+      case Codec::kToolkitAlign:
         c.SetAlignment(static_cast<TextAlign>(Below(3)));
         break;
       default:
+        break;
+    }
+  }
+
+  void FillValue(const PropertyBinding& k, TControl& c) {
+    switch (k.type) {
+      case ValueType::kText:
+        k.set_text(c, Text());
+        break;
+      case ValueType::kInt:
+        k.set_int(c, Int());
+        break;
+      case ValueType::kColor:
+        k.set_color(c, Colour());
+        break;
+      case ValueType::kList:
+        k.set_list(c, List());
         break;
     }
   }

@@ -11,7 +11,7 @@
 #include "controls/property_binding.h"
 #include "designer/layout_commands.h"
 #include "designer/placement.h"
-#include "form/form_keys.h"
+#include "controls/schema.h"
 #include "model/kinds.h"
 #include "properties/ccrules.h"
 #include "properties/ptrules.h"
@@ -34,7 +34,7 @@ bool OnThePalette(const KindInfo& kind) { return kind.button != PaletteButton::k
 
 Entries FileKeys(LibraryId lib) {
   Entries e;
-  for (const form_io::KindLayout& k : form_io::LayoutOf(lib).kinds) ++e[k.kind];
+  for (const KindSchema& k : LibrarySchemaOf(lib).kinds) ++e[k.kind];
   return e;
 }
 

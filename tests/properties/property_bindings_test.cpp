@@ -13,7 +13,7 @@
 #include "controls/property_binding.h"
 #include "designer/placement.h"
 #include "form/ChildFor.h"
-#include "form/form_keys.h"
+#include "controls/schema.h"
 #include "model/kinds.h"
 #include "properties/ccrules.h"
 #include "properties/ptrules.h"
@@ -161,12 +161,11 @@ std::string Names(const std::set<const PropertyBinding*>& bindings) {
   return out;
 }
 
-Uses FileKeyUses(const std::vector<form_io::KeySpec>& keys) {
+Uses FileKeyUses(const std::vector<const PropertyBinding*>& keys) {
   Uses uses;
-  for (const form_io::KeySpec& k : keys) {
-    if (!k.binding) continue;
-    EXPECT_STREQ(k.key, k.binding->key);
-    ++uses[k.binding];
+  for (const PropertyBinding* k : keys) {
+    if (k->member) continue;
+    ++uses[k];
   }
   return uses;
 }
@@ -199,12 +198,12 @@ std::vector<KindId> KindsAndForm(LibraryId lib) {
 
 TEST(PropertyBindings, FileKeysOfEachKindAreExactlyItsBindings) {
   for (LibraryId lib : kLibraries) {
-    const form_io::LibraryLayout& layout = form_io::LayoutOf(lib);
+    const LibrarySchema& layout = LibrarySchemaOf(lib);
     for (KindId kind : KindsAndForm(lib)) {
       SCOPED_TRACE(Where(lib, kind));
-      const std::vector<form_io::KeySpec>* keys = &layout.form_keys;
+      const std::vector<const PropertyBinding*>* keys = &layout.form_keys;
       if (kind != KindId::kForm) {
-        const form_io::KindLayout* kind_layout = layout.Find(kind);
+        const KindSchema* kind_layout = layout.Find(kind);
         ASSERT_NE(kind_layout, nullptr);
         keys = &kind_layout->keys;
       }
