@@ -2,7 +2,7 @@
 
 namespace qb {
 
-TCCForm::TCCForm(ControlOwner* owner) : TControl(kClass, owner, 160, 160) {
+TCCForm::TCCForm(ControlOwner* owner) : TPanel(kClass, owner, "Form1") {
   SetName("panScreen");
   SetColor(kWhite);
 }

@@ -2,7 +2,7 @@
 
 namespace qb {
 
-TPTDialog::TPTDialog(ControlOwner* owner) : TControl(kClass, owner, 160, 160) {
+TPTDialog::TPTDialog(ControlOwner* owner) : TPanel(kClass, owner, "Dialog") {
   SetSelectColor(kBlue);
 }
 

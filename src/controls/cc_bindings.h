@@ -137,30 +137,4 @@ using Mb = TCCMenuBar;
 inline constexpr PropertyBinding kMenuBarTest =
     BindInt<Mb, &Mb::Test, &Mb::SetTest>("Test", 0).WrittenOnly();
 
-// Every bound property of each kind, in no particular order: the form-file keys and the
-// inspector rows of the kind refer to exactly these.
-inline const std::vector<KindBindings>& Kinds() {
-  using K = KindId;
-  static const std::vector<KindBindings> kKinds = {
-      {K::kCCButton, {&kButtonContent, &kButtonEdge, &kButtonLine, &kButtonShowForm}},
-      {K::kCCLabel, {&kLabelContent, &kLabelLine, &kLabelStyle}},
-      {K::kCCCheckBox, {&kCheckBoxContent, &kCheckBoxState}},
-      {K::kCCSwitch, {&kSwitchContent, &kSwitchEdge, &kSwitchLine, &kSwitchState}},
-      {K::kCCEdit, {&kEditContent, &kEditStyle, &kEditLine, &kEditTopic}},
-      {K::kCCEditLine, {&kEditContent, &kEditStyle, &kEditLine}},
-      {K::kCCListBox, {&kListBoxItems, &kListBoxVisible, &kListBoxSelected}},
-      {K::kCCDropDown,
-       {&kDropDownItems, &kDropDownVisible, &kDropDownSelected, &kDropDownTestItems}},
-      {K::kCCRadio, {&kRadioItems, &kRadioSelected}},
-      {K::kCCPopUp, {&kPopUpItems, &kPopUpVisible, &kPopUpSelected, &kPopUpTest}},
-      {K::kCCImage, {&kImageBits}},
-      {K::kCCTable, {&kTableCols, &kTableVisibleRows, &kTableSelectedRow}},
-      {K::kCCDialog, {&kDialogContent}},
-      {K::kCCMenu, {&kMenuItems, &kMenuTest, &kMenuTopic, &kMenuTopicWidth}},
-      {K::kCCMenuBar, {&kMenuBarTest}},
-      {K::kForm, {}},
-  };
-  return kKinds;
-}
-
 }  // namespace qb::ccbind

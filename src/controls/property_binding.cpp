@@ -1,7 +1,6 @@
 #include "controls/property_binding.h"
 
-#include "controls/cc_bindings.h"
-#include "controls/pt_bindings.h"
+#include "controls/schema.h"
 
 namespace qb {
 
@@ -21,8 +20,29 @@ void ApplyDefault(const PropertyBinding& b, TControl& control) {
   }
 }
 
+namespace {
+
+// The bound properties of each kind are those among its form-file keys.
+std::vector<KindBindings> BoundInSchema(LibraryId lib) {
+  std::vector<KindBindings> out;
+  auto bound = [](const std::vector<const PropertyBinding*>& keys) {
+    std::vector<const PropertyBinding*> b;
+    for (const PropertyBinding* k : keys)
+      if (!k->member) b.push_back(k);
+    return b;
+  };
+  const LibrarySchema& schema = LibrarySchemaOf(lib);
+  for (const KindSchema& kind : schema.kinds) out.push_back({kind.kind, bound(kind.keys)});
+  out.push_back({KindId::kForm, bound(schema.form_keys)});
+  return out;
+}
+
+}  // namespace
+
 const std::vector<KindBindings>& LibraryBindings(LibraryId lib) {
-  return lib == LibraryId::kCControls ? ccbind::Kinds() : ptbind::Kinds();
+  static const std::vector<KindBindings> kCControls = BoundInSchema(LibraryId::kCControls);
+  static const std::vector<KindBindings> kPToolbox = BoundInSchema(LibraryId::kPToolboxLib);
+  return lib == LibraryId::kCControls ? kCControls : kPToolbox;
 }
 
 const std::vector<const PropertyBinding*>& BindingsOf(LibraryId lib, KindId kind) {

@@ -24,9 +24,9 @@ enum class ValueType { kInt, kText, kColor, kList };
 // control has in a coding of its own.
 enum class Codec {
   kValue,
-  kKind,          // the kind name ("Control")
-  kName,          // the control's name; read before the control is placed
-  kParent,        // the parent panel's name; read before the control is placed
+  kKind,    // the kind name ("Control")
+  kName,    // the control's name; read before the control is placed
+  kParent,  // the parent panel's name; read before the control is placed
   kFont,
   kLabelAlign,    // 0 left, 1 centre, 2 right
   kToolkitAlign,  // the toolkit's numbering: 0 left, 1 right, 2 centre
@@ -115,7 +115,8 @@ struct KindBindings {
   std::vector<const PropertyBinding*> bindings;
 };
 
-// Every kind of the library's catalogue once, and the form.
+// Every kind of the library's catalogue once, and the form: the bindings among the kind's
+// form-file keys in the schema (controls/schema.h) that are not members.
 const std::vector<KindBindings>& LibraryBindings(LibraryId lib);
 // Empty for a kind without bound properties.
 const std::vector<const PropertyBinding*>& BindingsOf(LibraryId lib, KindId kind);

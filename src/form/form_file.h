@@ -1,7 +1,7 @@
 #pragma once
 
 // Form files (.qbf): one "FORM" section, then one section per control, written and read per
-// library from the key tables of form_keys.h.
+// library from the schema's kind tables (controls/schema.h).
 //
 // Where the toolkit's behaviour would lose data, the reader and writer do this instead:
 // - Saving writes the whole file at once through IniFile::Save, so a failed save leaves the

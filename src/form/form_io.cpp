@@ -8,8 +8,8 @@
 #include "controls/CCMenu.h"
 #include "controls/CCMenuBar.h"
 #include "controls/factory.h"
-#include "form/form_file.h"
 #include "controls/schema.h"
+#include "form/form_file.h"
 #include "form/form_keys.h"
 #include "form/form_lookup.h"
 #include "form/naming.h"
@@ -116,8 +116,8 @@ SectionNames SectionNamesOf(const FormDocument& form, const std::vector<Written>
   return out;
 }
 
-void WriteKey(IniFile& ini, const std::string& section, const PropertyBinding& k,
-              const TControl& c, const KindInfo& kind, const SectionNames& sections) {
+void WriteKey(IniFile& ini, const std::string& section, const PropertyBinding& k, const TControl& c,
+              const KindInfo& kind, const SectionNames& sections) {
   switch (k.codec) {
     case Codec::kKind:
       ini.WriteString(section, k.key, kind.kind);
@@ -417,7 +417,8 @@ std::vector<FormText> FormTexts(LibraryId lib, const FormDocument& form) {
     }
     for (Key k : w.layout->keys)
       if (k->codec == Codec::kListSection)
-        for (std::string& item : k->get_list(c)) texts.push_back({c.Name(), k->key, std::move(item)});
+        for (std::string& item : k->get_list(c))
+          texts.push_back({c.Name(), k->key, std::move(item)});
   }
   return texts;
 }

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/CCTable.h"
 #include "controls/PTDialog.h"
 #include "controls/PTPopTrigger.h"
-#include "controls/CCTable.h"
 #include "controls/factory.h"
 #include "controls/property_binding.h"
 #include "form/clipboard_format.h"
@@ -59,7 +59,8 @@ void SetBoundValues(LibraryId lib, KindId kind, TControl& c) {
         b->set_color(c, static_cast<Color>(0x102030 + i));
         break;
       case ValueType::kText:
-        b->set_text(c, std::string(b->key) == "StringBits" ? "F00F9009" : std::string("v ") + b->key);
+        b->set_text(c,
+                    std::string(b->key) == "StringBits" ? "F00F9009" : std::string("v ") + b->key);
         break;
       case ValueType::kList:
         b->set_list(c, {"One", " Two ", "Three"});
@@ -122,8 +123,7 @@ TControl& Place(const SchemaCase& sc, TChildFrm& form) {
 }
 
 std::string GoldenPath(const SchemaCase& sc, const char* extension) {
-  return test::FormDataPath(std::string("golden/") + LibFolder(sc.lib) + "/" + sc.name +
-                            extension);
+  return test::FormDataPath(std::string("golden/") + LibFolder(sc.lib) + "/" + sc.name + extension);
 }
 
 bool WritingGolden() {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "controls/property_binding.h"
+#include "controls/schema.h"
 #include "designer/layout_commands.h"
 #include "designer/placement.h"
-#include "controls/schema.h"
 #include "model/kinds.h"
 #include "properties/ccrules.h"
 #include "properties/ptrules.h"

@@ -11,9 +11,9 @@
 
 #include "controls/factory.h"
 #include "controls/property_binding.h"
+#include "controls/schema.h"
 #include "designer/placement.h"
 #include "form/ChildFor.h"
-#include "controls/schema.h"
 #include "model/kinds.h"
 #include "properties/ccrules.h"
 #include "properties/ptrules.h"
