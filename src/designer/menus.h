@@ -11,8 +11,8 @@ namespace qb {
 // The window's menu bar; nullptr before the first menu is placed.
 TCCMenuBar* FindMenuBar(TChildFrm& form);
 
-// Opens a menu whose Test is set: the menu bar shows, and every other menu closes but stays
-// visible, so that at most one menu is open at a time. Does nothing when the menu's Test is 0.
+// Opens a menu whose Test is set: the menu bar (every one the window has) shows, and every
+// other menu closes but stays visible, so that at most one menu is open at a time. Does nothing when the menu's Test is 0.
 void OpenMenu(TChildFrm& form, TCCMenu& menu);
 
 }  // namespace qb
