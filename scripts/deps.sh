@@ -3,6 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           libpng-dev zlib1g-dev xfonts-75dpi
+          # the format check, and the sanitizer and fuzz build
+          clang-format-14 clang-14 libclang-rt-14-dev
           # the tests: the desktop runs, the install check's validators, the package build
           xvfb python3 openbox xdotool x11-utils x11-xserver-utils imagemagick
           desktop-file-utils appstream shared-mime-info dpkg-dev)

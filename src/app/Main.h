@@ -278,10 +278,6 @@ class TMain : private Hub {
   // file's folder.
   std::optional<std::string> ChooseFile(FileRequest request, bool save);
   bool FileExists(const std::string& path) const { return file_exists_(path); }
-  // Why a form file cannot be opened (unreadable, not a file, not one of our forms, too many
-  // controls), if so.
-  std::optional<std::string> FormRefusal(const std::string& path,
-                                         const FormFileHeader& header) const;
 
   Ui& ui_;
   std::string program_dir_;

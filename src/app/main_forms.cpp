@@ -44,14 +44,6 @@ TChildFrm* TMain::FormWindowFor(const std::string& path) const {
   return nullptr;
 }
 
-std::optional<std::string> TMain::FormRefusal(const std::string& path,
-                                              const FormFileHeader& header) const {
-  if (!header.ok()) return ReadProblemText(path, header.status, kMaxDocumentFileSize);
-  if (std::string foreign = ForeignFormText(path, header); !foreign.empty()) return foreign;
-  if (header.controls > kMaxFormControls) return TooManyControlsText(path, header.controls);
-  return std::nullopt;
-}
-
 TChildFrm& TMain::NewForm(const std::string& given_name) {
   std::string name = given_name;
   if (name.empty()) {
@@ -109,8 +101,8 @@ void TMain::OpenFormFile(const std::string& path) {
     ui_.MessageBox(kCaptionError, OtherLibraryText(path), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
-  if (std::optional<std::string> refusal = FormRefusal(path, header)) {
-    ui_.MessageBox(kCaptionError, *refusal, MsgIcon::kError, kMbOk, kMbOk);
+  if (const std::string refusal = FormFileRefusal(path, header); !refusal.empty()) {
+    ui_.MessageBox(kCaptionError, refusal, MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
   TChildFrm& window = NewForm(header.name);

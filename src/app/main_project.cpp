@@ -180,7 +180,7 @@ void TMain::OpenListedForm(const std::string& form_path, std::vector<std::string
   if (header.status == ReadStatus::kMissing)
     refusal = ListedFormMissingText(form_path);
   else
-    refusal = FormRefusal(form_path, header);
+    if (std::string why = FormFileRefusal(form_path, header); !why.empty()) refusal = why;
   // Read with this library, a form of the other one would lose every control this library
   // lacks, and the next save would write the emptied form over it.
   if (!refusal && header.lib != static_cast<int>(state_.library))

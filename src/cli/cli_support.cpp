@@ -23,9 +23,7 @@ std::string ListedFormsProblem(const ProjectFileData& project) {
   for (const auto& [key, form_path] : project.forms) {
     const FormFileHeader header = InspectFormFile(form_path, project.library);
     if (header.status == ReadStatus::kMissing) return std::string(kFormMissing) + " " + form_path;
-    if (!header.ok()) return ReadProblemText(form_path, header.status, kMaxDocumentFileSize);
-    if (std::string foreign = ForeignFormText(form_path, header); !foreign.empty()) return foreign;
-    if (header.controls > kMaxFormControls) return TooManyControlsText(form_path, header.controls);
+    if (std::string refusal = FormFileRefusal(form_path, header); !refusal.empty()) return refusal;
     if (header.lib != lib)
       return form_path + ": " + kFormOfLibrary + " " + std::to_string(header.lib) + ", " +
              kNotOfLibrary + " " + std::to_string(lib);

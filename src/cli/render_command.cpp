@@ -8,11 +8,11 @@
 #include "cli/cli_texts.h"
 #include "cli/render_options.h"
 #include "controls/CCMenu.h"
-#include "controls/CCMenuBar.h"
 #include "controls/font_registry.h"
 #include "controls/form_picture.h"
 #include "controls/png_writer.h"
 #include "controls/size_rules.h"
+#include "designer/menus.h"
 #include "form/ChildFor.h"
 #include "form/app_state.h"
 #include "form/form_file.h"
@@ -22,24 +22,22 @@ namespace qb::cli {
 
 namespace {
 
-// Opens the menu as setting its Test to Yes does: the bar shows, every other menu of the
-// window shows closed. A form file holds the bar after the menus, so reading puts it in front
-// of them; the menus are brought back over it, in their order, the open one last, as the
-// designer showed them.
+// Opens the menu as setting its Test to Yes does. A form file holds the bar after the menus,
+// so reading puts it in front of them; the menus are brought back over it, in their order, the
+// open one last, as the designer showed them.
 bool ShowMenu(TChildFrm& form, const std::string& name) {
   auto* menu = As<TCCMenu>(form.FindControl(name));
   if (!menu) return false;
+  {
+    TChildFrm::ViewScope view(form);
+    menu->SetTest(1);
+  }
+  OpenMenu(form, *menu);
   TDesignerClient& client = form.Client();
   std::vector<TCCMenu*> menus;
-  for (const auto& child : client.Children()) {
-    if (auto* bar = As<TCCMenuBar>(child.get())) bar->SetTest(1);
+  for (const auto& child : client.Children())
     if (auto* other = As<TCCMenu>(child.get())) menus.push_back(other);
-  }
-  for (TCCMenu* m : menus) {
-    m->SetTest(m == menu ? 1 : 0);
-    m->SetVisible(true);
-    client.BringToFront(m);
-  }
+  for (TCCMenu* m : menus) client.BringToFront(m);
   client.BringToFront(menu);
   return true;
 }
@@ -59,14 +57,9 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return Failed(context, path, kNoSuchFile);
   const FormFileHeader header = InspectFormFile(path, static_cast<LibraryId>(options->library));
-  if (!header.ok()) {
-    context.err << kProgramName << " " << kRenderName << ": "
-                << ReadProblemText(path, header.status, kMaxDocumentFileSize) << "\n";
-    return kExitFailed;
-  }
-  // The designer's own words for a file that is not one of our forms.
-  if (const std::string foreign = ForeignFormText(path, header); !foreign.empty()) {
-    context.err << kProgramName << " " << kRenderName << ": " << foreign << "\n";
+  // The designer's own words for a file it would not open.
+  if (const std::string refusal = FormFileRefusal(path, header); !refusal.empty()) {
+    context.err << kProgramName << " " << kRenderName << ": " << refusal << "\n";
     return kExitFailed;
   }
   const std::string& name = header.name;
@@ -76,11 +69,6 @@ int RunRender(const std::vector<std::string>& args, CommandContext& context) {
                   std::string(kFormOfLibrary) + " " + std::to_string(file_lib) + ", " +
                       kNotOfLibrary + " " + std::to_string(options->library));
 
-  if (header.controls > kMaxFormControls) {
-    context.err << kProgramName << " " << kRenderName << ": "
-                << TooManyControlsText(path, header.controls) << "\n";
-    return kExitFailed;
-  }
   const LibraryId lib = static_cast<LibraryId>(options->library);
   // The faces are loaded first: reading gives each control the size they draw it at.
   FontRegistry fonts;

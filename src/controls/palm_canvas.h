@@ -75,7 +75,6 @@ class PalmCanvas {
   }
   void ClearBrush() { brush_solid_ = false; }
   bool BrushSolid() const { return brush_solid_; }
-  Color BrushColor() const { return brush_; }
   void SetFace(const PalmFace* face) { face_ = face; }
   const PalmFace* Face() const { return face_; }
   void SetTextColor(Color c) { text_color_ = c; }

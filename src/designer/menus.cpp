@@ -6,12 +6,13 @@ void OpenMenu(TChildFrm& form, TCCMenu& menu) {
   if (menu.Test() == 0) return;
   // Which menu is open is view state.
   TChildFrm::ViewScope view(form);
-  if (TCCMenuBar* bar = FindMenuBar(form)) bar->SetTest(1);
   for (const auto& child : form.Client().Children()) {
-    auto* other = As<TCCMenu>(child.get());
-    if (!other || other == &menu) continue;
-    other->SetTest(0);
-    other->SetVisible(true);
+    if (auto* bar = As<TCCMenuBar>(child.get())) {
+      bar->SetTest(1);
+    } else if (auto* other = As<TCCMenu>(child.get()); other && other != &menu) {
+      other->SetTest(0);
+      other->SetVisible(true);
+    }
   }
 }
 

@@ -9,8 +9,9 @@
 
 namespace qb {
 
-// Opens a menu whose Test is set: the menu bar shows, and every other menu closes but stays
-// visible, so that at most one menu is open at a time. Does nothing when the menu's Test is 0.
+// Opens a menu whose Test is set: the menu bar (every one the window has) shows, and every
+// other menu closes but stays visible, so that at most one menu is open at a time. Does nothing
+// when the menu's Test is 0.
 void OpenMenu(TChildFrm& form, TCCMenu& menu);
 
 }  // namespace qb

@@ -32,8 +32,6 @@ class TSnapToGrid {
   int GridSize() const { return grid_size_; }
   // Stores the largest power of two not above the value; 0 for values up to 0.
   void SetGridSize(int value);
-  bool isFocusRect() const { return is_focus_rect_; }
-  void SetisFocusRect(bool on) { is_focus_rect_ = on; }
   bool isMoveable() const { return is_moveable_; }
   void SetisMoveable(bool on) { is_moveable_ = on; }
   bool isResizeable() const { return is_resizeable_; }
@@ -84,7 +82,6 @@ class TSnapToGrid {
 
   WeakRef<TControl> window_;
   int grid_size_ = 1;
-  bool is_focus_rect_ = false;
   bool is_moveable_ = true;
   bool is_resizeable_ = true;
 

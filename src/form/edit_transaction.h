@@ -24,7 +24,6 @@ class EditTransaction {
   EditTransaction& operator=(const EditTransaction&) = delete;
 
   void SetName(const std::string& name);
-  bool Joined() const { return outer_ != nullptr; }
   TChildFrm* Form() const { return form_.Get(); }
   // Ends the transaction early (the destructor then does nothing).
   void Commit();

@@ -85,6 +85,9 @@ std::string ForeignFormText(const std::string& path, const FormFileHeader& heade
 
 // "<path> holds <n> controls; a form holds at most 4096. It was not opened."
 std::string TooManyControlsText(const std::string& path, int controls);
+// Why a form file cannot be opened, in the words above: unreadable or not a file, not one of our
+// forms, too many controls; empty when it can be opened. Every opener asks this first.
+std::string FormFileRefusal(const std::string& path, const FormFileHeader& header);
 // "<path> is a form of <form library>, not of <library>. It was not opened."
 std::string FormOfOtherLibraryText(const std::string& path, int form_lib, LibraryId lib);
 // The library's name for messages; "no library" or "library <n>" for other values.

@@ -1,6 +1,7 @@
 #include "properties/ccrules.h"
 
 #include "controls/cc_bindings.h"
+#include "designer/menus.h"
 #include "form/app_state.h"
 #include "form/hub.h"
 #include "properties/frmProperties.h"
@@ -38,16 +39,15 @@ RowSpec StyleRow(const PropertyBinding& b) { return WordsRow(b, vocab::kTextStyl
 RowSpec StateRow(const PropertyBinding& b) { return FlagRow(b, vocab::kStateFlag); }
 
 RowSpec MenuBarTestRow() {
-  const PropertyBinding& test = ccbind::kMenuBarTest;
   return SpecialRow(
-      test,
-      [&test](const TControl& c, const RowEnv&) {
-        return vocab::FlagText(vocab::kStrictTestFlag, test.get_int(c));
+      ccbind::kMenuBarTest,
+      [](const TControl& c, const RowEnv&) {
+        return vocab::FlagText(vocab::kStrictTestFlag, ccbind::kMenuBarTest.get_int(c));
       },
-      [&test](TControl& c, const std::string& text, RowEnv& env) {
+      [](TControl& c, const std::string& text, RowEnv& env) {
         auto value = FlagValue(vocab::kStrictTestFlag, text);
         if (!value) return;
-        test.set_int(c, *value);
+        ccbind::kMenuBarTest.set_int(c, *value);
         if (*value != 0 || !env.window) return;
         for (const auto& child : env.window->Client().Children()) {
           if (auto* menu = As<TCCMenu>(child.get())) {
@@ -59,15 +59,14 @@ RowSpec MenuBarTestRow() {
 }
 
 RowSpec MenuTestRow() {
-  const PropertyBinding& test = ccbind::kMenuTest;
   return SpecialRow(
-      test,
-      [&test](const TControl& c, const RowEnv&) {
-        return vocab::FlagText(vocab::kStrictTestFlag, test.get_int(c));
+      ccbind::kMenuTest,
+      [](const TControl& c, const RowEnv&) {
+        return vocab::FlagText(vocab::kStrictTestFlag, ccbind::kMenuTest.get_int(c));
       },
-      [&test](TControl& c, const std::string& text, RowEnv& env) {
-        if (auto value = FlagValue(vocab::kStrictTestFlag, text)) test.set_int(c, *value);
-        if (env.window) OpenOnlyMenu(*env.window, Of<TCCMenu>(c));
+      [](TControl& c, const std::string& text, RowEnv& env) {
+        if (auto value = FlagValue(vocab::kStrictTestFlag, text)) ccbind::kMenuTest.set_int(c, *value);
+        if (env.window) OpenMenu(*env.window, Of<TCCMenu>(c));
       });
 }
 
@@ -174,7 +173,7 @@ void CCRules::BeforeFill(TControl& control, TChildFrm* window) {
   auto* menu = As<TCCMenu>(&control);
   if (!menu || menu->Test() != 0 || Context().inspector.SelectedRowName() == rows::kTest) return;
   menu->SetTest(1);
-  if (window) OpenOnlyMenu(*window, *menu);
+  if (window) OpenMenu(*window, *menu);
 }
 
 void CCRules::AfterRow(std::string_view, TControl& control, TChildFrm*) {
@@ -193,20 +192,6 @@ void CCRules::EditItems() {
   static_cast<void>(EditItemsOf<TCCListBox>(current, ctx) || EditItemsOf<TCCRadio>(current, ctx) ||
                     EditItemsOf<TCCDropDown>(current, ctx) || EditItemsOf<TCCPopUp>(current, ctx) ||
                     EditItemsOf<TCCMenu>(current, ctx));
-}
-
-void OpenOnlyMenu(TChildFrm& window, TCCMenu& menu) {
-  if (menu.Test() == 0) return;
-  // Which menu is open is view state.
-  TChildFrm::ViewScope view(window);
-  for (const auto& child : window.Client().Children()) {
-    if (auto* bar = As<TCCMenuBar>(child.get())) {
-      bar->SetTest(1);
-    } else if (auto* other = As<TCCMenu>(child.get()); other && other != &menu) {
-      other->SetTest(0);
-      other->SetVisible(true);
-    }
-  }
 }
 
 }  // namespace qb

@@ -30,7 +30,4 @@ class CCRules : public PropertyRules {
   void AfterRow(std::string_view row, TControl& control, TChildFrm* window) override;
 };
 
-// When the menu is open, the menu bar is shown and every other menu of the window shows closed.
-void OpenOnlyMenu(TChildFrm& window, TCCMenu& menu);
-
 }  // namespace qb

@@ -74,11 +74,6 @@ void TfrmProperties::ClientResized(int client_width) {
   value_column_width_ = client_width - name_column_width_;
 }
 
-void TfrmProperties::SetColumnWidths(int name_width, int value_width) {
-  name_column_width_ = name_width;
-  value_column_width_ = value_width;
-}
-
 // --- The grid.
 
 std::string TfrmProperties::SelectedRowName() const {

@@ -125,7 +125,6 @@ class TfrmProperties {
   void SetBounds(const WindowBounds& bounds) { bounds_ = bounds; }
   // The chooser takes the client width, the value column the rest beside the name column.
   void ClientResized(int client_width);
-  void SetColumnWidths(int name_width, int value_width);
   int NameColumnWidth() const { return name_column_width_; }
   int ValueColumnWidth() const { return value_column_width_; }
   int ChooserWidth() const { return chooser_width_; }

@@ -27,7 +27,6 @@ class MainWindow : public QMainWindow {
   MainWindow(TMain& core, QtUi& ui);
   ~MainWindow() override;
 
-  TMain& Core() { return core_; }
   QMdiArea* Area() { return area_; }
   QtUi& Ui() { return ui_; }
   QAction* ActionFor(Command command) const;
@@ -37,7 +36,6 @@ class MainWindow : public QMainWindow {
   // Starts the recovery timer when the settings ask for recovery sets.
   void StartAutoSave();
   // The designer windows' hosts, for the designer and inspector views to attach to.
-  DesignerWindowHost* Host() { return host_; }
   void SetHost(DesignerWindowHost* host) { host_ = host; }
   // Other views that follow the core on every Sync (the inspector).
   void AddSyncListener(std::function<void()> listener) { listeners_.push_back(listener); }

@@ -8,6 +8,7 @@
 #include "controls/CCMenuBar.h"
 #include "controls/CCTable.h"
 #include "controls/PTDialog.h"
+#include "designer/menus.h"
 #include "designer/placement.h"
 #include "form/naming.h"
 #include "form/shown_dialog.h"
@@ -49,7 +50,7 @@ TControl& InspectorTest::Place(TChildFrm& form, const std::string& kind_name, in
       form, *kind, *rule, NextControlName(kind->long_prefix, form, state.control_counter), kWhite,
       {x, y}, *target));
   if (auto* dialog = As<TPTDialog>(&c)) ShowDialog(form, *dialog);
-  if (auto* menu = As<TCCMenu>(&c)) OpenOnlyMenu(form, *menu);
+  if (auto* menu = As<TCCMenu>(&c)) OpenMenu(form, *menu);
   form.AppendToControlList(c, kind->kind);
   Show(c);
   inspector.RefreshChooser();
