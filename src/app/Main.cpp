@@ -42,7 +42,7 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()),
-      designer_(state_, ui_, *this),
+      designer_(state_, ui_, hub_),
       clipboard_(state_, ui_, designer_),
       layout_check_(state_, ui_, designer_, fonts_),
       preview_(state_, ui_, fonts_),
@@ -57,10 +57,6 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
 TMain::~TMain() {
   ui_.SetModalListener(nullptr);
   if (MeasuringFaces() == &fonts_) SetMeasuringFaces(nullptr);
-}
-
-void TMain::SetFileExists(std::function<bool(const std::string&)> exists) {
-  file_exists_ = exists ? std::move(exists) : ExistsOnDisk;
 }
 
 void TMain::Start() {
@@ -216,23 +212,24 @@ bool TMain::Step(bool (UndoStack::*step)(AppState&, TChildFrm&)) {
 }
 
 void TMain::AfterRestore(TChildFrm& window) {
-  if (inspector_view_) inspector_view_->HideEditors();
+  InspectorPort& inspector = *inspector_port_;
+  inspector.HideEditors();
   // The readout told where the last drag or nudge left a control; after an undo it would lie.
   state_.status_panels[kReadoutPanel].clear();
-  LoadChooser(window);
+  inspector.LoadChooser(window);
   TControl* current = state_.current_control.Get();
   if (!current || current == &window.Client()) {
     state_.current_control.Reset(&window.Client());
-    ShowFormRows(window);
-    SelectChooserEntry(window.Client());
+    inspector.ShowFormRows(window);
+    inspector.SelectChooserEntry(window.Client());
   } else {
-    FillInspector(window, *current);
-    SelectChooserEntry(*current);
+    inspector.Fill(window, *current);
+    inspector.SelectChooserEntry(*current);
   }
   // The marks come back with the selection; their colours follow the rule again (view state:
   // the step stays where it was, the redo steps with it).
   RecolourMarks(window, state_.current_control.Get());
-  RepaintWindow(window);
+  hub_.RepaintWindow(window);
   zoom_.Redraw();
 }
 

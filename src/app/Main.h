@@ -19,6 +19,7 @@
 #include "app/frmZoom2x.h"
 #include "app/layout_check_window.h"
 #include "app/main_geometry.h"
+#include "app/main_hub.h"
 #include "app/main_links.h"
 #include "app/palette.h"
 #include "app/preview_window.h"
@@ -56,8 +57,9 @@ enum class FormSaveResult {
   kFailed,       // the file could not be written (reported)
 };
 
-// The application implements the hub: the designer and the inspector reach upward through it.
-class TMain : private Hub {
+// The application implements the hub (MainHub): the designer and the inspector reach upward
+// through it.
+class TMain {
  public:
   TMain(Ui& ui, std::string program_dir, SettingsEnvironment env = SettingsEnvironment::System());
   ~TMain();
@@ -77,19 +79,17 @@ class TMain : private Hub {
   bool QuitRequested() const { return quit_requested_; }
 
   // --- Wiring ---
-  // The property inspector the designer fills; without one (tests of the main window alone)
-  // the designer's inspector requests reach nothing.
-  void SetInspector(TfrmProperties* inspector) { inspector_view_ = inspector; }
+  // The property inspector the designer fills; without one (the main window alone: the
+  // command line, the benchmarks, some tests) the hub hands out NoInspector.
+  void SetInspector(InspectorPort* inspector) {
+    inspector_port_ = inspector ? inspector : &no_inspector_;
+  }
   // What the designer and the inspector are given to reach the application.
-  Hub& GetHub() { return *this; }
+  Hub& GetHub() { return hub_; }
   // What only the views can do (focus); the Qt layer sets it, tests may record it.
   void SetViewLinks(ViewLinks* views) { views_ = views; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
-  // The zoom's pictures; by default the designer window's form picture.
-  void SetZoomSource(ZoomSource* source) { zoom_.SetSource(source ? source : &picture_source_); }
-  // Whether a file exists (recent list, project forms); replaceable for tests.
-  void SetFileExists(std::function<bool(const std::string&)> exists);
 
   // --- State the view draws ---
   AppState& State() { return state_; }
@@ -110,8 +110,6 @@ class TMain : private Hub {
   const RecentProjects& Recent() const { return recent_; }
   // The four Palm faces, loaded at start-up for the rest of the run.
   FontRegistry& Fonts() { return fonts_; }
-  // The zoom's usual source, the designer window's form picture.
-  FormPictureSource& PictureSource() { return picture_source_; }
   const FontRegistry& Fonts() const { return fonts_; }
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& SettingsFile() const { return settings_path_; }
@@ -317,35 +315,16 @@ class TMain : private Hub {
 
   ViewLinks* views_ = nullptr;
   NoGenerateDialog no_generate_;
-  TfrmProperties* inspector_view_ = nullptr;
+  NoInspector no_inspector_;
+  InspectorPort* inspector_port_ = &no_inspector_;
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   ColorEditorSlot color_editor_;
   GenerateLink* generate_ = &no_generate_;
   FormAccess* forms_;
 
-  // --- Hub ---
-  void FillInspector(TChildFrm& form, TControl& object) override;
-  void ShowFormRows(TChildFrm& form) override;
-  void LoadChooser(TChildFrm& form) override;
-  void SelectChooserEntry(TControl& object) override;
-  void HideInlineEditors() override;
-  void CloseChooserList() override;
-  bool InspectorVisible() const override { return inspector_.visible; }
-  void ToggleInspector() override { TogglePropertiesEditor(); }
-  int InspectorWidth() const override { return inspector_.bounds.width; }
-  int ToolbarAreaHeight() const override { return geometry_.dock_height; }
-  void RaiseWindow(TChildFrm& form) override { BringToFront(form); }
-  void LowerWindow(TChildFrm& form) override { SendToBack(form); }
-  void FocusWindow(TChildFrm& form) override;
-  void FocusControl(TControl& control) override;
-  void RepaintWindow(TChildFrm& form) override;
-  void ResumeZoom() override { zoom_.Resume(); }
-  void RedrawZoom() override { zoom_.Redraw(); }
-  int TextHeight(const TControl& control) const override;
-  bool EditItemLines(StringList& lines) override;
-  void EditTable(TCCTable& table) override;
-  void EditBitmap(TCCBitmap& picture) override;
-  void EditPickerColors(TCCButton& select) override;
+  // The hub reaches the state above as the application's own.
+  friend class MainHub;
+  MainHub hub_{*this};
 
   Designer designer_;
   // Edit > Cut, Copy and Paste.

@@ -195,7 +195,7 @@ void TMain::CloseFormWindow(TChildFrm& window) {
   if (state_.current_window.Get() == &window) {
     state_.current_window.Reset();
     state_.current_control.Reset();
-    if (inspector_view_) inspector_view_->Empty();
+    inspector_port_->Empty();
   }
 }
 

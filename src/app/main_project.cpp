@@ -69,7 +69,7 @@ void TMain::CloseProject() {
   state_.windows.clear();
   layout_check_.Clear();
   zoom_.Hide();
-  if (inspector_view_) inspector_view_->Empty();
+  inspector_port_->Empty();
   inspector_.visible = false;
   generate_enabled_ = false;
   caption_ = kMainCaption;
