@@ -13,7 +13,7 @@ InspectorPort& MainHub::Inspector() { return *main_.inspector_port_; }
 
 bool MainHub::InspectorVisible() const { return main_.inspector_.visible; }
 
-void MainHub::ToggleInspector() { main_.TogglePropertiesEditor(); }
+void MainHub::ToggleInspector() { main_.View().TogglePropertiesEditor(); }
 
 int MainHub::InspectorWidth() const { return main_.inspector_.bounds.width; }
 
