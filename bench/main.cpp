@@ -69,7 +69,7 @@ int OpenProjectMode(int argc, char** argv) {
   qb::TMain main(ui, qb::bench::BenchFolder("program"),
                  {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
   qb::bench::LoadFaces(main.Fonts());
-  main.LoadProject(argv[2]);
+  main.Project().LoadProject(argv[2]);
   // Each designer window keeps its picture, as the windows on the screen do.
   std::vector<std::unique_ptr<qb::FormPicture>> pictures;
   int controls = 0;

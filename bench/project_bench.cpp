@@ -55,10 +55,10 @@ void OpenProject(benchmark::State& state, LibraryId lib) {
   for (auto _ : state) {
     state.PauseTiming();
     counted.Pause();
-    project.main.CloseProject();
+    project.main.Project().CloseProject();
     counted.Resume();
     state.ResumeTiming();
-    project.main.LoadProject(project.path);
+    project.main.Project().LoadProject(project.path);
   }
   if (const char* why = project.Failure(kProjectForms)) state.SkipWithError(why);
   state.counters["controls"] = project.Controls();
@@ -68,11 +68,11 @@ void OpenProject(benchmark::State& state, LibraryId lib) {
 void SaveProject(benchmark::State& state, LibraryId lib) {
   const int controls = static_cast<int>(state.range(0));
   OpenedProject project(lib, kProjectForms, controls);
-  project.main.LoadProject(project.path);
+  project.main.Project().LoadProject(project.path);
   project.ui.answer = kMbYes;  // each form file is replaced
   bool saved = true;
   CountedLoop counted(state);
-  for (auto _ : state) saved &= project.main.SaveProjectTo(project.path);
+  for (auto _ : state) saved &= project.main.Project().SaveProjectTo(project.path);
   project.ui.messages -= kProjectForms * static_cast<int>(state.iterations());
   if (!saved) state.SkipWithError("the project was not saved");
   if (const char* why = project.Failure(kProjectForms)) state.SkipWithError(why);
@@ -82,7 +82,7 @@ void SaveProject(benchmark::State& state, LibraryId lib) {
 void ZoomRefresh(benchmark::State& state, LibraryId lib) {
   const int controls = static_cast<int>(state.range(0));
   OpenedProject project(lib, 1, controls);
-  project.main.LoadProject(project.path);
+  project.main.Project().LoadProject(project.path);
   TfrmZoom& zoom = project.main.Zoom();
   zoom.Show();
   bool refreshed = true;

@@ -18,20 +18,6 @@ bool ExistsOnDisk(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-// The alignment toolbar's buttons and the context-menu entries they run.
-constexpr std::pair<Command, PopCommand> kLayoutCommands[] = {
-    {Command::kAlignLeft, PopCommand::kAlignLeft},
-    {Command::kAlignRight, PopCommand::kAlignRight},
-    {Command::kAlignTop, PopCommand::kAlignTop},
-    {Command::kAlignBottom, PopCommand::kAlignBottom},
-    {Command::kSameHeight, PopCommand::kSameHeight},
-    {Command::kSameWidth, PopCommand::kSameWidth},
-    {Command::kCenterHorizontally, PopCommand::kCenterHorizontally},
-    {Command::kCenterVertically, PopCommand::kCenterVertically},
-    {Command::kSpaceHorizontally, PopCommand::kSpaceHorizontally},
-    {Command::kSpaceVertically, PopCommand::kSpaceVertically},
-};
-
 }  // namespace
 
 TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
@@ -42,7 +28,7 @@ TMain::TMain(Ui& ui, std::string program_dir, SettingsEnvironment env)
       zoom_(state_, ui_, geometry_),
       file_exists_(ExistsOnDisk),
       forms_(&LibraryFormAccess()),
-      designer_(state_, ui_, *this),
+      designer_(state_, ui_, hub_),
       clipboard_(state_, ui_, designer_),
       layout_check_(state_, ui_, designer_, fonts_),
       preview_(state_, ui_, fonts_),
@@ -59,16 +45,12 @@ TMain::~TMain() {
   if (MeasuringFaces() == &fonts_) SetMeasuringFaces(nullptr);
 }
 
-void TMain::SetFileExists(std::function<bool(const std::string&)> exists) {
-  file_exists_ = exists ? std::move(exists) : ExistsOnDisk;
-}
-
 void TMain::Start() {
   settings_path_ = SettingsPath(program_dir_, env_);
   GeneralSettings settings = ReadGeneralSettings(SettingsSourcePath(program_dir_, settings_path_));
   state_.library = settings.library;
-  if (settings.grid) ToggleGrid();
-  if (settings.short_names) ToggleShortNames();
+  if (settings.grid) view_commands_.ToggleGrid();
+  if (settings.short_names) view_commands_.ToggleShortNames();
   SetDesignerScale(settings.scale);
 
   fonts_.LoadPalmFonts(program_dir_, ui_);
@@ -105,7 +87,7 @@ void TMain::FirstShown() {
   state_.control_counter = 0;
 }
 
-bool TMain::CloseRequest() { return SaveChangesPrompt(); }
+bool TMain::CloseRequest() { return project_commands_.SaveChangesPrompt(); }
 
 void TMain::Finish() {
   // A clean end: nothing is left to recover.
@@ -146,45 +128,19 @@ bool TMain::Visible(Command command) const {
 }
 
 bool TMain::Enabled(Command command) const {
-  switch (command) {
-    case Command::kUndo:
-    case Command::kRedo: {
-      const TChildFrm* window = state_.current_window.Get();
-      if (!window || designer_.MouseStepOpen()) return false;
-      return command == Command::kUndo ? window->Undo().CanUndo() : window->Undo().CanRedo();
-    }
-    case Command::kGenerateCode:
-    case Command::kGenerateButton:
-      return generate_enabled_;
-    default:
-      return command != Command::kNone;
-  }
+  const CommandEntry* entry = FindCommand(command);
+  return entry && (!entry->enabled || entry->enabled(*this));
 }
 
 bool TMain::Checked(Command command) const {
-  switch (command) {
-    case Command::kZoom:
-      return zoom_.Visible();
-    case Command::kPropertiesEditor:
-      return inspector_.visible;
-    case Command::kGrid:
-      return state_.grid_option;
-    case Command::kShortNames:
-      return state_.short_names;
-    case Command::kScale1:
-    case Command::kScale2:
-    case Command::kScale3:
-    case Command::kScale4:
-      return designer_scale_ == ScaleOf(command);
-    default:
-      return false;
-  }
+  const CommandEntry* entry = FindCommand(command);
+  return entry && entry->checked && entry->checked(*this);
 }
 
 void TMain::Execute(Command command) {
   if (!Enabled(command)) return;
   try {
-    ExecuteUnchecked(command);
+    FindCommand(command)->run(*this);
   } catch (const UserError& e) {
     ui_.ShowError(e.what());
   }
@@ -216,23 +172,24 @@ bool TMain::Step(bool (UndoStack::*step)(AppState&, TChildFrm&)) {
 }
 
 void TMain::AfterRestore(TChildFrm& window) {
-  if (inspector_view_) inspector_view_->HideEditors();
+  InspectorPort& inspector = *inspector_port_;
+  inspector.HideEditors();
   // The readout told where the last drag or nudge left a control; after an undo it would lie.
   state_.status_panels[kReadoutPanel].clear();
-  LoadChooser(window);
+  inspector.LoadChooser(window);
   TControl* current = state_.current_control.Get();
   if (!current || current == &window.Client()) {
     state_.current_control.Reset(&window.Client());
-    ShowFormRows(window);
-    SelectChooserEntry(window.Client());
+    inspector.ShowFormRows(window);
+    inspector.SelectChooserEntry(window.Client());
   } else {
-    FillInspector(window, *current);
-    SelectChooserEntry(*current);
+    inspector.Fill(window, *current);
+    inspector.SelectChooserEntry(*current);
   }
   // The marks come back with the selection; their colours follow the rule again (view state:
   // the step stays where it was, the redo steps with it).
   RecolourMarks(window, state_.current_control.Get());
-  RepaintWindow(window);
+  hub_.RepaintWindow(window);
   zoom_.Redraw();
 }
 
@@ -253,101 +210,6 @@ bool TMain::AnyFormModified() const {
   for (const auto& window : state_.windows)
     if (window->Visible() && Modified(*window)) return true;
   return false;
-}
-
-void TMain::ExecuteUnchecked(Command command) {
-  switch (command) {
-    case Command::kUndo:
-      UndoStep();
-      return;
-    case Command::kRedo:
-      RedoStep();
-      return;
-    case Command::kNone:
-    case Command::kRecentProjects:
-    case Command::kDesignerScale:
-      return;
-    case Command::kScale1:
-    case Command::kScale2:
-    case Command::kScale3:
-    case Command::kScale4:
-      return SetDesignerScale(ScaleOf(command));
-    case Command::kScaleLarger:
-      return SetDesignerScale(designer_scale_ + 1);
-    case Command::kScaleSmaller:
-      return SetDesignerScale(designer_scale_ - 1);
-    case Command::kNewProject:
-      return NewProject();
-    case Command::kSaveProject:
-      SaveProject();
-      return;
-    case Command::kSaveProjectAs:
-      SaveProjectAs();
-      return;
-    case Command::kOpenProject:
-      return OpenProject();
-    case Command::kNewForm:
-      NewForm();
-      return;
-    case Command::kOpenForm:
-      return OpenForm();
-    case Command::kCloseForm:
-      return CloseForm();
-    case Command::kSaveForm:
-      return SaveForm();
-    case Command::kSaveFormAs:
-      return SaveFormAs();
-    case Command::kCloseAll:
-      return CloseAll();
-    case Command::kExit:
-      return Exit();
-    case Command::kClearRecent:
-      return recent_.Clear();
-    case Command::kRemoveObsoleteRecent:
-      return recent_.RemoveObsolete(file_exists_);
-    case Command::kCut: {
-      TControl* current = state_.current_control.Get();
-      EditTransaction edit(state_, state_.current_window.Get(),
-                           current ? "Cut " + current->Name() : "Cut");
-      return clipboard_.Cut();
-    }
-    case Command::kCopy:
-      return clipboard_.Copy();
-    case Command::kPaste: {
-      EditTransaction edit(state_, state_.current_window.Get());
-      clipboard_.Paste();
-      if (TControl* pasted = state_.current_control.Get()) edit.SetName("Paste " + pasted->Name());
-      return;
-    }
-    case Command::kZoom:
-      return ToggleZoom();
-    case Command::kPropertiesEditor:
-      return TogglePropertiesEditor();
-    case Command::kGrid:
-      return ToggleGrid();
-    case Command::kGenerateCode:
-      return GenerateCode();
-    case Command::kCheckLayout:
-      return layout_check_.Run();
-    case Command::kPreview:
-      return preview_.Open();
-    case Command::kProjectMap:
-      return project_map_.Open();
-    case Command::kShortNames:
-      return ToggleShortNames();
-    case Command::kOptions:
-      return ShowOptions();
-    case Command::kHelpContents:
-      return ShowHelp();
-    case Command::kAbout:
-      return ShowAbout();
-    case Command::kGenerateButton:
-      return GenerateButton();
-    default:
-      break;
-  }
-  for (const auto& [layout_command, entry] : kLayoutCommands)
-    if (layout_command == command) return RunLayoutEntry(entry);
 }
 
 std::vector<std::string> TMain::RecentCaptions(const TextWidthFn& width) const {

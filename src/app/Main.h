@@ -18,7 +18,9 @@
 #include "app/frmOpciones.h"
 #include "app/frmZoom2x.h"
 #include "app/layout_check_window.h"
+#include "app/main_commands.h"
 #include "app/main_geometry.h"
+#include "app/main_hub.h"
 #include "app/main_links.h"
 #include "app/palette.h"
 #include "app/preview_window.h"
@@ -47,17 +49,9 @@ struct InspectorWindow {
   WindowRect bounds{0, 0, kDefaultWidth, kDefaultHeight};
 };
 
-// How a form save ended.
-enum class FormSaveResult {
-  kWritten,
-  kCancelled,    // the save dialog was cancelled
-  kKept,         // the user chose not to replace the existing file
-  kChangedKept,  // the file was changed by another program; the user chose to keep it
-  kFailed,       // the file could not be written (reported)
-};
-
-// The application implements the hub: the designer and the inspector reach upward through it.
-class TMain : private Hub {
+// The application implements the hub (MainHub): the designer and the inspector reach upward
+// through it.
+class TMain {
  public:
   TMain(Ui& ui, std::string program_dir, SettingsEnvironment env = SettingsEnvironment::System());
   ~TMain();
@@ -75,21 +69,25 @@ class TMain : private Hub {
   void Finish();
   // Set by Exit once the close request was granted; the view then closes without asking.
   bool QuitRequested() const { return quit_requested_; }
+  void Exit();
+
+  // --- The commands, by concern ---
+  ProjectCommands& Project() { return project_commands_; }
+  FormCommands& Forms() { return form_commands_; }
+  ViewCommands& View() { return view_commands_; }
 
   // --- Wiring ---
-  // The property inspector the designer fills; without one (tests of the main window alone)
-  // the designer's inspector requests reach nothing.
-  void SetInspector(TfrmProperties* inspector) { inspector_view_ = inspector; }
+  // The property inspector the designer fills; without one (the main window alone: the
+  // command line, the benchmarks, some tests) the hub hands out NoInspector.
+  void SetInspector(InspectorPort* inspector) {
+    inspector_port_ = inspector ? inspector : &no_inspector_;
+  }
   // What the designer and the inspector are given to reach the application.
-  Hub& GetHub() { return *this; }
+  Hub& GetHub() { return hub_; }
   // What only the views can do (focus); the Qt layer sets it, tests may record it.
   void SetViewLinks(ViewLinks* views) { views_ = views; }
   void SetGenerate(GenerateLink* link) { generate_ = link ? link : &no_generate_; }
   void SetFormAccess(FormAccess* access) { forms_ = access ? access : &LibraryFormAccess(); }
-  // The zoom's pictures; by default the designer window's form picture.
-  void SetZoomSource(ZoomSource* source) { zoom_.SetSource(source ? source : &picture_source_); }
-  // Whether a file exists (recent list, project forms); replaceable for tests.
-  void SetFileExists(std::function<bool(const std::string&)> exists);
 
   // --- State the view draws ---
   AppState& State() { return state_; }
@@ -110,8 +108,6 @@ class TMain : private Hub {
   const RecentProjects& Recent() const { return recent_; }
   // The four Palm faces, loaded at start-up for the rest of the run.
   FontRegistry& Fonts() { return fonts_; }
-  // The zoom's usual source, the designer window's form picture.
-  FormPictureSource& PictureSource() { return picture_source_; }
   const FontRegistry& Fonts() const { return fonts_; }
   const std::string& ProgramDir() const { return program_dir_; }
   const std::string& SettingsFile() const { return settings_path_; }
@@ -157,7 +153,6 @@ class TMain : private Hub {
   bool ProjectModified() const { return project_list_changed_ || AnyFormModified(); }
   // The captions of the recent-projects entries, shortened with the menu's text width.
   std::vector<std::string> RecentCaptions(const TextWidthFn& width) const;
-  void OpenRecent(std::size_t index);
   void PressPalette(PaletteButton button) { PressPaletteButton(state_, button); }
   // Esc: a drag, resize or selection rectangle in progress ends with its form as it was at
   // the press, and a pressed palette button comes up. True when it did either.
@@ -172,44 +167,7 @@ class TMain : private Hub {
   void Activate(TChildFrm& window) { designer_.Activate(window); }
   void BringToFront(TChildFrm& window);
   void SendToBack(TChildFrm& window);
-  // The window's close box, and Close Form for the current window.
-  void CloseFormWindow(TChildFrm& window);
 
-  // --- Project commands ---
-  void NewProject();
-  void OpenProject();
-  void OpenProjectFile(const std::string& path);
-  // A file named at start-up: a project opened as Open Project opens it, else a form opened
-  // as Open Form does; a missing file is reported.
-  void OpenPath(const std::string& path);
-  bool SaveProject();
-  bool SaveProjectAs();
-  void CloseAll();
-  void CloseProject();
-  void LoadProject(const std::string& path);
-  // Writes the project file; its other sections ("Code", "Icons") are taken from `origin`
-  // when given and different (Save Project As), else from the file at `path`.
-  bool SaveProjectTo(const std::string& path, const std::string& origin = "");
-  // Asks to save an open project, or, without one, each visible form; false when the command
-  // is to stop (Cancel, or Yes and the save did not happen).
-  bool SaveChangesPrompt();
-  bool SaveFormsWithoutProject();
-
-  // --- Form commands ---
-  TChildFrm& NewForm(const std::string& name = "");
-  // Reads a form file into a window NewForm made; the form records from its file on.
-  void ReadFormInto(TChildFrm& window, const std::string& path);
-  void OpenForm();
-  void OpenFormFile(const std::string& path);
-  void SaveForm() { SaveCurrentForm(false); }
-  void SaveFormAs() { SaveCurrentForm(true); }
-  void CloseForm();
-  FormSaveResult SaveFormFile(TChildFrm& window, bool save_as);
-  // The path a form is saved to: its own, or (save_as, or none yet) one chosen. nullopt when
-  // the chooser was cancelled (kCancelled) or replacing a file was declined (kKept).
-  std::optional<std::string> FormSavePath(TChildFrm& window, bool save_as, FormSaveResult* refused);
-  // Writes the form there; it then is the form's path and the form is clean.
-  FormSaveResult WriteFormTo(TChildFrm& window, const std::string& path);
   // Where the file dialogs open: the project's folder, else the folder of the file chosen
   // last; empty before either exists.
   std::string DialogFolder() const;
@@ -233,30 +191,10 @@ class TMain : private Hub {
   // When the last recovery set was written, for the status bar; empty before the first.
   const std::string& RecoveryNote() const { return recovery_note_; }
 
-  // --- View and options commands ---
-  void ToggleZoom();
-  void TogglePropertiesEditor();
-  void ToggleGrid();
-  void ToggleShortNames();
-  void GenerateCode();
-  void GenerateButton();
-  void ShowOptions();
-  void ShowAbout();
-  void ShowHelp();
-  void Exit();
-
  private:
-  void SaveCurrentForm(bool save_as);
-  // Tells why the file is not opened as a project, if so; true then.
-  bool RefusedAsProject(const std::string& path);
   // Asks whether to replace a file another program changed since it was read or written
   // here; false when it is to be kept.
   bool AskReplaceChanged(const std::string& path);
-  // Save Project stopped at `what` (a form's name, the project file's name): says so.
-  void ReportProjectNotSaved(const std::string& what);
-  // Opens a form the project lists as Load project does; a form that cannot be opened is
-  // added to `problems` and kept listed.
-  void OpenListedForm(const std::string& form_path, std::vector<std::string>& problems);
   // What a recovery set holds of the work now.
   RecoveryContent RecoveryContentNow();
   // Changes when anything a recovery set holds may have changed.
@@ -266,10 +204,7 @@ class TMain : private Hub {
   // Everything is saved: the recovery set is not needed any more.
   void DropRecoveryIfSaved();
   void SetProjectCaption(const std::string& text);
-  void SetProjectNameFromPath(const std::string& path);
   void ShowInspector(const WindowRect& bounds);
-  void RunLayoutEntry(PopCommand command);
-  void ExecuteUnchecked(Command command);
   // Undo or Redo (the stack's member) on the current window, and AfterRestore when it did.
   bool Step(bool (UndoStack::*step)(AppState&, TChildFrm&));
   // The inspector, the chooser and the window follow a form put back by undo or redo.
@@ -313,35 +248,24 @@ class TMain : private Hub {
 
   ViewLinks* views_ = nullptr;
   NoGenerateDialog no_generate_;
-  TfrmProperties* inspector_view_ = nullptr;
+  NoInspector no_inspector_;
+  InspectorPort* inspector_port_ = &no_inspector_;
   // While the dialog-colour editor is up, the zoom shows its sample dialog.
   ColorEditorSlot color_editor_;
   GenerateLink* generate_ = &no_generate_;
   FormAccess* forms_;
 
-  // --- Hub ---
-  void FillInspector(TChildFrm& form, TControl& object) override;
-  void ShowFormRows(TChildFrm& form) override;
-  void LoadChooser(TChildFrm& form) override;
-  void SelectChooserEntry(TControl& object) override;
-  void HideInlineEditors() override;
-  void CloseChooserList() override;
-  bool InspectorVisible() const override { return inspector_.visible; }
-  void ToggleInspector() override { TogglePropertiesEditor(); }
-  int InspectorWidth() const override { return inspector_.bounds.width; }
-  int ToolbarAreaHeight() const override { return geometry_.dock_height; }
-  void RaiseWindow(TChildFrm& form) override { BringToFront(form); }
-  void LowerWindow(TChildFrm& form) override { SendToBack(form); }
-  void FocusWindow(TChildFrm& form) override;
-  void FocusControl(TControl& control) override;
-  void RepaintWindow(TChildFrm& form) override;
-  void ResumeZoom() override { zoom_.Resume(); }
-  void RedrawZoom() override { zoom_.Redraw(); }
-  int TextHeight(const TControl& control) const override;
-  bool EditItemLines(StringList& lines) override;
-  void EditTable(TCCTable& table) override;
-  void EditBitmap(TCCBitmap& picture) override;
-  void EditPickerColors(TCCButton& select) override;
+  // The hub, the commands and the command table reach the state above as the application's
+  // own.
+  friend class MainHub;
+  friend class ProjectCommands;
+  friend class FormCommands;
+  friend class ViewCommands;
+  friend const std::vector<CommandEntry>& CommandTable();
+  MainHub hub_{*this};
+  ProjectCommands project_commands_{*this};
+  FormCommands form_commands_{*this};
+  ViewCommands view_commands_{*this};
 
   Designer designer_;
   // Edit > Cut, Copy and Paste.

@@ -105,7 +105,7 @@ bool TMain::OfferRecovery() {
 
 void TMain::Recover(const RecoverySet& set) {
   const RecoveryContent& content = set.content;
-  CloseProject();
+  project_commands_.CloseProject();
   state_.library = content.library;
   SetPaletteForLibrary(state_);
   if (content.has_project) {
@@ -130,10 +130,10 @@ void TMain::Recover(const RecoverySet& set) {
   std::vector<std::string> problems;
   for (const RecoveryForm& form : content.forms) {
     if (form.content.empty()) {
-      OpenListedForm(form.path, problems);
+      project_commands_.OpenListedForm(form.path, problems);
       continue;
     }
-    TChildFrm& window = NewForm(form.name);
+    TChildFrm& window = form_commands_.NewForm(form.name);
     {
       TChildFrm::MakingScope making(window);
       IniFile ini;

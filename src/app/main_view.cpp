@@ -6,69 +6,66 @@
 
 namespace qb {
 
-void TMain::ToggleZoom() {
-  if (zoom_.Visible())
-    zoom_.Hide();
+void ViewCommands::ToggleZoom() {
+  if (app_.zoom_.Visible())
+    app_.zoom_.Hide();
   else
-    zoom_.Show();
+    app_.zoom_.Show();
 }
 
-void TMain::TogglePropertiesEditor() {
-  if (inspector_.visible)
-    inspector_.visible = false;
-  else if (!state_.project_name.empty())
-    inspector_.visible = true;
+void ViewCommands::TogglePropertiesEditor() {
+  if (app_.inspector_.visible)
+    app_.inspector_.visible = false;
+  else if (!app_.state_.project_name.empty())
+    app_.inspector_.visible = true;
 }
 
-void TMain::ToggleGrid() {
-  state_.grid_option = !state_.grid_option;
+void ViewCommands::ToggleGrid() {
+  app_.state_.grid_option = !app_.state_.grid_option;
   // A view option: it changes no form (ApplyGridOption).
-  for (const auto& window : state_.windows) window->ApplyGridOption(state_.grid_option);
+  for (const auto& window : app_.state_.windows) window->ApplyGridOption(app_.state_.grid_option);
 }
 
-void TMain::ToggleShortNames() {
-  state_.short_names = !state_.short_names;
-  state_.status_panels[1] = state_.short_names ? kShortNamesPanel : "";
+void ViewCommands::ToggleShortNames() {
+  app_.state_.short_names = !app_.state_.short_names;
+  app_.state_.status_panels[1] = app_.state_.short_names ? kShortNamesPanel : "";
 }
 
-void TMain::GenerateCode() {
-  ModalScope pause(ui_);
-  if (state_.project_path.empty()) {
-    ui_.MessageBox(kCaptionInformation, kMustSaveBeforeGenerate, MsgIcon::kInformation, kMbOk,
-                   kMbOk);
-    SaveProjectAs();
+void ViewCommands::GenerateCode() {
+  ModalScope pause(app_.ui_);
+  if (app_.state_.project_path.empty()) {
+    app_.ui_.MessageBox(kCaptionInformation, kMustSaveBeforeGenerate, MsgIcon::kInformation, kMbOk,
+                        kMbOk);
+    app_.Project().SaveProjectAs();
     return;
   }
-  if (!layout_check_.ConfirmGenerate()) return;
-  generate_->ShowGenerateDialog();
+  if (!app_.layout_check_.ConfirmGenerate()) return;
+  app_.generate_->ShowGenerateDialog();
 }
 
-void TMain::GenerateButton() {
-  if (!Enabled(Command::kGenerateCode)) return;
-  CursorKeysOff(state_);
+void ViewCommands::GenerateButton() {
+  if (!app_.Enabled(Command::kGenerateCode)) return;
+  CursorKeysOff(app_.state_);
   GenerateCode();
 }
 
-void TMain::ShowOptions() {
-  options_dialog_.Show(settings_path_.empty() ? SettingsPath(program_dir_, env_) : settings_path_);
-  if (ui_.RunDialog(options_dialog_)) options_dialog_.Ok(ui_);
+void ViewCommands::ShowOptions() {
+  app_.options_dialog_.Show(app_.settings_path_.empty() ? SettingsPath(app_.program_dir_, app_.env_)
+                                                        : app_.settings_path_);
+  if (app_.ui_.RunDialog(app_.options_dialog_)) app_.options_dialog_.Ok(app_.ui_);
 }
 
-void TMain::ShowAbout() { ui_.RunDialog(about_box_); }
+void ViewCommands::ShowAbout() { app_.ui_.RunDialog(app_.about_box_); }
 
-void TMain::ShowHelp() {
-  const std::string manual = ManualPath(program_dir_);
+void ViewCommands::ShowHelp() {
+  const std::string manual = ManualPath(app_.program_dir_);
   std::error_code ec;
   // Opening a missing page would show nothing at all; say where it was looked for.
   if (!std::filesystem::is_regular_file(manual, ec)) {
-    ui_.MessageBox(kCaptionError, ManualMissingText(manual), MsgIcon::kError, kMbOk, kMbOk);
+    app_.ui_.MessageBox(kCaptionError, ManualMissingText(manual), MsgIcon::kError, kMbOk, kMbOk);
     return;
   }
-  ui_.ShowHelp(manual);
-}
-
-void TMain::RunLayoutEntry(PopCommand command) {
-  if (TChildFrm* window = state_.current_window.Get()) designer_.RunPopCommand(*window, command);
+  app_.ui_.ShowHelp(manual);
 }
 
 }  // namespace qb

@@ -1,161 +1,132 @@
 #include "app/menus.h"
 
+#include <iterator>
+
 namespace qb {
 
 namespace {
 
 using C = Command;
-constexpr MenuItemDef kSeparator = {C::kNone, "", "", "", false};
 
-const std::vector<MenuDef> kMenus = {
+// The menus and toolbars name their commands; caption, keys, hints and whether an item is
+// checkable come from the command table.
+struct MenuLayout {
+  const char* caption;
+  const char* hint;
+  bool visible;
+  std::vector<Command> items;  // kNone: a separator
+};
+
+const MenuLayout kMenuLayout[] = {
     {"&File",
      "File related commands",
      true,
-     {
-         {C::kNewProject, "&New Project...", "Ctrl+N", "", false},
-         {C::kSaveProject, "&Save Project", "Ctrl+S", "", false},
-         {C::kSaveProjectAs, "Save Project &As...", "Ctrl+A", "", false},
-         {C::kOpenProject, "&Open Project...", "Ctrl+O", "", false},
-         // Shown and hidden with the recent-projects submenu after it.
-         kSeparator,
-         {C::kRecentProjects, kRecentProjectsCaption, "", "", false},
-         kSeparator,
-         {C::kNewForm, "N&ew Form", "", "Create a new blank form", false},
-         {C::kOpenForm, "Open &Form...", "", "Open an existing form", false},
-         {C::kCloseForm, "&Close Form", "", "Close current form", false},
-         {C::kSaveForm, "Sa&ve Form", "", "Save current form", false},
-         {C::kSaveFormAs, "Sav&e Form As...", "", "Save current file as...", false},
-         {C::kCloseAll, "C&lose All", "", "", false},
-         kSeparator,
-         {C::kExit, "E&xit", "", "Exit the application", false},
-     }},
-    {"&Edit",
-     "",
-     true,
-     {
-         {C::kUndo, "&Undo", "Ctrl+Z", "Undo the last change of the form", false},
-         {C::kRedo, "&Redo", "Ctrl+Y", "Redo the change undone last", false, "Ctrl+Shift+Z"},
-         kSeparator,
-         {C::kCut, "Cu&t", "Ctrl+X", "Cut to clipboard", false},
-         {C::kCopy, "&Copy", "Ctrl+C", "Copy to clipboard", false},
-         {C::kPaste, "&Paste", "Ctrl+V", "Paste from clipboard", false},
-     }},
-    {"&View",
-     "",
-     true,
-     {
-         {C::kZoom, "&Zoom", "", "", true},
-         {C::kPropertiesEditor, "&Properties Editor", "", "", true},
-         kSeparator,
-         {C::kGrid, "&Grid", "", "", true},
-         {C::kDesignerScale, kDesignerScaleCaption, "", "", false},
-     }},
+     // The separator before the recent projects comes and goes with their submenu.
+     {C::kNewProject, C::kSaveProject, C::kSaveProjectAs, C::kOpenProject, C::kNone,
+      C::kRecentProjects, C::kNone, C::kNewForm, C::kOpenForm, C::kCloseForm, C::kSaveForm,
+      C::kSaveFormAs, C::kCloseAll, C::kNone, C::kExit}},
+    {"&Edit", "", true, {C::kUndo, C::kRedo, C::kNone, C::kCut, C::kCopy, C::kPaste}},
+    {"&View", "", true, {C::kZoom, C::kPropertiesEditor, C::kNone, C::kGrid, C::kDesignerScale}},
     {"&Project",
      "",
      true,
-     {
-         {C::kGenerateCode, "&Generate Code...", "F7", "", false},
-         {C::kCheckLayout, "Check &Layout", "F8",
-          "Find what will look wrong or fail on the device", false},
-         {C::kPreview, "&Preview", "Ctrl+R", "Try the form as on the device", false},
-         {C::kProjectMap, "Project &Map", "Ctrl+M", "See every form and where each tap leads",
-          false},
-         kSeparator,
-         {C::kShortNames, "&Short names", "", "", true},
-     }},
-    {"&Tools", "", false, {{C::kOptions, "&Options...", "", "", false}}},
-    {"&Help",
-     "Help topics",
-     true,
-     {
-         {C::kHelpContents, "Quillboard...", "", "", false},
-         kSeparator,
-         {C::kAbout, "A&bout Quillboard...", "", "", false},
-     }},
+     {C::kGenerateCode, C::kCheckLayout, C::kPreview, C::kProjectMap, C::kNone, C::kShortNames}},
+    {"&Tools", "", false, {C::kOptions}},
+    {"&Help", "Help topics", true, {C::kHelpContents, C::kNone, C::kAbout}},
 };
 
-const std::vector<MenuItemDef> kRecentCommands = {
-    {C::kClearRecent, "&Clear List", "", "", false},
-    {C::kRemoveObsoleteRecent, "&Remove Obsolete", "", "", false},
+const Command kRecentLayout[] = {C::kClearRecent, C::kRemoveObsoleteRecent};
+
+const Command kScaleLayout[] = {C::kScale1, C::kScale2,      C::kScale3,      C::kScale4,
+                                C::kNone,   C::kScaleLarger, C::kScaleSmaller};
+
+struct ToolbarLayout {
+  const char* name;
+  const char* caption;
+  int row;
+  std::vector<Command> buttons;  // kNone: a separator
 };
 
-const std::vector<MenuItemDef> kScaleCommands = {
-    {C::kScale1, "&1×", "Ctrl+0", "Show the designer windows at their own size", true},
-    {C::kScale2, "&2×", "", "Show the designer windows twice as large", true},
-    {C::kScale3, "&3×", "", "Show the designer windows three times as large", true},
-    {C::kScale4, "&4×", "", "Show the designer windows four times as large", true},
-    kSeparator,
-    {C::kScaleLarger, "&Larger", "Ctrl++", "Show the designer windows one step larger", false,
-     "Ctrl+="},
-    {C::kScaleSmaller, "&Smaller", "Ctrl+-", "Show the designer windows one step smaller",
-     false},
-};
-
-constexpr ToolButtonDef kToolSeparator = {C::kNone, ""};
-
-const std::vector<ToolbarDef> kToolbars = {
+const ToolbarLayout kToolbarLayout[] = {
     {"tbFile",
      "File",
      1,
-     {
-         {C::kNewProject, "New Project"},
-         {C::kOpenProject, "Open Project"},
-         {C::kSaveProject, "Save Project"},
-         kToolSeparator,
-         {C::kNewForm, "New Form"},
-         {C::kOpenForm, "Open Form"},
-         {C::kSaveForm, "Save Form"},
-         kToolSeparator,
-         {C::kGenerateButton, "Generate Code"},
-     }},
-    {"tbEdit",
-     "Edit",
-     1,
-     {{C::kUndo, "Undo"},
-      {C::kRedo, "Redo"},
-      kToolSeparator,
-      {C::kCut, "Cut"},
-      {C::kCopy, "Copy"},
-      {C::kPaste, "Paste"}}},
+     {C::kNewProject, C::kOpenProject, C::kSaveProject, C::kNone, C::kNewForm, C::kOpenForm,
+      C::kSaveForm, C::kNone, C::kGenerateButton}},
+    {"tbEdit", "Edit", 1, {C::kUndo, C::kRedo, C::kNone, C::kCut, C::kCopy, C::kPaste}},
     {"tbAlign",
      "Align & Size",
      1,
-     {
-         {C::kAlignLeft, "Align Left"},
-         {C::kAlignRight, "Align Right"},
-         {C::kAlignTop, "Align Top"},
-         {C::kAlignBottom, "Align Bottom"},
-         kToolSeparator,
-         {C::kSameHeight, "Same Height"},
-         {C::kSameWidth, "Same Width"},
-         kToolSeparator,
-         {C::kCenterHorizontally, "Center horizontally\nin form or dialog"},
-         {C::kCenterVertically, "Center vertically\nin form or dialog"},
-         kToolSeparator,
-         {C::kSpaceHorizontally, "Space controls equally,\nhorizontally"},
-         {C::kSpaceVertically, "Space controls equally,\nvertically"},
-     }},
+     {C::kAlignLeft, C::kAlignRight, C::kAlignTop, C::kAlignBottom, C::kNone, C::kSameHeight,
+      C::kSameWidth, C::kNone, C::kCenterHorizontally, C::kCenterVertically, C::kNone,
+      C::kSpaceHorizontally, C::kSpaceVertically}},
     {kPaletteToolbarName, "Controls", 2, {}},
 };
 
+MenuItemDef ItemOf(Command command) {
+  const CommandEntry* entry = FindCommand(command);
+  if (!entry) return {Command::kNone, "", "", "", false};
+  return {command,     entry->caption,   entry->shortcut,
+          entry->hint, entry->checkable, entry->other_shortcut};
+}
+
+std::vector<MenuItemDef> ItemsOf(const Command* begin, const Command* end) {
+  std::vector<MenuItemDef> out;
+  for (const Command* c = begin; c != end; ++c) out.push_back(ItemOf(*c));
+  return out;
+}
+
+const std::vector<MenuDef>& Menus() {
+  static const std::vector<MenuDef> menus = [] {
+    std::vector<MenuDef> out;
+    for (const MenuLayout& layout : kMenuLayout)
+      out.push_back({layout.caption, layout.hint, layout.visible,
+                     ItemsOf(layout.items.data(), layout.items.data() + layout.items.size())});
+    return out;
+  }();
+  return menus;
+}
+
 }  // namespace
 
-const std::vector<MenuDef>& MainMenus() { return kMenus; }
+const std::vector<MenuDef>& MainMenus() { return Menus(); }
 
-const std::vector<MenuItemDef>& RecentProjectsCommands() { return kRecentCommands; }
+const std::vector<MenuItemDef>& RecentProjectsCommands() {
+  static const std::vector<MenuItemDef> items =
+      ItemsOf(std::begin(kRecentLayout), std::end(kRecentLayout));
+  return items;
+}
 
-const std::vector<MenuItemDef>& DesignerScaleCommands() { return kScaleCommands; }
+const std::vector<MenuItemDef>& DesignerScaleCommands() {
+  static const std::vector<MenuItemDef> items =
+      ItemsOf(std::begin(kScaleLayout), std::end(kScaleLayout));
+  return items;
+}
 
-const std::vector<ToolbarDef>& Toolbars() { return kToolbars; }
+const std::vector<ToolbarDef>& Toolbars() {
+  static const std::vector<ToolbarDef> bars = [] {
+    std::vector<ToolbarDef> out;
+    for (const ToolbarLayout& layout : kToolbarLayout) {
+      ToolbarDef bar{layout.name, layout.caption, layout.row, {}};
+      for (Command command : layout.buttons) {
+        const CommandEntry* entry = FindCommand(command);
+        bar.buttons.push_back({command, entry ? entry->button_hint : ""});
+      }
+      out.push_back(std::move(bar));
+    }
+    return out;
+  }();
+  return bars;
+}
 
 const MenuItemDef* FindMenuItem(Command command) {
   if (command == Command::kNone) return nullptr;
-  for (const MenuDef& menu : kMenus)
+  for (const MenuDef& menu : MainMenus())
     for (const MenuItemDef& item : menu.items)
       if (item.command == command) return &item;
-  for (const MenuItemDef& item : kRecentCommands)
+  for (const MenuItemDef& item : RecentProjectsCommands())
     if (item.command == command) return &item;
-  for (const MenuItemDef& item : kScaleCommands)
+  for (const MenuItemDef& item : DesignerScaleCommands())
     if (item.command == command) return &item;
   return nullptr;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 // The menus and toolbars of the main window as data: the Qt layer builds its widgets from
-// these tables and asks the core for each command's enabled and checked state.
+// these tables and asks the core for each command's enabled and checked state. They list
+// commands by id; each item's caption, keys, hint and check mark come from the command table
+// (commands.h).
 
 #include <vector>
 

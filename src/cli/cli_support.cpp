@@ -54,7 +54,7 @@ std::unique_ptr<BatchProject> OpenBatchProject(const std::string& path,
   // Text widths are measured with the faces the designer draws with.
   LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
   main.State().project_path = path;
-  main.LoadProject(path);
+  main.Project().LoadProject(path);
   if (project->ui.Messages() > 0) {
     *why = not_done;
     return nullptr;

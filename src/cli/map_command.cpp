@@ -83,7 +83,7 @@ int RunMap(const std::vector<std::string>& args, CommandContext& context) {
   main.FirstShown();
   LoadPalmFaces(context.program_dir, main.Fonts(), context.err);
   main.State().project_path = path;
-  main.LoadProject(path);
+  main.Project().LoadProject(path);
   ProjectMapWindow& window = main.MapWindow();
   window.Open();
   const ProjectMap& map = window.Map();

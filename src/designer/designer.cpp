@@ -46,7 +46,7 @@ void Designer::WireMovers(TChildFrm& form) {
     SelectionHandler(form, sender, shift);
   };
   auto move = [this, &form](TControl&, ShiftState, int, int) {
-    hub_.CloseChooserList();
+    hub_.Inspector().CloseChooserList();
     form.MarkPictureDirty();
   };
   form.Snap().OnMouseDown = press;
@@ -90,7 +90,7 @@ void Designer::Activate(TChildFrm& form) {
   hub_.RaiseWindow(form);
   hub_.ResumeZoom();
   form.RebuildControlList(state_.library);
-  hub_.LoadChooser(form);
+  hub_.Inspector().LoadChooser(form);
   if (!form.LastSelected()) form.SetLastSelected(&form.Client());
   TControl& last = *form.LastSelected();
   if (!Listed(form, last)) {
@@ -98,28 +98,28 @@ void Designer::Activate(TChildFrm& form) {
     return;
   }
   Inspect(form, last);
-  hub_.SelectChooserEntry(last);
+  hub_.Inspector().SelectChooserEntry(last);
 }
 
 void Designer::ShowFormProperties(TChildFrm& form) {
   state_.current_control.Reset(&form.Client());
-  hub_.ShowFormRows(form);
-  hub_.SelectChooserEntry(form.Client());
+  hub_.Inspector().ShowFormRows(form);
+  hub_.Inspector().SelectChooserEntry(form.Client());
   ClearAllMarks(form);
   hub_.FocusWindow(form);
 }
 
 void Designer::Inspect(TChildFrm& form, TControl& object) {
   state_.current_control.Reset(&object);
-  hub_.FillInspector(form, object);
+  hub_.Inspector().Fill(form, object);
 }
 
 void Designer::ShowSelection(TChildFrm& form, bool add) { qb::ShowSelection(state_, form, add); }
 
 void Designer::RefreshChooser(TChildFrm& form) {
   form.RebuildControlList(state_.library);
-  hub_.LoadChooser(form);
-  if (TControl* current = state_.current_control.Get()) hub_.SelectChooserEntry(*current);
+  hub_.Inspector().LoadChooser(form);
+  if (TControl* current = state_.current_control.Get()) hub_.Inspector().SelectChooserEntry(*current);
   ShowSelection(form, false);
 }
 

@@ -201,7 +201,7 @@ void Designer::SelectInBand(TChildFrm& form, TControl& panel, const Rect& client
   std::vector<WeakRef<TControl>> marks(touched.begin(), touched.end());
   form.SetLastSelected(touched.front());
   Inspect(form, *touched.front());
-  hub_.SelectChooserEntry(*touched.front());
+  hub_.Inspector().SelectChooserEntry(*touched.front());
   ShowSelection(form, false);
   for (std::size_t i = 1; i < marks.size(); ++i)
     if (TControl* control = marks[i].Get()) MarkControl(*control, true);
@@ -250,7 +250,7 @@ bool Designer::GroupPress(const TChildFrm& form, const TControl& sender, ShiftSt
 
 void Designer::SelectionHandler(TChildFrm& form, TControl& sender, ShiftState shift) {
   CursorKeysOn(state_);
-  hub_.HideInlineEditors();
+  hub_.Inspector().HideEditors();
   // Shift on a marked control still drags it (with the rest of the selection); only a Shift
   // click, released without a move, takes its mark away.
   if (shift == (kSsShift | kSsLeft) && sender.Selected() && state_.current_window.Get() == &form &&
@@ -288,7 +288,7 @@ void Designer::Unmark(TChildFrm& form, TControl& control) {
   TControl& next = *rest.front();
   form.SetLastSelected(&next);
   Inspect(form, next);
-  hub_.SelectChooserEntry(next);
+  hub_.Inspector().SelectChooserEntry(next);
   MakePrimaryMark(next);
   hub_.FocusControl(next);
 }
@@ -312,7 +312,7 @@ void Designer::DialogReleaseHandler(TChildFrm& form, TControl& sender, ShiftStat
 
 void Designer::ReleaseHandler(TChildFrm& form, TControl& sender, ShiftState shift, bool resized,
                               bool moved) {
-  hub_.HideInlineEditors();
+  hub_.Inspector().HideEditors();
   if (shift_press_.Get() == &sender && !moved && !resized) {
     Unmark(form, sender);
     return;

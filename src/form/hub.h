@@ -1,13 +1,14 @@
 #pragma once
 
 // The one way up. The designer and the inspector tell the application what happened and ask
-// it for what only it owns (the inspector as the designer sees it, the main window, the
+// it for what only it owns (the inspector's port and window, the main window, the
 // views, the zoom window, the fonts, the modal editors). The application implements every
 // method; a new notification nobody wires is a compile error, not a silent no-op. A layer
 // that needs something from a layer below calls it directly instead.
 
 #include "controls/control.h"
 #include "form/ChildFor.h"
+#include "form/inspector_port.h"
 
 namespace qb {
 
@@ -19,20 +20,11 @@ class Hub {
  public:
   virtual ~Hub() = default;
 
-  // --- The inspector, as the designer reaches it ---
-  // `object` is a control or the form's client area, which stands for the form; it is
-  // already the current control.
-  virtual void FillInspector(TChildFrm& form, TControl& object) = 0;
-  // The form's own rows (FormRows of the library's property rules).
-  virtual void ShowFormRows(TChildFrm& form) = 0;
-  // Copies the form's control list into the chooser.
-  virtual void LoadChooser(TChildFrm& form) = 0;
-  // Selects the chooser entry of a control or of the form.
-  virtual void SelectChooserEntry(TControl& object) = 0;
-  // Hides the inspector's three in-place editors.
-  virtual void HideInlineEditors() = 0;
-  // Closes the chooser's drop-down list when it is open.
-  virtual void CloseChooserList() = 0;
+  // --- The inspector ---
+  // The inspector's rows and chooser, handed out once; always a real port (the application
+  // without an inspector hands out one that does nothing, NoInspector).
+  virtual InspectorPort& Inspector() = 0;
+  // The inspector's window is the application's: its visibility, its width and the toggle.
   virtual bool InspectorVisible() const = 0;
   // View > "&Properties Editor": shows the inspector only while a project is open.
   virtual void ToggleInspector() = 0;

@@ -203,6 +203,12 @@ void TfrmProperties::SelectChooserEntry(const TControl* control) {
     if (chooser_[i].control.Get() == control) chooser_index_ = static_cast<int>(i);
 }
 
+void TfrmProperties::Fill(TChildFrm&, TControl& object) { Rules().FillInspector(object); }
+
+void TfrmProperties::ShowFormRows(TChildFrm& form) { Rules().FormRows(form); }
+
+void TfrmProperties::LoadChooser(TChildFrm& form) { LoadChooser(Rules().ListControls(form)); }
+
 TChildFrm* TfrmProperties::CurrentWindow() const {
   if (TChildFrm* window = state_.current_window.Get()) return window;
   const TControl* current = state_.current_control.Get();

@@ -12,6 +12,7 @@
 
 #include "controls/control.h"
 #include "form/ChildFor.h"
+#include "form/inspector_port.h"
 #include "model/library.h"
 #include "model/weak_ref.h"
 #include "properties/cell_types.h"
@@ -86,7 +87,7 @@ struct WindowBounds {
   bool operator==(const WindowBounds&) const = default;
 };
 
-class TfrmProperties {
+class TfrmProperties final : public InspectorPort {
  public:
   static constexpr const char* kCaption = "Properties Editor";
   static constexpr int kInitialWidth = 264;
@@ -99,7 +100,7 @@ class TfrmProperties {
   static constexpr int kEllipsisWidth = 20;
 
   TfrmProperties(AppState& state, Ui& ui, Hub& hub);
-  ~TfrmProperties();
+  ~TfrmProperties() override;
   TfrmProperties(const TfrmProperties&) = delete;
   TfrmProperties& operator=(const TfrmProperties&) = delete;
 
@@ -118,7 +119,7 @@ class TfrmProperties {
   // A new project: left 0, top 0, 264 × 346, shown.
   void PlaceForNewProject(int toolbar_dock_height);
   // One blank row and an empty chooser.
-  void Empty();
+  void Empty() override;
   // Closing the project: emptied and hidden.
   void ProjectClosed();
   const WindowBounds& Bounds() const { return bounds_; }
@@ -163,6 +164,13 @@ class TfrmProperties {
   void LoadChooser(const std::vector<ControlListEntry>& list);
   // Selects the entry of an object; none when it has no entry.
   void SelectChooserEntry(const TControl* control);
+
+  // --- As the designer and the main window reach the inspector (InspectorPort).
+  void Fill(TChildFrm& form, TControl& object) override;
+  void ShowFormRows(TChildFrm& form) override;
+  void LoadChooser(TChildFrm& form) override;
+  void SelectChooserEntry(TControl& object) override { SelectChooserEntry(&object); }
+  void CloseChooserList() override { SetChooserDropped(false); }
   // Rebuilds the current window's list, reloads it, selects the current control's entry and
   // redraws the selection marks.
   void RefreshChooser();
@@ -184,7 +192,7 @@ class TfrmProperties {
   EditorBinding BindEditor(int row) const;
   // Whether the current control and the row are still those the editor was opened for.
   bool StillBound(const EditorBinding& binding) const;
-  void HideEditors();
+  void HideEditors() override;
   void HidePickList();
   void HideItemsEditor();
   void HideContentEditor();

@@ -264,7 +264,7 @@ bool DesignerViews::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
       // Closing a designer window only hides it; the core decides.
       event->ignore();
-      bench_.Main().CloseFormWindow(*form);
+      bench_.Main().Forms().CloseFormWindow(*form);
       main_.Sync();
       return true;
     }

@@ -478,7 +478,7 @@ bool InspectorView::eventFilter(QObject* watched, QEvent* event) {
         {window_->x(), window_->y(), window_->width(), window_->height()});
   if (watched == window_ && event->type() == QEvent::Close) {
     event->ignore();
-    bench_.Main().TogglePropertiesEditor();
+    bench_.Main().View().TogglePropertiesEditor();
     main_.Sync();
     return true;
   }

@@ -41,7 +41,6 @@ class InspectorView : public QWidget {
   InspectorView(Workbench& bench, MainWindow& main);
   void Sync();
   QTableWidget* Grid() { return grid_; }
-  QComboBox* Chooser() { return chooser_; }
   QComboBox* PickList() { return pick_list_; }
   ButtonEdit* ItemsEditor() { return items_editor_; }
   ButtonEdit* ContentEditor() { return content_editor_; }

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   // shown window: first the work a run that did not end cleanly left, then the file named.
   QTimer::singleShot(0, &app, [&shell, path = request.path] {
     shell.Main().OfferRecovery();
-    if (!path.empty()) shell.Main().OpenPath(path);
+    if (!path.empty()) shell.Main().Project().OpenPath(path);
     shell.Window().Sync();
   });
   return app.exec();

@@ -176,7 +176,7 @@ void MainWindow::FillRecentMenu() {
   for (std::size_t i = 0; i < captions.size(); ++i) {
     QAction* a = recent_menu_->addAction(QString::fromStdString(captions[i]));
     connect(a, &QAction::triggered, this, [this, i] {
-      core_.OpenRecent(i);
+      core_.Project().OpenRecent(i);
       Sync();
     });
   }

@@ -77,7 +77,7 @@ class ChangedOnDisk : public MainTest, public ::testing::WithParamInterface<Mean
     ASSERT_TRUE(
         WriteFileBytes(project_, "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + form_ + "\r\n"));
     ui_.AnswerFile(project_);
-    main_.OpenProject();
+    main_.Project().OpenProject();
     ASSERT_EQ(main_.State().windows.size(), 1u);
   }
   const std::string project_ = Path("p.qbp");
@@ -99,14 +99,14 @@ TEST_P(ChangedOnDisk, AsksOnlyWhenTheBytesDiffer) {
   ui_.ClearLog();
   if (!c.changed) {
     if (fs::exists(form_)) ui_.AnswerMessage(kMbYes);  // the usual "already exists" question
-    ASSERT_TRUE(main_.SaveProject());
+    ASSERT_TRUE(main_.Project().SaveProject());
     for (const Shown& shown : ui_.ShownLog()) EXPECT_NE(shown.caption, "Warning") << shown.text;
     EXPECT_EQ(ReadFileBytes(form_), WriteFormToIni(LibraryId::kCControls, Window(0)).Text());
     EXPECT_TRUE(ui_.AllAnswersUsed());
     // The save was ours: the next one asks nothing new.
     ui_.ClearLog();
     ui_.AnswerMessage(kMbYes);
-    ASSERT_TRUE(main_.SaveProject());
+    ASSERT_TRUE(main_.Project().SaveProject());
     EXPECT_EQ(ui_.Texts(), std::vector<std::string>{form_ + " already exists. Do you want to "
                                                             "replace it?"});
     return;
@@ -114,7 +114,7 @@ TEST_P(ChangedOnDisk, AsksOnlyWhenTheBytesDiffer) {
   const bool form_changed = std::string(c.changed) == "form";
   // No keeps the other program's file and stops the project save there.
   ui_.AnswerMessage(kMbNo);
-  EXPECT_FALSE(main_.SaveProject());
+  EXPECT_FALSE(main_.Project().SaveProject());
   const std::string& question = form_changed ? question_form : question_project;
   const std::string stopped = form_changed ? "Alpha" : "p.qbp";
   EXPECT_EQ(ui_.Texts(), (std::vector<std::string>{
@@ -131,7 +131,7 @@ TEST_P(ChangedOnDisk, AsksOnlyWhenTheBytesDiffer) {
   ui_.ClearLog();
   ui_.AnswerMessage(kMbYes);
   if (!form_changed) ui_.AnswerMessage(kMbYes);  // the form's usual question
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   EXPECT_EQ(ui_.Texts().front(), question);
   EXPECT_EQ(ReadFileBytes(form_), WriteFormToIni(LibraryId::kCControls, Window(0)).Text());
   EXPECT_TRUE(ui_.AllAnswersUsed());
@@ -146,12 +146,12 @@ TEST_F(MainTest, SaveFormOfAFormChangedElsewhereAsks) {
   ASSERT_TRUE(WriteFileBytes(form, kAlpha));
   main_.State().library = LibraryId::kCControls;
   ui_.AnswerFile(form);
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   ASSERT_EQ(main_.State().windows.size(), 1u);
   ASSERT_TRUE(WriteFileBytes(form, kAlphaByOthers));
   ui_.ClearLog();
   ui_.AnswerMessage(kMbNo);
-  EXPECT_EQ(main_.SaveFormFile(Window(0), false), FormSaveResult::kChangedKept);
+  EXPECT_EQ(main_.Forms().SaveFormFile(Window(0), false), FormSaveResult::kChangedKept);
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{form + " was changed by another program "
                                                          "since it was opened. Replace it?"});
   EXPECT_EQ(ReadFileBytes(form), kAlphaByOthers);

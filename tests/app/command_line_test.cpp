@@ -101,11 +101,11 @@ TEST_F(StartFile, AProjectOpensAsOpenProjectDoes) {
   });
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
-  main_.CloseAll();  // just saved: nothing to ask about
+  ASSERT_TRUE(main_.Project().SaveProject());
+  main_.Project().CloseAll();  // just saved: nothing to ask about
   main_.State().library = LibraryId::kCControls;
 
-  main_.OpenPath(Path("p.qbp"));
+  main_.Project().OpenPath(Path("p.qbp"));
   ASSERT_EQ(main_.State().windows.size(), 1u);
   EXPECT_NE(Window(0).FindControl("Hello"), nullptr);
   EXPECT_EQ(main_.State().library, LibraryId::kPToolboxLib);
@@ -117,22 +117,22 @@ TEST_F(StartFile, AProjectOpensAsOpenProjectDoes) {
 TEST_F(StartFile, AFormOpensAsOpenFormDoesWithItsMessage) {
   StartProject(LibraryId::kPToolboxLib);
   ui_.AnswerFile(Path("f.qbf"));
-  main_.SaveForm();
+  main_.Forms().SaveForm();
   ASSERT_TRUE(fs::exists(Path("f.qbf")));
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
 
   const std::size_t before = ui_.ShownLog().size();
-  main_.OpenPath(Path("f.qbf"));
+  main_.Project().OpenPath(Path("f.qbf"));
   ASSERT_EQ(main_.State().windows.size(), 1u);
   EXPECT_EQ(Window(0).Name(), "Form1");
   EXPECT_EQ(ui_.ShownLog().size(), before);
 
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
   main_.State().library = LibraryId::kCControls;
   const std::size_t shown = ui_.ShownLog().size();
-  main_.OpenPath(Path("f.qbf"));
+  main_.Project().OpenPath(Path("f.qbf"));
   EXPECT_TRUE(main_.State().windows.empty());
   ASSERT_EQ(ui_.ShownLog().size(), shown + 1);
   EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
@@ -143,13 +143,13 @@ TEST_F(StartFile, ARelativePathIsTakenFromTheCurrentFolder) {
   StartProject(LibraryId::kPToolboxLib);
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
 
   const fs::path before = fs::current_path();
   fs::current_path(dir_.Root());
-  main_.OpenPath("./p.qbp");
+  main_.Project().OpenPath("./p.qbp");
   fs::current_path(before);
   EXPECT_EQ(main_.State().project_path, Path("p.qbp"));
   EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{Path("p.qbp")});
@@ -159,7 +159,7 @@ TEST_F(StartFile, ARelativePathIsTakenFromTheCurrentFolder) {
 TEST_F(StartFile, MissingFilesAndFoldersAreReported) {
   for (const std::string& path : {Path("none.qbp"), Path("none.qbf"), Path("program")}) {
     const std::size_t shown = ui_.ShownLog().size();
-    main_.OpenPath(path);
+    main_.Project().OpenPath(path);
     ASSERT_EQ(ui_.ShownLog().size(), shown + 1) << path;
     EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
     EXPECT_EQ(ui_.ShownLog().back().icon, MsgIcon::kError);

@@ -25,16 +25,16 @@ struct Opener {
 
 void OpenProjectChosen(TMain& main, FakeUi& ui, const std::string& path) {
   ui.AnswerFile(path);
-  main.OpenProject();
+  main.Project().OpenProject();
 }
 void OpenRecentEntry(TMain& main, FakeUi&, const std::string& path) {
   main.Recent().Add(path);
-  main.OpenRecent(0);
+  main.Project().OpenRecent(0);
 }
-void OpenNamed(TMain& main, FakeUi&, const std::string& path) { main.OpenPath(path); }
+void OpenNamed(TMain& main, FakeUi&, const std::string& path) { main.Project().OpenPath(path); }
 void OpenFormChosen(TMain& main, FakeUi& ui, const std::string& path) {
   ui.AnswerFile(path);
-  main.OpenForm();
+  main.Forms().OpenForm();
 }
 
 constexpr const char* kNoProject = " is not a Quillboard project: it has no [Project] section.";
@@ -68,7 +68,7 @@ TEST_P(EveryOpener, RefusesTheFileWithOneTextAndLeavesItAlone) {
   EXPECT_EQ(main_.State().project_name, "");
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21");
   // Ctrl+S has nothing to save; the file stays byte for byte.
-  EXPECT_FALSE(main_.SaveProject());
+  EXPECT_FALSE(main_.Project().SaveProject());
   EXPECT_EQ(ReadFileBytes(path), c.content);
   if (c.open != OpenRecentEntry) {
     EXPECT_EQ(main_.Recent().Entries(), recent_before);
@@ -85,7 +85,7 @@ TEST_F(ForeignFiles, ARefusedProjectKeepsTheOpenOne) {
   const std::string notes = Path("Notes.qbp");
   ASSERT_TRUE(WriteFileBytes(notes, kNotes));
   ui_.ClearLog();  // Project1's new form is unmodified: nothing is asked
-  main_.OpenPath(notes);
+  main_.Project().OpenPath(notes);
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{notes + kNoProject});
   EXPECT_EQ(main_.State().project_name, "Project1");
   EXPECT_EQ(main_.State().windows.size(), 1u);
@@ -124,7 +124,7 @@ TEST_F(ForeignFiles, ListedFormsThatCannotBeOpenedAreSaidOnceAndKept) {
   const std::string project = Path("p.qbp");
   ASSERT_TRUE(WriteFileBytes(project, project_text));
   ui_.AnswerFile(project);
-  main_.OpenProject();
+  main_.Project().OpenProject();
   std::string message;
   for (const std::string& line : said) message += (message.empty() ? "" : "\n") + line;
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{message});
@@ -134,7 +134,7 @@ TEST_F(ForeignFiles, ListedFormsThatCannotBeOpenedAreSaidOnceAndKept) {
 
   ui_.AnswerMessage(kMbYes);  // replace alpha.qbf
   ui_.AnswerMessage(kMbYes);  // replace beta.qbf
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   IniFile saved;
   ASSERT_TRUE(saved.Load(project));
   std::vector<std::string> now_listed;

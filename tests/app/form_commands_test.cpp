@@ -10,18 +10,18 @@ using FormCommands = MainTest;
 TEST_F(FormCommands, OpenFormOnAnOpenHiddenFileOnlyBringsItToTheFront) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("a.qbf"));
-  main_.SaveForm();
-  main_.NewForm();
+  main_.Forms().SaveForm();
+  main_.Forms().NewForm();
   TChildFrm& first = Window(0);
   main_.Activate(first);
   ui_.AnswerMessage(kMbNo);
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   ASSERT_FALSE(first.Visible());
   EXPECT_EQ(main_.FrontWindow(), &Window(1));
 
   ui_.ClearLog();
   ui_.AnswerFile(Path("a.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   EXPECT_EQ(main_.State().windows.size(), 2u);
   EXPECT_TRUE(first.Visible());
   EXPECT_EQ(main_.FrontWindow(), &first);
@@ -33,7 +33,7 @@ TEST_F(FormCommands, OpenFormReadsAFormOfTheCurrentLibrary) {
   main_.State().library = LibraryId::kPToolboxLib;
   ASSERT_TRUE(WriteFileBytes(Path("b.qbf"), "[FORM]\r\nName=Beta\r\nTitle=Hello\r\nLib=2\r\n"));
   ui_.AnswerFile(Path("b.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   const Shown& chooser = ui_.ShownLog().at(0);
   EXPECT_EQ(chooser.what, "open");
   EXPECT_EQ(chooser.request.title, "Open Form");
@@ -63,7 +63,7 @@ TEST_F(FormCommands, FormOfTheOtherLibraryIsRefused) {
     ASSERT_TRUE(WriteFileBytes(Path("x.qbf"), c.form));
     ui_.ClearLog();
     ui_.AnswerFile(Path("x.qbf"));
-    main_.OpenForm();
+    main_.Forms().OpenForm();
     EXPECT_TRUE(main_.State().windows.empty()) << c.form;
     ASSERT_EQ(ui_.ShownLog().size(), 2u);
     const Shown& error = ui_.ShownLog()[1];
@@ -80,11 +80,11 @@ TEST_F(FormCommands, FormWithoutNameIsRefusedAndAbsentOneIgnored) {
   main_.State().library = LibraryId::kCControls;
   ASSERT_TRUE(WriteFileBytes(Path("x.qbf"), "[FORM]\r\nName=\r\nLib=1\r\n"));
   ui_.AnswerFile(Path("x.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   ui_.AnswerFile(Path("absent.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   ui_.AnswerFile(std::nullopt);
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   EXPECT_TRUE(main_.State().windows.empty());
   EXPECT_EQ(ui_.Texts(),
             std::vector<std::string>{Path("x.qbf") +
@@ -94,7 +94,7 @@ TEST_F(FormCommands, FormWithoutNameIsRefusedAndAbsentOneIgnored) {
 TEST_F(FormCommands, SaveFormAsksForAPathOnlyOnce) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("a.qbf"));
-  main_.SaveForm();
+  main_.Forms().SaveForm();
   const Shown& dialog = ui_.ShownLog().at(1);
   EXPECT_EQ(dialog.what, "save");
   EXPECT_EQ(dialog.request.title, "Save Form");
@@ -106,14 +106,14 @@ TEST_F(FormCommands, SaveFormAsksForAPathOnlyOnce) {
 
   ui_.ClearLog();
   ui_.AnswerMessage(kMbNo);  // keep the file
-  main_.SaveForm();
+  main_.Forms().SaveForm();
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].text, Path("a.qbf") + " already exists. Do you want to replace it?");
   EXPECT_EQ(forms_.writes.size(), 1u);
 
   ui_.ClearLog();
   ui_.AnswerFile(Path("b.qbf"));
-  main_.SaveFormAs();
+  main_.Forms().SaveFormAs();
   EXPECT_EQ(ui_.ShownLog().at(0).request.file_name, Path("a.qbf"));
   EXPECT_EQ(Window(0).Caption(), "b.qbf");
   EXPECT_EQ(forms_.writes.back(), Path("b.qbf"));
@@ -122,27 +122,27 @@ TEST_F(FormCommands, SaveFormAsksForAPathOnlyOnce) {
 TEST_F(FormCommands, CancelledSaveDialogLeavesTheFormAsItWas) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(std::nullopt);
-  EXPECT_EQ(main_.SaveFormFile(Window(0), false), FormSaveResult::kCancelled);
+  EXPECT_EQ(main_.Forms().SaveFormFile(Window(0), false), FormSaveResult::kCancelled);
   EXPECT_EQ(Window(0).Path(), "");
   EXPECT_EQ(Window(0).Caption(), "Form1.qbf");
   EXPECT_TRUE(forms_.writes.empty());
 }
 
 TEST_F(FormCommands, SaveFormWithoutCurrentWindowDoesNothing) {
-  main_.SaveForm();
-  main_.SaveFormAs();
-  main_.CloseForm();
+  main_.Forms().SaveForm();
+  main_.Forms().SaveFormAs();
+  main_.Forms().CloseForm();
   EXPECT_TRUE(ui_.ShownLog().empty());
 }
 
 TEST_F(FormCommands, CloseFormAsksAndHidesTheCurrentWindow) {
   StartProject(LibraryId::kCControls);
-  main_.NewForm();
+  main_.Forms().NewForm();
   TChildFrm& second = Window(1);
   ASSERT_EQ(main_.State().current_window.Get(), &second);
 
   ui_.AnswerMessage(kMbCancel);
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   EXPECT_TRUE(second.Visible());
   const Shown& question = ui_.ShownLog().back();
   EXPECT_EQ(question.caption, "Confirm");
@@ -152,7 +152,7 @@ TEST_F(FormCommands, CloseFormAsksAndHidesTheCurrentWindow) {
 
   ui_.AnswerMessage(kMbYes);
   ui_.AnswerFile(Path("two.qbf"));
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   EXPECT_FALSE(second.Visible());
   EXPECT_EQ(forms_.writes, std::vector<std::string>{Path("two.qbf")});
   // The closed window is no longer current; its controls stay loaded.
@@ -166,7 +166,7 @@ TEST_F(FormCommands, CloseFormWhoseSaveIsCancelledStaysOpen) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerMessage(kMbYes);
   ui_.AnswerFile(std::nullopt);
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   EXPECT_TRUE(Window(0).Visible());
   EXPECT_EQ(main_.State().current_window.Get(), &Window(0));
 }
@@ -175,29 +175,29 @@ TEST_F(FormCommands, NewFormSkipsNamesOfOpenForms) {
   StartProject(LibraryId::kCControls);
   ASSERT_TRUE(WriteFileBytes(Path("f2.qbf"), "[FORM]\r\nName=form2\r\nLib=1\r\n"));
   ui_.AnswerFile(Path("f2.qbf"));
-  main_.OpenForm();
-  TChildFrm& made = main_.NewForm();
+  main_.Forms().OpenForm();
+  TChildFrm& made = main_.Forms().NewForm();
   EXPECT_EQ(made.Name(), "Form3");
   EXPECT_EQ(main_.State().form_counter, 3);
 }
 
 TEST_F(FormCommands, NewFormWithoutProjectKeepsTheInspectorHidden) {
-  TChildFrm& w = main_.NewForm();
+  TChildFrm& w = main_.Forms().NewForm();
   EXPECT_FALSE(main_.Inspector().visible);
   EXPECT_TRUE(w.Visible());
   // Placed below the dock, right of where the inspector would stand.
   main_.Geometry().dock_height = 50;
-  TChildFrm& second = main_.NewForm();
+  TChildFrm& second = main_.Forms().NewForm();
   EXPECT_EQ(second.WindowLeft(), 268);
   EXPECT_EQ(second.WindowTop(), 54);
 }
 
 TEST_F(FormCommands, NewFormTakesTheGridOption) {
-  TChildFrm& off = main_.NewForm();
+  TChildFrm& off = main_.Forms().NewForm();
   EXPECT_EQ(off.Screen().GridVisible(), 0);
   EXPECT_EQ(off.Snap().GridSize(), 1);
-  main_.ToggleGrid();
-  TChildFrm& on = main_.NewForm();
+  main_.View().ToggleGrid();
+  TChildFrm& on = main_.Forms().NewForm();
   EXPECT_EQ(on.Screen().GridVisible(), 1);
   EXPECT_EQ(on.Screen().GridSpace(), 6);
   EXPECT_EQ(on.Snap().GridSize(), 4);

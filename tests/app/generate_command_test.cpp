@@ -35,15 +35,15 @@ TEST_F(GenerateCommandTest, FoldersOfTheConverterAndItsTexts) {
 
 TEST_F(GenerateCommandTest, ShowsTheDialogOnTheSavedProject) {
   StartProject(LibraryId::kPToolboxLib);
-  main_.NewForm();
-  main_.NewForm();
+  main_.Forms().NewForm();
+  main_.Forms().NewForm();
   main_.Activate(Window(0));
   ui_.AnswerMessage(kMbNo);  // do not save Form2 before closing it
-  main_.CloseFormWindow(Window(1));
+  main_.Forms().CloseFormWindow(Window(1));
   ui_.AnswerFile(Path("Demo.qbp"));
   ui_.AnswerFile(Path("f1.qbf"));
   ui_.AnswerFile(Path("f3.qbf"));
-  ASSERT_TRUE(main_.SaveProjectAs());
+  ASSERT_TRUE(main_.Project().SaveProjectAs());
   ui_.ClearLog();
 
   std::vector<std::string> names;

@@ -123,7 +123,7 @@ TEST_F(LayoutCheckWindowTest, SummaryCountsBothSeverities) {
 
 TEST_F(LayoutCheckWindowTest, WithoutFormsTheNoteSaysThereIsNothingToCheck) {
   ui_.AnswerMessage(kMbNo);  // not saved
-  main_.CloseFormWindow(Window(0));
+  main_.Forms().CloseFormWindow(Window(0));
   ui_.ClearLog();
   main_.Execute(Command::kCheckLayout);
   EXPECT_TRUE(Check().Findings().empty());
@@ -150,15 +150,17 @@ TEST_F(LayoutCheckWindowTest, TheFindingsFollowTheProject) {
   } kSteps[] = {
       {"a second form with a dangling button",
        [&] {
-         TPTButton& far = DanglingButton(main_.NewForm(), 20, 30);
+         TPTButton& far = DanglingButton(main_.Forms().NewForm(), 20, 30);
          Edit(Window(1), [&] { far.SetName("Far"); });
        },
        {"Form1:" + button.Name(), "Form2:Far"}},
-      {"the second form named as the buttons' ShowForm", [&] { Edit(Window(1), [&] { Window(1).SetName("Nowhere"); }); }, {}},
+      {"the second form named as the buttons' ShowForm",
+       [&] { Edit(Window(1), [&] { Window(1).SetName("Nowhere"); }); },
+       {}},
       {"that form closed",
        [&] {
          ui_.AnswerMessage(kMbNo);  // not saved
-         main_.CloseFormWindow(Window(1));
+         main_.Forms().CloseFormWindow(Window(1));
        },
        {"Form1:" + button.Name()}},
   };
@@ -188,7 +190,7 @@ TEST_F(LayoutCheckWindowTest, OpeningAFindingSelectsItsControlAsAClickDoes) {
   TChildFrm& form1 = Window(0);
   TPTButton& button = DanglingButton(form1, 20, 30);
   TControl& other = Place(form1, PaletteButton::kButton, 20, 80);
-  TChildFrm& form2 = main_.NewForm();
+  TChildFrm& form2 = main_.Forms().NewForm();
   TControl& elsewhere = Place(form2, PaletteButton::kButton, 20, 30);
   ASSERT_EQ(main_.State().current_control.Get(), &elsewhere);
   main_.Execute(Command::kCheckLayout);
@@ -250,7 +252,7 @@ TEST_F(LayoutCheckWindowTest, AControlOfAHiddenDialogHasItsDialogShownFirst) {
 }
 
 TEST_F(LayoutCheckWindowTest, AFindingAboutTheFormSelectsTheForm) {
-  TChildFrm& form2 = main_.NewForm();
+  TChildFrm& form2 = main_.Forms().NewForm();
   TControl& button = Place(form2, PaletteButton::kButton, 20, 30);
   Edit(form2, [&] { form2.SetName("FORM1"); });
   main_.Execute(Command::kCheckLayout);
@@ -277,12 +279,12 @@ TEST_F(LayoutCheckWindowTest, AFindingGoneStaleSaysSoAndChecksAgain) {
   EXPECT_EQ(FindingControls(), (std::vector<std::string>{"Form1:Renamed"}));
 
   // The form closed since the check.
-  TChildFrm& form2 = main_.NewForm();
+  TChildFrm& form2 = main_.Forms().NewForm();
   DanglingButton(form2, 20, 30);
   main_.Execute(Command::kCheckLayout);
   ASSERT_EQ(FindingControls().size(), 2u) << FindingsText(Check().Findings());
   ui_.AnswerMessage(kMbNo);  // not saved
-  main_.CloseFormWindow(form2);
+  main_.Forms().CloseFormWindow(form2);
   ui_.ClearLog();
   Check().OpenFinding(1);
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
@@ -300,7 +302,7 @@ class GenerateCheckTest : public LayoutCheckWindowTest {
 TEST_F(GenerateCheckTest, ErrorsAskAndNoGeneratesNothing) {
   DanglingButton(Window(0), 20, 30);
   ui_.AnswerMessage(kMbNo);
-  main_.GenerateCode();
+  main_.View().GenerateCode();
   ASSERT_EQ(ui_.ShownLog().size(), 1u);
   const Shown& asked = ui_.ShownLog()[0];
   EXPECT_EQ(asked.caption, "Confirm");
@@ -313,7 +315,7 @@ TEST_F(GenerateCheckTest, ErrorsAskAndNoGeneratesNothing) {
 
   ui_.ClearLog();
   ui_.AnswerMessage(kMbYes);
-  main_.GenerateCode();
+  main_.View().GenerateCode();
   EXPECT_EQ(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(generate_.shown, 1);
   EXPECT_TRUE(ui_.AllAnswersUsed());
@@ -326,7 +328,7 @@ TEST_F(GenerateCheckTest, WarningsAloneDoNotAsk) {
     b.SetLeft(a.Left() + 2);
     b.SetTop(a.Top() + 2);
   });
-  main_.GenerateCode();
+  main_.View().GenerateCode();
   ASSERT_FALSE(Check().Findings().empty());
   EXPECT_FALSE(HasErrors(Check().Findings())) << FindingsText(Check().Findings());
   EXPECT_TRUE(ui_.ShownLog().empty());
@@ -338,7 +340,7 @@ TEST_F(GenerateCheckTest, AnUnsavedProjectIsNotChecked) {
   main_.State().project_path.clear();
   DanglingButton(Window(0), 20, 30);
   ui_.AnswerFile(std::nullopt);  // the Save Project dialog cancelled
-  main_.GenerateCode();
+  main_.View().GenerateCode();
   ASSERT_GE(ui_.ShownLog().size(), 2u);
   EXPECT_EQ(ui_.ShownLog()[1].what, "save");
   EXPECT_EQ(ui_.ShownLog()[0].text, "You must save the project before code generation");
@@ -363,7 +365,7 @@ class CControlsCheckTest : public MainTest {
 };
 
 TEST_F(CControlsCheckTest, AFindingAboutAMenuMakesItCurrentWithoutMarks) {
-  TChildFrm& form2 = main_.NewForm();
+  TChildFrm& form2 = main_.Forms().NewForm();
   main_.State().pressed_button = PaletteButton::kMenu;
   Designer& d = main_.GetDesigner();
   const Point at{TChildFrm::kScreenLeft + 20, TChildFrm::kScreenTop + 40};

@@ -99,7 +99,7 @@ TEST_F(LayoutWiring, TheDeleteKeyDestroysTheCurrentControlAndTheInspectorShowsTh
 
 TEST_F(LayoutWiring, SendToBackOfTheFormLowersItsWindow) {
   TChildFrm& first = Form(0);
-  TChildFrm& second = bench_.Main().NewForm();
+  TChildFrm& second = bench_.Main().Forms().NewForm();
   bench_.Main().Activate(first);
   ASSERT_EQ(bench_.Main().FrontWindow(), &first);
   ASSERT_EQ(bench_.State().current_control.Get(), &first.Client());

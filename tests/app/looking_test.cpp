@@ -89,7 +89,7 @@ std::string WrittenForm(const LookCase& c, const TempDir& dir) {
   StartNewProject(s.Main(), s.Ui(), c.lib);
   TChildFrm* form = &s.Last();
   if (!c.sample.empty()) {
-    s.Main().OpenFormFile(std::string(QB_TEST_DATA_DIR) + "/forms/" + c.sample);
+    s.Main().Forms().OpenFormFile(std::string(QB_TEST_DATA_DIR) + "/forms/" + c.sample);
     form = &s.Last();
   } else {
     s.Main().PressPalette(c.button);
@@ -97,7 +97,7 @@ std::string WrittenForm(const LookCase& c, const TempDir& dir) {
   }
   const std::string path = dir.Path(c.name + ".qbf");
   s.Ui().AnswerFile(path);
-  EXPECT_EQ(s.Main().SaveFormFile(*form, true), FormSaveResult::kWritten);
+  EXPECT_EQ(s.Main().Forms().SaveFormFile(*form, true), FormSaveResult::kWritten);
   return path;
 }
 
@@ -123,7 +123,7 @@ TEST_P(Looking, ChangesNothing) {
 
   Session s(dir);
   StartNewProject(s.Main(), s.Ui(), c.lib);
-  s.Main().OpenFormFile(path);
+  s.Main().Forms().OpenFormFile(path);
   TChildFrm& form = s.Last();
   ASSERT_EQ(form.Path(), path);
   const FormState opened = StateOf(s.Main(), form);
@@ -157,7 +157,7 @@ TEST_P(Looking, ChangesNothing) {
   EXPECT_EQ(StateOf(s.Main(), form), opened) << "checking, generating and drawing";
 
   s.Ui().AnswerMessage(kMbYes);  // replace the file
-  ASSERT_EQ(s.Main().SaveFormFile(form, false), FormSaveResult::kWritten);
+  ASSERT_EQ(s.Main().Forms().SaveFormFile(form, false), FormSaveResult::kWritten);
   EXPECT_EQ(StateOf(s.Main(), form).changes, opened.changes);
   EXPECT_EQ(form.Undo().Size(), 0u);
   EXPECT_EQ(WithoutViewState(Bytes(path)), WithoutViewState(written));

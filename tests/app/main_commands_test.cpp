@@ -21,14 +21,14 @@ TPTDialog& AddDialog(AppState& state, TChildFrm& w, bool shown) {
 
 TEST_F(MainCommands, GridReachesEveryFormAndDialogShownOrHidden) {
   StartProject(LibraryId::kPToolboxLib);
-  main_.NewForm();
+  main_.Forms().NewForm();
   TPTDialog& shown = AddDialog(main_.State(), Window(0), true);
   TPTDialog& hidden = AddDialog(main_.State(), Window(0), false);
   TPTDialog& other = AddDialog(main_.State(), Window(1), true);
   // The second form is closed (hidden) but still loaded.
   Window(1).SetVisible(false);
 
-  main_.ToggleGrid();
+  main_.View().ToggleGrid();
   EXPECT_TRUE(main_.Checked(Command::kGrid));
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Window(i).Screen().GridVisible(), 1);
@@ -41,7 +41,7 @@ TEST_F(MainCommands, GridReachesEveryFormAndDialogShownOrHidden) {
     EXPECT_EQ(d->GridSpace(), 6);
   }
 
-  main_.ToggleGrid();
+  main_.View().ToggleGrid();
   EXPECT_FALSE(main_.Checked(Command::kGrid));
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Window(i).Screen().GridVisible(), 0);
@@ -95,7 +95,7 @@ TEST_F(MainCommands, GenerateButtonTurnsCursorKeysOffAndShowsTheDialog) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   int depth_seen = -1;
   struct Probe : GenerateLink {
     Ui* ui;
@@ -132,7 +132,7 @@ TEST_F(MainCommands, ZoomTogglesWithItsCheckMark) {
 }
 
 TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
-  TChildFrm& w = main_.NewForm();
+  TChildFrm& w = main_.Forms().NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
     button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
@@ -142,7 +142,7 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
 
   main_.KeyPress(DesignerKey::kRight);  // grid option off: one pixel
   EXPECT_EQ(button->Left(), 21);
-  main_.ToggleGrid();
+  main_.View().ToggleGrid();
   main_.KeyPress(DesignerKey::kDown);  // grid on, grid step on: four, not rounded
   EXPECT_EQ(button->Top(), 34);
   main_.KeyPress(DesignerKey::kSpace);
@@ -163,7 +163,7 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
 TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
   main_.Execute(Command::kAlignLeft);  // no window: nothing to act on
   main_.KeyPress(DesignerKey::kDelete);
-  TChildFrm& w = main_.NewForm();
+  TChildFrm& w = main_.Forms().NewForm();
   TCCButton* left = nullptr;
   TCCButton* right = nullptr;
   Edit(w, [&] {
@@ -205,7 +205,7 @@ TEST_F(MainCommands, ExitAsksAboutTheProject) {
 
 TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
   // A paste under a name the form already holds.
-  TChildFrm& w = main_.NewForm();
+  TChildFrm& w = main_.Forms().NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
     button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));

@@ -22,7 +22,7 @@ inline void StartNewProject(TMain& main, FakeUi& ui, LibraryId lib) {
     static_cast<TfrmNProyecto&>(d).SetSelectedIndex(static_cast<int>(lib) - 1);
     return true;
   });
-  main.NewProject();
+  main.Project().NewProject();
 }
 
 // The form readers and writers, counting what they were asked to do.

@@ -58,10 +58,10 @@ TEST_F(NothingLost, AFormOfTheOtherLibraryIsNotOpenedInsideAProject) {
         project, c.project_prefix + "[Project]\r\nLib=" + std::to_string(c.project_lib) +
                      "\r\n[ActiveForms]\r\nForm0=" + other + "\r\nForm1=" + own + "\r\n"));
     // The project before was saved just now: closing it asks nothing.
-    if (!main_.State().project_name.empty()) main_.CloseAll();
+    if (!main_.State().project_name.empty()) main_.Project().CloseAll();
     ui_.ClearLog();
     ui_.AnswerFile(project);
-    main_.OpenProject();
+    main_.Project().OpenProject();
     EXPECT_EQ(static_cast<int>(main_.State().library), c.project_lib) << c.what;
     if (!c.message) {  // same library: both open, nothing said
       EXPECT_EQ(main_.State().windows.size(), 2u) << c.what;
@@ -74,7 +74,7 @@ TEST_F(NothingLost, AFormOfTheOtherLibraryIsNotOpenedInsideAProject) {
     EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
 
     ui_.AnswerMessage(kMbYes);  // replace own.qbf
-    ASSERT_TRUE(main_.SaveProject()) << c.what;
+    ASSERT_TRUE(main_.Project().SaveProject()) << c.what;
     EXPECT_EQ(ReadFileBytes(other), other_text) << c.what;
     IniFile saved;
     ASSERT_TRUE(saved.Load(project));
@@ -109,7 +109,7 @@ class FormsWithoutProject : public MainTest, public ::testing::WithParamInterfac
   // Two forms, each with a button: the work that must not vanish unasked.
   void MakeForms() {
     for (int i = 0; i < 2; ++i) {
-      TChildFrm& w = main_.NewForm();
+      TChildFrm& w = main_.Forms().NewForm();
       Edit(w, [&] {
         w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document()))->SetName("Work" + std::to_string(i));
       });
@@ -165,9 +165,9 @@ TEST_P(FormsWithoutProject, AYesWhoseSaveIsCancelledStopsTheCommand) {
 }
 
 TEST_P(FormsWithoutProject, HiddenFormsAreNotAskedAbout) {
-  TChildFrm& w = main_.NewForm();
+  TChildFrm& w = main_.Forms().NewForm();
   ui_.AnswerMessage(kMbNo);
-  main_.CloseFormWindow(w);
+  main_.Forms().CloseFormWindow(w);
   ui_.ClearLog();
   ScriptCommandsOwnPrompts();
   GetParam().run(main_);
@@ -193,7 +193,7 @@ TEST_F(NothingLost, ProjectEntriesThatAreNotFormFilesAreReported) {
       project, "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + Path("folder.qbf") + "\r\nForm1=" +
                    Path("fifo.qbf") + "\r\nForm2=/dev/zero\r\nForm3=" + Path("a.qbf") + "\r\n"));
   ui_.AnswerFile(project);
-  main_.OpenProject();
+  main_.Project().OpenProject();
   ASSERT_EQ(main_.State().windows.size(), 1u);
   EXPECT_EQ(Window(0).Name(), "Alpha");
   // One message lists them all.
@@ -201,7 +201,7 @@ TEST_F(NothingLost, ProjectEntriesThatAreNotFormFilesAreReported) {
             std::vector<std::string>{Path("folder.qbf") + " is not a file\n" + Path("fifo.qbf") +
                                      " is not a file\n" + "/dev/zero is not a file"});
   ui_.AnswerMessage(kMbYes);
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   IniFile saved;
   ASSERT_TRUE(saved.Load(project));
   EXPECT_EQ(saved.Keys("ActiveForms").size(), 4u);
@@ -212,7 +212,7 @@ TEST_F(NothingLost, OpenFormOfAFolderOrDeviceSaysSo) {
   for (const std::string& path : {Path("folder.qbf"), std::string("/dev/zero")}) {
     ui_.ClearLog();
     ui_.AnswerFile(path);
-    main_.OpenForm();
+    main_.Forms().OpenForm();
     EXPECT_TRUE(main_.State().windows.empty());
     EXPECT_EQ(ui_.Texts(), std::vector<std::string>{path + " is not a file"});
   }
@@ -241,7 +241,7 @@ TEST_F(NothingLost, AFormOverTheControlCapIsRefusedAndKept) {
     main_.State().library = LibraryId::kPToolboxLib;
     ui_.ClearLog();
     ui_.AnswerFile(path);
-    main_.OpenForm();
+    main_.Forms().OpenForm();
     EXPECT_EQ(main_.State().windows.size(), c.opens ? 1u : 0u) << c.controls;
     if (c.opens) {
       EXPECT_TRUE(ui_.Texts().empty());
@@ -258,16 +258,16 @@ TEST_F(NothingLost, SaveFormAsAnsweredNoKeepsThePath) {
   StartProject(LibraryId::kCControls);
   ASSERT_TRUE(WriteFileBytes(Path("other.qbf"), "someone else's form"));
   ui_.AnswerFile(Path("mine.qbf"));
-  main_.SaveForm();
+  main_.Forms().SaveForm();
   ASSERT_EQ(Window(0).Path(), Path("mine.qbf"));
   ui_.AnswerFile(Path("other.qbf"));
   ui_.AnswerMessage(kMbNo);
-  main_.SaveFormAs();
+  main_.Forms().SaveFormAs();
   EXPECT_EQ(Window(0).Path(), Path("mine.qbf"));
   EXPECT_EQ(Window(0).Caption(), "mine.qbf");
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerMessage(kMbYes);  // replace mine.qbf
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   IniFile project;
   ASSERT_TRUE(project.Load(Path("p.qbp")));
   EXPECT_EQ(project.ReadString("ActiveForms", "Form0", ""), Path("mine.qbf"));
@@ -283,10 +283,10 @@ TEST_F(NothingLost, SaveProjectAsKeepsTheGenerateSections) {
                                                   "\r\n[ActiveForms]\r\nForm0=" + Path("a.qbf") +
                                                   "\r\n"));
   ui_.AnswerFile(Path("old.qbp"));
-  main_.OpenProject();
+  main_.Project().OpenProject();
   ui_.AnswerFile(Path("new.qbp"));
   ui_.AnswerMessage(kMbYes);  // replace a.qbf
-  ASSERT_TRUE(main_.SaveProjectAs());
+  ASSERT_TRUE(main_.Project().SaveProjectAs());
   IniFile saved;
   ASSERT_TRUE(saved.Load(Path("new.qbp")));
   EXPECT_EQ(saved.ReadString("Code", "Output", ""), "/out");
@@ -305,21 +305,21 @@ TEST_F(NothingLost, OneFileUnderTwoSpellingsLoadsOnce) {
                          "\r\nForm1=" + Path("sub/../sub/a.qbf") + "\r\nForm2=" + Path("link.qbf") +
                          "\r\nForm3=" + Path("sub/./a.qbf") + "\r\n"));
   ui_.AnswerFile(Path("p.qbp"));
-  main_.OpenProject();
+  main_.Project().OpenProject();
   EXPECT_EQ(main_.State().windows.size(), 1u);
   // Open Form on another spelling brings the same window forward.
   ui_.AnswerFile(Path("link.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   EXPECT_EQ(main_.State().windows.size(), 1u);
 }
 
 TEST_F(NothingLost, ACancelledFormSaveStopsTheProjectSave) {
   StartProject(LibraryId::kCControls);
-  main_.NewForm();
+  main_.Forms().NewForm();
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("one.qbf"));
   ui_.AnswerFile(std::nullopt);  // Form2's save dialog cancelled
-  EXPECT_FALSE(main_.SaveProject());
+  EXPECT_FALSE(main_.Project().SaveProject());
   EXPECT_FALSE(fs::exists(Path("p.qbp")));
   EXPECT_EQ(main_.State().project_path, "");
   EXPECT_TRUE(ui_.AllAnswersUsed());
@@ -332,13 +332,13 @@ TEST_F(NothingLost, SavingAFormKeepsItsLinkAndPermissions) {
   fs::create_symlink(Path("real/a.qbf"), Path("a.qbf"));
   main_.State().library = LibraryId::kCControls;
   ui_.AnswerFile(Path("a.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   ASSERT_EQ(main_.State().windows.size(), 1u);
   Edit(Window(0), [&] {
     Window(0).Screen().AddChild(std::make_unique<TCCButton>(&Window(0).Document()))->SetName("Added");
   });
   ui_.AnswerMessage(kMbYes);
-  main_.SaveForm();
+  main_.Forms().SaveForm();
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("a.qbf"))));
   IniFile saved;
   ASSERT_TRUE(saved.Load(Path("real/a.qbf")));

@@ -54,7 +54,7 @@ class PreviewWindowTest : public MainTest {
 };
 
 TEST_F(PreviewWindowTest, WithoutAFormItSaysSoAndShowsNothing) {
-  main_.CloseAll();
+  main_.Project().CloseAll();
   ui_.ClearLog();
   main_.Execute(Command::kPreview);
   EXPECT_FALSE(Preview().Visible());

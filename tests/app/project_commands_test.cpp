@@ -45,7 +45,7 @@ TEST_F(ProjectCommands, NewProjectDialogPreselectsTheCurrentLibrary) {
     selected = dialog.SelectedIndex();
     return false;
   });
-  main_.NewProject();
+  main_.Project().NewProject();
   EXPECT_EQ(selected, 1);
   EXPECT_EQ(TfrmNProyecto::Entries()[static_cast<std::size_t>(selected)], "PToolBox");
   EXPECT_TRUE(main_.State().project_name.empty());
@@ -53,7 +53,7 @@ TEST_F(ProjectCommands, NewProjectDialogPreselectsTheCurrentLibrary) {
 }
 
 TEST_F(ProjectCommands, ShortNamesNameTheFirstFormFm1) {
-  main_.ToggleShortNames();
+  main_.View().ToggleShortNames();
   StartProject(LibraryId::kPToolboxLib);
   EXPECT_EQ(Window(0).Name(), "Fm1");
   EXPECT_EQ(Window(0).Caption(), "Fm1.qbf");
@@ -62,8 +62,8 @@ TEST_F(ProjectCommands, ShortNamesNameTheFirstFormFm1) {
 
 TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   StartProject(LibraryId::kPToolboxLib);
-  main_.NewForm();
-  main_.NewForm();
+  main_.Forms().NewForm();
+  main_.Forms().NewForm();
   ASSERT_EQ(main_.State().windows.size(), 3u);
   Edit(Window(2), [&] {
     auto* label = Window(2).Screen().AddChild(std::make_unique<TPTLabel>(&Window(2).Document()));
@@ -72,14 +72,14 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
   // Close the middle form without saving it.
   main_.Activate(Window(1));
   ui_.AnswerMessage(kMbNo);
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   EXPECT_FALSE(Window(1).Visible());
 
   const std::string project = Path("p.qbp");
   ui_.AnswerFile(project);            // Save project
   ui_.AnswerFile(Path("one.qbf"));    // Form1
   ui_.AnswerFile(Path("three.qbf"));  // Form3
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   EXPECT_TRUE(ui_.AllAnswersUsed());
 
   EXPECT_EQ(ReadFileBytes(project),
@@ -91,11 +91,11 @@ TEST_F(ProjectCommands, TwoVisibleFormsAndOneClosedWriteTwoKeysAndReopenAsTwo) {
                 Path("one.qbf") + "\r\nForm2=" + Path("three.qbf") + "\r\n");
 
   // Just saved: nothing to ask about.
-  main_.CloseAll();
+  main_.Project().CloseAll();
   EXPECT_TRUE(main_.State().windows.empty());
 
   ui_.AnswerFile(project);
-  main_.OpenProject();
+  main_.Project().OpenProject();
   ASSERT_EQ(main_.State().windows.size(), 2u);
   EXPECT_EQ(Window(0).Name(), "Form1");
   EXPECT_EQ(Window(1).Name(), "Form3");
@@ -113,14 +113,14 @@ TEST_F(ProjectCommands, CaptionAfterSaveProjectHasTheExtensionAfterSaveAsNot) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("demo.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProjectAs());
+  ASSERT_TRUE(main_.Project().SaveProjectAs());
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21 - demo");
   EXPECT_EQ(main_.State().project_name, "demo");
   EXPECT_EQ(main_.Recent().Entries(), std::vector<std::string>{Path("demo.qbp")});
 
   // The form's file exists now: every save asks before replacing it.
   ui_.AnswerMessage(kMbYes);
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   EXPECT_EQ(main_.Caption(), "Quillboard 1.21 - demo.qbp");
   const Shown& question = ui_.ShownLog().back();
   EXPECT_EQ(question.caption, "Save form");
@@ -136,7 +136,7 @@ TEST_F(ProjectCommands, SaveProjectAsOverAnExistingFileAsksFirst) {
   ASSERT_TRUE(WriteFileBytes(project, "[Foreign]\r\nKeep=1\r\n"));
   ui_.AnswerFile(project);
   ui_.AnswerMessage(kMbNo);
-  EXPECT_FALSE(main_.SaveProjectAs());
+  EXPECT_FALSE(main_.Project().SaveProjectAs());
   const Shown& question = ui_.ShownLog().back();
   EXPECT_EQ(question.caption, "New project");
   EXPECT_EQ(question.text, project + " already exists. Do you want to replace it?");
@@ -147,7 +147,7 @@ TEST_F(ProjectCommands, SaveProjectAsOverAnExistingFileAsksFirst) {
   ui_.AnswerFile(project);
   ui_.AnswerMessage(kMbYes);
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProjectAs());
+  ASSERT_TRUE(main_.Project().SaveProjectAs());
   // Sections the project commands do not write survive a save.
   IniFile ini;
   ASSERT_TRUE(ini.Load(project));
@@ -161,11 +161,11 @@ TEST_F(ProjectCommands, HiddenInspectorKeepsItsEarlierBounds) {
   main_.Inspector().bounds = {10, 20, 300, 400};
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
-  main_.TogglePropertiesEditor();
+  ASSERT_TRUE(main_.Project().SaveProject());
+  main_.View().TogglePropertiesEditor();
   EXPECT_FALSE(main_.Inspector().visible);
   ui_.AnswerMessage(kMbYes);  // replace f.qbf
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   IniFile ini;
   ASSERT_TRUE(ini.Load(Path("p.qbp")));
   EXPECT_EQ(ini.ReadInteger("Properties", "Active", -1), 0);
@@ -177,14 +177,14 @@ TEST_F(ProjectCommands, NewProjectCancelledAfterYesKeepsTheSavedProject) {
   StartProject(LibraryId::kCControls);
   ui_.AnswerFile(Path("keep.qbp"));
   ui_.AnswerFile(Path("f.qbf"));
-  ASSERT_TRUE(main_.SaveProject());
+  ASSERT_TRUE(main_.Project().SaveProject());
   ui_.ClearLog();
   Touch(Window(0));
 
   ui_.AnswerMessage(kMbYes);  // save changes to project keep?
   ui_.AnswerMessage(kMbYes);  // replace f.qbf
   ui_.AnswerDialog([](DialogModel&) { return false; });
-  main_.NewProject();
+  main_.Project().NewProject();
 
   ASSERT_GE(ui_.ShownLog().size(), 1u);
   EXPECT_EQ(ui_.ShownLog()[0].caption, "Confirm");
@@ -202,7 +202,7 @@ TEST_F(ProjectCommands, CancelOnTheSavePromptStopsTheCommand) {
   StartProject(LibraryId::kCControls);
   Touch(Window(0));
   ui_.AnswerMessage(kMbCancel);
-  main_.CloseAll();
+  main_.Project().CloseAll();
   EXPECT_EQ(main_.State().windows.size(), 1u);
   EXPECT_EQ(main_.State().project_name, "Project1");
 }
@@ -212,18 +212,18 @@ TEST_F(ProjectCommands, YesWhoseSaveIsCancelledDoesNotCloseTheProject) {
   Touch(Window(0));
   ui_.AnswerMessage(kMbYes);
   ui_.AnswerFile(std::nullopt);  // the project's save dialog
-  main_.CloseAll();
+  main_.Project().CloseAll();
   EXPECT_EQ(main_.State().project_name, "Project1");
   EXPECT_EQ(main_.State().windows.size(), 1u);
 }
 
 TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
   StartProject(LibraryId::kCControls);
-  main_.ToggleZoom();
+  main_.View().ToggleZoom();
   ASSERT_FALSE(inspector_.ChooserEntries().empty());
   Touch(Window(0));
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
   const AppState& s = main_.State();
   EXPECT_TRUE(s.windows.empty());
   EXPECT_EQ(s.current_window.Get(), nullptr);
@@ -240,7 +240,7 @@ TEST_F(ProjectCommands, CloseAllEmptiesEverything) {
 }
 
 TEST_F(ProjectCommands, CloseAllWithoutProjectOrFormsAsksNothing) {
-  main_.CloseAll();
+  main_.Project().CloseAll();
   EXPECT_TRUE(main_.State().windows.empty());
   EXPECT_TRUE(ui_.ShownLog().empty());
 }
@@ -248,7 +248,7 @@ TEST_F(ProjectCommands, CloseAllWithoutProjectOrFormsAsksNothing) {
 TEST_F(ProjectCommands, StaleRecentEntryOpensAsEmptyLibrary1Project) {
   main_.State().library = LibraryId::kPToolboxLib;
   main_.Recent().Assign({Path("gone/old.qbp"), Path("other.qbp")});
-  main_.OpenRecent(0);
+  main_.Project().OpenRecent(0);
   const AppState& s = main_.State();
   EXPECT_EQ(s.project_name, "old");
   EXPECT_EQ(s.project_path, Path("gone/old.qbp"));
@@ -273,7 +273,7 @@ TEST_F(ProjectCommands, MissingAndNamelessProjectFormsAreSaidInOneMessage) {
                    "\r\n[Properties]\r\nActive=1\r\nLeft=5\r\nTop=6\r\n[Zoom]\r\nActive=1\r\n"
                    "Top=70\r\nLeft=80\r\n"));
   ui_.AnswerFile(project);
-  main_.OpenProject();
+  main_.Project().OpenProject();
   ASSERT_EQ(main_.State().windows.size(), 1u);
   EXPECT_EQ(Window(0).Name(), "Alpha");
   EXPECT_EQ(forms_.reads, std::vector<std::string>{Path("a.qbf")});
@@ -299,13 +299,13 @@ TEST_F(ProjectCommands, AFormListedTwiceLoadsOnce) {
   ASSERT_TRUE(WriteFileBytes(project, "[Project]\r\n[ActiveForms]\r\nForm0=" + Path("a.qbf") +
                                           "\r\nForm1=" + Path("a.qbf") + "\r\n"));
   ui_.AnswerFile(project);
-  main_.OpenProject();
+  main_.Project().OpenProject();
   EXPECT_EQ(main_.State().windows.size(), 1u);
 }
 
 TEST_F(ProjectCommands, SaveProjectWithoutProjectDoesNothing) {
-  EXPECT_FALSE(main_.SaveProject());
-  EXPECT_FALSE(main_.SaveProjectAs());
+  EXPECT_FALSE(main_.Project().SaveProject());
+  EXPECT_FALSE(main_.Project().SaveProjectAs());
   EXPECT_TRUE(ui_.ShownLog().empty());
 }
 
@@ -314,7 +314,7 @@ TEST_F(ProjectCommands, WriteFailureReportsAndAbandonsTheSave) {
   const std::string lost_form = Path("missing/f.qbf");
   ui_.AnswerFile(Path("p.qbp"));
   ui_.AnswerFile(lost_form);
-  EXPECT_FALSE(main_.SaveProject());
+  EXPECT_FALSE(main_.Project().SaveProject());
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + lost_form});
   EXPECT_FALSE(std::filesystem::exists(Path("p.qbp")));
   EXPECT_EQ(main_.State().project_path, "");
@@ -327,7 +327,7 @@ TEST_F(ProjectCommands, WriteFailureReportsAndAbandonsTheSave) {
   const std::string unwritable = Path("no/such/folder/p.qbp");
   ui_.AnswerFile(unwritable);
   ui_.AnswerFile(lost_form);
-  EXPECT_FALSE(main_.SaveProject());  // the form is written now, the project is not
+  EXPECT_FALSE(main_.Project().SaveProject());  // the form is written now, the project is not
   EXPECT_EQ(ui_.Texts(), std::vector<std::string>{"Unable to write to " + unwritable});
   EXPECT_EQ(ui_.ShownLog().back().caption, "Error");
   EXPECT_EQ(ui_.ShownLog().back().icon, MsgIcon::kError);

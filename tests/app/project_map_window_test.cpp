@@ -17,8 +17,8 @@ class ProjectMapWindowTest : public MainTest {
  protected:
   ProjectMapWindowTest() {
     StartProject(LibraryId::kPToolboxLib);
-    main_.NewForm();
-    main_.NewForm();
+    main_.Forms().NewForm();
+    main_.Forms().NewForm();
     // Form1 -> Form3 -> Form2.
     Button(Window(0), "Go", "Form3", 20);
     Button(Window(2), "On", "Form2", 20);
@@ -164,10 +164,10 @@ TEST_F(ProjectMapWindowTest, ListedFormsThatCouldNotBeOpenedArePlaceholders) {
   ini.WriteString("ActiveForms", "Form1", Path("Gone.qbf"));
   ASSERT_TRUE(ini.Save(project));
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
   ui_.AnswerMessage(kMbOk);
   main_.State().project_path = project;
-  main_.LoadProject(project);
+  main_.Project().LoadProject(project);
   main_.Execute(Command::kProjectMap);
   ASSERT_EQ(Names(), (std::vector<std::string>{"Foreign.qbf", "Gone.qbf"}));
   EXPECT_EQ(Map().Map().thumbnails[0].kind, MapThumbnailKind::kPlaceholder);
@@ -181,7 +181,7 @@ TEST_F(ProjectMapWindowTest, ListedFormsThatCouldNotBeOpenedArePlaceholders) {
 
 TEST_F(ProjectMapWindowTest, WithoutFormsItSaysSo) {
   ui_.AnswerMessage(kMbNo);
-  main_.CloseAll();
+  main_.Project().CloseAll();
   main_.Execute(Command::kProjectMap);
   EXPECT_TRUE(Map().Visible());
   EXPECT_EQ(Map().Note(), "No form is open to map.");

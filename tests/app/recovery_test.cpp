@@ -233,7 +233,7 @@ TEST_F(Recovery, WrittenOnlyWhenDueModifiedAndNothingIsOpen) {
     EXPECT_FALSE(TickAfter(*first, 1));
     return false;
   });
-  main.ShowOptions();
+  main.View().ShowOptions();
   EXPECT_FALSE(SetOnDisk());
   EXPECT_TRUE(TickAfter(*first, 1));
   EXPECT_TRUE(SetOnDisk());
@@ -290,7 +290,7 @@ TEST_F(Recovery, AfterAKillTheQuestionAndYesBringsTheWorkBack) {
   // Saved under a name: the set goes, and the next start asks nothing.
   third->ui.AnswerFile(dir_.Path("Saved.qbp"));
   third->ui.AnswerFile(dir_.Path("Saved.qbf"));
-  ASSERT_TRUE(main.SaveProjectAs());
+  ASSERT_TRUE(main.Project().SaveProjectAs());
   EXPECT_FALSE(SetOnDisk());
   third.reset();
   auto fourth = Launch("fourth");
@@ -331,7 +331,7 @@ TEST_F(Recovery, SavedFormsComeBackFromTheirFilesAndModifiedOnesFromTheSet) {
                                           "\r\nForm2=" + dir_.Path("gone.qbf") + "\r\n"));
   auto first = Launch("first");
   first->ui.AnswerFile(project);
-  first->main->OpenProject();
+  first->main->Project().OpenProject();
   ASSERT_EQ(first->main->State().windows.size(), 2u);
   {
     EditTransaction edit(first->main->State(), first->main->State().windows[1].get());
@@ -362,7 +362,7 @@ TEST_F(Recovery, SavedFormsComeBackFromTheirFilesAndModifiedOnesFromTheSet) {
   // The form the project listed but could not open is still listed on saving.
   second->ui.AnswerMessage(kMbYes);
   second->ui.AnswerMessage(kMbYes);
-  ASSERT_TRUE(main.SaveProject());
+  ASSERT_TRUE(main.Project().SaveProject());
   IniFile saved;
   ASSERT_TRUE(saved.Load(project));
   EXPECT_EQ(saved.Keys("ActiveForms").size(), 3u);

@@ -227,7 +227,7 @@ TEST_F(StartUp, TheSettingsLiveInTheUserFolderSeededByTheProgramFolder) {
   Run(Env(config, std::nullopt));
   EXPECT_EQ(main_->SettingsFile(), config + "/quillboard/options.ini");
   EXPECT_EQ(main_->State().library, LibraryId::kCControls);
-  main_->ToggleShortNames();
+  main_->View().ToggleShortNames();
   main_->Finish();
   EXPECT_EQ(ReadFileBytes(config + "/quillboard/options.ini"),
             "[General]\r\nLib=1\r\nGrid=1\r\nShortNames=1\r\n"

@@ -15,7 +15,8 @@ TEST_F(ShellPlaces, EachNewFormStepsDownAndRightFromTheOneAtItsPlace) {
   StartProject(LibraryId::kCControls);
   TChildFrm& first = Window(0);
   const int left = first.WindowLeft(), top = first.WindowTop();
-  std::vector<TChildFrm*> made = {&main_.NewForm(), &main_.NewForm(), &main_.NewForm()};
+  std::vector<TChildFrm*> made = {&main_.Forms().NewForm(), &main_.Forms().NewForm(),
+                                  &main_.Forms().NewForm()};
   for (std::size_t i = 0; i < made.size(); ++i) {
     const int step = kCascadeStep * static_cast<int>(i + 1);
     EXPECT_EQ(made[i]->WindowLeft(), left + step) << i;
@@ -28,9 +29,9 @@ TEST_F(ShellPlaces, AClosedFormsPlaceIsFreeAgain) {
   TChildFrm& first = Window(0);
   const int left = first.WindowLeft(), top = first.WindowTop();
   ui_.AnswerMessage(kMbNo);
-  main_.CloseForm();
+  main_.Forms().CloseForm();
   ASSERT_FALSE(first.Visible());
-  TChildFrm& next = main_.NewForm();
+  TChildFrm& next = main_.Forms().NewForm();
   EXPECT_EQ(next.WindowLeft(), left);
   EXPECT_EQ(next.WindowTop(), top);
 }
@@ -71,12 +72,12 @@ TEST_F(ShellPlaces, FileDialogsOpenInTheProjectsFolder) {
   StartProject(LibraryId::kPToolboxLib);
   // Before any file was chosen there is no folder to offer.
   ui_.AnswerFile(std::nullopt);
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   EXPECT_EQ(ui_.ShownLog().back().request.initial_dir, "");
 
   ui_.AnswerFile(Path("work/demo.qbp"));
   ui_.AnswerFile(Path("work/Form1.qbf"));
-  ASSERT_TRUE(main_.SaveProjectAs());
+  ASSERT_TRUE(main_.Project().SaveProjectAs());
   const std::string folder = Path("work");
   for (Command command : {Command::kOpenForm, Command::kOpenProject, Command::kSaveFormAs}) {
     ui_.ClearLog();
@@ -95,10 +96,10 @@ TEST_F(ShellPlaces, WithoutAProjectFileTheLastChosenFolderIsOffered) {
   ASSERT_TRUE(WriteFileBytes(Path("forms/b.qbf"), "[FORM]\r\nName=Beta\r\nLib=2\r\n"));
   main_.State().library = LibraryId::kPToolboxLib;
   ui_.AnswerFile(Path("forms/b.qbf"));
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   ui_.ClearLog();
   ui_.AnswerFile(std::nullopt);
-  main_.OpenForm();
+  main_.Forms().OpenForm();
   EXPECT_EQ(ui_.ShownLog().back().request.initial_dir, Path("forms"));
 }
 

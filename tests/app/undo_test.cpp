@@ -395,7 +395,7 @@ TEST(Undo, SavingMarksTheCleanPointAndUndoLeavesIt) {
   TControl* button = b.Place(PaletteButton::kButton, 20, 10);
   EXPECT_TRUE(b.Main().Modified(b.Form()));
   b.Ui().AnswerFile(b.Path("f.qbf"));
-  b.Main().SaveForm();
+  b.Main().Forms().SaveForm();
   EXPECT_FALSE(b.Main().Modified(b.Form()));
   b.Drag(*button, 10, 0);
   EXPECT_TRUE(b.Main().Modified(b.Form()));
@@ -415,14 +415,14 @@ TEST(Undo, SavingMarksTheCleanPointAndUndoLeavesIt) {
 TEST(Undo, AnUnchangedProjectClosesWithoutAQuestionAndAChangedOneAsks) {
   UndoBench b(kPT);
   // A fresh project: nothing to lose.
-  b.Main().CloseAll();
+  b.Main().Project().CloseAll();
   EXPECT_TRUE(b.Main().State().windows.empty());
   EXPECT_TRUE(b.Ui().AllAnswersUsed());
 
   UndoBench c(kPT);
   c.Place(PaletteButton::kButton, 20, 10);
   c.Ui().AnswerMessage(kMbNo);
-  c.Main().CloseAll();
+  c.Main().Project().CloseAll();
   EXPECT_TRUE(c.Ui().AllAnswersUsed());
   EXPECT_TRUE(c.Main().State().windows.empty());
 
@@ -430,16 +430,16 @@ TEST(Undo, AnUnchangedProjectClosesWithoutAQuestionAndAChangedOneAsks) {
   UndoBench d(kPT);
   d.Place(PaletteButton::kButton, 20, 10);
   d.Main().UndoStep();
-  d.Main().CloseAll();
+  d.Main().Project().CloseAll();
   EXPECT_TRUE(d.Main().State().windows.empty());
 }
 
 TEST(Undo, TheGridOptionIsNoChangeOfTheForm) {
   UndoBench b(kPT);
-  b.Main().ToggleGrid();
+  b.Main().View().ToggleGrid();
   EXPECT_FALSE(b.Main().Modified(b.Form()));
   b.Place(PaletteButton::kButton, 20, 10);
-  b.Main().ToggleGrid();
+  b.Main().View().ToggleGrid();
   EXPECT_TRUE(b.Main().Modified(b.Form()));
 }
 
@@ -448,10 +448,10 @@ TEST(Undo, OpeningAProjectStartsWithNoSteps) {
   b.Place(PaletteButton::kButton, 20, 10);
   b.Ui().AnswerFile(b.Path("p.qbp"));
   b.Ui().AnswerFile(b.Path("Form1.qbf"));
-  ASSERT_TRUE(b.Main().SaveProjectAs());
+  ASSERT_TRUE(b.Main().Project().SaveProjectAs());
   EXPECT_FALSE(b.Main().Modified(b.Form()));
   EXPECT_TRUE(b.Form().Undo().CanUndo());
-  b.Main().OpenProjectFile(b.Path("p.qbp"));
+  b.Main().Project().OpenProjectFile(b.Path("p.qbp"));
   ASSERT_EQ(b.Main().State().windows.size(), 1u);
   EXPECT_FALSE(b.Form().Undo().CanUndo());
   EXPECT_FALSE(b.Main().Enabled(Command::kUndo));

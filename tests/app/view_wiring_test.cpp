@@ -178,19 +178,40 @@ TEST_F(ViewWiring, TheHubReachesTheInspector) {
   Hub& hub = bench_.Main().GetHub();
   inspector.Empty();
   ASSERT_TRUE(inspector.ChooserEntries().empty());
-  hub.LoadChooser(form);
+  hub.Inspector().LoadChooser(form);
   EXPECT_EQ(inspector.ChooserEntries().size(), 2u);  // the form and the button
-  hub.FillInspector(form, *button);
+  hub.Inspector().Fill(form, *button);
   EXPECT_EQ(inspector.Rows().at(static_cast<std::size_t>(inspector.RowIndex("Name"))).value,
             button->Name());
-  hub.SelectChooserEntry(*button);
+  hub.Inspector().SelectChooserEntry(*button);
   EXPECT_EQ(inspector.ChooserEntries()[inspector.ChooserIndex()].text, button->Name() + ": Button");
-  hub.ShowFormRows(form);
+  hub.Inspector().ShowFormRows(form);
   EXPECT_EQ(inspector.Rows().front().name, "Name");
   EXPECT_EQ(inspector.Rows().at(0).value, form.Name());
   inspector.SetChooserDropped(true);
-  hub.CloseChooserList();
+  hub.Inspector().CloseChooserList();
   EXPECT_FALSE(inspector.ChooserDropped());
+}
+
+// Unwired, the hub still hands out a port; nothing it is asked reaches the inspector, and
+// undo, which refills the inspector, runs as before.
+TEST_F(ViewWiring, WithoutAnInspectorTheHubsPortReachesNothing) {
+  TChildFrm& form = Form();
+  TControl* button = Place(form, PaletteButton::kButton, 20, 20);
+  ASSERT_NE(button, nullptr);
+  TfrmProperties& inspector = bench_.Inspector();
+  Hub& hub = bench_.Main().GetHub();
+  EXPECT_EQ(&hub.Inspector(), &inspector);
+  inspector.Empty();
+  bench_.Main().SetInspector(nullptr);
+  EXPECT_NE(&hub.Inspector(), &inspector);
+  hub.Inspector().LoadChooser(form);
+  hub.Inspector().Fill(form, *button);
+  EXPECT_TRUE(bench_.Main().UndoStep());
+  EXPECT_TRUE(inspector.ChooserEntries().empty());
+  EXPECT_EQ(inspector.RowCount(), 1);
+  bench_.Main().SetInspector(&inspector);
+  EXPECT_EQ(&hub.Inspector(), &inspector);
 }
 
 }  // namespace

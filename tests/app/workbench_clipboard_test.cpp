@@ -38,7 +38,7 @@ class WorkbenchClipboard : public ::testing::Test {
 
 TEST_F(WorkbenchClipboard, TheEditCommandsMoveTheCurrentControl) {
   TMain& main = bench_->Main();
-  TChildFrm& form = main.NewForm();
+  TChildFrm& form = main.Forms().NewForm();
   TControl* label = Place(form, PaletteButton::kLabel, 20, 30);
   ASSERT_NE(label, nullptr);
   main.Execute(Command::kCopy);

@@ -314,9 +314,9 @@ TEST_F(Zoom, TheColourEditorsSampleTakesOverWhileItIsOpen) {
 TEST(ZoomOfTheMainWindow, ShowsTheFormPictureMagnifiedTwice) {
   FakeUi ui;
   TMain main(ui, "", {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
-  TChildFrm& window = main.NewForm();
+  TChildFrm& window = main.Forms().NewForm();
   window.SetWindowPos(0, 0);
-  main.ToggleZoom();
+  main.View().ToggleZoom();
   const ZoomImage& zoom = main.Zoom().Image();
   ASSERT_EQ(zoom.width, 334);
   ASSERT_EQ(zoom.height, 452);

@@ -34,7 +34,7 @@ TEST(ProjectWorkload, TheMainWindowOpensEveryFormWithEveryControl) {
     NullUi ui;
     TMain main(ui, dir.Path("program"),
                {[](const char*) -> std::optional<std::string> { return std::nullopt; }});
-    main.LoadProject(path);
+    main.Project().LoadProject(path);
     EXPECT_EQ(ui.messages, 0) << ui.last_message;
     ASSERT_EQ(main.State().windows.size(), 5u);
     for (const auto& window : main.State().windows) EXPECT_EQ(CountControls(*window), 30);

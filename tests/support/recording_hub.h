@@ -1,9 +1,11 @@
 #pragma once
 
 // The hub as the designer's and the inspector's own tests and the benchmarks see it: every
-// call of the real interface is recorded as "<Method>" or "<Method> <name>" (the form's or
-// control's name; LoadChooser the control list's length), and what the hub answers is set
-// by the test. The benchmarks turn the recording off.
+// call of the real interface, its inspector port's included, is recorded as "<Method>" or
+// "<Method> <name>" (the form's or control's name; LoadChooser the control list's length),
+// and what the hub answers is set by the test. The benchmarks turn the recording off. The
+// port's calls keep the names they are known by in the tests: "FillInspector" (Fill),
+// "HideInlineEditors" (HideEditors), "EmptyInspector" (Empty).
 
 #include <algorithm>
 #include <string>
@@ -22,14 +24,12 @@ class RecordingHub : public Hub {
   // The height of "A" in the standard face, which a hub without fonts answers.
   static constexpr int kStandardTextHeight = 11;
 
-  void FillInspector(TChildFrm&, TControl& object) override { Log("FillInspector", object); }
-  void ShowFormRows(TChildFrm& form) override { Log("ShowFormRows " + form.Name()); }
-  void LoadChooser(TChildFrm& form) override {
-    Log("LoadChooser " + std::to_string(form.ControlList().size()));
-  }
-  void SelectChooserEntry(TControl& object) override { Log("SelectChooserEntry", object); }
-  void HideInlineEditors() override { Log("HideInlineEditors"); }
-  void CloseChooserList() override { Log("CloseChooserList"); }
+  RecordingHub() = default;
+  // Its port records into this hub.
+  RecordingHub(const RecordingHub&) = delete;
+  RecordingHub& operator=(const RecordingHub&) = delete;
+
+  InspectorPort& Inspector() override { return inspector_; }
   bool InspectorVisible() const override { return inspector_visible; }
   void ToggleInspector() override { Log("ToggleInspector"); }
   int InspectorWidth() const override { return inspector_width; }
@@ -76,12 +76,32 @@ class RecordingHub : public Hub {
   bool items_ok = false;
 
  private:
+  // The inspector port, recording into the hub's calls.
+  class RecordingInspector final : public InspectorPort {
+   public:
+    explicit RecordingInspector(RecordingHub& hub) : hub_(hub) {}
+    void Fill(TChildFrm&, TControl& object) override { hub_.Log("FillInspector", object); }
+    void ShowFormRows(TChildFrm& form) override { hub_.Log("ShowFormRows " + form.Name()); }
+    void LoadChooser(TChildFrm& form) override {
+      hub_.Log("LoadChooser " + std::to_string(form.ControlList().size()));
+    }
+    void SelectChooserEntry(TControl& object) override { hub_.Log("SelectChooserEntry", object); }
+    void HideEditors() override { hub_.Log("HideInlineEditors"); }
+    void CloseChooserList() override { hub_.Log("CloseChooserList"); }
+    void Empty() override { hub_.Log("EmptyInspector"); }
+
+   private:
+    RecordingHub& hub_;
+  };
+
   void Log(const std::string& call) {
     if (record) calls.push_back(call);
   }
   void Log(const char* method, const TControl& control) {
     if (record) calls.push_back(std::string(method) + " " + control.Name());
   }
+
+  RecordingInspector inspector_{*this};
 };
 
 }  // namespace qb::test

@@ -20,8 +20,8 @@ class TestClipboard : public QObject {
     AppState& state = program.State();
     state.library = LibraryId::kPToolboxLib;
     state.project_name = "Demo";
-    TChildFrm& first = program.Main().NewForm();
-    TChildFrm& second = program.Main().NewForm();
+    TChildFrm& first = program.Main().Forms().NewForm();
+    TChildFrm& second = program.Main().Forms().NewForm();
     window.Sync();
     ui::DesignerCanvas* first_canvas = program.Canvas(first);
     ui::DesignerCanvas* second_canvas = program.Canvas(second);

@@ -16,7 +16,7 @@ class TestDesignerScale : public QObject {
     test::Program program;
     QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
     program.State().library = LibraryId::kPToolboxLib;
-    TChildFrm& form = program.Main().NewForm();
+    TChildFrm& form = program.Main().Forms().NewForm();
     program.Window().Sync();
     ui::DesignerCanvas* canvas = program.Canvas(form);
     QVERIFY(canvas);
@@ -57,7 +57,7 @@ class TestDesignerScale : public QObject {
     test::Program program;
     QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
     program.State().library = LibraryId::kPToolboxLib;
-    TChildFrm& form = program.Main().NewForm();
+    TChildFrm& form = program.Main().Forms().NewForm();
     program.Main().SetDesignerScale(2);
     program.Window().Sync();
     ui::DesignerCanvas* canvas = program.Canvas(form);

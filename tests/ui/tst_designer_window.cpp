@@ -53,7 +53,7 @@ class TestDesignerWindow : public QObject {
     AppState& state = program.State();
     state.library = LibraryId::kPToolboxLib;
     state.project_name = "Demo";
-    TChildFrm& form = program.Main().NewForm();
+    TChildFrm& form = program.Main().Forms().NewForm();
     program.Window().Sync();
     ui::DesignerCanvas* canvas = program.Canvas(form);
     QVERIFY(canvas);
@@ -133,8 +133,8 @@ class TestDesignerWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&program.Window()));
     program.State().library = LibraryId::kPToolboxLib;
     program.State().project_name = "Demo";
-    TChildFrm& form = program.Main().NewForm();
-    TChildFrm& other = program.Main().NewForm();
+    TChildFrm& form = program.Main().Forms().NewForm();
+    TChildFrm& other = program.Main().Forms().NewForm();
     program.Window().Sync();
     ui::DesignerViews& views = program.shell->Designers();
     auto below = [&](const TChildFrm& back, const TChildFrm& front) {
@@ -159,7 +159,7 @@ class TestDesignerWindow : public QObject {
     program.State().library = LibraryId::kPToolboxLib;
     program.State().project_name = "Demo";
     std::vector<TChildFrm*> forms;
-    for (int i = 0; i < 5; ++i) forms.push_back(&program.Main().NewForm());
+    for (int i = 0; i < 5; ++i) forms.push_back(&program.Main().Forms().NewForm());
     program.Window().Sync();
     // Side by side, so that no window's frame lies over another's picture.
     PaintCounter paints;
