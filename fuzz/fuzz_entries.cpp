@@ -38,11 +38,10 @@ std::string FormRoundTrip(LibraryId lib, const IniFile& ini) {
 
 bool SameProject(const ProjectFileData& a, const ProjectFileData& b) {
   return a.library == b.library && a.inspector_active == b.inspector_active &&
-         (!a.inspector_active ||
-          (a.inspector_bounds.left == b.inspector_bounds.left &&
-           a.inspector_bounds.top == b.inspector_bounds.top &&
-           a.inspector_bounds.width == b.inspector_bounds.width &&
-           a.inspector_bounds.height == b.inspector_bounds.height)) &&
+         (!a.inspector_active || (a.inspector_bounds.left == b.inspector_bounds.left &&
+                                  a.inspector_bounds.top == b.inspector_bounds.top &&
+                                  a.inspector_bounds.width == b.inspector_bounds.width &&
+                                  a.inspector_bounds.height == b.inspector_bounds.height)) &&
          a.zoom_active == b.zoom_active &&
          (!a.zoom_active || (a.zoom_top == b.zoom_top && a.zoom_left == b.zoom_left)) &&
          a.forms.size() == b.forms.size();

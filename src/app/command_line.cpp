@@ -35,11 +35,17 @@ StartRequest ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 bool IsToolkitOption(const std::string& arg) {
-  static constexpr std::string_view kNames[] = {
-      "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-      "qwindowicon", "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount",
-      "display", "geometry", "title", "name", "visual", "sync", "nograb", "dograb",
-      "qmljsdebugger", "testability"};
+  static constexpr std::string_view kNames[] = {"platform",        "platformpluginpath",
+                                                "platformtheme",   "plugin",
+                                                "qwindowgeometry", "qwindowicon",
+                                                "qwindowtitle",    "reverse",
+                                                "session",         "style",
+                                                "stylesheet",      "widgetcount",
+                                                "display",         "geometry",
+                                                "title",           "name",
+                                                "visual",          "sync",
+                                                "nograb",          "dograb",
+                                                "qmljsdebugger",   "testability"};
   std::string_view name(arg);
   if (!name.starts_with('-')) return false;
   name.remove_prefix(name.starts_with("--") ? 2 : 1);

@@ -102,8 +102,8 @@ bool TfrmZoom::Take(bool timer) {
     const bool shows_designer = image_.width == kClientWidth && image_.height == kClientHeight;
     client_width_ = kClientWidth;
     client_height_ = kClientHeight;
-    if (timer && shows_designer && looked_window_ == window && looked_serial_ == window->PictureSerial() &&
-        ++ticks_unlooked_ < kLookAnywayTicks)
+    if (timer && shows_designer && looked_window_ == window &&
+        looked_serial_ == window->PictureSerial() && ++ticks_unlooked_ < kLookAnywayTicks)
       return false;
     source = source_->DesignerPicture(*window);
     // Painting may itself correct a size and mark the picture; what was painted is this serial.

@@ -181,8 +181,8 @@ void ProjectCommands::OpenListedForm(const std::string& form_path,
   std::optional<std::string> refusal;
   if (header.status == ReadStatus::kMissing)
     refusal = ListedFormMissingText(form_path);
-  else
-    if (std::string why = FormFileRefusal(form_path, header); !why.empty()) refusal = why;
+  else if (std::string why = FormFileRefusal(form_path, header); !why.empty())
+    refusal = why;
   // Read with this library, a form of the other one would lose every control this library
   // lacks, and the next save would write the emptied form over it.
   if (!refusal && header.lib != static_cast<int>(app_.state_.library))

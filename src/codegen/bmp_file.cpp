@@ -249,9 +249,9 @@ std::optional<BmpInfo> InspectBmp(std::string_view bytes, std::string* error) {
     return Fail(error, kTruncated);
   if (f->compression == kBmpRle8 || f->compression == kBmpRle4) {
     const std::int64_t stream = pixel_bytes > 0 ? pixel_bytes : size - offset;
-    if (!RleFillsPicture(bytes.substr(static_cast<std::size_t>(offset),
-                                      static_cast<std::size_t>(stream)),
-                         f->width, rows, f->bits))
+    if (!RleFillsPicture(
+            bytes.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(stream)),
+            f->width, rows, f->bits))
       return Fail(error, kBadRle);
   }
   return BmpInfo{static_cast<int>(f->width), static_cast<int>(rows), f->bits};

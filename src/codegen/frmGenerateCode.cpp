@@ -216,8 +216,8 @@ std::vector<LayoutFinding> TfrmGenerate::TypedSettingsErrors() const {
   CodeSettings typed = CurrentSettings();
   typed.color = typed.color && RulesFor(session_.library).color_option;
   std::vector<LayoutFinding> found;
-  CheckGeneratedCode(forms, session_.library,
-                     CodeCheckSettingsFrom(typed, session_.project_name), found);
+  CheckGeneratedCode(forms, session_.library, CodeCheckSettingsFrom(typed, session_.project_name),
+                     found);
   std::vector<LayoutFinding> known;
   CheckGeneratedCode(forms, session_.library,
                      CodeCheckSettingsOf(session_.project_path, session_.project_name), known);

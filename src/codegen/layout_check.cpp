@@ -288,8 +288,8 @@ std::vector<CellText> CellTexts(const TControl& c, const FontRegistry& fonts) {
       const std::string& item = radio->Items()[i];
       const int tw = face.TextWidth(item);
       const CCRadioColumns across = CCRadioItemColumns(*radio, static_cast<int>(i), tw);
-      cells.push_back({item, "", "text", "its cell", across.text_x, tw, Px{across.x0} + 1,
-                       Px{across.x1} - 1});
+      cells.push_back(
+          {item, "", "text", "its cell", across.text_x, tw, Px{across.x0} + 1, Px{across.x1} - 1});
     }
   } else if (const auto* table = As<TCCTable>(&c)) {
     constexpr char kFieldSeparator = '~';
@@ -298,17 +298,15 @@ std::vector<CellText> CellTexts(const TControl& c, const FontRegistry& fonts) {
       for (const CCTableColumn& column : columns) {
         std::string cell = NthField(table->Items()[r], kFieldSeparator, column.index + 1);
         const int tw = face.TextWidth(cell);
-        cells.push_back({std::move(cell),
-                         TextLine(" in row ", r + 1, ", column ", column.index + 1),
-                         "text", "its cell", CCTableCellTextX(column, tw), tw,
-                         Px{column.x0} + 1, Px{column.x1} - 1});
+        cells.push_back(
+            {std::move(cell), TextLine(" in row ", r + 1, ", column ", column.index + 1), "text",
+             "its cell", CCTableCellTextX(column, tw), tw, Px{column.x0} + 1, Px{column.x1} - 1});
       }
     }
   } else if (const auto* dialog = As<TPTDialog>(&c)) {
     const int tw = fonts.Face(kPilotBold).TextWidth(dialog->Title());
-    cells.push_back({dialog->Title(), "", "title", "its title bar",
-                     PTDialogTitleX(c.Width(), tw), tw, kPTDialogTitleBarInset,
-                     Px{c.Width()} - 1 - kPTDialogTitleBarInset});
+    cells.push_back({dialog->Title(), "", "title", "its title bar", PTDialogTitleX(c.Width(), tw),
+                     tw, kPTDialogTitleBarInset, Px{c.Width()} - 1 - kPTDialogTitleBarInset});
   }
   return cells;
 }
@@ -513,8 +511,8 @@ class Checker {
     if (cut <= 0) return;
     const std::string& owner = c ? c->Name() : form_->Name();
     Add(FindingSeverity::kWarning, c,
-        TextLine(owner, "'s ", what, " ", Quoted(text), where, " is ", Pixels(cut),
-                 " wider than ", room, " shows and is cut off"),
+        TextLine(owner, "'s ", what, " ", Quoted(text), where, " is ", Pixels(cut), " wider than ",
+                 room, " shows and is cut off"),
         kRuleTextFits);
   }
 

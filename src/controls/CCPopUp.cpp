@@ -4,9 +4,7 @@
 
 namespace qb {
 
-TCCPopUp::TCCPopUp(ControlOwner* owner) : TControl(kClass, owner, 35, 14) {
-  SetSelectColor(kBlue);
-}
+TCCPopUp::TCCPopUp(ControlOwner* owner) : TControl(kClass, owner, 35, 14) { SetSelectColor(kBlue); }
 
 int TCCPopUp::VisibleItems() const { return NearestDiv(Height() - 3, 11); }
 

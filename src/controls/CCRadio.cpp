@@ -4,9 +4,7 @@
 
 namespace qb {
 
-TCCRadio::TCCRadio(ControlOwner* owner) : TControl(kClass, owner, 31, 14) {
-  SetSelectColor(kBlue);
-}
+TCCRadio::TCCRadio(ControlOwner* owner) : TControl(kClass, owner, 31, 14) { SetSelectColor(kBlue); }
 
 int TCCRadio::UserWidth() const {
   int n = static_cast<int>(items_.size());

@@ -8,7 +8,6 @@ namespace qb {
 
 namespace {
 
-
 // Everything hangs from b, the top of the text centred in the panel.
 void DrawBox(PalmCanvas& canvas, int b) {
   canvas.ClearBrush();

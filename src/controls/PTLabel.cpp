@@ -2,8 +2,6 @@
 
 namespace qb {
 
-TPTLabel::TPTLabel(ControlOwner* owner) : TControl(kClass, owner, 32, 13) {
-  SetSelectColor(kBlue);
-}
+TPTLabel::TPTLabel(ControlOwner* owner) : TControl(kClass, owner, 32, 13) { SetSelectColor(kBlue); }
 
 }  // namespace qb

@@ -2,9 +2,7 @@
 
 namespace qb {
 
-TPTList::TPTList(ControlOwner* owner) : TControl(kClass, owner, 35, 25) {
-  SetSelectColor(kBlue);
-}
+TPTList::TPTList(ControlOwner* owner) : TControl(kClass, owner, 35, 25) { SetSelectColor(kBlue); }
 
 void TPTList::SetMaxItems(int n) {
   max_items_ = n;

@@ -5,8 +5,7 @@
 
 namespace qb {
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 void PaintPTPopTrigger(TControl& control, PalmCanvas& canvas, const PaintContext& context) {
   auto& trigger = static_cast<TPTPopTrigger&>(control);

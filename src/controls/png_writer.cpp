@@ -60,8 +60,8 @@ std::vector<std::uint8_t> EncodePng(const PalmCanvas& canvas, int scale) {
 bool WritePng(const std::string& path, const PalmCanvas& canvas, int scale) {
   std::vector<std::uint8_t> png = EncodePng(canvas, scale);
   if (png.empty()) return false;
-  return WriteFileAtomic(
-      path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
+  return WriteFileAtomic(path,
+                         std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
 
 }  // namespace qb

@@ -94,7 +94,8 @@ TControl* ControlClipboard::MovableCurrent() const {
 
 TChildFrm* ControlClipboard::FormOf(const TControl& control) const {
   for (const auto& window : state_.windows)
-    if (static_cast<const ControlOwner*>(&window->Document()) == control.Owner()) return window.get();
+    if (static_cast<const ControlOwner*>(&window->Document()) == control.Owner())
+      return window.get();
   return nullptr;
 }
 

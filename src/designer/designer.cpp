@@ -119,7 +119,8 @@ void Designer::ShowSelection(TChildFrm& form, bool add) { qb::ShowSelection(stat
 void Designer::RefreshChooser(TChildFrm& form) {
   form.RebuildControlList(state_.library);
   hub_.Inspector().LoadChooser(form);
-  if (TControl* current = state_.current_control.Get()) hub_.Inspector().SelectChooserEntry(*current);
+  if (TControl* current = state_.current_control.Get())
+    hub_.Inspector().SelectChooserEntry(*current);
   ShowSelection(form, false);
 }
 

@@ -62,9 +62,7 @@ class TChildFrm : public DocumentObserver {
   const TCCForm& Screen() const { return document_.Screen(); }
   std::vector<TControl*> AllControls() const { return document_.AllControls(); }
   TControl* FindControl(const std::string& name) const { return document_.FindControl(name); }
-  static const std::vector<std::string>& FixedPartNames() {
-    return FormDocument::FixedPartNames();
-  }
+  static const std::vector<std::string>& FixedPartNames() { return FormDocument::FixedPartNames(); }
   const std::vector<ControlListEntry>& ControlList() const { return document_.ControlList(); }
   void AppendToControlList(TControl& control, const std::string& kind) {
     document_.AppendToControlList(control, kind);

@@ -41,31 +41,28 @@ std::string FontNameFromLabel(std::string_view label) {
 namespace {
 
 constexpr NamedColor kNamedColors[] = {
-    {"Black", 0, 15},         {"Maroon", 128, 2},      {"Red", 255, 10},
-    {"Green", 32768, 4},      {"Olive", 32896, 3},     {"Lime", 65280, 12},
-    {"Yellow", 65535, 11},    {"Navy", 8388608, 6},    {"Purple", 8388736, 7},
-    {"Teal", 8421376, 5},     {"Gray", 8421504, 1},    {"Silver", 12632256, 9},
-    {"Blue", 16711680, 14},   {"Fuchsia", 16711935, 8}, {"Aqua", 16776960, 13},
+    {"Black", 0, 15},       {"Maroon", 128, 2},       {"Red", 255, 10},
+    {"Green", 32768, 4},    {"Olive", 32896, 3},      {"Lime", 65280, 12},
+    {"Yellow", 65535, 11},  {"Navy", 8388608, 6},     {"Purple", 8388736, 7},
+    {"Teal", 8421376, 5},   {"Gray", 8421504, 1},     {"Silver", 12632256, 9},
+    {"Blue", 16711680, 14}, {"Fuchsia", 16711935, 8}, {"Aqua", 16776960, 13},
     {"White", 16777215, 0},
 };
 
 constexpr FormatEntry kDateFormats[] = {
-    {8, "Pref. Short Date"}, {9, "Pref. Long Date"},    {10, "MM/DD/YY"},
-    {11, "DD/MM/YY"},        {12, "DD.MM.YY"},          {13, "DD-MM-YY"},
-    {14, "YY/MM/DD"},        {15, "YY.MM.DD"},          {16, "YY-MM-DD"},
-    {17, "MMM DD, YYYY"},    {18, "DD MMM YYYY"},       {19, "DD. MMM YYYY"},
-    {20, "MMM YYYY"},        {21, "DD MMM, YYYY"},      {22, "YYYY.MM.DD"},
-    {23, "YYYY MMM DD"},     {24, "MMM ''YY"},          {25, "MMM YY"},
+    {8, "Pref. Short Date"},   {9, "Pref. Long Date"}, {10, "MM/DD/YY"},
+    {11, "DD/MM/YY"},          {12, "DD.MM.YY"},       {13, "DD-MM-YY"},
+    {14, "YY/MM/DD"},          {15, "YY.MM.DD"},       {16, "YY-MM-DD"},
+    {17, "MMM DD, YYYY"},      {18, "DD MMM YYYY"},    {19, "DD. MMM YYYY"},
+    {20, "MMM YYYY"},          {21, "DD MMM, YYYY"},   {22, "YYYY.MM.DD"},
+    {23, "YYYY MMM DD"},       {24, "MMM ''YY"},       {25, "MMM YY"},
     {26, "MM-DD-YY (OS4.0+)"},
 };
 
 constexpr FormatEntry kTimeFormats[] = {
-    {0, "Minutes"},           {1, "Hours"},
-    {2, "System pref."},      {3, "h:mm (0-12)"},
-    {4, "h:mm am/pm (0-12)"}, {5, "h:mm (0-24)"},
-    {6, "h.mm (0-12)"},       {7, "h.mm am/pm (0-12)"},
-    {8, "h.mm (0-24)"},       {9, "h am/pm (0-12)"},
-    {10, "h (0-24)"},         {11, "h,mm (0-24)"},
+    {0, "Minutes"},           {1, "Hours"},          {2, "System pref."}, {3, "h:mm (0-12)"},
+    {4, "h:mm am/pm (0-12)"}, {5, "h:mm (0-24)"},    {6, "h.mm (0-12)"},  {7, "h.mm am/pm (0-12)"},
+    {8, "h.mm (0-24)"},       {9, "h am/pm (0-12)"}, {10, "h (0-24)"},    {11, "h,mm (0-24)"},
 };
 
 }  // namespace

@@ -73,19 +73,31 @@ const std::vector<KindInfo> kPToolboxKinds = {
 };
 
 constexpr std::array<const char*, 23> kClassNames = {
-    "TCCForm",   "TCCButton",     "TCCSwitch",  "TCCCheckbox", "TCCLabel",  "TCCEdit",
-    "TCCListBox", "TCCRadio",     "TCCDropDown", "TCCPopUp",   "TCCMenuBar", "TCCMenu",
-    "TCCBitmap", "TCCTable",      "TPTDialog",  "TPTButton",   "TPTPopTrigger", "TPTEdit",
-    "TPTCheckbox", "TPTLabel",    "TPTList",    "TPTGsi",      "TChildFrm",
+    "TCCForm",     "TCCButton", "TCCSwitch",   "TCCCheckbox", "TCCLabel",      "TCCEdit",
+    "TCCListBox",  "TCCRadio",  "TCCDropDown", "TCCPopUp",    "TCCMenuBar",    "TCCMenu",
+    "TCCBitmap",   "TCCTable",  "TPTDialog",   "TPTButton",   "TPTPopTrigger", "TPTEdit",
+    "TPTCheckbox", "TPTLabel",  "TPTList",     "TPTGsi",      "TChildFrm",
 };
 
 constexpr PaletteButtonInfo kPaletteButtons[kPaletteButtonCount] = {
-    {P::kButton, "Button"},     {P::kSelect, "Select"},     {P::kPush, "Push"},
-    {P::kLabel, "Label"},       {P::kEditLine, "Edit line"}, {P::kEdit, "Edit"},
-    {P::kCheckBox, "CheckBox"}, {P::kSwitch, "Switch"},     {P::kPopTrigger, "PopTrigger"},
-    {P::kPopUp, "PopUp"},       {P::kListBox, "ListBox"},   {P::kDropDown, "DropDown"},
-    {P::kRadio, "Radio"},       {P::kMenu, "Menu"},         {P::kBitmap, "Bitmap"},
-    {P::kTable, "Table"},       {P::kGsi, "GSI"},           {P::kDialog, "Dialog"},
+    {P::kButton, "Button"},
+    {P::kSelect, "Select"},
+    {P::kPush, "Push"},
+    {P::kLabel, "Label"},
+    {P::kEditLine, "Edit line"},
+    {P::kEdit, "Edit"},
+    {P::kCheckBox, "CheckBox"},
+    {P::kSwitch, "Switch"},
+    {P::kPopTrigger, "PopTrigger"},
+    {P::kPopUp, "PopUp"},
+    {P::kListBox, "ListBox"},
+    {P::kDropDown, "DropDown"},
+    {P::kRadio, "Radio"},
+    {P::kMenu, "Menu"},
+    {P::kBitmap, "Bitmap"},
+    {P::kTable, "Table"},
+    {P::kGsi, "GSI"},
+    {P::kDialog, "Dialog"},
 };
 
 }  // namespace

@@ -38,8 +38,7 @@ std::optional<std::string> Ui::ChooseFolder(const std::string& title, const std:
   return DoChooseFolder(title, initial);
 }
 
-std::optional<std::string> Ui::ChoosePicture(const std::string& title,
-                                             const std::string& initial) {
+std::optional<std::string> Ui::ChoosePicture(const std::string& title, const std::string& initial) {
   ModalScope scope(*this);
   return DoChoosePicture(title, initial);
 }

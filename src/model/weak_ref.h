@@ -22,7 +22,7 @@ template <typename T>
 class WeakRef {
  public:
   WeakRef() = default;
-  WeakRef(std::nullptr_t) {}  // NOLINT(google-explicit-constructor)
+  WeakRef(std::nullptr_t) {}             // NOLINT(google-explicit-constructor)
   WeakRef(T* target) { Reset(target); }  // NOLINT(google-explicit-constructor)
 
   void Reset(T* target = nullptr) {

@@ -65,7 +65,8 @@ RowSpec MenuTestRow() {
         return vocab::FlagText(vocab::kStrictTestFlag, ccbind::kMenuTest.get_int(c));
       },
       [](TControl& c, const std::string& text, RowEnv& env) {
-        if (auto value = FlagValue(vocab::kStrictTestFlag, text)) ccbind::kMenuTest.set_int(c, *value);
+        if (auto value = FlagValue(vocab::kStrictTestFlag, text))
+          ccbind::kMenuTest.set_int(c, *value);
         if (env.window) OpenMenu(*env.window, Of<TCCMenu>(c));
       });
 }

@@ -111,8 +111,7 @@ bool RunOptions(QWidget* parent, DialogModel& model, Ui& core_ui) {
   code_layout->addLayout(row);
   code_layout->addStretch();
   tabs->addTab(code, TfrmOpcionesGenerales::kCodePage);
-  tabs->setCurrentIndex(
-      options.ActivePage() == TfrmOpcionesGenerales::Page::kDesign ? 0 : 1);
+  tabs->setCurrentIndex(options.ActivePage() == TfrmOpcionesGenerales::Page::kDesign ? 0 : 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -165,9 +164,8 @@ bool RunAbout(QWidget* parent, Ui& core_ui) {
   auto* layout = new QVBoxLayout(&dialog);
   auto* icon = new QLabel;
   icon->setObjectName("imgProgramIcon");
-  icon->setPixmap(QPixmap::fromImage(ProgramImage().scaled(kAboutIconSize, kAboutIconSize,
-                                                           Qt::IgnoreAspectRatio,
-                                                           Qt::FastTransformation)));
+  icon->setPixmap(QPixmap::fromImage(ProgramImage().scaled(
+      kAboutIconSize, kAboutIconSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
   layout->addWidget(icon, 0, Qt::AlignHCenter);
   auto* name = new QLabel(TAboutBox::kProductName);
   name->setAlignment(Qt::AlignCenter);
@@ -198,9 +196,8 @@ bool RunAbout(QWidget* parent, Ui& core_ui) {
 }  // namespace
 
 void RegisterAppDialogs(QtUi& ui, Ui& core_ui) {
-  ui.RegisterDialog(TfrmOpcionesGenerales::kDialogId, [&core_ui](QWidget* p, DialogModel& m) {
-    return RunOptions(p, m, core_ui);
-  });
+  ui.RegisterDialog(TfrmOpcionesGenerales::kDialogId,
+                    [&core_ui](QWidget* p, DialogModel& m) { return RunOptions(p, m, core_ui); });
   ui.RegisterDialog(TfrmNProyecto::kDialogId,
                     [](QWidget* p, DialogModel& m) { return RunNewProject(p, m); });
   ui.RegisterDialog(TAboutBox::kDialogId,

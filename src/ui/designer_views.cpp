@@ -33,11 +33,16 @@ ShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
 
 Qt::CursorShape QtCursor(CursorShape shape) {
   switch (shape) {
-    case CursorShape::kSizeWE: return Qt::SizeHorCursor;
-    case CursorShape::kSizeNS: return Qt::SizeVerCursor;
-    case CursorShape::kSizeNWSE: return Qt::SizeFDiagCursor;
-    case CursorShape::kSizeNESW: return Qt::SizeBDiagCursor;
-    case CursorShape::kArrow: break;
+    case CursorShape::kSizeWE:
+      return Qt::SizeHorCursor;
+    case CursorShape::kSizeNS:
+      return Qt::SizeVerCursor;
+    case CursorShape::kSizeNWSE:
+      return Qt::SizeFDiagCursor;
+    case CursorShape::kSizeNESW:
+      return Qt::SizeBDiagCursor;
+    case CursorShape::kArrow:
+      break;
   }
   return Qt::ArrowCursor;
 }

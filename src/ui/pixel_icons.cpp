@@ -10,14 +10,22 @@ using Art = const char* const[16];
 
 QRgb ColorOf(char c) {
   switch (c) {
-    case '#': return qRgb(0, 0, 0);
-    case 'g': return qRgb(128, 128, 128);
-    case 'w': return qRgb(255, 255, 255);
-    case 'b': return qRgb(0, 0, 192);
-    case 'r': return qRgb(192, 0, 0);
-    case 'y': return qRgb(240, 208, 64);
-    case 'G': return qRgb(0, 128, 0);
-    default: return qRgba(0, 0, 0, 0);
+    case '#':
+      return qRgb(0, 0, 0);
+    case 'g':
+      return qRgb(128, 128, 128);
+    case 'w':
+      return qRgb(255, 255, 255);
+    case 'b':
+      return qRgb(0, 0, 192);
+    case 'r':
+      return qRgb(192, 0, 0);
+    case 'y':
+      return qRgb(240, 208, 64);
+    case 'G':
+      return qRgb(0, 128, 0);
+    default:
+      return qRgba(0, 0, 0, 0);
   }
 }
 
@@ -241,55 +249,97 @@ QImage ProgramImage() { return ImageFromArt(kProgram, 16); }
 QIcon CommandIcon(Command command) {
   using C = Command;
   switch (command) {
-    case C::kNewProject: return IconFromArt(kNewProject);
-    case C::kOpenProject: return IconFromArt(kOpen);
-    case C::kSaveProject: return IconFromArt(kSave);
-    case C::kNewForm: return IconFromArt(kNewForm);
-    case C::kOpenForm: return IconFromArt(kOpen);
-    case C::kSaveForm: return IconFromArt(kSave);
+    case C::kNewProject:
+      return IconFromArt(kNewProject);
+    case C::kOpenProject:
+      return IconFromArt(kOpen);
+    case C::kSaveProject:
+      return IconFromArt(kSave);
+    case C::kNewForm:
+      return IconFromArt(kNewForm);
+    case C::kOpenForm:
+      return IconFromArt(kOpen);
+    case C::kSaveForm:
+      return IconFromArt(kSave);
     case C::kGenerateButton:
-    case C::kGenerateCode: return IconFromArt(kGenerate);
-    case C::kUndo: return IconFromArt(kUndo);
-    case C::kRedo: return IconFromArt(kRedo);
-    case C::kCut: return IconFromArt(kCut);
-    case C::kCopy: return IconFromArt(kCopy);
-    case C::kPaste: return IconFromArt(kPaste);
-    case C::kAlignLeft: return IconFromArt(kAlignLeft);
-    case C::kAlignRight: return IconFromArt(kAlignRight);
-    case C::kAlignTop: return IconFromArt(kAlignTop);
-    case C::kAlignBottom: return IconFromArt(kAlignBottom);
-    case C::kSameHeight: return IconFromArt(kSameHeight);
-    case C::kSameWidth: return IconFromArt(kSameWidth);
-    case C::kCenterHorizontally: return IconFromArt(kCenterH);
-    case C::kCenterVertically: return IconFromArt(kCenterV);
-    case C::kSpaceHorizontally: return IconFromArt(kSpaceH);
-    case C::kSpaceVertically: return IconFromArt(kSpaceV);
-    default: return QIcon();
+    case C::kGenerateCode:
+      return IconFromArt(kGenerate);
+    case C::kUndo:
+      return IconFromArt(kUndo);
+    case C::kRedo:
+      return IconFromArt(kRedo);
+    case C::kCut:
+      return IconFromArt(kCut);
+    case C::kCopy:
+      return IconFromArt(kCopy);
+    case C::kPaste:
+      return IconFromArt(kPaste);
+    case C::kAlignLeft:
+      return IconFromArt(kAlignLeft);
+    case C::kAlignRight:
+      return IconFromArt(kAlignRight);
+    case C::kAlignTop:
+      return IconFromArt(kAlignTop);
+    case C::kAlignBottom:
+      return IconFromArt(kAlignBottom);
+    case C::kSameHeight:
+      return IconFromArt(kSameHeight);
+    case C::kSameWidth:
+      return IconFromArt(kSameWidth);
+    case C::kCenterHorizontally:
+      return IconFromArt(kCenterH);
+    case C::kCenterVertically:
+      return IconFromArt(kCenterV);
+    case C::kSpaceHorizontally:
+      return IconFromArt(kSpaceH);
+    case C::kSpaceVertically:
+      return IconFromArt(kSpaceV);
+    default:
+      return QIcon();
   }
 }
 
 QIcon PaletteIcon(PaletteButton button) {
   using P = PaletteButton;
   switch (button) {
-    case P::kButton: return IconFromArt(kPButton);
-    case P::kSelect: return IconFromArt(kPSelect);
-    case P::kPush: return IconFromArt(kPPush);
-    case P::kLabel: return IconFromArt(kPLabel);
-    case P::kEditLine: return IconFromArt(kPEditLine);
-    case P::kEdit: return IconFromArt(kPEdit);
-    case P::kCheckBox: return IconFromArt(kPCheckBox);
-    case P::kSwitch: return IconFromArt(kPSwitch);
-    case P::kPopTrigger: return IconFromArt(kPPopTrigger);
-    case P::kPopUp: return IconFromArt(kPPopUp);
-    case P::kListBox: return IconFromArt(kPListBox);
-    case P::kDropDown: return IconFromArt(kPDropDown);
-    case P::kRadio: return IconFromArt(kPRadio);
-    case P::kMenu: return IconFromArt(kPMenu);
-    case P::kBitmap: return IconFromArt(kPBitmap);
-    case P::kTable: return IconFromArt(kPTable);
-    case P::kGsi: return IconFromArt(kPGsi);
-    case P::kDialog: return IconFromArt(kPDialog);
-    case P::kNone: break;
+    case P::kButton:
+      return IconFromArt(kPButton);
+    case P::kSelect:
+      return IconFromArt(kPSelect);
+    case P::kPush:
+      return IconFromArt(kPPush);
+    case P::kLabel:
+      return IconFromArt(kPLabel);
+    case P::kEditLine:
+      return IconFromArt(kPEditLine);
+    case P::kEdit:
+      return IconFromArt(kPEdit);
+    case P::kCheckBox:
+      return IconFromArt(kPCheckBox);
+    case P::kSwitch:
+      return IconFromArt(kPSwitch);
+    case P::kPopTrigger:
+      return IconFromArt(kPPopTrigger);
+    case P::kPopUp:
+      return IconFromArt(kPPopUp);
+    case P::kListBox:
+      return IconFromArt(kPListBox);
+    case P::kDropDown:
+      return IconFromArt(kPDropDown);
+    case P::kRadio:
+      return IconFromArt(kPRadio);
+    case P::kMenu:
+      return IconFromArt(kPMenu);
+    case P::kBitmap:
+      return IconFromArt(kPBitmap);
+    case P::kTable:
+      return IconFromArt(kPTable);
+    case P::kGsi:
+      return IconFromArt(kPGsi);
+    case P::kDialog:
+      return IconFromArt(kPDialog);
+    case P::kNone:
+      break;
   }
   return QIcon();
 }

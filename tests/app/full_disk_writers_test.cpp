@@ -34,7 +34,9 @@ bool SaveForm(const std::string& path) {
   TChildFrm form;
   form.SetName("Big");
   for (int i = 0; i < 200; ++i)
-    form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document()))->SetName("B" + std::to_string(i));
+    form.Screen()
+        .AddChild(std::make_unique<TCCButton>(&form.Document()))
+        ->SetName("B" + std::to_string(i));
   FakeUi ui;
   const bool ok = WriteForm(LibraryId::kCControls, form, path, ui);
   // A failed save tells the user where.
@@ -59,9 +61,8 @@ bool SaveOptions(const std::string& path) {
 }
 
 bool SaveCodeKeys(const std::string& path) {
-  return UpdateProjectFile(path, [](IniFile& ini) {
-    ini.WriteString("Code", "AppName", std::string(5000, 'a'));
-  });
+  return UpdateProjectFile(
+      path, [](IniFile& ini) { ini.WriteString("Code", "AppName", std::string(5000, 'a')); });
 }
 
 bool SaveText(const std::string& path) {

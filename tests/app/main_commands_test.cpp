@@ -13,7 +13,8 @@ using MainCommands = MainTest;
 
 TPTDialog& AddDialog(AppState& state, TChildFrm& w, bool shown) {
   EditTransaction edit(state, &w, "Add");
-  auto* d = static_cast<TPTDialog*>(w.Screen().AddChild(std::make_unique<TPTDialog>(&w.Document())));
+  auto* d =
+      static_cast<TPTDialog*>(w.Screen().AddChild(std::make_unique<TPTDialog>(&w.Document())));
   d->SetTag(shown ? 1 : 0);
   d->SetVisible(shown);
   return *d;
@@ -135,7 +136,8 @@ TEST_F(MainCommands, ArrowKeysMoveTheCurrentControlByTheStep) {
   TChildFrm& w = main_.Forms().NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
-    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
+    button =
+        static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     button->SetBounds(20, 30, 36, 16);
   });
   main_.State().current_control.Reset(button);
@@ -168,7 +170,8 @@ TEST_F(MainCommands, DeleteKeyAndToolbarButtonsRunTheCurrentWindowsEntries) {
   TCCButton* right = nullptr;
   Edit(w, [&] {
     left = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
-    right = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
+    right =
+        static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     left->SetBounds(20, 30, 36, 16);
     right->SetBounds(60, 60, 36, 16);
   });
@@ -208,7 +211,8 @@ TEST_F(MainCommands, UserErrorsReachTheStandardErrorBox) {
   TChildFrm& w = main_.Forms().NewForm();
   TCCButton* button = nullptr;
   Edit(w, [&] {
-    button = static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
+    button =
+        static_cast<TCCButton*>(w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document())));
     button->SetName("Button1");
   });
   main_.State().current_control.Reset(button);

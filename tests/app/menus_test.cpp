@@ -30,7 +30,8 @@ TEST(Menus, FileMenuSetsTheRecentProjectsApartAfterOpenProject) {
             "Sav&e Form As...|C&lose All|-|E&xit|");
   EXPECT_EQ(Captions(MainMenus()[1]), "&Undo|&Redo|-|Cu&t|&Copy|&Paste|");
   EXPECT_EQ(Captions(MainMenus()[2]), "&Zoom|&Properties Editor|-|&Grid|Designer &Scale|");
-  EXPECT_EQ(Captions(MainMenus()[3]), "&Generate Code...|Check &Layout|&Preview|Project &Map|-|&Short names|");
+  EXPECT_EQ(Captions(MainMenus()[3]),
+            "&Generate Code...|Check &Layout|&Preview|Project &Map|-|&Short names|");
   EXPECT_EQ(Captions(MainMenus()[4]), "&Options...|");
   EXPECT_EQ(Captions(MainMenus()[5]), "Quillboard...|-|A&bout Quillboard...|");
 }

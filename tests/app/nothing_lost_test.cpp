@@ -111,7 +111,9 @@ class FormsWithoutProject : public MainTest, public ::testing::WithParamInterfac
     for (int i = 0; i < 2; ++i) {
       TChildFrm& w = main_.Forms().NewForm();
       Edit(w, [&] {
-        w.Screen().AddChild(std::make_unique<TCCButton>(&w.Document()))->SetName("Work" + std::to_string(i));
+        w.Screen()
+            .AddChild(std::make_unique<TCCButton>(&w.Document()))
+            ->SetName("Work" + std::to_string(i));
       });
     }
   }
@@ -335,7 +337,10 @@ TEST_F(NothingLost, SavingAFormKeepsItsLinkAndPermissions) {
   main_.Forms().OpenForm();
   ASSERT_EQ(main_.State().windows.size(), 1u);
   Edit(Window(0), [&] {
-    Window(0).Screen().AddChild(std::make_unique<TCCButton>(&Window(0).Document()))->SetName("Added");
+    Window(0)
+        .Screen()
+        .AddChild(std::make_unique<TCCButton>(&Window(0).Document()))
+        ->SetName("Added");
   });
   ui_.AnswerMessage(kMbYes);
   main_.Forms().SaveForm();

@@ -43,8 +43,9 @@ std::vector<std::string> SeedsFor(const fuzz::Target& target) {
 }
 
 std::string Mutate(std::string bytes, std::mt19937& random) {
-  static const std::string kTokens[] = {"\r\n[", "]", "=", "\xEF\xBB\xBF", "\r\n", "0x",
-                                        "-2147483648", "99999999999", "Count=65536", "\0"};
+  static const std::string kTokens[] = {"\r\n[",       "]",  "=",           "\xEF\xBB\xBF",
+                                        "\r\n",        "0x", "-2147483648", "99999999999",
+                                        "Count=65536", "\0"};
   const int steps = 1 + static_cast<int>(random() % 6);
   for (int i = 0; i < steps; ++i) {
     const std::size_t at = random() % (bytes.size() + 1);

@@ -95,12 +95,12 @@ TEST(GeneralSettings, DesignerScaleIsOneToFourElseOne) {
     const char* text;
     int scale;
   };
-  for (Case c : {Case{"", 1}, Case{"[Design]\r\nScale=2\r\n", 2},
-                 Case{"[Design]\r\nScale=4\r\n", 4}, Case{"[design]\r\nscale=3\r\n", 3},
-                 Case{"[Design]\r\nScale=0\r\n", 1}, Case{"[Design]\r\nScale=5\r\n", 1},
-                 Case{"[Design]\r\nScale=-2\r\n", 1}, Case{"[Design]\r\nScale=big\r\n", 1},
-                 Case{"[Design]\r\nScale=99999999999999\r\n", 1},
-                 Case{"[General]\r\nScale=3\r\n", 1}}) {
+  for (Case c :
+       {Case{"", 1}, Case{"[Design]\r\nScale=2\r\n", 2}, Case{"[Design]\r\nScale=4\r\n", 4},
+        Case{"[design]\r\nscale=3\r\n", 3}, Case{"[Design]\r\nScale=0\r\n", 1},
+        Case{"[Design]\r\nScale=5\r\n", 1}, Case{"[Design]\r\nScale=-2\r\n", 1},
+        Case{"[Design]\r\nScale=big\r\n", 1}, Case{"[Design]\r\nScale=99999999999999\r\n", 1},
+        Case{"[General]\r\nScale=3\r\n", 1}}) {
     IniFile ini;
     ini.Parse(c.text);
     EXPECT_EQ(ReadGeneralSettingsFromIni(ini).scale, c.scale) << c.text;
@@ -189,10 +189,10 @@ TEST_F(StartUp, TheDesignerScaleIsKeptAndItsCommandsStayInRange) {
     Command command;
     int scale;
   };
-  for (Step step : {Step{Command::kScaleLarger, 3}, Step{Command::kScaleLarger, 4},
-                    Step{Command::kScaleLarger, 4}, Step{Command::kScale1, 1},
-                    Step{Command::kScaleSmaller, 1}, Step{Command::kScale4, 4},
-                    Step{Command::kScaleSmaller, 3}}) {
+  for (Step step :
+       {Step{Command::kScaleLarger, 3}, Step{Command::kScaleLarger, 4},
+        Step{Command::kScaleLarger, 4}, Step{Command::kScale1, 1}, Step{Command::kScaleSmaller, 1},
+        Step{Command::kScale4, 4}, Step{Command::kScaleSmaller, 3}}) {
     main_->Execute(step.command);
     EXPECT_EQ(main_->DesignerScale(), step.scale);
     // Exactly one size is checked: the one shown.

@@ -81,8 +81,8 @@ class SavedProject {
       test::pt::DemoProject demo = test::pt::BuildDemoProject();
       for (auto& form : demo.forms) paths.push_back(Write(lib, *form, ui));
     }
-    std::string text = "[Project]\r\nName=" + path_ + "\r\nLib=" +
-                       std::to_string(static_cast<int>(lib)) + "\r\n[ActiveForms]\r\n";
+    std::string text = "[Project]\r\nName=" + path_ +
+                       "\r\nLib=" + std::to_string(static_cast<int>(lib)) + "\r\n[ActiveForms]\r\n";
     // The last form opened is the most recent window and heads the generate list.
     for (std::size_t i = paths.size(); i-- > 0;)
       text += "Form" + std::to_string(paths.size() - 1 - i) + "=" + paths[i] + "\r\n";
@@ -141,8 +141,7 @@ TEST_P(CliGenerateGolden, WritesTheExpectedFilesWithCrlfAndTheIcons) {
     if (c.memo) {
       EXPECT_FALSE(fs::exists(path)) << "a memo has no icons: " << kIconFiles[i];
     } else {
-      EXPECT_EQ(ReadFileBytes(path), DefaultIconBmp(i % 2 == 0, 1 << (i / 2)))
-          << kIconFiles[i];
+      EXPECT_EQ(ReadFileBytes(path), DefaultIconBmp(i % 2 == 0, 1 << (i / 2))) << kIconFiles[i];
     }
   }
   // The written files are listed, and the project file is left as it was.
@@ -152,18 +151,17 @@ TEST_P(CliGenerateGolden, WritesTheExpectedFilesWithCrlfAndTheIcons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Projects, CliGenerateGolden,
-    ::testing::Values(GoldenCase{"CControlsPde", LibraryId::kCControls, "", "cc/pde", false,
-                                 "cc/reread/pde/DemoForms.pc"},
-                      GoldenCase{"CControlsMemo", LibraryId::kCControls, "--memo", "cc/memo", true,
-                                 "cc/reread/memo/DemoForms.pc"},
-                      GoldenCase{"PToolboxColor", LibraryId::kPToolboxLib, "", "pt/demo/color",
-                                 false},
-                      GoldenCase{"PToolboxMono", LibraryId::kPToolboxLib, "--no-color",
-                                 "pt/demo/mono", false},
-                      GoldenCase{"PToolboxMemoColor", LibraryId::kPToolboxLib, "--memo --color",
-                                 "pt/demo/memo_color", true},
-                      GoldenCase{"PToolboxMemoMono", LibraryId::kPToolboxLib, "--no-color --memo",
-                                 "pt/demo/memo_mono", true}),
+    ::testing::Values(
+        GoldenCase{"CControlsPde", LibraryId::kCControls, "", "cc/pde", false,
+                   "cc/reread/pde/DemoForms.pc"},
+        GoldenCase{"CControlsMemo", LibraryId::kCControls, "--memo", "cc/memo", true,
+                   "cc/reread/memo/DemoForms.pc"},
+        GoldenCase{"PToolboxColor", LibraryId::kPToolboxLib, "", "pt/demo/color", false},
+        GoldenCase{"PToolboxMono", LibraryId::kPToolboxLib, "--no-color", "pt/demo/mono", false},
+        GoldenCase{"PToolboxMemoColor", LibraryId::kPToolboxLib, "--memo --color",
+                   "pt/demo/memo_color", true},
+        GoldenCase{"PToolboxMemoMono", LibraryId::kPToolboxLib, "--no-color --memo",
+                   "pt/demo/memo_mono", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The project's "Code" keys stand where no option is given.
@@ -254,21 +252,21 @@ TEST_P(CliGenerateFailure, ReportsAndWritesNothing) {
   test::WriteFileBytes(dir.Path("Main.qbf"), "[FORM]\r\nName=Main\r\nLib=1\r\n");
   test::WriteFileBytes(dir.Path("other.qbp"),
                        "[Project]\r\nLib=2\r\n[ActiveForms]\r\nForm0=" + root + "/Main.qbf\r\n");
-  test::WriteFileBytes(dir.Path("one.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                root + "/Main.qbf\r\n");
+  test::WriteFileBytes(dir.Path("one.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root + "/Main.qbf\r\n");
   fs::create_directory(dir.Path("dir.qbf"));
-  test::WriteFileBytes(dir.Path("folder.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                   root + "/dir.qbf\r\n");
+  test::WriteFileBytes(dir.Path("folder.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root + "/dir.qbf\r\n");
   test::WriteFileBytes(dir.Path("notbmp.txt"), "not a bitmap");
-  test::WriteFileBytes(dir.Path("icon.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                 root + "/Main.qbf\r\n[Icons]\r\nSmall4=" +
-                                                 root + "/notbmp.txt\r\n");
+  test::WriteFileBytes(dir.Path("icon.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root +
+                           "/Main.qbf\r\n[Icons]\r\nSmall4=" + root + "/notbmp.txt\r\n");
   std::string big = "[FORM]\r\nName=Big\r\nLib=1\r\n";
   for (int i = 0; i <= kMaxFormControls; ++i)
     big += "[B" + std::to_string(i) + "]\r\nControl=Button\r\n";
   test::WriteFileBytes(dir.Path("Big.qbf"), big);
-  test::WriteFileBytes(dir.Path("big.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                root + "/Big.qbf\r\n");
+  test::WriteFileBytes(dir.Path("big.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root + "/Big.qbf\r\n");
   const CliRun run = RunGenerate(dir, root, Expand(GetParam().args, root));
   EXPECT_EQ(run.status, GetParam().status);
   const std::string message = Expand(GetParam().message, root);
@@ -278,8 +276,7 @@ TEST_P(CliGenerateFailure, ReportsAndWritesNothing) {
   // Nor anything else: the folder holds what the test put there and the run's logs.
   for (const auto& entry : fs::directory_iterator(dir.Root())) {
     const std::string name = entry.path().filename().string();
-    EXPECT_TRUE(name.ends_with(".qbp") || name.ends_with(".qbf") || name.ends_with(".txt"))
-        << name;
+    EXPECT_TRUE(name.ends_with(".qbp") || name.ends_with(".qbf") || name.ends_with(".txt")) << name;
   }
 }
 
@@ -296,9 +293,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "quillboard-cli generate: more than one project file given\n" + kUsageLine},
         Failure{"BothTargets", "one.qbp --pde --memo", 2,
                 "quillboard-cli generate: --pde and --memo exclude each other\n" + kUsageLine},
-        Failure{"BothColours", "one.qbp --no-color --color", 2,
-                "quillboard-cli generate: --color and --no-color exclude each other\n" +
-                    kUsageLine},
+        Failure{
+            "BothColours", "one.qbp --no-color --color", 2,
+            "quillboard-cli generate: --color and --no-color exclude each other\n" + kUsageLine},
         Failure{"UnknownOption", "one.qbp --fast", 2,
                 "quillboard-cli generate: unknown option --fast\n" + kUsageLine},
         Failure{"OutWithoutFolder", "one.qbp --out", 2,
@@ -319,18 +316,19 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"FormOverTheControlCap", "big.qbp --out out", 1,
                 "quillboard-cli generate: $D/Big.qbf holds 4097 controls; a form holds at most "
                 "4096. It was not opened.\n"},
-        Failure{"IconNotABitmap", "icon.qbp --out out --force", 1,
-                "quillboard-cli: Error: $D/notbmp.txt is not a valid bitmap: the file does not start "
-                "with a bitmap header\nquillboard-cli generate: generation failed; see the "
-                "messages above\n"}),
+        Failure{
+            "IconNotABitmap", "icon.qbp --out out --force", 1,
+            "quillboard-cli: Error: $D/notbmp.txt is not a valid bitmap: the file does not start "
+            "with a bitmap header\nquillboard-cli generate: generation failed; see the "
+            "messages above\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliGenerate, AWriteFailingMidwayPutsBackWhatTheRunReplaced) {
   TempDir dir;
   const std::string root = dir.Root().string();
   test::WriteFileBytes(dir.Path("Main.qbf"), "[FORM]\r\nName=Main\r\nLib=1\r\n");
-  test::WriteFileBytes(dir.Path("Demo.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                 root + "/Main.qbf\r\n");
+  test::WriteFileBytes(dir.Path("Demo.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root + "/Main.qbf\r\n");
   fs::create_directory(dir.Path("out"));
   test::WriteFileBytes(dir.Path("out/Demo.pc"), "my old main text");
   // The last text cannot be written: a folder stands where it goes.
@@ -348,8 +346,8 @@ TEST(CliGenerate, ColourOptionOfACControlsProjectIsOnlyAWarning) {
   TempDir dir;
   const std::string root = dir.Root().string();
   test::WriteFileBytes(dir.Path("Main.qbf"), "[FORM]\r\nName=Main\r\nLib=1\r\n");
-  test::WriteFileBytes(dir.Path("One.qbp"), "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" +
-                                                root + "/Main.qbf\r\n");
+  test::WriteFileBytes(dir.Path("One.qbp"),
+                       "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=" + root + "/Main.qbf\r\n");
   const CliRun run = RunGenerate(dir, root, "One.qbp --no-color");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("warning: --color and --no-color apply to PToolboxLib projects only"),

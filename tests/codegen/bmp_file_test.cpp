@@ -149,14 +149,18 @@ TEST(BmpCheck, ShortOrEmptyInputIsNoBitmap) {
 // A 4 × 2 picture (or the given size) with its pixels as run-length data: two colours,
 // RLE8 (compression 1) or RLE4 (compression 2).
 std::string RleBitmap(int bits, const std::vector<int>& data, int width = 4, int height = 2) {
-  IndexedBitmap plain{width, height, bits, {0x000000, 0xFFFFFF},
+  IndexedBitmap plain{width,
+                      height,
+                      bits,
+                      {0x000000, 0xFFFFFF},
                       std::vector<std::uint8_t>(static_cast<std::size_t>(width * height), 0)};
   std::string file = EncodeBmp(plain);
   const std::size_t offset = 14 + 40 + 8;
   file.resize(offset);
   file += Bytes(data);
   const auto put32 = [&](std::size_t at, std::size_t v) {
-    for (int i = 0; i < 4; ++i) file[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      file[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
   };
   put32(2, file.size());
   put32(30, bits == 8 ? 1 : 2);
@@ -188,7 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RleCase{"two runs, two lines, end mark", 8, {4, 1, 0, 0, 4, 0, 0, 1}, true},
         RleCase{"runs split within a row", 8, {1, 1, 3, 0, 0, 0, 2, 1, 2, 0, 0, 1}, true},
-        RleCase{"absolute pixels padded to a word", 8, {0, 3, 1, 1, 1, 0, 1, 0, 0, 0, 4, 0, 0, 1},
+        RleCase{"absolute pixels padded to a word",
+                8,
+                {0, 3, 1, 1, 1, 0, 1, 0, 0, 0, 4, 0, 0, 1},
                 true},
         RleCase{"end of line after the last row, no end mark", 8, {4, 1, 0, 0, 4, 0, 0, 0}, true},
         RleCase{"a delta moving over pixels", 8, {2, 1, 0, 2, 2, 0, 0, 0, 4, 0, 0, 1}, true},

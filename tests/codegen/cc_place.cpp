@@ -94,7 +94,8 @@ TCCMenu& PlaceMenu(TChildFrm& form, const std::string& name) {
   const TCCForm& screen = form.Screen();
   if (!FindMenuBar(form)) {
     // The bar as the reader leaves it, with a font: the generator tests were written for it.
-    auto* made = static_cast<TCCMenuBar*>(client.AddChild(std::make_unique<TCCMenuBar>(&form.Document())));
+    auto* made =
+        static_cast<TCCMenuBar*>(client.AddChild(std::make_unique<TCCMenuBar>(&form.Document())));
     made->SetName("MenuBar" + form.Name());
     made->SetColor(kWhite);
     made->SetFontName(kPilotStandard);

@@ -364,7 +364,9 @@ const std::vector<RuleCase>& RuleCases() {
       {"FormTitleCutOffAtTheScreensEdge",
        kCC,
        // 160 bold pixels from 3 on a screen 160 wide.
-       [](LayoutCheckTest&, TChildFrm& f) { f.Screen().SetTitle("A very long title for this form!"); },
+       [](LayoutCheckTest&, TChildFrm& f) {
+         f.Screen().SetTitle("A very long title for this form!");
+       },
        {{S::kWarning, "Form1", "",
          "Form1's title \"A very long title for this form!\" is 3 pixels wider than the screen "
          "shows and is cut off",

@@ -46,8 +46,8 @@ TEST(Containment, PalmFormClearsWhenItsPanelIsDestroyed) {
 
 TEST(Containment, ShownDialogReferenceClears) {
   TChildFrm form;
-  auto* dialog =
-      static_cast<TPTDialog*>(form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
+  auto* dialog = static_cast<TPTDialog*>(
+      form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
   form.SetShownDialog(dialog);
   EXPECT_EQ(form.ShownDialog(), dialog);
   form.Screen().RemoveChild(dialog);
@@ -66,7 +66,8 @@ TEST(Containment, ShowingFollowsParents) {
 
 TEST(Containment, ChangesMarkTheWindowPicture) {
   TChildFrm form;
-  auto* b = static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
+  auto* b = static_cast<TCCButton*>(
+      form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
   form.ClearPictureDirty();
   b->SetContent("OK");
   EXPECT_TRUE(form.PictureDirty());

@@ -118,11 +118,11 @@ TEST_F(FormPictureTest, MarksOfACoveredControlLieOverTheControlOnTop) {
   const PalmCanvas& p = picture.Render(frm_.Client());
   const std::string corners_row = "nnnrrnnnGnnnGGGGGG.";
   const std::string middle_row = "nnnrrrGGGnnnGGGGGG.";
-  EXPECT_TRUE(PixelsAre(p,
-                        {corners_row, corners_row, corners_row, "rrrrrrGGGGGGGGGGGG.", middle_row,
-                         middle_row, middle_row, corners_row, corners_row, corners_row,
-                         "..................."},
-                        test::DefaultLegend(), {kSx + 10, kSy + 20}));
+  EXPECT_TRUE(PixelsAre(
+      p,
+      {corners_row, corners_row, corners_row, "rrrrrrGGGGGGGGGGGG.", middle_row, middle_row,
+       middle_row, corners_row, corners_row, corners_row, "..................."},
+      test::DefaultLegend(), {kSx + 10, kSy + 20}));
 }
 
 TEST_F(FormPictureTest, MarksFollowTheirControlsClipAndSet) {

@@ -3,9 +3,8 @@
 
 #include "controls/palm_font.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -14,9 +13,9 @@
 
 #include "controls/fnt_format.h"
 #include "controls/fon_writer.h"
-#include "support/temp_dir.h"
 #include "controls/font_registry.h"
 #include "support/fake_ui.h"
+#include "support/temp_dir.h"
 
 namespace qb {
 namespace {

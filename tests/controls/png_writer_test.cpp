@@ -18,11 +18,10 @@ TEST(PngEncoder, SignatureAndHeaderByteForByte) {
   c.SetPixel(0, 0, kRed);
   c.SetPixel(1, 0, kBlue);
   const std::vector<std::uint8_t> png = EncodePng(c);
-  const std::vector<std::uint8_t> expected = {
-      0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
-      // IHDR: 2 × 1, 8-bit RGB, no interlace, and its CRC
-      0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, 2, 0, 0, 0, 1, 8, 2, 0, 0, 0, 0x7B, 0x40, 0xE8,
-      0xDD};
+  const std::vector<std::uint8_t> expected = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                                              // IHDR: 2 × 1, 8-bit RGB, no interlace, and its CRC
+                                              0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 0, 2, 0, 0, 0,
+                                              1, 8, 2, 0, 0, 0, 0x7B, 0x40, 0xE8, 0xDD};
   ASSERT_GE(png.size(), expected.size());
   EXPECT_EQ(std::vector<std::uint8_t>(png.begin(), png.begin() + expected.size()), expected);
   // It ends with the empty IEND chunk.

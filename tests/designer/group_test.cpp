@@ -3,8 +3,8 @@
 
 #include "controls/PTDialog.h"
 #include "designer/selection.h"
-#include "form/undo.h"
 #include "designer_fixture.h"
+#include "form/undo.h"
 
 namespace qb::test {
 namespace {

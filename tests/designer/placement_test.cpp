@@ -184,8 +184,9 @@ TEST_F(DesignerTest, AttachSkipsNamesTakenInAnyLetterCase) {
   TChildFrm& form = NewForm(kPT);
   Place(form, B::kLabel, 10, 10)->SetName("Copy1");
   state.control_counter = 0;
-  TControl* attached = designer.AttachPlacedControl(
-      form, std::make_unique<TPTButton>(&form.Document()), form.Screen(), *FindKind(kPT, "Button"), "copy");
+  TControl* attached =
+      designer.AttachPlacedControl(form, std::make_unique<TPTButton>(&form.Document()),
+                                   form.Screen(), *FindKind(kPT, "Button"), "copy");
   ASSERT_NE(attached, nullptr);
   EXPECT_EQ(attached->Name(), "copy2");
   EXPECT_TRUE(ui.ShownLog().empty());
@@ -201,8 +202,8 @@ TEST_F(DesignerTest, AutomaticNamesSkipTheNamesOfEveryOpenForm) {
   state.control_counter = 0;
   EXPECT_EQ(Place(form2, B::kButton, 10, 20)->Name(), "Button3");
   TControl* pasted =
-      designer.AttachPlacedControl(form2, std::make_unique<TCCButton>(&form2.Document()), form2.Screen(),
-                                   *FindKind(kCC, "Button"), "Button");
+      designer.AttachPlacedControl(form2, std::make_unique<TCCButton>(&form2.Document()),
+                                   form2.Screen(), *FindKind(kCC, "Button"), "Button");
   ASSERT_NE(pasted, nullptr);
   EXPECT_EQ(pasted->Name(), "Button4");
   // Its own form's names are skipped as before; the first free number is taken.

@@ -9,11 +9,11 @@ namespace {
 
 TEST(ShownDialog, ASecondDialogHidesTheFirstWithItsControls) {
   TChildFrm form;
-  auto* first =
-      static_cast<TPTDialog*>(form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
+  auto* first = static_cast<TPTDialog*>(
+      form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
   auto* inside = first->AddChild(std::make_unique<TPTLabel>(&form.Document()));
-  auto* second =
-      static_cast<TPTDialog*>(form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
+  auto* second = static_cast<TPTDialog*>(
+      form.Screen().AddChild(std::make_unique<TPTDialog>(&form.Document())));
   ShowDialog(form, *first);
   EXPECT_EQ(form.Screen().ChildIndex(first), 1);
   first->SetSelected(true);

@@ -153,8 +153,8 @@ TEST_F(DesignerTest, AWindowMadeElsewhereJoinsOnFirstUse) {
   state.windows.push_back(std::make_unique<TChildFrm>());
   TChildFrm& form = *state.windows.back();
   form.SetName("Loaded");
-  auto* button =
-      static_cast<TCCButton*>(form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
+  auto* button = static_cast<TCCButton*>(
+      form.Screen().AddChild(std::make_unique<TCCButton>(&form.Document())));
   button->SetName("Button9");
   button->SetResizeNotification(true);
   Click(form, OnScreen(5, 5));

@@ -6,7 +6,10 @@ namespace qb {
 namespace {
 
 TEST(Nearest, HalvesGoToEven) {
-  struct Case { double x; int expected; };
+  struct Case {
+    double x;
+    int expected;
+  };
   for (Case c : {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{3.45, 3}, Case{3.5, 4},
                  Case{-0.5, 0}, Case{-1.5, -2}, Case{3.6, 4}}) {
     EXPECT_EQ(Nearest(c.x), c.expected) << c.x;
@@ -14,7 +17,9 @@ TEST(Nearest, HalvesGoToEven) {
 }
 
 TEST(NearestDiv, MatchesExactQuotients) {
-  struct Case { int a, b, expected; };
+  struct Case {
+    int a, b, expected;
+  };
   for (Case c : {Case{40, 11, 4}, Case{38, 11, 3}, Case{11, 2, 6}, Case{9, 2, 4}, Case{31, 3, 10},
                  Case{-9, 2, -4}, Case{-11, 2, -6}, Case{5, 0, 0}, Case{7, -2, -4}}) {
     EXPECT_EQ(NearestDiv(c.a, c.b), c.expected) << c.a << "/" << c.b;
@@ -36,13 +41,17 @@ TEST(FontLabels, ExactAndCaseSensitive) {
 }
 
 TEST(Colors, NamesValuesAndIndexes) {
-  struct Case { const char* name; Color value; int index; };
+  struct Case {
+    const char* name;
+    Color value;
+    int index;
+  };
   const Case cases[] = {
-      {"Black", 0, 15},        {"Maroon", 128, 2},      {"Red", 255, 10},
-      {"Green", 32768, 4},     {"Olive", 32896, 3},     {"Lime", 65280, 12},
-      {"Yellow", 65535, 11},   {"Navy", 8388608, 6},    {"Purple", 8388736, 7},
-      {"Teal", 8421376, 5},    {"Gray", 8421504, 1},    {"Silver", 12632256, 9},
-      {"Blue", 16711680, 14},  {"Fuchsia", 16711935, 8}, {"Aqua", 16776960, 13},
+      {"Black", 0, 15},       {"Maroon", 128, 2},       {"Red", 255, 10},
+      {"Green", 32768, 4},    {"Olive", 32896, 3},      {"Lime", 65280, 12},
+      {"Yellow", 65535, 11},  {"Navy", 8388608, 6},     {"Purple", 8388736, 7},
+      {"Teal", 8421376, 5},   {"Gray", 8421504, 1},     {"Silver", 12632256, 9},
+      {"Blue", 16711680, 14}, {"Fuchsia", 16711935, 8}, {"Aqua", 16776960, 13},
       {"White", 16777215, 0},
   };
   int count = 0;

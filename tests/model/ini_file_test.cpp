@@ -1,7 +1,6 @@
 #include "model/ini_file.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>

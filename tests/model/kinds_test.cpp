@@ -44,7 +44,12 @@ TEST(Kinds, ClassAndMarkerGiveTheKind) {
 }
 
 TEST(Kinds, PrefixesAndHints) {
-  struct Case { LibraryId lib; const char* kind; const char* lng; const char* shrt; };
+  struct Case {
+    LibraryId lib;
+    const char* kind;
+    const char* lng;
+    const char* shrt;
+  };
   const Case cases[] = {
       {LibraryId::kCControls, "Table", "Table", "Tb"},
       {LibraryId::kCControls, "EditLine", "EditLine", "El"},

@@ -32,7 +32,9 @@ FullTmpfs::~FullTmpfs() {
   }
 }
 
-std::string FullTmpfs::Path(const std::string& name) const { return (fs::path(root_) / name).string(); }
+std::string FullTmpfs::Path(const std::string& name) const {
+  return (fs::path(root_) / name).string();
+}
 
 void FullTmpfs::FillUp() {
   std::FILE* filler = std::fopen(Path("filler").c_str(), "wb");

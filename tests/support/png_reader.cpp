@@ -1,13 +1,12 @@
 #include "support/png_reader.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-
-#include <zlib.h>
 
 namespace qb::test {
 

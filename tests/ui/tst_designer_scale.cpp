@@ -26,7 +26,8 @@ class TestDesignerScale : public QObject {
     QCOMPARE(ratio, 2.0);
 
     for (int scale : {3, 1, 2}) {
-      program.Window().ActionFor(Command(static_cast<int>(Command::kScale1) + scale - 1))
+      program.Window()
+          .ActionFor(Command(static_cast<int>(Command::kScale1) + scale - 1))
           ->trigger();
       QCOMPARE(program.Main().DesignerScale(), scale);
       QCOMPARE(canvas->size(), QSize(167 * scale, 226 * scale));

@@ -81,8 +81,8 @@ class TestDesignerWindow : public QObject {
     QCOMPARE(button->Width(), width);
 
     // Resize it by its right edge: a press 2 pixels inside the edge, 8 pixels to the right.
-    const QPoint edge = OnScreen(form, button->Left() + button->Width() - 2,
-                                 button->Top() + button->Height() / 2);
+    const QPoint edge =
+        OnScreen(form, button->Left() + button->Width() - 2, button->Top() + button->Height() / 2);
     Drag(canvas, edge, edge + QPoint(8, 0));
     QCOMPARE(button->Left(), left + 12);
     QCOMPARE(button->Top(), top + 8);
@@ -118,8 +118,8 @@ class TestDesignerWindow : public QObject {
         QCOMPARE(picture.pixelColor(second_corner + QPoint(dx, dy)), Qc(kNavy));
       }
     }
-    const QPoint far_corner = OnScreen(form, second->Left() + second->Width() - 1,
-                                       second->Top() + second->Height() - 1);
+    const QPoint far_corner =
+        OnScreen(form, second->Left() + second->Width() - 1, second->Top() + second->Height() - 1);
     QCOMPARE(picture.pixelColor(far_corner), Qc(kNavy));
     // Just outside the marks the screen stays unmarked.
     QVERIFY(picture.pixelColor(second_corner + QPoint(-1, -1)) != Qc(kNavy));
@@ -138,8 +138,7 @@ class TestDesignerWindow : public QObject {
     program.Window().Sync();
     ui::DesignerViews& views = program.shell->Designers();
     auto below = [&](const TChildFrm& back, const TChildFrm& front) {
-      QList<QMdiSubWindow*> stack =
-          program.Window().Area()->subWindowList(QMdiArea::StackingOrder);
+      QList<QMdiSubWindow*> stack = program.Window().Area()->subWindowList(QMdiArea::StackingOrder);
       return stack.indexOf(views.SubWindowOf(back)) < stack.indexOf(views.SubWindowOf(front));
     };
     // A click on free screen makes the form itself current, its window in front.

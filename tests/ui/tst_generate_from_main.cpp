@@ -19,10 +19,10 @@ QByteArray ReadAll(const QString& path) {
   return file.readAll();
 }
 
-const char* const kOutputs[] = {"Project1.pc",  "Project1Forms.pc", "Project1Events.pc",
-                                "Project1.h",   "large1.bmp",       "small1.bmp",
-                                "large2.bmp",   "small2.bmp",       "large4.bmp",
-                                "small4.bmp",   "large8.bmp",       "small8.bmp"};
+const char* const kOutputs[] = {"Project1.pc", "Project1Forms.pc", "Project1Events.pc",
+                                "Project1.h",  "large1.bmp",       "small1.bmp",
+                                "large2.bmp",  "small2.bmp",       "large4.bmp",
+                                "small4.bmp",  "large8.bmp",       "small8.bmp"};
 
 }  // namespace
 

@@ -114,8 +114,10 @@ class TestProjectLifecycle : public QObject {
     QTest::addColumn<QString>("library");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("palette_buttons");
-    QTest::newRow("CControls") << "CControls" << "main_window_cc.png" << 14;
-    QTest::newRow("PToolBox") << "PToolBox" << "main_window_pt_project.png" << 12;
+    QTest::newRow("CControls") << "CControls"
+                               << "main_window_cc.png" << 14;
+    QTest::newRow("PToolBox") << "PToolBox"
+                              << "main_window_pt_project.png" << 12;
   }
   void screenshotsOfBothLibraries() {
     QFETCH(QString, library);

@@ -20,7 +20,8 @@ class TestQtUi : public QObject {
 
   void clipboardKeepsPrivateAndPlainData() {
     qb::ui::QtUi ui;
-    ui.SetClipboard({{"application/x-quillboard-control", "payload\x01"}, {"text/plain", "Button1"}});
+    ui.SetClipboard(
+        {{"application/x-quillboard-control", "payload\x01"}, {"text/plain", "Button1"}});
     auto data = ui.ClipboardData("application/x-quillboard-control");
     QVERIFY(data.has_value());
     QCOMPARE(QString::fromStdString(*data), QString("payload\x01"));
@@ -72,7 +73,7 @@ class TestQtUi : public QObject {
       QVERIFY(ui.PendingBoxes().empty());
       QCOMPARE(ui.ModalDepth(), 0);
     }
-    QStringList expected = {kind == 0   ? QApplication::applicationName() +
+    QStringList expected = {kind == 0 ? QApplication::applicationName() +
                                             ": 'x' is not a valid integer value"
                             : kind == 1 ? QString("Error: too wide")
                                         : QString("Confirm: Sure?")};

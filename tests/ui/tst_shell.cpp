@@ -18,10 +18,9 @@ using namespace qb;
 
 namespace {
 
-constexpr Qt::WindowFlags kExtraButtons = Qt::WindowMinimizeButtonHint |
-                                          Qt::WindowMaximizeButtonHint |
-                                          Qt::WindowContextHelpButtonHint |
-                                          Qt::WindowShadeButtonHint;
+constexpr Qt::WindowFlags kExtraButtons =
+    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint |
+    Qt::WindowShadeButtonHint;
 
 // What a fixed-border dialog shows, seen while it is up.
 struct DialogLook {
@@ -37,8 +36,8 @@ DialogLook LookOf(QDialog* dialog) {
   look.fixed = dialog->minimumSize() == dialog->maximumSize() && dialog->minimumWidth() > 0;
   look.close_box_only = (dialog->windowFlags() & Qt::WindowCloseButtonHint) &&
                         !(dialog->windowFlags() & kExtraButtons);
-  look.centre_offset = dialog->frameGeometry().center() -
-                       dialog->screen()->availableGeometry().center();
+  look.centre_offset =
+      dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center();
   return look;
 }
 
@@ -140,8 +139,7 @@ class TestShell : public QObject {
     QCOMPARE(icon.size(), QSize(48, 48));
     int differing = 0;
     for (int y = 0; y < 48; ++y)
-      for (int x = 0; x < 48; ++x)
-        differing += icon.pixel(x, y) != art.pixel(x / 3, y / 3);
+      for (int x = 0; x < 48; ++x) differing += icon.pixel(x, y) != art.pixel(x / 3, y / 3);
     QCOMPARE(differing, 0);
   }
 

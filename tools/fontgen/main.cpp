@@ -5,14 +5,14 @@
 //   qb_fontgen --source-dir <folder of the .pcf.gz files> --out-dir <folder>
 //              [--builtin-cpp <file>]   also write the built-in face as C++ source
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include <zlib.h>
 
 #include "controls/fnt_format.h"
 #include "controls/fon_writer.h"

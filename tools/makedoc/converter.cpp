@@ -90,8 +90,8 @@ std::optional<Failure> WriteDatabase(const std::string& name, const palmdoc::Byt
   errno = 0;
   // Exclusive temporary file beside the target, renamed over it: a planted link is never
   // followed and a failed write leaves the old database as it was.
-  if (WriteFileAtomic(name, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                             bytes.size())))
+  if (WriteFileAtomic(name,
+                      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
     return std::nullopt;
   return Failure{kExitOutputError, std::string(kCannotWrite) + Quoted(name) + ": " + ErrnoText()};
 }
