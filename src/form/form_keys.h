@@ -4,15 +4,18 @@
 // one kind and the range integers are held to. The keys of each kind are in the schema
 // (controls/schema.h).
 
+#include "controls/schema.h"
+
 namespace qb::form_io {
 
-inline constexpr const char* kControlKey = "Control";
-inline constexpr const char* kNameKey = "Name";
-inline constexpr const char* kParentKey = "Parent";
-inline constexpr const char* kLeftKey = "Left";
-inline constexpr const char* kTopKey = "Top";
-inline constexpr const char* kWidthKey = "Width";
-inline constexpr const char* kHeightKey = "Height";
+// The keys of the members every control has, as their bindings name them.
+inline constexpr const char* kControlKey = members::kKind.key;
+inline constexpr const char* kNameKey = members::kName.key;
+inline constexpr const char* kParentKey = members::kParent.key;
+inline constexpr const char* kLeftKey = members::kLeft<0>.key;
+inline constexpr const char* kTopKey = members::kTop<0>.key;
+inline constexpr const char* kWidthKey = members::kWidth<0>.key;
+inline constexpr const char* kHeightKey = members::kHeight<0>.key;
 
 // Integers read from a file are held to what a Palm object can carry (16-bit signed
 // coordinates, unsigned 16-bit counts), so no later arithmetic on them can overflow.
