@@ -191,16 +191,9 @@ TEST_F(ViewWiring, TheHubReachesTheInspector) {
   inspector.SetChooserDropped(true);
   hub.Inspector().CloseChooserList();
   EXPECT_FALSE(inspector.ChooserDropped());
-}
 
-// Unwired, the hub still hands out a port; nothing it is asked reaches the inspector, and
-// undo, which refills the inspector, runs as before.
-TEST_F(ViewWiring, WithoutAnInspectorTheHubsPortReachesNothing) {
-  TChildFrm& form = Form();
-  TControl* button = Place(form, PaletteButton::kButton, 20, 20);
-  ASSERT_NE(button, nullptr);
-  TfrmProperties& inspector = bench_.Inspector();
-  Hub& hub = bench_.Main().GetHub();
+  // Unwired, the hub still hands out a port; nothing it is asked reaches the inspector, and
+  // undo, which refills the inspector, runs as before.
   EXPECT_EQ(&hub.Inspector(), &inspector);
   inspector.Empty();
   bench_.Main().SetInspector(nullptr);
