@@ -68,41 +68,23 @@ struct PropertyBinding {
   StringList (*get_list)(const TControl&) = nullptr;
   void (*set_list)(TControl&, const StringList&) = nullptr;
 
-  constexpr PropertyBinding Placed() const {
+  // A copy with one field changed; the flags below are made with it.
+  template <class V>
+  constexpr PropertyBinding With(V PropertyBinding::*field, V value) const {
     PropertyBinding b = *this;
-    b.placed = true;
+    b.*field = value;
     return b;
   }
-  constexpr PropertyBinding FileOnly() const {
-    PropertyBinding b = *this;
-    b.shown = false;
-    return b;
-  }
-  constexpr PropertyBinding WrittenOnly() const {
-    PropertyBinding b = *this;
-    b.read = false;
-    return b;
-  }
-  constexpr PropertyBinding First() const {
-    PropertyBinding b = *this;
-    b.first = true;
-    return b;
-  }
+  constexpr PropertyBinding Placed() const { return With(&PropertyBinding::placed, true); }
+  constexpr PropertyBinding FileOnly() const { return With(&PropertyBinding::shown, false); }
+  constexpr PropertyBinding WrittenOnly() const { return With(&PropertyBinding::read, false); }
+  constexpr PropertyBinding First() const { return With(&PropertyBinding::first, true); }
   constexpr PropertyBinding ClipboardOnly() const {
-    PropertyBinding b = *this;
-    b.clipboard_only = true;
-    b.member = true;
-    return b;
+    return With(&PropertyBinding::clipboard_only, true).Member();
   }
-  constexpr PropertyBinding Member() const {
-    PropertyBinding b = *this;
-    b.member = true;
-    return b;
-  }
+  constexpr PropertyBinding Member() const { return With(&PropertyBinding::member, true); }
   constexpr PropertyBinding Named(const char* clipboard_name) const {
-    PropertyBinding b = *this;
-    b.name = clipboard_name;
-    return b;
+    return With(&PropertyBinding::name, clipboard_name);
   }
 };
 
